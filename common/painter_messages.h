@@ -1,0 +1,17 @@
+// The private window messages of Banderix's main window. Bandpost and the hook module post
+// some of them from other processes, so the numbers are fixed.
+#pragma once
+
+namespace bndx {
+
+constexpr unsigned int kWmUser = 0x0400;
+
+constexpr unsigned int WM_PAINT_CAPTION = kWmUser + 100;   // from the hook module: repaint this window's caption
+constexpr unsigned int WM_TRAY_CALLBACK = kWmUser + 101;   // from the tray icon
+constexpr unsigned int WM_EXCLUDE_WINDOW = kWmUser + 102;  // from Bandpost: leave this caption alone (0: none)
+constexpr unsigned int WM_HIDE_SELECTOR = kWmUser + 103;   // posted to itself: hide the main window
+
+// The title by which other programs find Banderix's main window.
+constexpr char kPainterWindowTitle[] = "Banderix";
+
+} // namespace bndx

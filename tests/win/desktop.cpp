@@ -1,0 +1,197 @@
+#include "tests/win/desktop.h"
+
+#include "common/painter_messages.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace bndx::test {
+
+std::string DistPath(const char* fileName) {
+    const char* dist = std::getenv("BNDX_DIST_DIR");
+    std::string path = dist ? dist : ".";
+    if (!path.empty() && path[0] == '/')
+        path = "Z:" + path; // Wine maps the Unix root to drive Z:
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path + "\\" + fileName;
+}
+
+void PumpMessages(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= timeoutMs)
+            return condition();
+        PumpMessages(10);
+    }
+    return true;
+}
+
+namespace {
+
+const char kTestWindowClass[] = "BndxTestWindow";
+
+void RegisterTestClass() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kTestWindowClass;
+    RegisterClassA(&windowClass); // fails harmlessly when already registered
+}
+
+} // namespace
+
+TestWindow::TestWindow(const char* title, DWORD style, DWORD exStyle, int width, int height) {
+    RegisterTestClass();
+    window_ = CreateWindowExA(exStyle, kTestWindowClass, title, style, 100, 100, width, height, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    UpdateWindow(window_);
+    WaitFor([this] { return GetForegroundWindow() == window_; }, 2000);
+    PumpMessages(200); // let the system finish drawing the frame
+}
+
+TestWindow::~TestWindow() {
+    DestroyWindow(window_);
+}
+
+PainterStandIn::PainterStandIn() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "BndxPainterStandIn";
+    RegisterClassA(&windowClass);
+    window_ = CreateWindowExA(0, windowClass.lpszClassName, kPainterWindowTitle, WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                              nullptr, windowClass.hInstance, this);
+}
+
+PainterStandIn::~PainterStandIn() {
+    DestroyWindow(window_);
+}
+
+LRESULT CALLBACK PainterStandIn::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    } else if (message == WM_EXCLUDE_WINDOW) {
+        auto* self = reinterpret_cast<PainterStandIn*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        self->excluded_.push_back(reinterpret_cast<HWND>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+RunningProgram::RunningProgram(const std::string& path) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::string commandLine = "\"" + path + "\"";
+    if (CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    if (!process_)
+        return;
+    if (!HasEnded()) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+}
+
+bool RunningProgram::HasEnded() const {
+    return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+}
+
+long RunningProgram::WaitForExit(DWORD timeoutMs) {
+    if (!process_ || !WaitFor([this] { return HasEnded(); }, timeoutMs))
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return static_cast<long>(code);
+}
+
+ScreenCapture ScreenCapture::OfWindow(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    ScreenCapture capture;
+    capture.width_ = bounds.right - bounds.left;
+    capture.height_ = bounds.bottom - bounds.top;
+    capture.pixels_.resize(static_cast<size_t>(capture.width_) * capture.height_);
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = capture.width_;
+    info.bmiHeader.biHeight = -capture.height_; // top-down, like the pixel vector
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, capture.width_, capture.height_, screen, bounds.left, bounds.top, SRCCOPY);
+    GdiFlush();
+    const auto* source = static_cast<const uint32_t*>(bits);
+    for (size_t i = 0; i < capture.pixels_.size(); ++i)
+        capture.pixels_[i] = source[i] & 0x00FFFFFF;
+    SelectObject(memory, previous);
+    DeleteObject(section);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+void ScreenCapture::Save(const std::string& name) const {
+    const char* dir = std::getenv("BNDX_SCREENSHOT_DIR");
+    std::string path = dir ? dir : ".";
+    if (!path.empty() && path[0] == '/')
+        path = "Z:" + path;
+    path += "\\" + name + ".bmp";
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = width_;
+    header.biHeight = -height_;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    const DWORD imageSize = static_cast<DWORD>(pixels_.size() * sizeof(uint32_t));
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + imageSize;
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, sizeof(file), 1, out);
+        std::fwrite(&header, sizeof(header), 1, out);
+        std::fwrite(pixels_.data(), imageSize, 1, out);
+        std::fclose(out);
+    }
+}
+
+uint32_t SystemColourPixel(int index) {
+    const COLORREF colour = GetSysColor(index);
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+} // namespace bndx::test

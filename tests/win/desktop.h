@@ -1,0 +1,89 @@
+// Helpers for Windows tests that use real windows on the test desktop: windows to paint on,
+// programs to start, and the screen as the user sees it.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace bndx::test {
+
+// A Windows path to a file of the build's dist folder.
+std::string DistPath(const char* fileName);
+
+// Handles the test thread's messages for the given time.
+void PumpMessages(DWORD milliseconds);
+
+// Pumps messages until the condition holds or the time runs out; returns the last result.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs);
+
+// A top-level window of this process, shown and brought to the front.
+class TestWindow {
+public:
+    TestWindow(const char* title, DWORD style, DWORD exStyle, int width, int height);
+    ~TestWindow();
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+    HWND Handle() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// A hidden top-level window titled like the caption painter's, recording the exclusion
+// messages it receives.
+class PainterStandIn {
+public:
+    PainterStandIn();
+    ~PainterStandIn();
+    PainterStandIn(const PainterStandIn&) = delete;
+    PainterStandIn& operator=(const PainterStandIn&) = delete;
+    const std::vector<HWND>& ExcludedWindows() const { return excluded_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_;
+    std::vector<HWND> excluded_;
+};
+
+// A program started with CreateProcess; ended by force if still running when destroyed.
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::string& path);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+    bool Started() const { return process_ != nullptr; }
+    bool HasEnded() const;
+    // The exit code, or -1 if the program did not end in time. Messages are pumped meanwhile.
+    long WaitForExit(DWORD timeoutMs);
+
+private:
+    HANDLE process_ = nullptr;
+};
+
+// Pixels of a screen area as the user sees them, 0x00RRGGBB, row by row.
+class ScreenCapture {
+public:
+    ScreenCapture() = default;
+    // Captures the whole window rectangle of a window, in its whole-window coordinates.
+    static ScreenCapture OfWindow(HWND window);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    uint32_t At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    // Saves the capture where the test run keeps screenshots (as a BMP, made a PNG afterwards).
+    void Save(const std::string& name) const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<uint32_t> pixels_;
+};
+
+// The RGB of a system colour in the 0x00RRGGBB form of ScreenCapture.
+uint32_t SystemColourPixel(int index);
+
+} // namespace bndx::test
