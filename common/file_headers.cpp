@@ -1,0 +1,58 @@
+#include "common/file_headers.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace bndx {
+
+uint16_t Crc16Arc(const uint8_t* data, size_t length) {
+    uint16_t crc = 0;
+    for (size_t i = 0; i < length; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? static_cast<uint16_t>((crc >> 1) ^ 0xA001) : static_cast<uint16_t>(crc >> 1);
+    }
+    return crc;
+}
+
+uint32_t DescriptionChecksum(const std::string& description) {
+    const std::string stored = description.substr(0, kDescriptionFieldSize - 1);
+    const size_t covered = stored.empty() ? 0 : stored.size() - 1;
+    return Crc16Arc(reinterpret_cast<const uint8_t*>(stored.data()), covered);
+}
+
+namespace {
+
+void FillDescription(char (&field)[kDescriptionFieldSize], const std::string& description) {
+    std::memset(field, 0, sizeof(field));
+    std::memcpy(field, description.data(), std::min(description.size(), kDescriptionFieldSize - 1));
+}
+
+} // namespace
+
+ForegroundFileHeader MakeForegroundHeader(const std::string& description, int32_t lineCount) {
+    ForegroundFileHeader header{};
+    header.Version = kFileFormatVersion;
+    header.Checksum = DescriptionChecksum(description);
+    FillDescription(header.Description, description);
+    header.LineCount = lineCount;
+    return header;
+}
+
+BackgroundFileHeader MakeBackgroundHeader(const std::string& description, uint8_t colourIndex) {
+    BackgroundFileHeader header{};
+    header.Version = kFileFormatVersion;
+    header.Checksum = DescriptionChecksum(description);
+    FillDescription(header.Description, description);
+    header.ColourIndex = colourIndex;
+    return header;
+}
+
+std::string DescriptionOf(const char (&field)[kDescriptionFieldSize]) {
+    size_t length = 0;
+    while (length < kDescriptionFieldSize && field[length] != '\0')
+        ++length;
+    return std::string(field, length);
+}
+
+} // namespace bndx

@@ -1,0 +1,50 @@
+#include "common/file_headers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(FileHeaders, Crc16ArcMatchesTheStandardCheckValue) {
+    const char* check = "123456789";
+    EXPECT_EQ(bndx::Crc16Arc(reinterpret_cast<const uint8_t*>(check), 9), 0xBB3D);
+    EXPECT_EQ(bndx::Crc16Arc(nullptr, 0), 0);
+}
+
+TEST(FileHeaders, ChecksumLeavesOutTheDescriptionsLastCharacter) {
+    EXPECT_EQ(bndx::DescriptionChecksum("1234567890"), 0xBB3Du);
+    EXPECT_EQ(bndx::DescriptionChecksum(""), 0u);
+    EXPECT_EQ(bndx::DescriptionChecksum("A"), 0u) << "one character: nothing is covered";
+}
+
+TEST(FileHeaders, HeadersAreWrittenWithVersionChecksumAndACutZeroFilledDescription) {
+    const std::string longName(40, 'x');
+    const auto fg = bndx::MakeForegroundHeader(longName, 2);
+    uint8_t bytes[48];
+    std::memcpy(bytes, &fg, sizeof(bytes));
+    EXPECT_EQ(bytes[0], 1);
+    EXPECT_EQ(bytes[4] | bytes[5] | bytes[6] | bytes[7], 0) << "reserved";
+    EXPECT_EQ(bytes[12 + 30], 'x');
+    EXPECT_EQ(bytes[12 + 31], 0) << "31 characters and a NUL";
+    EXPECT_EQ(bytes[44], 2);
+    EXPECT_EQ(fg.Checksum, bndx::DescriptionChecksum(std::string(31, 'x')));
+    EXPECT_EQ(fg.Checksum >> 16, 0u);
+    EXPECT_EQ(bndx::DescriptionOf(fg.Description), std::string(31, 'x'));
+
+    const auto bg = bndx::MakeBackgroundHeader("Sky", 15);
+    uint8_t bgBytes[52];
+    std::memcpy(bgBytes, &bg, sizeof(bgBytes));
+    EXPECT_EQ(bgBytes[44], 15);
+    for (int i = 45; i < 52; ++i)
+        EXPECT_EQ(bgBytes[i], 0) << "reserved byte " << i;
+    EXPECT_EQ(bgBytes[12 + 3], 0) << "zero-filled after the name";
+}
+
+TEST(FileHeaders, DescriptionWithoutTerminatorIsReadToTheFieldsEnd) {
+    char field[bndx::kDescriptionFieldSize];
+    std::memset(field, 'y', sizeof(field));
+    EXPECT_EQ(bndx::DescriptionOf(field), std::string(32, 'y'));
+}
+
+} // namespace
