@@ -3,6 +3,29 @@
 set(BNDX_DIST_ROOT ${PROJECT_SOURCE_DIR}/dist CACHE PATH "Where the shipped programs land, one folder per build")
 set(BNDX_DIST_DIR ${BNDX_DIST_ROOT}/${BNDX_DIST})
 
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(BNDX_PE_FORMAT pe32+)
+else()
+    set(BNDX_PE_FORMAT pe32)
+endif()
+
+# Ships a program or module (into SUBDIR of the dist folder when given) and adds a static check
+# of the shipped file: its PE format, its subsystem and the exports named after EXPORTS, which
+# must be undecorated in the 32-bit build too.
 function(bndx_ship target)
-    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BNDX_DIST_DIR})
+    cmake_parse_arguments(ARG "" "SUBDIR" "EXPORTS" ${ARGN})
+    set(dir ${BNDX_DIST_DIR})
+    if(ARG_SUBDIR)
+        set(dir ${BNDX_DIST_DIR}/${ARG_SUBDIR})
+    endif()
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${dir})
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+        set(kind gui)
+    else()
+        set(kind dll)
+    endif()
+    add_test(NAME ${target}_pe_check
+        COMMAND ${PROJECT_SOURCE_DIR}/tests/tools/check-pe $<TARGET_FILE:${target}> ${BNDX_PE_FORMAT} ${kind}
+                ${ARG_EXPORTS})
 endfunction()
