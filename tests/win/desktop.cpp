@@ -18,6 +18,13 @@ std::string DistPath(const char* fileName) {
     return path + "\\" + fileName;
 }
 
+std::string TestProgramPath(const char* fileName) {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path, length);
+    return dir.substr(0, dir.find_last_of('\\') + 1) + fileName;
+}
+
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {
@@ -89,9 +96,9 @@ LRESULT CALLBACK PainterStandIn::WindowProc(HWND window, UINT message, WPARAM wP
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    } else if (message == WM_EXCLUDE_WINDOW) {
+    } else if (message == WM_EXCLUDE_WINDOW || message == WM_PAINT_CAPTION) {
         auto* self = reinterpret_cast<PainterStandIn*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        self->excluded_.push_back(reinterpret_cast<HWND>(lParam));
+        (message == WM_EXCLUDE_WINDOW ? self->excluded_ : self->paintRequests_).push_back(reinterpret_cast<HWND>(lParam));
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

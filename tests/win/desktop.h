@@ -14,6 +14,9 @@ namespace bndx::test {
 // A Windows path to a file of the build's dist folder.
 std::string DistPath(const char* fileName);
 
+// A Windows path to a program built beside the running test program.
+std::string TestProgramPath(const char* fileName);
+
 // Handles the test thread's messages for the given time.
 void PumpMessages(DWORD milliseconds);
 
@@ -33,8 +36,8 @@ private:
     HWND window_;
 };
 
-// A hidden top-level window titled like the caption painter's, recording the exclusion
-// messages it receives.
+// A hidden top-level window titled like the caption painter's, recording the windows named
+// by the exclusion and paint-caption messages it receives, in order.
 class PainterStandIn {
 public:
     PainterStandIn();
@@ -42,11 +45,13 @@ public:
     PainterStandIn(const PainterStandIn&) = delete;
     PainterStandIn& operator=(const PainterStandIn&) = delete;
     const std::vector<HWND>& ExcludedWindows() const { return excluded_; }
+    const std::vector<HWND>& PaintRequests() const { return paintRequests_; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND window_;
     std::vector<HWND> excluded_;
+    std::vector<HWND> paintRequests_;
 };
 
 // A program started with CreateProcess; ended by force if still running when destroyed.

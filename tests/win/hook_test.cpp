@@ -1,0 +1,75 @@
+// BndxHook.dll installed for the whole desktop, as Banderix installs it: which windows it reports.
+#include "tests/win/desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace bndx::test {
+namespace {
+
+bool Contains(const std::vector<HWND>& windows, HWND window) {
+    return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+// The hook module loaded by path and installed for every thread; removed again when destroyed.
+class InstalledHook {
+public:
+    InstalledHook() : module_(LoadLibraryA(DistPath("BndxHook.dll").c_str())) {
+        auto* proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module_, "HookProc")));
+        if (proc)
+            hook_ = SetWindowsHookExA(WH_CALLWNDPROC, proc, module_, 0);
+    }
+    ~InstalledHook() { Remove(); }
+    void Remove() {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+        hook_ = nullptr;
+        if (module_)
+            FreeLibrary(module_);
+        module_ = nullptr;
+    }
+    bool Installed() const { return hook_ != nullptr; }
+
+private:
+    HMODULE module_;
+    HHOOK hook_ = nullptr;
+};
+
+TEST(BndxHook, ReportsAnotherProgramsCaptionWhenItIsRetitled) {
+    PainterStandIn painter;
+    InstalledHook hook;
+    ASSERT_TRUE(hook.Installed());
+
+    RunningProgram subject(TestProgramPath("caption_subject.exe"));
+    ASSERT_TRUE(subject.Started());
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (window = FindWindowA(nullptr, "Caption subject retitled")) != nullptr; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return Contains(painter.PaintRequests(), window); }, 3000))
+        << "no WM_PAINT_CAPTION for the other program's window";
+    EXPECT_EQ(subject.WaitForExit(5000), 0);
+}
+
+TEST(BndxHook, ReportsOnlyCaptionedWindowsAndOnlyWhileInstalled) {
+    PainterStandIn painter;
+    InstalledHook hook;
+    ASSERT_TRUE(hook.Installed());
+    TestWindow captioned("Hooked captioned", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 240, 120);
+    TestWindow plain("Hooked plain", WS_POPUP | WS_VISIBLE, 0, 120, 60);
+
+    SetWindowTextA(captioned.Handle(), "Hooked captioned, retitled");
+    SetWindowTextA(plain.Handle(), "Hooked plain, retitled");
+    EXPECT_TRUE(WaitFor([&] { return Contains(painter.PaintRequests(), captioned.Handle()); }, 2000));
+    PumpMessages(200);
+    EXPECT_FALSE(Contains(painter.PaintRequests(), plain.Handle())) << "a window without a caption was reported";
+
+    hook.Remove();
+    PumpMessages(200);
+    const size_t before = painter.PaintRequests().size();
+    SetWindowTextA(captioned.Handle(), "Hooked captioned, unhooked");
+    PumpMessages(300);
+    EXPECT_EQ(painter.PaintRequests().size(), before) << "reported after the hook was removed";
+}
+
+} // namespace
+} // namespace bndx::test
