@@ -1,0 +1,51 @@
+#include "painter/paint/caption_selection.h"
+
+namespace bndx {
+
+namespace {
+
+// Titles are read as into a 64-byte buffer: what a longer title shows of itself.
+constexpr size_t kTitleLength = 63;
+// The shell's own bar of minimised windows, which keeps its own look.
+constexpr char kIconBarTitle[] = "Icon Bar";
+
+} // namespace
+
+void CaptionSelection::RefreshCaptions() {
+    const int32_t mode = inputs_.windowCoverage;
+    if (mode == kPaintAllWindows || mode == kPaintMainWindows) {
+        desktop_.ForEachTopLevel([this](WindowId window) { PaintIfCaptioned(window); });
+        return;
+    }
+    const WindowId foreground = desktop_.ForegroundWindow();
+    if (foreground && PassesCaptionTest(desktop_.Style(foreground)))
+        PaintCaption(foreground, false);
+}
+
+void CaptionSelection::PaintIfCaptioned(WindowId window) {
+    if (PassesCaptionTest(desktop_.Style(window)))
+        PaintCaption(window, false);
+}
+
+void CaptionSelection::PaintCaption(WindowId window, bool scrollStep) {
+    if (!window || window == inputs_.excludedWindow)
+        return;
+    const std::string title = desktop_.Title(window, kTitleLength);
+    if (title.empty() || title == kIconBarTitle)
+        return;
+    CaptionRect caption;
+    if (GetCaptionRect(window, caption))
+        drawer_.DrawCaption(window, caption, scrollStep);
+    if (inputs_.windowCoverage == kPaintAllWindows && !scrollStep)
+        desktop_.ForEachDescendant(window, [this](WindowId child) { PaintIfCaptioned(child); });
+}
+
+bool CaptionSelection::GetCaptionRect(WindowId window, CaptionRect& caption) const {
+    if (!window)
+        return false;
+    caption = ComputeCaptionRect(desktop_.OuterWidth(window), desktop_.Style(window), desktop_.ExStyle(window),
+                                 inputs_.metrics);
+    return true;
+}
+
+} // namespace bndx

@@ -1,0 +1,31 @@
+// The few questions window selection asks of the desktop, so that the selection rules can run
+// against the real window system or against a simulated desktop in tests.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace bndx {
+
+// A window handle as a number; 0 is no window.
+using WindowId = uintptr_t;
+
+class DesktopView {
+public:
+    virtual ~DesktopView() = default;
+
+    virtual WindowId ForegroundWindow() const = 0;
+    // Every top-level window, in the system's order.
+    virtual void ForEachTopLevel(const std::function<void(WindowId)>& visit) const = 0;
+    // Every descendant of a window, not only its direct children, in the system's order.
+    virtual void ForEachDescendant(WindowId window, const std::function<void(WindowId)>& visit) const = 0;
+    virtual uint32_t Style(WindowId window) const = 0;
+    virtual uint32_t ExStyle(WindowId window) const = 0;
+    // Width of the window's outer rectangle.
+    virtual int32_t OuterWidth(WindowId window) const = 0;
+    // The title, cut to at most maxLength characters.
+    virtual std::string Title(WindowId window, size_t maxLength) const = 0;
+};
+
+} // namespace bndx
