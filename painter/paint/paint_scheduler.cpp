@@ -1,0 +1,231 @@
+#include "painter/paint/paint_scheduler.h"
+
+#include "painter/paint/caption_layout.h"
+
+namespace bndx {
+
+namespace {
+
+constexpr uint32_t kRefreshPeriods[] = {1000, 750, 500, 200, 100};
+constexpr uint32_t kStepPeriods[] = {500, 350, 250, 200, 150, 100, 75, 50, 25, 10};
+constexpr uint32_t kFrequencyPeriods[] = {60000, 600000, 1200000, 1800000, 2700000, 3600000};
+
+constexpr uint32_t kFallbackRefreshPeriod = 250;
+constexpr uint32_t kFallbackStepPeriod = 250;
+constexpr uint32_t kFallbackFrequencyPeriod = 60000;
+
+template <size_t N> bool InTable(const uint32_t (&)[N], int32_t setting) {
+    return setting >= 1 && setting <= static_cast<int32_t>(N);
+}
+
+bool IsKnownKind(int32_t kind) {
+    return kind >= TIMER_REFRESH && kind <= TIMER_SCROLL_FREQUENCY;
+}
+
+bool IsBlank(std::string text) {
+    StripLeadingWhiteSpace(text);
+    return text.empty();
+}
+
+} // namespace
+
+uint32_t PaintScheduler::GetTimerPeriod(int32_t kind) {
+    const SchedulingSettings settings = host_.Settings();
+    switch (kind) {
+    case TIMER_REFRESH:
+        if (InTable(kRefreshPeriods, settings.RefreshFrequency))
+            return kRefreshPeriods[settings.RefreshFrequency - 1];
+        host_.ShowMessage("Unrecognized Refresh Speed");
+        return kFallbackRefreshPeriod;
+    case TIMER_SCROLL_STEP:
+        if (InTable(kStepPeriods, settings.Speed))
+            return kStepPeriods[settings.Speed - 1];
+        host_.ShowMessage("Unrecognized Foreground Speed");
+        return kFallbackStepPeriod;
+    case TIMER_SCROLL_FREQUENCY:
+        if (InTable(kFrequencyPeriods, settings.Frequency))
+            return kFrequencyPeriods[settings.Frequency - 1];
+        host_.ShowMessage("Unrecognized Speed");
+        return kFallbackFrequencyPeriod;
+    default:
+        host_.ShowMessage("Unknown Timer Type");
+        return 0;
+    }
+}
+
+bool PaintScheduler::IsRunning(int32_t kind) const {
+    return IsKnownKind(kind) && timerHandles_[kind - 1] != -1;
+}
+
+void PaintScheduler::StartTimer(int32_t kind, bool chooseNewLine) {
+    if (!IsKnownKind(kind))
+        return;
+    int32_t& handle = timerHandles_[kind - 1];
+    const auto timer = static_cast<TimerKind>(kind);
+    switch (timer) {
+    case TIMER_REFRESH:
+        if (handle != -1)
+            return;
+        host_.RefreshCaptions(); // the first pass at once, not a period later
+        handle = host_.SetTimer(timer, GetTimerPeriod(kind));
+        return;
+    case TIMER_SCROLL_STEP:
+        if (!CurrentForeground) {
+            ScrollText.clear();
+            return;
+        }
+        if (handle != -1)
+            return;
+        if (chooseNewLine) {
+            const char* line = CurrentForeground->GetNextLine();
+            ScrollText = line ? line : "";
+        }
+        // A line with nothing to show would never run out: its cycle ends before it starts, so
+        // that the next frequency tick picks again.
+        if (IsBlank(ScrollText))
+            return;
+        Scrolling = true;
+        if (chooseNewLine)
+            host_.PaintScrollStep(); // the first step at once, while the step timer is not yet running
+        handle = host_.SetTimer(timer, GetTimerPeriod(kind));
+        return;
+    case TIMER_SCROLL_FREQUENCY:
+        if (handle != -1)
+            return;
+        ResetScrollPosition = true;
+        OnTimer(TIMER_SCROLL_FREQUENCY);
+        handle = host_.SetTimer(timer, GetTimerPeriod(kind));
+        return;
+    }
+}
+
+void PaintScheduler::StopTimer(int32_t kind) {
+    if (!IsRunning(kind))
+        return;
+    const auto timer = static_cast<TimerKind>(kind);
+    if (timer == TIMER_SCROLL_STEP)
+        Scrolling = false;
+    host_.KillTimer(timer);
+    timerHandles_[kind - 1] = -1;
+    if (timer == TIMER_SCROLL_FREQUENCY)
+        StopTimer(TIMER_SCROLL_STEP);
+}
+
+void PaintScheduler::OnTimer(int32_t id) {
+    switch (id) {
+    case TIMER_REFRESH:
+        host_.RefreshCaptions();
+        break;
+    case TIMER_SCROLL_STEP:
+        host_.PaintScrollStep();
+        break;
+    case TIMER_SCROLL_FREQUENCY:
+        ChooseForeground();
+        break;
+    default:
+        break;
+    }
+}
+
+void PaintScheduler::ChooseForeground() {
+    const int32_t selected = host_.SelectedForegroundCount();
+    if (selected <= 0)
+        return;
+    CurrentForeground = host_.SelectedForeground(host_.RandomBelow(selected));
+    StartTimer(TIMER_SCROLL_STEP, true); // a running cycle goes on; only the pick changes
+}
+
+void PaintScheduler::ApplyPaintMethod(bool restartScroll, int32_t change) {
+    switch (change) {
+    case kChangedToHook:
+        StopTimer(TIMER_REFRESH);
+        host_.SetHook(true);
+        break;
+    case kChangedToTimer:
+        host_.SetHook(false);
+        StartTimer(TIMER_REFRESH);
+        break;
+    case kChangedRefreshRate:
+        StopTimer(TIMER_REFRESH);
+        StartTimer(TIMER_REFRESH);
+        break;
+    default:
+        break;
+    }
+    if (restartScroll) {
+        StopTimer(TIMER_SCROLL_STEP);
+        StartTimer(TIMER_SCROLL_STEP, false); // the current line again, from where it stands
+    }
+}
+
+void PaintScheduler::OnBackgroundSelChange(bool hadBackground, bool hasBackground) {
+    const bool byTimer = host_.Settings().PaintByType == kPaintByTimer;
+    if (!hadBackground && hasBackground) {
+        if (byTimer)
+            StartTimer(TIMER_REFRESH);
+        else
+            host_.SetHook(true);
+        host_.RefreshCaptions();
+    } else if (hadBackground && !hasBackground) {
+        if (byTimer)
+            StopTimer(TIMER_REFRESH);
+        else
+            host_.SetHook(false);
+        host_.InvalidateAllWindows();
+    } else {
+        host_.RefreshCaptions();
+    }
+}
+
+bool PaintScheduler::IsSelectedForeground(const LineSource* entry) const {
+    const int32_t selected = host_.SelectedForegroundCount();
+    for (int32_t n = 0; n < selected; ++n)
+        if (host_.SelectedForeground(n) == entry)
+            return true;
+    return false;
+}
+
+void PaintScheduler::OnForegroundSelChange() {
+    if (CurrentForeground && IsSelectedForeground(CurrentForeground))
+        return; // the running cycle goes on undisturbed
+    CurrentForeground = nullptr;
+    StopTimer(TIMER_SCROLL_FREQUENCY);
+    if (host_.SelectedForegroundCount() == 0) {
+        host_.InvalidateAllWindows();
+        return;
+    }
+    host_.RefreshCaptions();
+    StartTimer(TIMER_SCROLL_FREQUENCY);
+}
+
+void PaintScheduler::OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged) {
+    if (coverageChanged)
+        host_.InvalidateAllWindows();
+    int32_t change = kChangedNothing;
+    if (methodChanged)
+        change = host_.Settings().PaintByType;
+    else if (refreshRateChanged)
+        change = kChangedRefreshRate;
+    host_.RefreshCaptions();
+    ApplyPaintMethod(true, change);
+}
+
+void PaintScheduler::OnOptionsClosed(uint32_t stepPeriodBefore, uint32_t frequencyPeriodBefore) {
+    if (GetTimerPeriod(TIMER_SCROLL_STEP) != stepPeriodBefore ||
+        GetTimerPeriod(TIMER_SCROLL_FREQUENCY) != frequencyPeriodBefore)
+        ApplyPaintMethod(true, kChangedNothing);
+}
+
+void PaintScheduler::OnClose() {
+    if (host_.Settings().PaintByType == kPaintByHook)
+        host_.SetHook(false);
+    host_.InvalidateAllWindows();
+}
+
+void PaintScheduler::OnDestroy() {
+    StopTimer(TIMER_REFRESH);
+    StopTimer(TIMER_SCROLL_STEP);
+    StopTimer(TIMER_SCROLL_FREQUENCY);
+}
+
+} // namespace bndx
