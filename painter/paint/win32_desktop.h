@@ -1,0 +1,29 @@
+// The desktop as the window system reports it, for caption selection.
+#pragma once
+
+#include "painter/paint/desktop_view.h"
+
+#include <windows.h>
+
+namespace bndx {
+
+inline HWND ToHandle(WindowId window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+inline WindowId ToWindowId(HWND window) {
+    return reinterpret_cast<WindowId>(window);
+}
+
+class Win32Desktop : public DesktopView {
+public:
+    WindowId ForegroundWindow() const override;
+    void ForEachTopLevel(const std::function<void(WindowId)>& visit) const override;
+    void ForEachDescendant(WindowId window, const std::function<void(WindowId)>& visit) const override;
+    uint32_t Style(WindowId window) const override;
+    uint32_t ExStyle(WindowId window) const override;
+    int32_t OuterWidth(WindowId window) const override;
+    std::string Title(WindowId window, size_t maxLength) const override;
+};
+
+} // namespace bndx
