@@ -4,6 +4,8 @@
 // clock and desktop can drive it as window timers and the real desktop do.
 #pragma once
 
+#include "painter/sources/line_source.h"
+
 #include <cstdint>
 #include <string>
 
@@ -25,15 +27,6 @@ enum PaintMethodChange : int32_t {
     kChangedToTimer = 1,
     kChangedRefreshRate = 2,
     kChangedNothing = -1,
-};
-
-// A foreground as the scheduler sees it: something that hands out lines to scroll.
-class LineSource {
-public:
-    virtual const char* GetNextLine() = 0;
-
-protected:
-    ~LineSource() = default;
 };
 
 struct SchedulingSettings {

@@ -1,0 +1,200 @@
+#include "painter/paint/caption_renderer.h"
+
+#include "painter/paint/caption_layout.h"
+#include "painter/paint/win32_desktop.h"
+#include "platform/framework/scoped_gdi.h"
+#include "common/colour_table.h"
+
+#include <string>
+#include <vector>
+
+namespace bndx {
+
+int32_t ScrollPosition = 0;
+
+namespace {
+
+constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX;
+constexpr COLORREF kNoneRowColour = RGB(0, 0, 128);
+constexpr COLORREF kLabelSelectedColour = RGB(0, 0, 255);
+constexpr COLORREF kLabelColour = RGB(0, 0, 0);
+constexpr COLORREF kLabelOutlineColour = RGB(255, 0, 0);
+constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
+constexpr int32_t kLabelMargin = 20;
+
+COLORREF TableColour(uint16_t colourIndex) {
+    const Rgb rgb = ColourOf(colourIndex);
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+RECT ToRect(const CaptionRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+void FillRectangle(HDC dc, const RECT& rect, COLORREF colour) {
+    ScopedSelect brush(dc, GdiObject(CreateSolidBrush(colour)));
+    ScopedSelect pen(dc, GdiObject(CreatePen(PS_SOLID, 1, colour)));
+    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void DrawBox(HDC dc, const RECT& box, COLORREF fill, COLORREF outline) {
+    ScopedSelect brush(dc, GdiObject(CreateSolidBrush(fill)));
+    ScopedSelect pen(dc, GdiObject(CreatePen(PS_SOLID, 1, outline)));
+    RoundRect(dc, box.left, box.top, box.right, box.bottom, kBoxCornerSize, kBoxCornerSize);
+}
+
+int32_t TextWidth(HDC dc, const std::string& text) {
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
+void DrawLine(HDC dc, const std::string& text, COLORREF colour, int32_t x, int32_t width, const CaptionRect& caption) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    RECT area{x, caption.top, x + width, caption.bottom};
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area, kTextFormat);
+}
+
+std::string WindowTitle(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1);
+    const int copied = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+}
+
+void CopyButtonBox(HDC offscreen, HDC windowSurface, const ButtonBox& box) {
+    BitBlt(offscreen, box.x, box.y, box.width, box.height, windowSurface, box.x, box.y, SRCCOPY);
+}
+
+} // namespace
+
+CaptionMetrics CaptionRenderer::Metrics() const {
+    return CaptionMetrics{state_.metrics.iBorderWidth, state_.metrics.iCaptionHeight,
+                          state_.metrics.iSmCaptionHeight};
+}
+
+std::optional<uint8_t> CaptionRenderer::BackgroundColour() const {
+    if (!state_.currentBackground)
+        return std::nullopt;
+    return state_.currentBackground->ColourIndex();
+}
+
+void CaptionRenderer::DrawCaption(WindowId windowId, const CaptionRect& caption, bool scrollStep) {
+    const HWND window = ToHandle(windowId);
+    WindowDc surface(window);
+    GdiObject clip(CreateRectRgn(caption.left, caption.top, caption.right, caption.bottom));
+    SelectClipRgn(surface.Get(), static_cast<HRGN>(clip.Get()));
+    MemoryDc offscreen(surface.Get());
+    ScopedSelect bitmap(offscreen.Get(),
+                        GdiObject(CreateCompatibleBitmap(surface.Get(), caption.right, caption.bottom)));
+
+    const bool goesOn = RenderCaption(offscreen.Get(), window, surface.Get(), caption, scrollStep);
+    PaintScheduler& scheduler = state_.scheduler;
+    if (scheduler.Scrolling && !goesOn) {
+        scheduler.StopTimer(TIMER_SCROLL_STEP);
+        if (state_.currentBackground)
+            RenderCaption(offscreen.Get(), window, surface.Get(), caption, false);
+        else
+            InvalidateRect(nullptr, nullptr, FALSE); // the system redraws every caption its own way
+    }
+}
+
+bool CaptionRenderer::RenderCaption(HDC dc, HWND window, HDC windowSurface, const CaptionRect& caption,
+                                    bool scrollStep) {
+    PaintScheduler& scheduler = state_.scheduler;
+    const bool isForeground = GetForegroundWindow() == window;
+    if (isForeground && scheduler.Scrolling && !scrollStep)
+        return true; // while a scroll runs, only its ticks draw on the front caption
+
+    const RECT rect = ToRect(caption);
+    if (state_.currentBackground)
+        state_.currentBackground->Paint(dc, &rect, state_.in256ColourMode);
+    else if (scheduler.Scrolling && isForeground)
+        FillRectangle(dc, rect, RGB(0, 0, 0));
+    else
+        return true; // without a background, captions stay as the system drew them
+
+    const auto windowStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
+    const auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
+
+    StripLeadingWhiteSpace(scheduler.ScrollText);
+    if (scheduler.Scrolling && isForeground && !scheduler.ScrollText.empty()) {
+        if (!DrawScrollText(dc, caption, scrollStep))
+            return false;
+    } else if (state_.settings.ShowTitle) {
+        DrawTitle(dc, window, caption);
+    }
+
+    const CaptionButtonAreas buttons = ComputeButtonAreas(caption, windowStyle, exStyle, Metrics());
+    if (buttons.hasClose)
+        CopyButtonBox(dc, windowSurface, buttons.close);
+    if (buttons.hasMinMax)
+        CopyButtonBox(dc, windowSurface, buttons.minMax);
+
+    // In 256 colours the background's own palette must be realised for its picture to show true.
+    HPALETTE palette = state_.in256ColourMode && state_.currentBackground ? state_.currentBackground->Palette() : nullptr;
+    HPALETTE previousPalette = nullptr;
+    if (palette) {
+        previousPalette = SelectPalette(windowSurface, palette, TRUE);
+        RealizePalette(windowSurface);
+    }
+    BitBlt(windowSurface, 0, 0, caption.right, caption.bottom, dc, 0, 0, SRCCOPY);
+    if (palette)
+        SelectPalette(windowSurface, previousPalette, FALSE);
+    return true;
+}
+
+bool CaptionRenderer::DrawScrollText(HDC dc, const CaptionRect& caption, bool scrollStep) {
+    PaintScheduler& scheduler = state_.scheduler;
+    if (scheduler.ResetScrollPosition) {
+        ScrollPosition = ScrollStart(caption);
+        scheduler.ResetScrollPosition = false;
+    }
+    ScopedSelect font(dc, static_cast<HGDIOBJ>(state_.settings.GetTextFont()));
+    const int32_t width = TextWidth(dc, scheduler.ScrollText);
+    if (ScrollHasRunOut(ScrollPosition, width, caption)) {
+        ScrollPosition = ScrollStart(caption);
+        return false;
+    }
+    const PainterSettings& settings = state_.settings;
+    if (!settings.ForegroundTransparent)
+        DrawBox(dc, ToRect(ScrollBox(ScrollPosition, width, caption)),
+                TableColour(settings.GetTextBackgroundColorIndex()), TableColour(settings.GetTextBorderColorIndex()));
+    DrawLine(dc, scheduler.ScrollText, TableColour(settings.GetTextColorIndex(BackgroundColour())), ScrollPosition,
+             width, caption);
+    if (scrollStep)
+        ScrollPosition -= kScrollStepPixels; // only scroll ticks move the text
+    return true;
+}
+
+void CaptionRenderer::DrawTitle(HDC dc, HWND window, const CaptionRect& caption) {
+    const PainterSettings& settings = state_.settings;
+    const std::string title = WindowTitle(window);
+    ScopedSelect font(dc, static_cast<HGDIOBJ>(settings.GetTextFont()));
+    const int32_t width = TextWidth(dc, title);
+    const int32_t x = TitleX(settings.Alignment, caption, width);
+    if (!settings.TitleTransparent)
+        DrawBox(dc, ToRect(TitleBox(x, width, caption)), TableColour(settings.GetTextBackgroundColorIndex()),
+                TableColour(settings.GetTextBorderColorIndex()));
+    DrawLine(dc, title, TableColour(settings.GetTitleColorIndex(BackgroundColour())), x, width, caption);
+}
+
+void DrawBackgroundItem(const DRAWITEMSTRUCT& item, CBackgroundEntry* entry, const char* label, BOOL in256ColourMode) {
+    HDC dc = item.hDC;
+    RECT row = item.rcItem;
+    if (entry)
+        entry->Paint(dc, &row, in256ColourMode);
+    else
+        FillRectangle(dc, row, kNoneRowColour);
+    const GdiObject frame(CreateSolidBrush(kWhiteColour));
+    FrameRect(dc, &row, static_cast<HBRUSH>(frame.Get()));
+    const std::string text = label ? label : "";
+    RECT box{0, row.top, TextWidth(dc, text) + kLabelMargin, row.bottom};
+    DrawBox(dc, box, (item.itemState & ODS_SELECTED) ? kLabelSelectedColour : kLabelColour, kLabelOutlineColour);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kWhiteColour);
+    DrawTextA(dc, text.data(), static_cast<int>(text.size()), &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+}
+
+} // namespace bndx

@@ -1,0 +1,195 @@
+#include "painter/paint/paint_engine.h"
+
+#include "common/painter_messages.h"
+#include "platform/framework/message_box.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+namespace bndx {
+
+namespace {
+
+constexpr UINT kNonClientMetricsSize = 340; // the record before its padded-border field
+constexpr char kHookModule[] = "BndxHook.dll";
+constexpr char kHookProc[] = "HookProc";
+constexpr char kProgramName[] = "Banderix";
+
+// One hook for the program, whichever engine installed it.
+HMODULE g_hookModule = nullptr;
+HHOOK g_hook = nullptr;
+
+// The hook module beside the program, never one found elsewhere on the search path.
+std::string HookModulePath() {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path, length < MAX_PATH ? length : 0);
+    return dir.substr(0, dir.find_last_of('\\') + 1) + kHookModule;
+}
+
+void ShowLastError() {
+    char* text = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   GetLastError(), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0,
+                   nullptr);
+    ShowMessageBox(text ? text : "", kErrorCaption, MB_OK | MB_ICONINFORMATION);
+    LocalFree(text);
+}
+
+} // namespace
+
+PaintEngine::PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds)
+    : owner_(owner), settings_(settings), foregrounds_(foregrounds),
+      renderer_({Scheduler, settings_, CurrentBackground, In256ColourMode, Metrics}),
+      selection_(desktop_, renderer_, {settings_.WindowCoverage, ExcludedWindow, captionMetrics_}) {
+    Metrics.cbSize = kNonClientMetricsSize;
+}
+
+PaintEngine::~PaintEngine() {
+    Scheduler.OnDestroy();
+}
+
+void PaintEngine::ReadMetrics() {
+    Metrics.cbSize = kNonClientMetricsSize;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &Metrics, 0);
+    captionMetrics_ = CaptionMetrics{Metrics.iBorderWidth, Metrics.iCaptionHeight, Metrics.iSmCaptionHeight};
+}
+
+void PaintEngine::ReadColourDepth() {
+    HDC screen = GetDC(nullptr);
+    In256ColourMode = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES) == 8;
+    ReleaseDC(nullptr, screen);
+}
+
+bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        if (wParam < TIMER_REFRESH || wParam > TIMER_SCROLL_FREQUENCY)
+            return false;
+        Scheduler.OnTimer(static_cast<int32_t>(wParam));
+        return true;
+    case WM_PAINT_CAPTION:
+        if (PaintingEnabled)
+            OnPaintCaption(reinterpret_cast<HWND>(lParam));
+        return true;
+    case WM_EXCLUDE_WINDOW:
+        ExcludedWindow = wParam == 0 ? static_cast<WindowId>(lParam) : 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+// The hook reports a window while the system is still about to redraw its caption (the hook
+// runs before the window's own handling of the message). Painting then would lose the race to
+// that redraw, so the window's thread is first asked to finish what it is doing: an empty
+// message it answers once it is back in its message loop. A hung window costs a bounded wait.
+void WaitForWindowToSettle(HWND window) {
+    constexpr UINT kSettleTimeoutMs = 50;
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+        return;
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kSettleTimeoutMs, &ignored);
+}
+
+} // namespace
+
+void PaintEngine::OnPaintCaption(HWND window) {
+    WaitForWindowToSettle(window);
+    try {
+        selection_.PaintCaption(ToWindowId(window), false);
+    } catch (...) {
+        ShowMessageBox("Exception in Painting Window", kErrorCaption);
+    }
+}
+
+void PaintEngine::RefreshCaptions() {
+    selection_.RefreshCaptions();
+}
+
+void PaintEngine::PaintScrollStep() {
+    const HWND foreground = GetForegroundWindow();
+    if (foreground && PassesCaptionTest(desktop_.Style(ToWindowId(foreground))))
+        selection_.PaintCaption(ToWindowId(foreground), true);
+}
+
+void PaintEngine::SetHook(bool install) {
+    if (install) {
+        try {
+            if (g_hook)
+                return;
+            // A module left loaded by an earlier failure is used again rather than loaded twice.
+            if (!g_hookModule)
+                g_hookModule = LoadLibraryA(HookModulePath().c_str());
+            if (!g_hookModule) {
+                ShowMessageBox("Failed at GetModuleHandle", kErrorCaption);
+                return;
+            }
+            auto* proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(g_hookModule, kHookProc)));
+            if (!proc) {
+                ShowMessageBox("Failed at GetProcAddress", kErrorCaption);
+                return;
+            }
+            g_hook = SetWindowsHookExA(WH_CALLWNDPROC, proc, g_hookModule, 0);
+            if (!g_hook)
+                ShowMessageBox("Failed at SetWindowsHookEx", kErrorCaption);
+        } catch (...) {
+            ShowMessageBox("Exception in SetHook TRUE", kErrorCaption);
+        }
+        return;
+    }
+    try {
+        if (g_hook) {
+            const HHOOK hook = g_hook;
+            g_hook = nullptr;
+            if (!UnhookWindowsHookEx(hook))
+                ShowLastError();
+        }
+        if (g_hookModule) {
+            FreeLibrary(g_hookModule);
+            g_hookModule = nullptr;
+        }
+    } catch (...) {
+        ShowMessageBox("Exception in SetHook FALSE", kErrorCaption);
+    }
+}
+
+SchedulingSettings PaintEngine::Settings() const {
+    return SchedulingSettings{settings_.GetRefreshFrequency(), settings_.GetSpeed(), settings_.GetFrequency(),
+                              settings_.GetPaintByType()};
+}
+
+int32_t PaintEngine::SetTimer(TimerKind kind, uint32_t periodMs) {
+    const UINT_PTR id = ::SetTimer(owner_, static_cast<UINT_PTR>(kind), periodMs, nullptr);
+    return id ? static_cast<int32_t>(id) : -1;
+}
+
+void PaintEngine::KillTimer(TimerKind kind) {
+    ::KillTimer(owner_, static_cast<UINT_PTR>(kind));
+}
+
+void PaintEngine::InvalidateAllWindows() {
+    InvalidateRect(nullptr, nullptr, FALSE);
+}
+
+void PaintEngine::ShowMessage(const std::string& text) {
+    ShowMessageBox(text, kProgramName);
+}
+
+int32_t PaintEngine::SelectedForegroundCount() const {
+    return foregrounds_.SelectedCount();
+}
+
+LineSource* PaintEngine::SelectedForeground(int32_t n) const {
+    return foregrounds_.SelectedEntry(n);
+}
+
+int32_t PaintEngine::RandomBelow(int32_t n) {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    return std::rand() % n;
+}
+
+} // namespace bndx

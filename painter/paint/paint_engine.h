@@ -1,0 +1,76 @@
+// The caption painter's engine as the main window holds it: the state that painting shares, the
+// scheduler bound to the main window's timers, the hook module, window selection and the
+// renderer. The main window forwards its messages and selection changes here.
+#pragma once
+
+#include "painter/paint/caption_renderer.h"
+#include "painter/paint/caption_selection.h"
+#include "painter/paint/paint_scheduler.h"
+#include "painter/paint/win32_desktop.h"
+#include "painter/settings/painter_settings.h"
+#include "painter/sources/backgrounds.h"
+
+#include <windows.h>
+
+namespace bndx {
+
+// The foregrounds selected in the main window's list, in list order.
+class ForegroundSelection {
+public:
+    virtual int32_t SelectedCount() const = 0;
+    virtual LineSource* SelectedEntry(int32_t n) const = 0;
+
+protected:
+    ~ForegroundSelection() = default;
+};
+
+class PaintEngine : private SchedulerHost {
+public:
+    // Timers run on owner, which receives WM_TIMER and the private messages.
+    PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds);
+    ~PaintEngine() override;
+    PaintEngine(const PaintEngine&) = delete;
+    PaintEngine& operator=(const PaintEngine&) = delete;
+
+    // Reads the caption metrics and the colour depth anew (at start and on a settings change).
+    void ReadMetrics();
+    void ReadColourDepth();
+
+    // Handles the timers and the private messages of the engine; false for any other message.
+    // The caller passes every message on to its ordinary handling all the same.
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void RefreshCaptions() override;
+    void SetHook(bool install) override;
+
+    // The state painting shares; the main window sets CurrentBackground and PaintingEnabled.
+    NONCLIENTMETRICSA Metrics{};
+    BOOL In256ColourMode = FALSE;
+    BOOL PaintingEnabled = FALSE;
+    CBackgroundEntry* CurrentBackground = nullptr;
+    WindowId ExcludedWindow = 0;
+    PaintScheduler Scheduler{*this};
+
+private:
+    SchedulingSettings Settings() const override;
+    int32_t SetTimer(TimerKind kind, uint32_t periodMs) override;
+    void KillTimer(TimerKind kind) override;
+    void PaintScrollStep() override;
+    void InvalidateAllWindows() override;
+    void ShowMessage(const std::string& text) override;
+    int32_t SelectedForegroundCount() const override;
+    LineSource* SelectedForeground(int32_t n) const override;
+    int32_t RandomBelow(int32_t n) override;
+
+    void OnPaintCaption(HWND window);
+
+    HWND owner_;
+    const PainterSettings& settings_;
+    const ForegroundSelection& foregrounds_;
+    Win32Desktop desktop_;
+    CaptionMetrics captionMetrics_{};
+    CaptionRenderer renderer_;
+    CaptionSelection selection_;
+};
+
+} // namespace bndx

@@ -1,0 +1,53 @@
+#include "painter/sources/backgrounds.h"
+
+#include "painter/sources/data_directory.h"
+#include "painter/sources/source_messages.h"
+#include "platform/framework/message_box.h"
+
+#include <memory>
+
+namespace bndx {
+
+CBackgroundEntry::CBackgroundEntry(const char* path) : CSourceEntry(0) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD read = 0;
+    // A file shorter than the header leaves the rest of the header zero.
+    const bool readFailed = !ReadFile(file, &header_, sizeof(header_), &read, nullptr);
+    const bool newer = !readFailed && header_.Version != kFileFormatVersion;
+    if (!readFailed && !newer) {
+        SetDescription(header_.Description);
+        image_ = ReadDIBFromFile(file, sizeof(header_));
+        if (image_)
+            palette_ = CreateDIBPalette(image_);
+    }
+    CloseHandle(file);
+    if (readFailed)
+        ShowMessageBox(std::string("Error opening ") + path, kErrorCaption);
+    else if (newer)
+        ShowMessageBox(NewerVersionMessage(path), kErrorCaption);
+}
+
+CBackgroundEntry::~CBackgroundEntry() {
+    if (palette_)
+        DeleteObject(palette_);
+    if (image_)
+        DestroyDIB(image_);
+}
+
+BOOL CBackgroundEntry::Paint(HDC dc, const RECT* rect, BOOL usePalette) {
+    if (image_)
+        PaintDIB(dc, rect, image_, usePalette ? palette_ : nullptr, 0);
+    return TRUE;
+}
+
+CBackgroundCollection::CBackgroundCollection() : CBackgroundCollection(DataDirectory()) {}
+
+CBackgroundCollection::CBackgroundCollection(const std::string& dataDirectory) {
+    ForEachDataFile(dataDirectory, "*.BXB",
+                    [this](const std::string& path) { AddIfLoaded(std::make_unique<CBackgroundEntry>(path.c_str())); });
+}
+
+} // namespace bndx

@@ -1,0 +1,49 @@
+// Backgrounds: background files (.BXB), each a header and one picture that Banderix paints into
+// window captions; and the collection of all of them found in the data directory at start-up.
+#pragma once
+
+#include "common/file_headers.h"
+#include "painter/sources/source_entry.h"
+#include "platform/dib/dibutil.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace bndx {
+
+class CBackgroundEntry : public CSourceEntry {
+public:
+    // Loads the file at the path. One that cannot be used leaves the description empty; one
+    // whose picture cannot be read keeps its description and paints nothing.
+    explicit CBackgroundEntry(const char* path);
+    ~CBackgroundEntry() override;
+
+    int16_t Configure() override { return 0; }
+
+    // The default colour of titles and scrolling text over this background, 0 to 15: colour
+    // index ColourIndex() + 1 of the colour table.
+    uint8_t ColourIndex() const { return header_.ColourIndex; }
+
+    // Draws the picture into the rectangle, realising the background's palette when asked
+    // (the screen runs in 256 colours).
+    BOOL Paint(HDC dc, const RECT* rect, BOOL usePalette);
+
+    // The palette made for the picture, for the caption's surface in 256 colours (null: none).
+    HPALETTE Palette() const { return palette_; }
+
+private:
+    BackgroundFileHeader header_ = {};
+    HPALETTE palette_ = nullptr;
+    HDIB image_ = nullptr;
+};
+
+class CBackgroundCollection : public CEntryCollection {
+public:
+    // Every background of the data directory beside the program.
+    CBackgroundCollection();
+    // Every background of the given directory (ending in a backslash).
+    explicit CBackgroundCollection(const std::string& dataDirectory);
+};
+
+} // namespace bndx

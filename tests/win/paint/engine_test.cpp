@@ -1,0 +1,310 @@
+// The caption painting engine on real windows: what it paints, where, and when.
+#include "common/caption_geometry.h"
+#include "common/file_headers.h"
+#include "common/painter_messages.h"
+#include "painter/paint/caption_layout.h"
+#include "painter/paint/paint_engine.h"
+#include "tests/win/desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace bndx::test {
+namespace {
+
+constexpr uint32_t kRed = 0xFF0000;
+constexpr DWORD kOverlapped = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+
+// A background file of one colour, written as the editor writes them.
+std::string WriteSolidBackground(const char* name, uint8_t red, uint8_t green, uint8_t blue) {
+    constexpr int32_t kSide = 16;
+    constexpr uint32_t kRowBytes = kSide * 3; // already a multiple of four
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = kSide;
+    info.biHeight = kSide;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = kRowBytes * kSide;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+    const BackgroundFileHeader header = MakeBackgroundHeader(name, 9);
+
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + name + ".BXB";
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    for (uint32_t i = 0; i < kSide * kSide; ++i) {
+        const char pixel[3] = {static_cast<char>(blue), static_cast<char>(green), static_cast<char>(red)};
+        out.write(pixel, 3);
+    }
+    return path;
+}
+
+class FixedLine : public LineSource {
+public:
+    explicit FixedLine(const char* text) : text_(text) {}
+    const char* GetNextLine() override { return text_; }
+
+private:
+    const char* text_;
+};
+
+class ListedForegrounds : public ForegroundSelection {
+public:
+    int32_t SelectedCount() const override { return static_cast<int32_t>(entries.size()); }
+    LineSource* SelectedEntry(int32_t n) const override { return entries.at(static_cast<size_t>(n)); }
+    std::vector<LineSource*> entries;
+};
+
+// A hidden main window titled "Banderix" whose messages go to the engine, as the real one's do.
+class EngineHost {
+public:
+    EngineHost() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "BndxEngineHost";
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowExA(0, windowClass.lpszClassName, kPainterWindowTitle, WS_OVERLAPPED, 0, 0, 10, 10,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+        engine = std::make_unique<PaintEngine>(window_, settings, foregrounds);
+        engine->ReadMetrics();
+        engine->ReadColourDepth();
+        current_ = engine.get();
+    }
+    ~EngineHost() {
+        engine->SetHook(false);
+        engine.reset();
+        current_ = nullptr;
+        DestroyWindow(window_);
+    }
+
+    HWND Window() const { return window_; }
+
+    PainterSettings settings;
+    ListedForegrounds foregrounds;
+    std::unique_ptr<PaintEngine> engine;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (current_)
+            current_->OnMessage(message, wParam, lParam);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    static PaintEngine* current_;
+    HWND window_;
+};
+PaintEngine* EngineHost::current_ = nullptr;
+
+CaptionRect CaptionOf(const PaintEngine& engine, HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const CaptionMetrics metrics{engine.Metrics.iBorderWidth, engine.Metrics.iCaptionHeight,
+                                 engine.Metrics.iSmCaptionHeight};
+    return ComputeCaptionRect(bounds.right - bounds.left, static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)),
+                              static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), metrics);
+}
+
+int CountChanged(const ScreenCapture& a, const ScreenCapture& b, const std::function<bool(int, int)>& where) {
+    int changed = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (where(x, y) && a.At(x, y) != b.At(x, y))
+                ++changed;
+    return changed;
+}
+
+bool Inside(const CaptionRect& r, int x, int y) {
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+
+// Columns of the caption where the given colour shows, left of the button boxes.
+std::pair<int, int> ColourSpan(const ScreenCapture& shot, const CaptionRect& caption, int right, uint32_t colour) {
+    int left = -1, last = -1;
+    for (int x = caption.left; x < right; ++x)
+        for (int y = caption.top; y < caption.bottom; ++y)
+            if (shot.At(x, y) == colour) {
+                if (left < 0)
+                    left = x;
+                last = x;
+                break;
+            }
+    return {left, last};
+}
+
+class PaintEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        backgroundPath = WriteSolidBackground("EngineRed", 255, 0, 0);
+        background = std::make_unique<CBackgroundEntry>(backgroundPath.c_str());
+    }
+    void TearDown() override { DeleteFileA(backgroundPath.c_str()); }
+
+    std::string backgroundPath;
+    std::unique_ptr<CBackgroundEntry> background;
+    EngineHost host;
+};
+
+TEST_F(PaintEngineTest, PaintsTheBackgroundIntoCoveredCaptionsOnlyAndInsideTheirCaptionRect) {
+    TestWindow behind("Engine behind", kOverlapped, 0, 300, 120);
+    TestWindow front("Engine front", kOverlapped, 0, 300, 120);
+    SetWindowPos(behind.Handle(), nullptr, 100, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessages(200);
+    const ScreenCapture frontBefore = ScreenCapture::OfWindow(front.Handle());
+    const ScreenCapture behindBefore = ScreenCapture::OfWindow(behind.Handle());
+    const CaptionRect caption = CaptionOf(*host.engine, front.Handle());
+
+    host.settings.ShowTitle = 0;
+    host.settings.WindowCoverage = kPaintForegroundWindow;
+    host.engine->CurrentBackground = background.get();
+    host.engine->RefreshCaptions();
+    ScreenCapture frontAfter;
+    WaitFor(
+        [&] {
+            frontAfter = ScreenCapture::OfWindow(front.Handle());
+            return frontAfter.At(caption.left + 1, caption.top + 1) == kRed;
+        },
+        2000);
+    EXPECT_EQ(frontAfter.At(caption.left + 1, caption.top + 1), kRed) << "the background is in the front caption";
+    EXPECT_EQ(frontAfter.At(caption.left + 40, caption.bottom - 1), kRed);
+    EXPECT_EQ(CountChanged(frontBefore, frontAfter, [&](int x, int y) { return !Inside(caption, x, y); }), 0)
+        << "pixels outside the caption rectangle changed";
+    const auto style = static_cast<uint32_t>(GetWindowLongA(front.Handle(), GWL_STYLE));
+    const CaptionMetrics metrics{host.engine->Metrics.iBorderWidth, host.engine->Metrics.iCaptionHeight,
+                                 host.engine->Metrics.iSmCaptionHeight};
+    const CaptionButtonAreas buttons = ComputeButtonAreas(caption, style, 0, metrics);
+    const auto inClose = [&](int x, int y) {
+        return x >= buttons.close.x && x < buttons.close.x + buttons.close.width && y >= buttons.close.y &&
+               y < buttons.close.y + buttons.close.height;
+    };
+    EXPECT_EQ(CountChanged(frontBefore, frontAfter, inClose), 0) << "the close button was painted over";
+    const ScreenCapture behindAfter = ScreenCapture::OfWindow(behind.Handle());
+    EXPECT_EQ(CountChanged(behindBefore, behindAfter, [](int, int) { return true; }), 0)
+        << "a window the coverage leaves out was painted";
+    if (HasFailure())
+        frontAfter.Save("engine-background");
+
+    host.settings.WindowCoverage = kPaintMainWindows;
+    host.engine->RefreshCaptions();
+    const CaptionRect behindCaption = CaptionOf(*host.engine, behind.Handle());
+    EXPECT_TRUE(WaitFor(
+        [&] { return ScreenCapture::OfWindow(behind.Handle()).At(behindCaption.left + 1, behindCaption.top + 1) == kRed; },
+        2000))
+        << "main windows are covered in mode 1";
+}
+
+TEST_F(PaintEngineTest, WithoutBackgroundOrScrollNothingIsTouched) {
+    TestWindow front("Engine untouched", kOverlapped, 0, 300, 120);
+    const ScreenCapture before = ScreenCapture::OfWindow(front.Handle());
+    host.engine->RefreshCaptions();
+    PumpMessages(100);
+    EXPECT_EQ(CountChanged(before, ScreenCapture::OfWindow(front.Handle()), [](int, int) { return true; }), 0);
+}
+
+TEST_F(PaintEngineTest, TitleIsDrawnAtItsAlignmentInItsColourWithItsBox) {
+    TestWindow front("Engine title", kOverlapped, 0, 320, 120);
+    const CaptionRect caption = CaptionOf(*host.engine, front.Handle());
+    host.engine->CurrentBackground = background.get();
+    host.settings.WindowCoverage = kPaintForegroundWindow;
+    host.settings.Alignment = kAlignLeft;
+    host.settings.TitleColorIndex = 10;         // blue
+    host.settings.TextBackgroundColorIndex = 9; // green box
+    host.settings.TitleTransparent = 0;
+    host.engine->RefreshCaptions();
+
+    ScreenCapture shot;
+    std::pair<int, int> box, ink;
+    WaitFor(
+        [&] {
+            shot = ScreenCapture::OfWindow(front.Handle());
+            box = ColourSpan(shot, caption, caption.right - 80, 0x00FF00);
+            ink = ColourSpan(shot, caption, caption.right - 80, 0x0000FF);
+            return box.first >= 0 && ink.first >= 0;
+        },
+        2000);
+    EXPECT_GE(box.first, 20 - 10) << "box from 10 pixels left of the title";
+    EXPECT_LE(box.first, 20 - 10 + 4) << "(rounded corners cut a few pixels)";
+    EXPECT_GE(ink.first, 20);
+    EXPECT_LE(ink.first, 20 + 3) << "a left-aligned title starts at x = 20";
+    EXPECT_GT(box.second, ink.second) << "the box reaches beyond the title's end";
+    if (HasFailure())
+        shot.Save("engine-title");
+}
+
+TEST_F(PaintEngineTest, ScrollTextMovesTwoPixelsPerStepAndEndsWhenItHasPassedTheLeftEdge) {
+    TestWindow front("Engine scroll", kOverlapped, 0, 300, 120);
+    const CaptionRect caption = CaptionOf(*host.engine, front.Handle());
+    FixedLine line("IIII");
+    host.settings.TextColorIndex = 7;  // yellow
+    host.settings.ForegroundTransparent = 1;
+    host.engine->CurrentBackground = background.get();
+    PaintScheduler& scheduler = host.engine->Scheduler;
+    scheduler.CurrentForeground = &line;
+    scheduler.ScrollText = "IIII";
+    scheduler.ResetScrollPosition = true;
+    scheduler.StartTimer(TIMER_SCROLL_STEP, false);
+    ASSERT_TRUE(scheduler.Scrolling);
+    ::KillTimer(host.Window(), TIMER_SCROLL_STEP); // the test makes every step itself
+
+    const auto step = [&] { host.engine->OnMessage(WM_TIMER, TIMER_SCROLL_STEP, 0); };
+    step();
+    EXPECT_EQ(ScrollPosition, caption.right - caption.left - 2) << "starts at the caption's width, then moves 2";
+    for (int i = 0; i < 50; ++i)
+        step();
+    // Glyphs start a pixel or two right of the position they are drawn at.
+    std::pair<int, int> at;
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            at = ColourSpan(ScreenCapture::OfWindow(front.Handle()), caption, caption.right, 0xFFFF00);
+            return at.first >= ScrollPosition + 2 && at.first <= ScrollPosition + 2 + 3;
+        },
+        2000))
+        << "the text is drawn where the position says: " << at.first << " for " << ScrollPosition + 2;
+
+    int steps = 51;
+    while (scheduler.Scrolling && steps < 1000) {
+        step();
+        ++steps;
+    }
+    EXPECT_FALSE(scheduler.Scrolling) << "position " << ScrollPosition << ", foreground "
+                                      << (GetForegroundWindow() == front.Handle());
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, "IIII", 4, &extent);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const int start = caption.right - caption.left;
+    EXPECT_EQ(steps, (start + extent.cx + 1) / 2 + 1) << "ends at the first tick with the right end at or left of 0";
+    EXPECT_TRUE(WaitFor(
+        [&] { return ColourSpan(ScreenCapture::OfWindow(front.Handle()), caption, caption.right, 0xFFFF00).first < 0; },
+        2000))
+        << "the caption is repainted without the text";
+}
+
+TEST_F(PaintEngineTest, HookMethodRepaintsAnotherProgramsCaptionAfterTheSystemRedrawsIt) {
+    host.engine->CurrentBackground = background.get();
+    host.settings.ShowTitle = 0;
+    host.engine->PaintingEnabled = TRUE;
+    host.engine->SetHook(true);
+
+    RunningProgram subject(TestProgramPath("caption_subject.exe"));
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (window = FindWindowA(nullptr, "Caption subject retitled")) != nullptr; }, 5000));
+    const CaptionRect caption = CaptionOf(*host.engine, window);
+    EXPECT_TRUE(WaitFor([&] { return ScreenCapture::OfWindow(window).At(caption.left + 1, caption.top + 1) == kRed; },
+                        3000))
+        << "no timer runs: only the hook can have brought the background back";
+    EXPECT_EQ(subject.WaitForExit(5000), 0);
+}
+
+} // namespace
+} // namespace bndx::test
