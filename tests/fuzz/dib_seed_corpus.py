@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of the background_reader fuzz harness: small background files (the
+"""Writes the starting corpus of the background_reader fuzz harness: small background files (the
 52-byte header, then a bitmap) of every bit count and compression the reader takes, most of
 them encoded by ImageMagick so that the seeds do not share our own idea of the format, and a
 few damaged ones. Run it from anywhere; it rewrites its own seeds in corpus/background_reader/
