@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace bndx::test {
@@ -201,6 +202,27 @@ TEST_F(PaintEngineTest, PaintsTheBackgroundIntoCoveredCaptionsOnlyAndInsideTheir
         << "main windows are covered in mode 1";
 }
 
+TEST_F(PaintEngineTest, TimerMethodKeepsCaptionsPaintedUntilTheBackgroundIsDeselected) {
+    TestWindow front("Engine timer", kOverlapped, 0, 300, 120);
+    const CaptionRect caption = CaptionOf(*host.engine, front.Handle());
+    const auto captionIsRed = [&] {
+        return ScreenCapture::OfWindow(front.Handle()).At(caption.left + 1, caption.top + 1) == kRed;
+    };
+    host.settings.PaintByType = kPaintByTimer;
+    host.settings.RefreshFrequency = 1; // once a second, so the system's own caption shows between refreshes
+    host.engine->CurrentBackground = background.get();
+    host.engine->Scheduler.OnBackgroundSelChange(false, true);
+    EXPECT_TRUE(WaitFor(captionIsRed, 2000));
+
+    SetWindowTextA(front.Handle(), "Engine timer, retitled");
+    EXPECT_TRUE(WaitFor([&] { return !captionIsRed(); }, 1000)) << "the system drew its own caption again";
+    EXPECT_TRUE(WaitFor(captionIsRed, 2500)) << "the refresh timer brings the background back";
+
+    host.engine->CurrentBackground = nullptr;
+    host.engine->Scheduler.OnBackgroundSelChange(true, false);
+    EXPECT_TRUE(WaitFor([&] { return !captionIsRed(); }, 2000)) << "the system's caption comes back";
+}
+
 TEST_F(PaintEngineTest, WithoutBackgroundOrScrollNothingIsTouched) {
     TestWindow front("Engine untouched", kOverlapped, 0, 300, 120);
     const ScreenCapture before = ScreenCapture::OfWindow(front.Handle());
@@ -288,6 +310,45 @@ TEST_F(PaintEngineTest, ScrollTextMovesTwoPixelsPerStepAndEndsWhenItHasPassedThe
         [&] { return ColourSpan(ScreenCapture::OfWindow(front.Handle()), caption, caption.right, 0xFFFF00).first < 0; },
         2000))
         << "the caption is repainted without the text";
+}
+
+// The highest slot of the process's drawing-object table in use by a burst of new objects.
+// The table hands out freed slots before new ones, so objects left behind by earlier work push
+// this mark up: it tells leaks where the platform offers no count of objects.
+int ObjectTableHighWater() {
+    std::vector<HGDIOBJ> probes;
+    int highest = 0;
+    for (int i = 0; i < 64; ++i) {
+        probes.push_back(CreateSolidBrush(RGB(i, 0, 0)));
+        highest = std::max(highest, static_cast<int>(reinterpret_cast<uintptr_t>(probes.back()) & 0xFFFF));
+    }
+    for (HGDIOBJ probe : probes)
+        DeleteObject(probe);
+    return highest;
+}
+
+TEST_F(PaintEngineTest, ThousandsOfPaintsLeaveNoDrawingObjectBehind) {
+    TestWindow front("Engine hygiene", kOverlapped, 0, 300, 120);
+    FixedLine line("Hygiene");
+    host.settings.TitleTransparent = 0;
+    host.settings.WindowCoverage = kPaintForegroundWindow;
+    host.engine->CurrentBackground = background.get();
+    PaintScheduler& scheduler = host.engine->Scheduler;
+    scheduler.CurrentForeground = &line;
+    scheduler.ScrollText = "Hygiene";
+    scheduler.StartTimer(TIMER_SCROLL_STEP, false);
+    ::KillTimer(host.Window(), TIMER_SCROLL_STEP);
+
+    const auto paint = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            host.engine->OnMessage(WM_TIMER, TIMER_SCROLL_STEP, 0); // text, box, buttons
+            host.engine->OnMessage(WM_PAINT_CAPTION, 0, reinterpret_cast<LPARAM>(front.Handle()));
+        }
+    };
+    paint(50);
+    const int before = ObjectTableHighWater();
+    paint(1500);
+    EXPECT_LE(ObjectTableHighWater(), before + 8) << "drawing objects survive their paint";
 }
 
 TEST_F(PaintEngineTest, HookMethodRepaintsAnotherProgramsCaptionAfterTheSystemRedrawsIt) {
