@@ -3,72 +3,58 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <vector>
+#include <tuple>
 
 namespace bndx {
 namespace {
 
-// A machine described by what exists and what may be written; records what the choice did.
-class FakeFacts : public SettingsLocationFacts {
-public:
-    std::string windows = "C:\\WINDOWS";
-    std::string appData = "C:\\Users\\ann\\AppData\\Roaming";
-    std::set<std::string> files, writableFiles, creatableFolders;
-    std::vector<std::string> made, copied;
-    int probes = 0;
-
-    std::string WindowsDirectory() override { return windows; }
-    std::string UserDataDirectory() override { return appData; }
-    bool Exists(const std::string& path) override { return files.count(path) > 0; }
-    bool CanWrite(const std::string& file) override { return writableFiles.count(file) > 0; }
-    bool CanCreateIn(const std::string& folder) override { return ++probes, creatableFolders.count(folder) > 0; }
-    void MakeFolder(const std::string& folder) override { made.push_back(folder); }
-    void CopyIfAbsent(const std::string& from, const std::string& to) override { copied.push_back(from + ">" + to); }
+// A machine described by its folders, what exists and what may be written.
+struct Machine {
+    std::string windows, appData;
+    std::set<std::string> files, writable, creatable;
 };
 
-const std::string kShared = "C:\\WINDOWS\\Banderix.INI";
-const std::string kPerUserFolder = "C:\\Users\\ann\\AppData\\Roaming\\Banderix";
-const std::string kPerUser = kPerUserFolder + "\\Banderix.INI";
+// The machine's facts; logs what the choice asked and did.
+class FakeFacts : public SettingsLocationFacts {
+public:
+    explicit FakeFacts(const Machine& machine) : m(machine) {}
+    const Machine& m;
+    std::string log;
 
-TEST(SettingsLocation, TheWindowsDirectoryServesWhereItCanBeWritten) {
-    FakeFacts existingWritable;
-    existingWritable.files = existingWritable.writableFiles = {kShared};
-    EXPECT_EQ(ChooseSettingsFile(existingWritable), kShared);
-    EXPECT_EQ(existingWritable.probes, 0) << "an existing file is judged by itself";
+    std::string WindowsDirectory() override { return m.windows; }
+    std::string UserDataDirectory() override { return m.appData; }
+    bool Exists(const std::string& path) override { return m.files.count(path) > 0; }
+    bool CanWrite(const std::string& file) override { return m.writable.count(file) > 0; }
+    bool CanCreateIn(const std::string& folder) override {
+        log += "probe " + folder + ";";
+        return m.creatable.count(folder) > 0;
+    }
+    void MakeFolder(const std::string& folder) override { log += "make " + folder + ";"; }
+    void CopyIfAbsent(const std::string& from, const std::string& to) override {
+        log += "copy " + from + ">" + to + ";";
+    }
+};
 
-    FakeFacts absentCreatable;
-    absentCreatable.creatableFolders = {"C:\\WINDOWS"};
-    EXPECT_EQ(ChooseSettingsFile(absentCreatable), kShared);
-    EXPECT_TRUE(absentCreatable.made.empty());
-
-    FakeFacts noUserData;
-    noUserData.appData.clear();
-    EXPECT_EQ(ChooseSettingsFile(noUserData), kShared) << "nowhere else to go";
-
-    FakeFacts rootWindows;
-    rootWindows.windows = "C:\\";
-    rootWindows.creatableFolders = {"C:\\"};
-    EXPECT_EQ(ChooseSettingsFile(rootWindows), "C:\\Banderix.INI");
-}
-
-TEST(SettingsLocation, OtherwiseTheUsersOwnFileServesAndKeepsServing) {
-    FakeFacts absent;
-    EXPECT_EQ(ChooseSettingsFile(absent), kPerUser);
-    EXPECT_EQ(absent.made, std::vector<std::string>{kPerUserFolder});
-    EXPECT_TRUE(absent.copied.empty()) << "nothing to carry over";
-
-    FakeFacts readOnly;
-    readOnly.files = {kShared};
-    readOnly.creatableFolders = {"C:\\WINDOWS"}; // a writable folder does not make the file writable
-    EXPECT_EQ(ChooseSettingsFile(readOnly), kPerUser);
-    EXPECT_EQ(readOnly.made, std::vector<std::string>{kPerUserFolder});
-    EXPECT_EQ(readOnly.copied, std::vector<std::string>{kShared + ">" + kPerUser}) << "settings and Path come along";
-
-    FakeFacts alreadyMoved;
-    alreadyMoved.files = {kShared, kPerUser};
-    alreadyMoved.writableFiles = {kShared};
-    EXPECT_EQ(ChooseSettingsFile(alreadyMoved), kPerUser);
-    EXPECT_TRUE(alreadyMoved.made.empty() && alreadyMoved.copied.empty());
+// Each case: the machine, then the file chosen and what the choice did on the way.
+TEST(SettingsLocation, TheWindowsDirectoryServesWhereItCanBeWrittenAndOtherwiseTheUsersOwnFile) {
+    const std::string shared = "W\\Banderix.INI", perUser = "U\\Banderix\\Banderix.INI";
+    const std::string madeAndCopied = "make U\\Banderix;copy " + shared + ">" + perUser + ";";
+    const std::tuple<Machine, std::string, std::string> cases[] = {
+        {{"W", "U", {shared}, {shared}, {}}, shared, ""}, // an existing file is judged by itself
+        {{"W", "U", {}, {}, {"W"}}, shared, "probe W;"},
+        {{"W", "", {}, {}, {}}, shared, ""}, // no per-user folder: nowhere else to go
+        {{"C:\\", "U", {}, {}, {"C:\\"}}, "C:\\Banderix.INI", "probe C:\\;"},
+        {{"W", "U", {}, {}, {}}, perUser, "probe W;make U\\Banderix;"},
+        {{"W", "U", {shared}, {}, {"W"}}, perUser, madeAndCopied},  // settings and Path come along
+        {{"W", "U", {shared, perUser}, {shared}, {}}, perUser, ""}, // once moved, the user stays
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        const auto& [machine, chosen, log] = cases[i];
+        FakeFacts facts(machine);
+        EXPECT_EQ(ChooseSettingsFile(facts), chosen);
+        EXPECT_EQ(facts.log, log);
+    }
 }
 
 } // namespace

@@ -1,83 +1,84 @@
+// The settings record and the saved selection over a settings file held in memory.
 #include "common/colour_table.h"
+#include "painter/settings/selection.h"
 #include "painter/settings/settings_record.h"
-#include "tests/host/settings/fake_profile_store.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <tuple>
+#include <vector>
 
 namespace bndx {
 namespace {
 
-using test::FakeProfileStore;
-
-// Counts font changes, as the platform font made from the description follows them.
-class WatchedSettings : public SettingsRecord {
+// A settings file in memory; a key it lacks reads as the default.
+class FakeProfileStore : public ProfileStore {
 public:
-    int fontChanges = 0;
+    std::string ReadString(const char* section, const char* key, const std::string& defaultValue) override {
+        return values.count({section, key}) ? values[{section, key}] : defaultValue;
+    }
+    int32_t ReadInt(const char* section, const char* key, int32_t defaultValue) override {
+        return values.count({section, key}) ? std::stoi(values[{section, key}]) : defaultValue;
+    }
+    void WriteString(const char* section, const char* key, const std::string& value) override {
+        values[{section, key}] = value;
+    }
+    // Every value, section by section in key order, as "[Section] Key=value ...".
+    std::string Text() const {
+        std::string text, section;
+        for (const auto& [where, value] : values) {
+            if (where.first != section) text += "[" + (section = where.first) + "] ";
+            text += where.second + "=" + value + " ";
+        }
+        return text;
+    }
 
-protected:
-    void OnTextFontChanged() override { ++fontChanges; }
+    std::map<std::pair<std::string, std::string>, std::string> values;
 };
 
-TEST(SettingsRecord, MissingKeysGiveTheDefaults) {
-    FakeProfileStore store;
-    SettingsRecord settings;
-    settings.Speed = 1;
-    settings.ShowTitle = 0;
-    settings.SetTextFontDescription(FontDescription{});
-    settings.LoadSettings(store);
-    EXPECT_EQ(settings.WindowCoverage, 0);
-    EXPECT_EQ(settings.GetPaintByType(), 1);
-    EXPECT_EQ(settings.GetRefreshFrequency(), 5);
-    EXPECT_EQ(settings.GetSpeed(), 9);
-    EXPECT_EQ(settings.GetFrequency(), 3);
-    EXPECT_EQ(settings.Alignment, 0);
-    EXPECT_EQ(settings.ForegroundTransparent, 0);
-    EXPECT_EQ(settings.ShowTitle, 1);
-    EXPECT_EQ(settings.TitleTransparent, 1);
-    EXPECT_EQ(settings.TitleColorIndex, 1);
-    EXPECT_EQ(settings.TextColorIndex, 1);
-    EXPECT_EQ(settings.TextBackgroundColorIndex, 16);
-    EXPECT_EQ(settings.TextBorderColorIndex, 2);
-    EXPECT_FALSE(settings.TextFontDescription());
-    EXPECT_TRUE(store.values.empty()) << "loading writes nothing";
-}
+// Counts font changes, as the platform font made from the description follows them.
+struct WatchedSettings : SettingsRecord {
+    void OnTextFontChanged() override { ++fontChanges; }
+    int fontChanges = 0;
+};
 
-TEST(SettingsRecord, StoredValuesAreTakenUncheckedAndSixteenBitOnesKeepTheirLowBits) {
-    FakeProfileStore store;
-    store.values = {{{"Background", "WindowCoverage"}, "7"},  {{"Background", "RefreshFrequency"}, "65537"},
-                    {{"Foreground", "Speed"}, "-1"},          {{"Foreground", "Alignment"}, "-3"},
-                    {{"Foreground", "TitleColorIndex"}, "0"}, {{"Foreground", "ShowTitle"}, "5"},
-                    {{"Foreground", "FontName"}, "Arial"},    {{"Foreground", "FontData"}, "-16,0,0,0,700"}};
+TEST(SettingsRecord, StoredValuesAreTakenUncheckedAndMissingOnesGiveTheDefaults) {
+    FakeProfileStore odd, saved;
+    odd.values = {{{"Background", "WindowCoverage"}, "7"},  {{"Background", "RefreshFrequency"}, "65537"},
+                  {{"Foreground", "Speed"}, "-1"},          {{"Foreground", "Alignment"}, "-3"},
+                  {{"Foreground", "TitleColorIndex"}, "0"}, {{"Foreground", "ShowTitle"}, "5"},
+                  {{"Foreground", "FontName"}, "Arial"},    {{"Foreground", "FontData"}, "-16,0,0,0,700"}};
     WatchedSettings settings;
-    settings.LoadSettings(store);
-    EXPECT_EQ(settings.WindowCoverage, 7);
-    EXPECT_EQ(settings.GetRefreshFrequency(), 1);
-    EXPECT_EQ(settings.GetSpeed(), 65535);
-    EXPECT_EQ(settings.Alignment, -3);
-    EXPECT_EQ(settings.TitleColorIndex, 0);
-    EXPECT_EQ(settings.ShowTitle, 5);
+    settings.LoadSettings(odd);
     EXPECT_EQ(settings.fontChanges, 1) << "one platform font per load";
-
-    FakeProfileStore saved;
     settings.SaveSettings(saved);
-    EXPECT_EQ(saved.At("Background", "RefreshFrequency"), "1");
-    EXPECT_EQ(saved.At("Foreground", "Speed"), "65535");
-    EXPECT_EQ(saved.At("Foreground", "Alignment"), "-3");
-    EXPECT_EQ(saved.At("Foreground", "FontName"), "Arial");
-    EXPECT_EQ(saved.At("Foreground", "FontData"), "-16,0,0,0,700,0,0,0,0,0,0,0,0");
+    EXPECT_EQ(saved.Text(), "[Background] PaintByType=1 RefreshFrequency=1 WindowCoverage=7 [Foreground] Alignment=-3 "
+                            "FontData=-16,0,0,0,700,0,0,0,0,0,0,0,0 FontName=Arial ForegroundTransparent=0 Frequency=3 "
+                            "ShowTitle=5 Speed=65535 TextBackgroundColorIndex=16 TextBorderColorIndex=2 "
+                            "TextColorIndex=1 TitleColorIndex=0 TitleTransparent=1 ")
+        << "the 16-bit values keep their low bits";
+
+    FakeProfileStore dataOnly;
+    dataOnly.values[{"Foreground", "FontData"}] = "-16";
+    settings.LoadSettings(dataOnly);
+    EXPECT_EQ(dataOnly.Text(), "[Foreground] FontData=-16 ") << "loading writes nothing";
+    EXPECT_FALSE(settings.TextFontDescription()) << "data without a name is no font";
+    settings.SaveSettings(dataOnly);
+    EXPECT_EQ(dataOnly.Text(),
+              "[Background] PaintByType=1 RefreshFrequency=5 WindowCoverage=0 [Foreground] Alignment=0 "
+              "FontData=-16 ForegroundTransparent=0 Frequency=3 ShowTitle=1 Speed=9 "
+              "TextBackgroundColorIndex=16 TextBorderColorIndex=2 TextColorIndex=1 TitleColorIndex=1 "
+              "TitleTransparent=1 ")
+        << "missing keys give the defaults; without a font, FontData is left alone";
 }
 
-TEST(SettingsRecord, TheFontLinesAreOnlyWrittenForAFontAndOnlyReadWithAName) {
-    FakeProfileStore store;
-    store.values[{"Foreground", "FontData"}] = "-16,0,0,0,700,0,0,0,0,0,0,0,0";
-    SettingsRecord settings;
-    settings.SaveSettings(store);
-    EXPECT_EQ(store.At("Foreground", "FontData"), "-16,0,0,0,700,0,0,0,0,0,0,0,0") << "no font: left alone";
-    settings.LoadSettings(store);
-    EXPECT_FALSE(settings.TextFontDescription()) << "data without a name is no font";
-
+TEST(SettingsRecord, AFontNeedsAName) {
     // The font dialog cancelled with no font chosen gives an all-zero font: saved with an
     // empty name, it reads back as no font.
+    FakeProfileStore store;
+    SettingsRecord settings;
     settings.SetTextFontDescription(FontDescription{});
     settings.SaveSettings(store);
     settings.LoadSettings(store);
@@ -92,34 +93,58 @@ TEST(SettingsRecord, TheFontLinesAreOnlyWrittenForAFontAndOnlyReadWithAName) {
 TEST(SettingsRecord, ColourIndexesResolveInsideTheTable) {
     // Each case: the stored index of all four elements, the background's 0-based colour,
     // then the effective title or text colour and box colour.
-    struct Case {
-        uint16_t stored;
-        std::optional<uint8_t> background;
-        uint16_t text, box;
-    } const cases[] = {
-        {0, std::nullopt, kWhite, kBlack},
-        {0, 4, 5, kBlack},
-        {0, 6, 7, kBlack},
-        {0, 15, 16, kBlack},
-        {0, 16, kWhite, kBlack},
-        {3, 4, 3, 3},
-        {16, std::nullopt, 16, 16},
-        {17, 9, 10, kBlack},
-        {65535, std::nullopt, kWhite, kBlack},
-    };
-    for (const auto& c : cases) {
+    const std::tuple<uint16_t, std::optional<uint8_t>, uint16_t, uint16_t> cases[] = {
+        {0, std::nullopt, kWhite, kBlack}, {0, 15, 16, kBlack}, {0, 16, kWhite, kBlack}, {3, 4, 3, 3},
+        {16, std::nullopt, 16, 16},        {17, 9, 10, kBlack}};
+    for (const auto& [stored, background, text, box] : cases) {
+        SCOPED_TRACE(testing::Message() << stored << " on " << (background ? *background : -1));
         SettingsRecord settings;
-        settings.TitleColorIndex = settings.TextColorIndex = c.stored;
-        settings.TextBackgroundColorIndex = settings.TextBorderColorIndex = c.stored;
-        const int background = c.background ? *c.background : -1;
-        EXPECT_EQ(settings.GetTitleColorIndex(c.background), c.text) << c.stored << " on " << background;
-        EXPECT_EQ(settings.GetTextColorIndex(c.background), c.text) << c.stored << " on " << background;
-        EXPECT_EQ(settings.GetTextBackgroundColorIndex(), c.box) << c.stored;
-        EXPECT_EQ(settings.GetTextBorderColorIndex(), c.box) << c.stored;
+        settings.TitleColorIndex = settings.TextColorIndex = stored;
+        settings.TextBackgroundColorIndex = settings.TextBorderColorIndex = stored;
+        EXPECT_EQ(settings.GetTitleColorIndex(background), text);
+        EXPECT_EQ(settings.GetTextColorIndex(background), text);
+        EXPECT_EQ(settings.GetTextBackgroundColorIndex(), box);
+        EXPECT_EQ(settings.GetTextBorderColorIndex(), box);
     }
     EXPECT_EQ(ColourOf(7).green, 255) << "yellow";
     EXPECT_EQ(ColourOf(16).red, 64);
     EXPECT_EQ(ColourOf(17).blue, 255) << "outside the table: white";
+}
+
+// A list box of the main window: its rows' texts and which of them are selected.
+struct FakeList : SelectionList {
+    FakeList(std::vector<std::string> texts, std::set<int> chosen)
+        : rows(std::move(texts)), selected(std::move(chosen)) {}
+    int Count() const override { return static_cast<int>(rows.size()); }
+    std::string TextOf(int row) const override { return rows.at(row); }
+    bool IsSelected(int row) const override { return selected.count(row) > 0; }
+    void Select(int row) override { selected.insert(row); }
+    std::vector<std::string> rows;
+    std::set<int> selected;
+};
+
+TEST(Selection, TheLastSavedSelectionAndTheSettingsComeBackAtTheNextStart) {
+    const std::vector<std::string> foregrounds = {"Quotes", "News", "Jokes"}, backgrounds = {"None", "Sky", "Sea"};
+    FakeProfileStore store;
+    SettingsRecord settings;
+    SaveSelection(store, FakeList(foregrounds, {0, 1, 2}), FakeList(backgrounds, {1}), settings);
+    settings.Speed = 4;
+    EXPECT_EQ(SaveSelection(store, FakeList(foregrounds, {1}), FakeList(backgrounds, {2}), settings), "Sea");
+    EXPECT_EQ((store.values[{"Main", "ForegroundSelected2"}]), "Jokes") << "left behind from the longer selection";
+
+    SettingsRecord loaded;
+    EXPECT_EQ(LoadSelection(store, loaded), "Sea");
+    EXPECT_EQ(loaded.Speed, 4);
+    FakeList restarted({"Quotes", "News", "Jokes", "news", "News ", "News"}, {0});
+    RestoreForegroundSelection(store, restarted);
+    EXPECT_EQ(restarted.selected, (std::set<int>{0, 1, 5}))
+        << "every row equal to a counted name, byte for byte; nothing deselected";
+
+    for (const std::set<int>& none : {std::set<int>{0}, std::set<int>{}}) {
+        store.values[{"Main", "SelectedBackground"}] = "Sky";
+        EXPECT_EQ(SaveSelection(store, FakeList(foregrounds, {}), FakeList(backgrounds, none), settings), "");
+        EXPECT_EQ(LoadSelection(store, loaded), "") << "\"None\" or no row saves no background";
+    }
 }
 
 } // namespace

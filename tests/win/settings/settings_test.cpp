@@ -20,12 +20,6 @@ const std::string kWindowsFile = JoinPath(machine.WindowsDirectory(), kSettingsF
 const std::string kUserFolder = JoinPath(machine.UserDataDirectory(), kPerUserFolderName);
 const std::string kUserFile = JoinPath(kUserFolder, kSettingsFileName);
 
-std::string RawValue(const std::string& file, const char* section, const char* key) {
-    char value[1024];
-    GetPrivateProfileStringA(section, key, "<missing>", value, sizeof(value), file.c_str());
-    return value;
-}
-
 // Each test starts without a settings file in either place.
 class SettingsFileTest : public testing::Test {
 protected:
@@ -57,70 +51,42 @@ public:
     }
 };
 
-TEST_F(SettingsFileTest, TheWindowsDirectoryIsUsedWhereItCanBeWritten) {
+TEST_F(SettingsFileTest, TheWindowsDirectoryServesUntilTheUserHasToMoveWithWhatItHeld) {
     EXPECT_EQ(SettingsFilePath(), kWindowsFile);
     WIN32_FIND_DATAA found;
     const HANDLE probe = FindFirstFileA(JoinPath(machine.WindowsDirectory(), "Banderix-*.tmp").c_str(), &found);
     EXPECT_EQ(probe, INVALID_HANDLE_VALUE) << "probe left behind";
     EXPECT_FALSE(machine.Exists(kWindowsFile) || machine.Exists(kUserFolder)) << "choosing makes nothing";
-
-    WritePrivateProfileStringA("Main", "Path", "C:\\Banderix", kWindowsFile.c_str());
+    PrivateProfileFile(kWindowsFile).WriteString("Main", "Path", "C:\\Banderix");
     EXPECT_EQ(SettingsFilePath(), kWindowsFile) << "an existing writable file";
-}
 
-TEST_F(SettingsFileTest, ALockedWindowsDirectorySendsTheFileToTheUserWithWhatItHeld) {
     LockedWindowsDirectory locked;
     EXPECT_EQ(ChooseSettingsFile(locked), kUserFile);
-    PrivateProfileFile(kUserFile).WriteInt("Foreground", "Speed", 4);
-    EXPECT_EQ(RawValue(kUserFile, "Foreground", "Speed"), "4") << "the folder was made";
+    EXPECT_EQ(PrivateProfileFile(kUserFile).ReadString("Main", "Path", ""), "C:\\Banderix") << "carried over";
     EXPECT_EQ(SettingsFilePath(), kUserFile) << "once there, the user's file stays the one";
-
-    DeleteFileA(kUserFile.c_str());
-    WritePrivateProfileStringA("Main", "Path", "C:\\Banderix", kWindowsFile.c_str());
-    EXPECT_EQ(ChooseSettingsFile(locked), kUserFile);
-    EXPECT_EQ(RawValue(kUserFile, "Main", "Path"), "C:\\Banderix") << "carried over";
 }
 
-TEST_F(SettingsFileTest, DefaultsWithoutAFileAndWhatIsSavedComesBack) {
+TEST_F(SettingsFileTest, WhatIsSavedComesBackThroughTheProfileFunctions) {
     PrivateProfileFile file(SettingsFilePath());
-    PainterSettings saved;
-    saved.Speed = 1;
-    EXPECT_EQ(LoadSelection(file, saved), "");
-    EXPECT_EQ(saved.GetSpeed(), 9);
-    EXPECT_EQ(saved.TextBackgroundColorIndex, 16);
-    EXPECT_EQ(saved.GetTextFont(), nullptr);
-    EXPECT_FALSE(machine.Exists(file.Path())) << "loading writes nothing";
+    PainterSettings settings;
+    settings.Speed = 1;
+    EXPECT_EQ(LoadSelection(file, settings), "");
+    EXPECT_EQ(settings.GetSpeed(), 9) << "a missing file gives the defaults";
+    EXPECT_EQ(settings.GetTextFont(), nullptr);
 
-    saved.Alignment = -1;
-    saved.TextBackgroundColorIndex = 65535;
-    LOGFONTA font{};
-    font.lfHeight = -16;
-    font.lfWeight = FW_BOLD;
-    font.lfItalic = 1;
-    lstrcpyA(font.lfFaceName, "Arial");
-    saved.SetTextFont(font);
-
-    // A background name longer than the reader's first buffer.
-    class Rows : public SelectionList {
-    public:
-        int Count() const override { return 2; }
-        std::string TextOf(int row) const override { return std::string(row * 600, 'B'); }
-        bool IsSelected(int row) const override { return row == 1; }
-        void Select(int) override {}
-    } rows;
-    SaveSelection(file, rows, rows, saved);
-    EXPECT_EQ(RawValue(file.Path(), "Foreground", "FontData"), "-16,0,0,0,700,1,0,0,0,0,0,0,0");
-    EXPECT_EQ(RawValue(file.Path(), "Foreground", "Alignment"), "-1");
+    settings.Alignment = -1;
+    const LOGFONTA font{-16, 0, 0, 0, FW_BOLD, 1, 0, 0, 0, 0, 0, 0, 0, "Arial"};
+    settings.SetTextFont(font);
+    settings.SaveSettings(file);
+    file.WriteString("Main", "SelectedBackground", std::string(600, 'B')); // longer than the reader's first buffer
 
     PainterSettings loaded;
     EXPECT_EQ(LoadSelection(file, loaded), std::string(600, 'B'));
     EXPECT_EQ(loaded.Alignment, -1);
-    EXPECT_EQ(loaded.TextBackgroundColorIndex, 65535);
     LOGFONTA made{};
     ASSERT_EQ(GetObjectA(loaded.GetTextFont(), sizeof(made), &made), static_cast<int>(sizeof(made)));
     EXPECT_STREQ(made.lfFaceName, "Arial");
-    EXPECT_EQ(made.lfHeight, -16);
-    EXPECT_EQ(made.lfItalic, 1);
+    EXPECT_EQ(FormatFontData(FromLogFont(made)), "-16,0,0,0,700,1,0,0,0,0,0,0,0");
 
     const HFONT first = loaded.GetTextFont();
     loaded.SetTextFont(font);

@@ -1,5 +1,5 @@
-// Foregrounds and backgrounds loaded from real files in real data directories, with the
-// messages they show the user.
+// Foregrounds and backgrounds found in real data directories and loaded from real files and
+// modules, with the messages they show the user.
 #include "common/line_records.h"
 #include "painter/sources/backgrounds.h"
 #include "painter/sources/data_directory.h"
@@ -12,62 +12,33 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <thread>
-#include <tuple>
 
 namespace bndx {
 namespace {
 
-constexpr COLORREF kSky = RGB(40, 120, 200);
-
-struct Shown {
-    std::string caption;
-    std::string text;
-    bool okOnly; // the OK button and no other
-    auto Key() const { return std::tie(caption, text, okOnly); }
-    bool operator<(const Shown& other) const { return Key() < other.Key(); }
-    bool operator==(const Shown& other) const { return Key() == other.Key(); }
-};
-
-void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << '"' << shown.caption << "\": \"" << shown.text << '"' << (shown.okOnly ? "" : " (not OK alone)");
+// A fresh directory in the temporary folder; its path ends in a backslash.
+std::string NewDirectory() {
+    char temp[MAX_PATH], name[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    GetTempFileNameA(temp, "bxd", 0, name); // reserves a unique name, as a file
+    DeleteFileA(name);
+    CreateDirectoryA(name, nullptr);
+    return std::string(name) + "\\";
 }
 
-// A fresh directory, removed with its files at the end; its path ends in a backslash.
-class Scratch {
-public:
-    explicit Scratch(std::string path = TempName()) : path_(std::move(path)) { CreateDirectoryA(path_.c_str(), nullptr); }
-    ~Scratch() {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path_ + "*.*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do
-                DeleteFileA((path_ + found.cFileName).c_str());
-            while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(path_.c_str());
-    }
-    std::string operator/(const std::string& name) const { return path_ + name; }
-    const std::string& Path() const { return path_; }
-
-private:
-    static std::string TempName() {
-        char temp[MAX_PATH], name[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        GetTempFileNameA(temp, "bxd", 0, name); // reserves a unique name, as a file
-        DeleteFileA(name);
-        return std::string(name) + "\\";
-    }
-    std::string path_;
+// A directory, removed with its files at the end.
+struct Scratch {
+    ~Scratch() { std::filesystem::remove_all(path.substr(0, path.size() - 1)); }
+    std::string operator/(const std::string& name) const { return path + name; }
+    const std::string path;
 };
 
 void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ASSERT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) << path;
-    CloseHandle(file);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 std::vector<uint8_t> WithVersion(std::vector<uint8_t> bytes, uint32_t version) {
@@ -75,31 +46,17 @@ std::vector<uint8_t> WithVersion(std::vector<uint8_t> bytes, uint32_t version) {
     return bytes;
 }
 
-// The header, then (unless width is 0) a picture of one colour in the bitmap file layout that
-// the DIB library writes and reads.
-std::vector<uint8_t> Background(const char* description, uint8_t colourIndex, int width = 60, int height = 20) {
+// A background file whose picture cannot be read: it is listed all the same.
+std::vector<uint8_t> Background(const char* description, uint8_t colourIndex) {
     const BackgroundFileHeader header = MakeBackgroundHeader(description, colourIndex);
-    std::vector<uint8_t> bytes(reinterpret_cast<const uint8_t*>(&header), reinterpret_cast<const uint8_t*>(&header + 1));
-    if (width == 0)
-        return bytes;
-    const int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    file.bfSize = file.bfOffBits + stride * height;
-    BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    bytes.insert(bytes.end(), reinterpret_cast<uint8_t*>(&file), reinterpret_cast<uint8_t*>(&file + 1));
-    bytes.insert(bytes.end(), reinterpret_cast<uint8_t*>(&info), reinterpret_cast<uint8_t*>(&info + 1));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            bytes.insert(bytes.end(), {GetBValue(kSky), GetGValue(kSky), GetRValue(kSky)});
-        bytes.resize(bytes.size() + stride - width * 3);
-    }
-    return bytes;
+    return {reinterpret_cast<const uint8_t*>(&header), reinterpret_cast<const uint8_t*>(&header + 1)};
 }
 
-void CopyModule(const char* built, const std::string& path) {
-    std::string from = std::string("Z:") + built; // Wine maps the Unix root to drive Z:
-    std::replace(from.begin(), from.end(), '/', '\\');
-    ASSERT_TRUE(CopyFileA(from.c_str(), path.c_str(), FALSE)) << from;
+// A file of the build as a Windows path: Wine maps the Unix root to drive Z:.
+std::string Built(const char* unixPath) {
+    std::string path = std::string("Z:") + unixPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
 }
 
 std::vector<std::string> Descriptions(const CEntryCollection& collection) {
@@ -112,199 +69,118 @@ std::vector<std::string> Descriptions(const CEntryCollection& collection) {
 // Takes the messages instead of the user while it lives.
 class MessageLog {
 public:
-    MessageLog() { SetMessageBoxSink(Record); }
+    MessageLog() {
+        shown.clear();
+        SetMessageBoxSink(Record);
+    }
     ~MessageLog() { SetMessageBoxSink(nullptr); }
-    std::set<Shown> Messages() const { return {shown.begin(), shown.end()}; }
-    static inline std::vector<Shown> shown;
+    static inline std::multiset<std::string> shown;
 
 private:
     static int Record(const char* text, const char* caption, UINT flags) {
-        shown.push_back({caption, text, (flags & MB_TYPEMASK) == MB_OK});
+        shown.insert(caption + std::string(": ") + text + ((flags & MB_TYPEMASK) == MB_OK ? "" : " (not OK alone)"));
         return IDOK;
     }
 };
 
 // Answers the message boxes of this process from a second thread, as a user would: reads each
-// one and presses its OK button.
+// one and presses its OK button (a box without one would never close).
 class User {
 public:
     User() : thread_([this] { Watch(); }) {}
     ~User() { Leave(); }
-    std::vector<Shown> Leave() {
+    std::vector<std::string> Leave() {
         done_ = true;
-        if (thread_.joinable())
-            thread_.join();
+        if (thread_.joinable()) thread_.join();
         return seen_;
     }
 
 private:
     void Watch() {
-        while (!done_) {
+        for (; !done_; Sleep(20)) {
             HWND box = FindWindowExA(nullptr, nullptr, "#32770", nullptr);
             DWORD process = 0;
             GetWindowThreadProcessId(box, &process);
-            if (!box || process != GetCurrentProcessId() || !IsWindowVisible(box)) {
-                Sleep(20);
-                continue;
-            }
-            Shown shown{std::string(256, '\0'), {}, false};
-            shown.caption.resize(GetWindowTextA(box, &shown.caption[0], 256));
-            int buttons = 0;
+            if (!box || process != GetCurrentProcessId() || !IsWindowVisible(box)) continue;
+            char caption[256] = {}, text[1024] = {};
+            GetWindowTextA(box, caption, sizeof(caption));
             for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                char kind[16] = {}, text[1024] = {};
+                char kind[16] = {};
                 GetClassNameA(child, kind, sizeof(kind));
-                GetWindowTextA(child, text, sizeof(text));
-                if (lstrcmpiA(kind, "Static") == 0 && text[0]) // the icon's static has no text
-                    shown.text = text;
-                buttons += lstrcmpiA(kind, "Button") == 0 && IsWindowVisible(child);
+                if (lstrcmpiA(kind, "Static") == 0 && GetWindowTextLengthA(child) > 0) // the icon's has no text
+                    GetWindowTextA(child, text, sizeof(text));
             }
-            shown.okOnly = buttons == 1 && GetDlgItem(box, IDOK);
-            seen_.push_back(shown);
+            seen_.push_back(caption + std::string(": ") + text);
             SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
             for (int i = 0; i < 100 && IsWindow(box); ++i)
                 Sleep(20);
         }
     }
     std::atomic<bool> done_{false};
-    std::vector<Shown> seen_;
+    std::vector<std::string> seen_;
     std::thread thread_;
 };
 
-const std::string kNewer = " is newer than the Banderix program version. ";
-
-class Sources : public ::testing::Test {
-protected:
-    void SetUp() override {
-        RotationCounter = kRotationUnset;
-        MessageLog::shown.clear();
-    }
-    Scratch data;
-};
-
-TEST_F(Sources, ForegroundScanListsTextFilesThenAddInsAndReportsTheBadOnes) {
+TEST(Sources, ScanListsNamedFilesTextForegroundsFirstAndReportsTheBadOnes) {
+    Scratch data{NewDirectory()};
     Write(data / "proverbs.bxf", ForegroundFileBytes("Proverbs", {"Look before you leap."}));
-    Write(data / "quiet.bxf", ForegroundFileBytes("Quiet", {}));
     Write(data / "nameless.bxf", ForegroundFileBytes("", {"unseen"}));
     Write(data / "future.bxf", WithVersion(ForegroundFileBytes("Future", {"x"}), 2));
     Write(data / "notes.txt", ForegroundFileBytes("Not a foreground", {}));
-    CopyModule(BNDX_SAMPLE_ADDIN, data / "clock.bxa");
     Write(data / "text.bxa", ForegroundFileBytes("Text in disguise", {}));
-    CopyModule(BNDX_ADDIN_NO_EXPORT, data / "noexport.bxa");
-    CopyModule(BNDX_ADDIN_NO_OBJECT, data / "noobject.bxa");
-
-    MessageLog log;
-    CForegroundCollection collection(data.Path());
-    const std::vector<std::string> names = Descriptions(collection);
-    ASSERT_EQ(names.size(), 3u);
-    EXPECT_EQ(std::set<std::string>(names.begin(), names.begin() + 2), (std::set<std::string>{"Proverbs", "Quiet"}))
-        << "text files first; nameless and newer ones left out";
-    EXPECT_EQ(names[2], "Date and Time");
-    EXPECT_EQ(collection.GetAt(-1), nullptr);
-    EXPECT_EQ(log.Messages(), (std::set<Shown>{{"Warning", NewerVersionMessage(data / "future.bxf"), true},
-                                               {"Error", "Error loading " + data / "text.bxa", true},
-                                               {"Error", "Error reading " + data / "noexport.bxa", true},
-                                               {"Error", "Error reading " + data / "noobject.bxa", true}}));
-    EXPECT_EQ(MessageLog::shown.size(), 4u);
-    EXPECT_EQ(GetModuleHandleA((data / "noexport.bxa").c_str()), nullptr) << "an unlisted add-in is unloaded at once";
-}
-
-TEST_F(Sources, BackgroundScanListsNamedFilesWithTheirColour) {
+    CopyFileA(Built(BNDX_SAMPLE_ADDIN).c_str(), (data / "clock.bxa").c_str(), FALSE);
+    CopyFileA(Built(BNDX_ADDIN_NO_EXPORT).c_str(), (data / "noexport.bxa").c_str(), FALSE);
+    CopyFileA(Built(BNDX_ADDIN_NO_OBJECT).c_str(), (data / "noobject.bxa").c_str(), FALSE);
     Write(data / "sky.bxb", Background("Sky", 4));
-    Write(data / "last.bxb", Background("Last colour", 15));
-    Write(data / "blank.bxb", Background("No picture", 0, 0));
     Write(data / "nameless.bxb", Background("", 0));
     Write(data / "future.bxb", WithVersion(Background("Future", 0), 2));
 
     MessageLog log;
-    CBackgroundCollection collection(data.Path());
-    std::set<std::pair<std::string, int>> listed;
-    for (int32_t i = 0; i < collection.GetCount(); ++i) {
-        const auto* entry = static_cast<const CBackgroundEntry*>(collection.GetAt(i));
-        listed.insert({entry->Description, entry->ColourIndex()});
-    }
-    EXPECT_EQ(listed, (std::set<std::pair<std::string, int>>{{"Sky", 4}, {"Last colour", 15}, {"No picture", 0}}))
-        << "a picture that cannot be read still leaves the background listed";
-    EXPECT_EQ(log.Messages(), (std::set<Shown>{{"Error", NewerVersionMessage(data / "future.bxb"), true}}));
-}
-
-TEST_F(Sources, NewerFilesShowMessageBoxesTheUserDismisses) {
-    Write(data / "future.bxb", WithVersion(Background("Future", 0), 2));
-    Write(data / "future.bxf", WithVersion(ForegroundFileBytes("Future", {"x"}), 2));
-    User user;
-    const CBackgroundCollection backgrounds(data.Path());
-    const CForegroundCollection foregrounds(data.Path());
-    const std::vector<Shown> boxes = user.Leave();
-    EXPECT_EQ(backgrounds.GetCount() + foregrounds.GetCount(), 0);
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].caption, "Error") << "backgrounds say it as an error";
-    EXPECT_EQ(boxes[0].text.rfind(data / "future.bxb" + kNewer, 0), 0u) << boxes[0].text;
-    EXPECT_EQ(boxes[1].caption, "Warning") << "foregrounds as a warning";
-    EXPECT_EQ(boxes[1].text.rfind(data / "future.bxf" + kNewer, 0), 0u) << boxes[1].text;
-    EXPECT_TRUE(boxes[0].okOnly && boxes[1].okOnly);
-}
-
-TEST_F(Sources, TextForegroundGivesItsLinesInTurnAndCannotBeConfigured) {
-    Write(data / "abc.bxf", ForegroundFileBytes("ABC", {"a", "b", "c"}));
-    Write(data / "none.bxf", ForegroundFileBytes("None", {}));
-    CForegroundEntry abc((data / "abc.bxf").c_str(), 0);
-    CForegroundEntry none((data / "none.bxf").c_str(), 0);
-    std::string seen;
-    for (int i = 0; i < 4; ++i)
-        seen += abc.GetNextLine();
-    ASSERT_EQ(seen.size(), 4u);
-    EXPECT_EQ(std::string("abcabc").substr(seen[0] - 'a', 3) + seen[0], seen) << "file order from a random start";
-    EXPECT_STREQ(none.GetNextLine(), "");
-
-    MessageLog log;
-    EXPECT_EQ(abc.Configure(), 0);
-    EXPECT_EQ(log.Messages(), (std::set<Shown>{{"Error", "Error configuring Foreground.", true}}));
-}
-
-TEST_F(Sources, AddInsSupplyTheirTextWithinTheBuffers) {
-    CopyModule(BNDX_SAMPLE_ADDIN, data / "clock.bxa");
-    CopyModule(BNDX_ADDIN_CARELESS, data / "careless.bxa");
-    CForegroundEntry clock((data / "clock.bxa").c_str(), 1);
-    EXPECT_STREQ(clock.Description, "Date and Time");
+    const CForegroundCollection foregrounds(data.path);
+    ASSERT_EQ(Descriptions(foregrounds), (std::vector<std::string>{"Proverbs", "Date and Time"}));
+    EXPECT_EQ(foregrounds.GetAt(-1), nullptr);
+    auto* const proverbs = static_cast<CForegroundEntry*>(foregrounds.GetAt(0));
+    EXPECT_STREQ(proverbs->GetNextLine(), "Look before you leap.");
+    EXPECT_EQ(proverbs->Configure(), 0);
     SYSTEMTIME now;
     GetLocalTime(&now);
-    const std::string text = clock.GetNextLine();
-    EXPECT_EQ(text.rfind("It is ", 0), 0u) << text;
-    EXPECT_NE(text.find(std::to_string(now.wYear)), std::string::npos) << text;
+    const std::string time = static_cast<CForegroundEntry*>(foregrounds.GetAt(1))->GetNextLine();
+    EXPECT_EQ(time.rfind("It is ", 0), 0u) << time;
+    EXPECT_NE(time.find(std::to_string(now.wYear)), std::string::npos) << time;
+    EXPECT_EQ(GetModuleHandleA((data / "noexport.bxa").c_str()), nullptr) << "an unlisted add-in is unloaded at once";
 
-    CForegroundEntry careless((data / "careless.bxa").c_str(), 1);
+    const CBackgroundCollection backgrounds(data.path);
+    ASSERT_EQ(Descriptions(backgrounds), std::vector<std::string>{"Sky"});
+    EXPECT_EQ(static_cast<CBackgroundEntry*>(backgrounds.GetAt(0))->ColourIndex(), 4);
+    EXPECT_EQ(MessageLog::shown, (std::multiset<std::string>{
+                                     "Warning: " + NewerVersionMessage(data / "future.bxf"),
+                                     "Error: Error loading " + data / "text.bxa",
+                                     "Error: Error reading " + data / "noexport.bxa",
+                                     "Error: Error reading " + data / "noobject.bxa",
+                                     "Error: Error configuring Foreground.",
+                                     "Error: " + NewerVersionMessage(data / "future.bxb"),
+                                 }));
+}
+
+TEST(Sources, ANewerFileShowsAMessageBoxTheUserDismisses) {
+    Scratch data{NewDirectory()};
+    Write(data / "future.bxf", WithVersion(ForegroundFileBytes("Future", {"x"}), 2));
+    User user;
+    const CForegroundCollection foregrounds(data.path);
+    EXPECT_EQ(user.Leave(), std::vector<std::string>{"Warning: " + NewerVersionMessage(data / "future.bxf")});
+}
+
+TEST(Sources, AnAddInIsHeldToTheBuffersItIsGiven) {
+    CForegroundEntry careless(Built(BNDX_ADDIN_CARELESS).c_str(), 1);
     EXPECT_EQ(std::string(careless.Description), std::string(254, 'D')) << "an unterminated description is cut";
     EXPECT_EQ(std::string(careless.GetNextLine()), std::string(511, 'T')) << "and so is an unterminated text";
     EXPECT_EQ(careless.Configure(), 7) << "the add-in's result, in the entry's 16 bits";
 }
 
-TEST_F(Sources, BackgroundPaintsItsPictureIntoTheRectangleOnly) {
-    Write(data / "sky.bxb", Background("Sky", 4));
-    Write(data / "blank.bxb", Background("No picture", 0, 0));
-    CBackgroundEntry sky((data / "sky.bxb").c_str());
-    CBackgroundEntry blank((data / "blank.bxb").c_str());
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 200, 40));
-    const RECT all{0, 0, 200, 40}, area{10, 10, 190, 30};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    EXPECT_TRUE(blank.Paint(dc, &area, TRUE));
-    EXPECT_EQ(GetPixel(dc, 100, 20), RGB(255, 255, 255)) << "no picture, nothing painted";
-    EXPECT_TRUE(sky.Paint(dc, &area, FALSE));
-    for (const POINT p : {POINT{10, 10}, POINT{100, 20}, POINT{189, 29}})
-        EXPECT_EQ(GetPixel(dc, p.x, p.y), kSky) << p.x << "," << p.y;
-    for (const POINT p : {POINT{9, 20}, POINT{100, 30}})
-        EXPECT_EQ(GetPixel(dc, p.x, p.y), RGB(255, 255, 255)) << p.x << "," << p.y << " is outside";
-    DeleteObject(SelectObject(dc, old));
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-}
-
 TEST(DataDirectory, IsDATABesideTheProgramAndScannedByBothCollections) {
-    char program[MAX_PATH];
-    std::string beside(program, GetModuleFileNameA(nullptr, program, MAX_PATH));
-    beside.erase(beside.rfind('\\') + 1);
-    ASSERT_EQ(DataDirectory(), beside + "DATA\\");
-    Scratch own(DataDirectory());
+    ASSERT_EQ(DataDirectory(), Built(BNDX_TEST_PROGRAM_DIR "/DATA/"));
+    CreateDirectoryA(DataDirectory().c_str(), nullptr);
+    Scratch own{DataDirectory()};
     Write(own / "found.bxf", ForegroundFileBytes("Found beside the program", {"yes"}));
     Write(own / "found.bxb", Background("Background beside it", 0));
     EXPECT_EQ(Descriptions(CForegroundCollection()), std::vector<std::string>{"Found beside the program"});
