@@ -23,27 +23,25 @@ uint32_t DescriptionChecksum(const std::string& description) {
 
 namespace {
 
-void FillDescription(char (&field)[kDescriptionFieldSize], const std::string& description) {
-    std::memset(field, 0, sizeof(field));
-    std::memcpy(field, description.data(), std::min(description.size(), kDescriptionFieldSize - 1));
+// Both headers begin alike: the version, the description's checksum and the description itself.
+template <typename Header> Header HeaderFor(const std::string& description) {
+    Header header{};
+    header.Version = kFileFormatVersion;
+    header.Checksum = DescriptionChecksum(description);
+    std::memcpy(header.Description, description.data(), std::min(description.size(), kDescriptionFieldSize - 1));
+    return header;
 }
 
 } // namespace
 
 ForegroundFileHeader MakeForegroundHeader(const std::string& description, int32_t lineCount) {
-    ForegroundFileHeader header{};
-    header.Version = kFileFormatVersion;
-    header.Checksum = DescriptionChecksum(description);
-    FillDescription(header.Description, description);
+    auto header = HeaderFor<ForegroundFileHeader>(description);
     header.LineCount = lineCount;
     return header;
 }
 
 BackgroundFileHeader MakeBackgroundHeader(const std::string& description, uint8_t colourIndex) {
-    BackgroundFileHeader header{};
-    header.Version = kFileFormatVersion;
-    header.Checksum = DescriptionChecksum(description);
-    FillDescription(header.Description, description);
+    auto header = HeaderFor<BackgroundFileHeader>(description);
     header.ColourIndex = colourIndex;
     return header;
 }
