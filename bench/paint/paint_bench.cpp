@@ -1,0 +1,427 @@
+// Times Banderix's painting engine on one desktop of 20 captioned top-level windows, each holding
+// two captioned child windows, with a 600x20 background at 24 bits: one repaint pass in coverage
+// modes 1 and 0, the system's own redraw of the same windows' frames, one scroll step on the
+// front window, and the processor time a resident engine takes over 30 seconds at the default
+// settings, at five passes a second and at the heaviest settings. Prints one line of figures
+// per measurement.
+#include "common/file_headers.h"
+#include "common/painter_messages.h"
+#include "painter/paint/paint_engine.h"
+#include "platform/framework/scoped_gdi.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace bndx;
+
+constexpr int32_t kBackgroundWidth = 600;
+constexpr int32_t kBackgroundHeight = 20;
+constexpr int kTopLevelCount = 20;
+constexpr int kChildrenEach = 2;
+constexpr int kWindowWidth = 500;
+constexpr int kWindowHeight = 250;
+constexpr int kCascadeStep = 26;     // every caption stays in view
+constexpr int kOffscreenHeight = 40; // below the bottom of any caption
+constexpr int kRounds = 15;      // rounds of each timing, taken in turn so that load spreads evenly
+constexpr int kPassesPerRound = 20;
+constexpr int kScrollSteps = 3000;
+constexpr DWORD kResidentMs = 30000;
+constexpr char kScrollLine[] = "Banderix on the bench: a line of text that scrolls across the caption of the front window";
+
+double Microseconds(LONGLONG ticks) {
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f.QuadPart;
+    }();
+    return 1e6 * static_cast<double>(ticks) / static_cast<double>(frequency);
+}
+
+LONGLONG Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+// User and kernel time of this process, in microseconds.
+double ProcessCpuMicroseconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10.0; // 100 ns units
+}
+
+void PumpMessages(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+// A 600x20 background at 24 bits, a red-to-yellow ramp, written as the editor writes them.
+std::string WriteBackground() {
+    constexpr uint32_t kRowBytes = kBackgroundWidth * 3; // already a multiple of four
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = kBackgroundWidth;
+    info.biHeight = kBackgroundHeight;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = kRowBytes * kBackgroundHeight;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+    const BackgroundFileHeader header = MakeBackgroundHeader("Bench ramp", 0);
+
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + "BenchRamp.BXB";
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    for (int32_t y = 0; y < kBackgroundHeight; ++y)
+        for (int32_t x = 0; x < kBackgroundWidth; ++x) {
+            const char pixel[3] = {0, static_cast<char>(x * 255 / kBackgroundWidth), static_cast<char>(255 - y * 4)};
+            out.write(pixel, 3);
+        }
+    return path;
+}
+
+class FixedLine : public LineSource {
+public:
+    const char* GetNextLine() override { return kScrollLine; }
+};
+
+class ListedForegrounds : public ForegroundSelection {
+public:
+    int32_t SelectedCount() const override { return static_cast<int32_t>(entries.size()); }
+    LineSource* SelectedEntry(int32_t n) const override { return entries.at(static_cast<size_t>(n)); }
+    std::vector<LineSource*> entries;
+};
+
+// A hidden main window titled "Banderix" whose messages go to the engine, as the real one's do,
+// counting the timer messages it receives.
+class EngineHost {
+public:
+    EngineHost() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "BndxBenchEngineHost";
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowExA(0, windowClass.lpszClassName, kPainterWindowTitle, WS_OVERLAPPED, 0, 0, 10, 10,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+        engine = std::make_unique<PaintEngine>(window_, settings, foregrounds);
+        engine->ReadMetrics();
+        engine->ReadColourDepth();
+        current_ = this;
+    }
+    ~EngineHost() {
+        engine.reset();
+        current_ = nullptr;
+        DestroyWindow(window_);
+    }
+
+    HWND Window() const { return window_; }
+
+    PainterSettings settings;
+    ListedForegrounds foregrounds;
+    std::unique_ptr<PaintEngine> engine;
+    int timerTicks[TIMER_SCROLL_FREQUENCY + 1] = {};
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (current_) {
+            if (message == WM_TIMER && wParam <= TIMER_SCROLL_FREQUENCY)
+                ++current_->timerTicks[wParam];
+            current_->engine->OnMessage(message, wParam, lParam);
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    static EngineHost* current_;
+    HWND window_;
+};
+EngineHost* EngineHost::current_ = nullptr;
+
+// The benchmark's desktop: cascaded top-level windows, the last one in front, each with its
+// captioned children side by side in its client area.
+struct BenchDesktop {
+    BenchDesktop() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        windowClass.lpszClassName = "BndxBenchWindow";
+        RegisterClassA(&windowClass);
+        char title[64];
+        for (int n = 0; n < kTopLevelCount; ++n) {
+            std::snprintf(title, sizeof(title), "Bench window %d of %d", n + 1, kTopLevelCount);
+            // Clipping its children keeps a window's own redraw to its own frame.
+            HWND window = CreateWindowExA(0, windowClass.lpszClassName, title,
+                                          WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 10 + n * kCascadeStep,
+                                          10 + n * kCascadeStep, kWindowWidth, kWindowHeight, nullptr, nullptr,
+                                          windowClass.hInstance, nullptr);
+            topLevel.push_back(window);
+            all.push_back(window);
+            for (int c = 0; c < kChildrenEach; ++c) {
+                std::snprintf(title, sizeof(title), "Bench child %d of window %d", c + 1, n + 1);
+                all.push_back(CreateWindowExA(0, windowClass.lpszClassName, title,
+                                              WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_VISIBLE,
+                                              10 + c * 240, 10, 230, 150, window, nullptr, windowClass.hInstance,
+                                              nullptr));
+            }
+        }
+        front = topLevel.back();
+        SetForegroundWindow(front);
+        PumpMessages(500); // let the system finish drawing every frame
+    }
+    ~BenchDesktop() {
+        for (HWND window : topLevel)
+            DestroyWindow(window);
+    }
+
+    std::vector<HWND> topLevel;
+    std::vector<HWND> all; // top-level windows and their children
+    HWND front = nullptr;
+};
+
+void RedrawFrames(const std::vector<HWND>& windows) {
+    for (HWND window : windows)
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+// Timings of one operation, wall clock and this process's processor time, gathered over rounds.
+struct Timing {
+    double totalUs = 0;
+    double cpuUs = 0;
+    int count = 0;
+    std::vector<double> roundMeansUs;
+
+    void Round(int times, const std::function<void()>& operation) {
+        const double cpuBefore = ProcessCpuMicroseconds();
+        double roundUs = 0;
+        for (int n = 0; n < times; ++n) {
+            const LONGLONG start = Now();
+            operation();
+            roundUs += Microseconds(Now() - start);
+        }
+        cpuUs += ProcessCpuMicroseconds() - cpuBefore;
+        totalUs += roundUs;
+        count += times;
+        roundMeansUs.push_back(roundUs / times);
+        PumpMessages(20); // what the operation left queued is handled outside the timing
+    }
+    void Print(const char* label, size_t windows) const {
+        std::printf("%s windows=%zu count=%d mean_us=%.1f round_min_us=%.1f round_max_us=%.1f cpu_us=%.1f\n", label,
+                    windows, count, totalUs / count, *std::min_element(roundMeansUs.begin(), roundMeansUs.end()),
+                    *std::max_element(roundMeansUs.begin(), roundMeansUs.end()), cpuUs / count);
+    }
+};
+
+// Takes down what a pass would draw, and draws nothing.
+class CaptionList : public CaptionDrawer {
+public:
+    void DrawCaption(WindowId window, const CaptionRect& caption, bool) override { captions.push_back({window, caption}); }
+    std::vector<std::pair<WindowId, CaptionRect>> captions;
+};
+
+// An off-screen surface as large as any caption of the benchmark's windows.
+struct OffscreenSurface {
+    HDC screen = GetDC(nullptr);
+    MemoryDc dc{screen};
+    ScopedSelect bitmap{dc.Get(), GdiObject(CreateCompatibleBitmap(screen, kWindowWidth, kOffscreenHeight))};
+    ~OffscreenSurface() { ReleaseDC(nullptr, screen); }
+};
+
+// The colour of a point inside the front window's caption, to see that a pass or a redraw drew.
+COLORREF CaptionPixel(const BenchDesktop& desktop) {
+    HDC dc = GetWindowDC(desktop.front);
+    const COLORREF colour = GetPixel(dc, kWindowWidth * 2 / 3, 12); // right of the title, left of the buttons
+    ReleaseDC(desktop.front, dc);
+    return colour;
+}
+
+// Repaint passes and the system's redraw of the same frames, taken in turn. Coverage mode 0, the
+// default, is also taken apart: choosing the windows and their captions alone, drawing the
+// background alone (and at the picture's own height, which needs no scaling), composing every
+// caption off-screen (background, title, button copies) alone, and getting and releasing each
+// window's device context alone.
+bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
+    EngineHost host;
+    PaintEngine& engine = *host.engine;
+    engine.CurrentBackground = &background;
+    const Win32Desktop view;
+    const CaptionMetrics metrics{engine.Metrics.iBorderWidth, engine.Metrics.iCaptionHeight,
+                                 engine.Metrics.iSmCaptionHeight};
+    const int32_t allWindows = kPaintAllWindows;
+    const WindowId none = 0;
+    CaptionList list;
+    CaptionSelection selection(view, list, {allWindows, none, metrics});
+    CaptionRenderer renderer({engine.Scheduler, host.settings, engine.CurrentBackground, engine.In256ColourMode,
+                              engine.Metrics});
+    OffscreenSurface offscreen, windowStandIn;
+
+    Timing mode1, system1, mode0, system0, selecting, backgroundOnly, unscaledBackground, composing, windowDcs;
+    for (int round = 0; round < kRounds; ++round) {
+        host.settings.WindowCoverage = kPaintMainWindows;
+        mode1.Round(kPassesPerRound, [&] { engine.RefreshCaptions(); });
+        system1.Round(kPassesPerRound, [&] { RedrawFrames(desktop.topLevel); });
+        host.settings.WindowCoverage = kPaintAllWindows;
+        mode0.Round(kPassesPerRound, [&] { engine.RefreshCaptions(); });
+        system0.Round(kPassesPerRound, [&] { RedrawFrames(desktop.all); });
+        selecting.Round(kPassesPerRound, [&] {
+            list.captions.clear();
+            selection.RefreshCaptions();
+        });
+        backgroundOnly.Round(kPassesPerRound, [&] {
+            for (const auto& [window, caption] : list.captions) {
+                const RECT rect{caption.left, caption.top, caption.right, caption.bottom};
+                background.Paint(offscreen.dc.Get(), &rect, FALSE);
+            }
+        });
+        unscaledBackground.Round(kPassesPerRound, [&] {
+            for (const auto& [window, caption] : list.captions) {
+                const RECT rect{caption.left, caption.top, caption.right, caption.top + kBackgroundHeight};
+                background.Paint(offscreen.dc.Get(), &rect, FALSE);
+            }
+        });
+        composing.Round(kPassesPerRound, [&] {
+            for (const auto& [window, caption] : list.captions)
+                renderer.RenderCaption(offscreen.dc.Get(), ToHandle(window), windowStandIn.dc.Get(), caption, false);
+        });
+        windowDcs.Round(kPassesPerRound, [&] {
+            for (const auto& [window, caption] : list.captions)
+                WindowDc surface(ToHandle(window));
+        });
+    }
+    mode1.Print("pass mode=1", desktop.topLevel.size());
+    system1.Print("system_redraw mode=1", desktop.topLevel.size());
+    mode0.Print("pass mode=0", desktop.all.size());
+    system0.Print("system_redraw mode=0", desktop.all.size());
+    selecting.Print("part mode=0 stage=selection", list.captions.size());
+    backgroundOnly.Print("part mode=0 stage=background", list.captions.size());
+    unscaledBackground.Print("part mode=0 stage=background_unscaled", list.captions.size());
+    composing.Print("part mode=0 stage=composition", list.captions.size());
+    windowDcs.Print("part mode=0 stage=window_dc", list.captions.size());
+
+    const COLORREF system = CaptionPixel(desktop);
+    engine.RefreshCaptions();
+    PumpMessages(50);
+    const COLORREF ours = CaptionPixel(desktop);
+    std::printf("check caption_pixel_system=%06lx caption_pixel_pass=%06lx\n", system, ours);
+    return system != ours;
+}
+
+void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background) {
+    EngineHost host;
+    FixedLine line;
+    host.engine->CurrentBackground = &background;
+    PaintScheduler& scheduler = host.engine->Scheduler;
+    scheduler.CurrentForeground = &line;
+    const auto startCycle = [&] {
+        scheduler.ScrollText = kScrollLine;
+        scheduler.ResetScrollPosition = true;
+        scheduler.StartTimer(TIMER_SCROLL_STEP, false);
+        ::KillTimer(host.Window(), TIMER_SCROLL_STEP); // the benchmark makes every step itself
+    };
+    Timing steps;
+    int cycles = 0;
+    for (int round = 0; round < kRounds; ++round)
+        steps.Round(kScrollSteps / kRounds, [&] {
+            if (!scheduler.Scrolling) {
+                startCycle();
+                ++cycles;
+            }
+            host.engine->OnMessage(WM_TIMER, TIMER_SCROLL_STEP, 0);
+        });
+    steps.Print("scroll_step", 1);
+    std::printf("scroll_cycles front_is_foreground=%d cycles_started=%d\n", GetForegroundWindow() == desktop.front,
+                cycles);
+}
+
+// The engine as Banderix runs it: timer method, the background selected, one foreground whose
+// cycle runs on the front window, real timers and a message loop. When a cycle ends the next
+// starts at once, as a frequency tick would start it, so that text scrolls all the time.
+void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t speed, CBackgroundEntry& background) {
+    EngineHost host;
+    FixedLine line;
+    host.settings.RefreshFrequency = refreshFrequency;
+    host.settings.Speed = speed;
+    PaintScheduler& scheduler = host.engine->Scheduler;
+    host.engine->PaintingEnabled = TRUE;
+    host.engine->CurrentBackground = &background;
+    scheduler.OnBackgroundSelChange(false, true);
+    host.foregrounds.entries = {&line};
+    scheduler.OnForegroundSelChange();
+
+    std::printf("resident_begin %s\n", label); // the run script samples the Wine server and X server here
+    std::fflush(stdout);
+    const double cpuBefore = ProcessCpuMicroseconds();
+    const LONGLONG start = Now();
+    const int ticksBefore[] = {host.timerTicks[TIMER_REFRESH], host.timerTicks[TIMER_SCROLL_STEP]};
+    int cycles = 0;
+    // One message at a time: when passes take longer than the timer's period, a timer message
+    // is always due and the queue never runs dry.
+    for (double elapsedMs = 0; elapsedMs < kResidentMs; elapsedMs = Microseconds(Now() - start) / 1000) {
+        MSG message;
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kResidentMs - elapsedMs) + 1,
+                                      QS_ALLINPUT);
+        }
+        if (!scheduler.Scrolling) {
+            scheduler.ChooseForeground();
+            ++cycles;
+        }
+    }
+    const double wallUs = Microseconds(Now() - start);
+    const double cpuUs = ProcessCpuMicroseconds() - cpuBefore;
+    const double seconds = wallUs / 1e6;
+    std::printf("resident %s refresh_frequency=%u speed=%u coverage=%d seconds=%.1f cpu_ms=%.0f cpu_percent=%.2f "
+                "passes_per_s=%.1f steps_per_s=%.1f cycles_started=%d\n",
+                label, host.settings.RefreshFrequency, speed, host.settings.WindowCoverage, seconds, cpuUs / 1000,
+                100 * cpuUs / wallUs, (host.timerTicks[TIMER_REFRESH] - ticksBefore[0]) / seconds,
+                (host.timerTicks[TIMER_SCROLL_STEP] - ticksBefore[1]) / seconds, cycles);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main() {
+    const std::string backgroundPath = WriteBackground();
+    CBackgroundEntry background(backgroundPath.c_str());
+    DeleteFileA(backgroundPath.c_str());
+    BenchDesktop desktop;
+    if (GetForegroundWindow() != desktop.front) {
+        std::fprintf(stderr, "paint_bench: the front window did not become the foreground window\n");
+        return 1;
+    }
+    const bool drew = MeasurePasses(desktop, background);
+    MeasureScrollStep(desktop, background);
+    MeasureResident("defaults", 5, 9, background);
+    MeasureResident("five_a_second", 4, 9, background);
+    MeasureResident("heaviest", 5, 10, background);
+    std::printf("total cpu_ms=%.0f\n", ProcessCpuMicroseconds() / 1000);
+    if (!drew)
+        std::fprintf(stderr, "paint_bench: a pass and the system's redraw left the same caption colour\n");
+    return drew ? 0 : 1;
+}
