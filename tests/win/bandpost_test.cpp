@@ -67,15 +67,6 @@ TextSpan WhiteSpan(const ScreenCapture& shot, const Caption& caption) {
 }
 
 // Pixels that differ between two captures of the same window, in the part the predicate selects.
-template <typename Where> int CountChanged(const ScreenCapture& a, const ScreenCapture& b, Where where) {
-    int changed = 0;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (where(x, y) && a.At(x, y) != b.At(x, y))
-                ++changed;
-    return changed;
-}
-
 // Waits until the text shows in the caption and satisfies the condition; returns its span then.
 TextSpan WaitForText(HWND window, const Caption& caption, ScreenCapture& shot,
                      const std::function<bool(const TextSpan&)>& condition) {

@@ -196,6 +196,15 @@ void ScreenCapture::Save(const std::string& name) const {
     }
 }
 
+int CountChanged(const ScreenCapture& a, const ScreenCapture& b, const std::function<bool(int, int)>& where) {
+    int changed = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (where(x, y) && a.At(x, y) != b.At(x, y))
+                ++changed;
+    return changed;
+}
+
 uint32_t SystemColourPixel(int index) {
     const COLORREF colour = GetSysColor(index);
     return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);

@@ -88,6 +88,9 @@ private:
     std::vector<uint32_t> pixels_;
 };
 
+// Pixels that differ between two captures of the same window, among those the predicate selects.
+int CountChanged(const ScreenCapture& a, const ScreenCapture& b, const std::function<bool(int, int)>& where);
+
 // The RGB of a system colour in the 0x00RRGGBB form of ScreenCapture.
 uint32_t SystemColourPixel(int index);
 

@@ -114,15 +114,6 @@ CaptionRect CaptionOf(const PaintEngine& engine, HWND window) {
                               static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), metrics);
 }
 
-int CountChanged(const ScreenCapture& a, const ScreenCapture& b, const std::function<bool(int, int)>& where) {
-    int changed = 0;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (where(x, y) && a.At(x, y) != b.At(x, y))
-                ++changed;
-    return changed;
-}
-
 bool Inside(const CaptionRect& r, int x, int y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
