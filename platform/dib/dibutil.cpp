@@ -3,6 +3,7 @@
 #include "platform/dib/dibutil.h"
 
 #include "platform/dib/dib_core.h"
+#include "platform/framework/scoped_gdi.h"
 
 #include <cstring>
 #include <memory>
@@ -30,45 +31,6 @@ public:
 private:
     HDIB dib_;
     const uint8_t* bytes_;
-};
-
-// A memory DC compatible with another, with one bitmap selected into it until it goes.
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
-    ~MemoryDc() {
-        if (previous_) SelectObject(dc_, previous_);
-        if (dc_) DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-
-    bool Select(HBITMAP bitmap) {
-        HGDIOBJ previous = dc_ && bitmap ? SelectObject(dc_, bitmap) : nullptr;
-        if (!previous || previous == HGDI_ERROR) return false;
-        previous_ = previous;
-        return true;
-    }
-    HDC Handle() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_ = nullptr;
-};
-
-// A GDI object of our own, deleted when done.
-class OwnedBitmap {
-public:
-    explicit OwnedBitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
-    ~OwnedBitmap() {
-        if (bitmap_) DeleteObject(bitmap_);
-    }
-    OwnedBitmap(const OwnedBitmap&) = delete;
-    OwnedBitmap& operator=(const OwnedBitmap&) = delete;
-    HBITMAP Handle() const { return bitmap_; }
-
-private:
-    HBITMAP bitmap_;
 };
 
 // Keeps a caller's DC state (palette, stretch mode, brush origin) and puts it back.
@@ -218,22 +180,23 @@ BOOL PaintDIB(HDC dc, const RECT* dest, HDIB dib, HPALETTE palette, DWORD /*flag
     // The strip is composed off-screen: the image is scaled once, its copies are doubled up
     // inside the strip, and the strip reaches dest in one copy.
     SavedDcState keep(dc);
-    OwnedBitmap strip(CreateCompatibleBitmap(dc, stripWidth, stripHeight));
-    MemoryDc memory(dc);
-    if (!memory.Select(strip.Handle())) return FALSE;
+    const bndx::GdiObject strip(CreateCompatibleBitmap(dc, stripWidth, stripHeight));
+    const bndx::MemoryDc memory(dc);
+    if (!strip.Get() || !memory.Get()) return FALSE;
+    const bndx::ScopedSelect selected(memory.Get(), strip.Get());
     // Captions belong to other programs: a background palette leaves the system's colours alone.
-    UsePalette(memory.Handle(), palette, TRUE);
+    UsePalette(memory.Get(), palette, TRUE);
     UsePalette(dc, palette, TRUE);
-    SetStretchModeFor(memory.Handle(), fit.drawnWidth != fit.sourceWidth || stripHeight != layout.header.height);
+    SetStretchModeFor(memory.Get(), fit.drawnWidth != fit.sourceWidth || stripHeight != layout.header.height);
     const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes);
-    if (StretchDIBits(memory.Handle(), 0, 0, fit.drawnWidth, stripHeight, 0, 0, fit.sourceWidth, layout.header.height,
+    if (StretchDIBits(memory.Get(), 0, 0, fit.drawnWidth, stripHeight, 0, 0, fit.sourceWidth, layout.header.height,
                       bytes + layout.bitsOffset, info, DIB_RGB_COLORS, SRCCOPY) == 0)
         return FALSE;
     for (int filled = fit.tileWidth; filled < stripWidth; filled *= 2) {
         const int more = filled < stripWidth - filled ? filled : stripWidth - filled;
-        BitBlt(memory.Handle(), filled, 0, more, stripHeight, memory.Handle(), 0, 0, SRCCOPY);
+        BitBlt(memory.Get(), filled, 0, more, stripHeight, memory.Get(), 0, 0, SRCCOPY);
     }
-    return BitBlt(dc, dest->left, dest->top, stripWidth, stripHeight, memory.Handle(), 0, 0, SRCCOPY);
+    return BitBlt(dc, dest->left, dest->top, stripWidth, stripHeight, memory.Get(), 0, 0, SRCCOPY);
 }
 
 BOOL DestroyDIB(HDIB dib) {
@@ -267,8 +230,10 @@ HBITMAP LoadResourceBitmap(HINSTANCE instance, LPCSTR resource, HPALETTE* palett
 
 BOOL PaintBitmap(HDC dc, const RECT* dest, HBITMAP bitmap, const RECT* source, HPALETTE palette) {
     if (!dc || !dest || !source) return FALSE;
-    MemoryDc memory(dc);
-    if (!memory.Select(bitmap)) return FALSE;
+    const bndx::MemoryDc memory(dc);
+    const bndx::ScopedSelect selected(memory.Get(), static_cast<HGDIOBJ>(bitmap));
+    // A bitmap that is no bitmap, or is selected elsewhere, cannot be drawn from.
+    if (!bitmap || GetCurrentObject(memory.Get(), OBJ_BITMAP) != bitmap) return FALSE;
     const int64_t width = int64_t{dest->right} - dest->left;
     const int64_t height = int64_t{dest->bottom} - dest->top;
     const int64_t sourceWidth = int64_t{source->right} - source->left;
@@ -279,7 +244,7 @@ BOOL PaintBitmap(HDC dc, const RECT* dest, HBITMAP bitmap, const RECT* source, H
     SavedDcState keep(dc);
     UsePalette(dc, palette, FALSE);
     SetStretchModeFor(dc, width != sourceWidth || height != sourceHeight);
-    return StretchBlt(dc, dest->left, dest->top, static_cast<int>(width), static_cast<int>(height), memory.Handle(),
+    return StretchBlt(dc, dest->left, dest->top, static_cast<int>(width), static_cast<int>(height), memory.Get(),
                       source->left, source->top, static_cast<int>(sourceWidth), static_cast<int>(sourceHeight),
                       SRCCOPY);
 }
