@@ -8,6 +8,7 @@
 #include "common/painter_messages.h"
 #include "painter/paint/paint_engine.h"
 #include "platform/framework/scoped_gdi.h"
+#include "tests/win/desktop.h"
 
 #include <windows.h>
 
@@ -21,6 +22,7 @@
 namespace {
 
 using namespace bndx;
+using test::PumpMessages;
 
 constexpr int32_t kBackgroundWidth = 600;
 constexpr int32_t kBackgroundHeight = 20;
@@ -57,18 +59,6 @@ double ProcessCpuMicroseconds() {
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     const auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
     return static_cast<double>(ticks(kernel) + ticks(user)) / 10.0; // 100 ns units
-}
-
-void PumpMessages(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (GetTickCount() - start < milliseconds);
 }
 
 // A 600x20 background at 24 bits, a red-to-yellow ramp, written as the editor writes them.
