@@ -2,6 +2,7 @@
 
 #include "common/painter_messages.h"
 #include "platform/framework/message_box.h"
+#include "platform/framework/program.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -22,10 +23,7 @@ HHOOK g_hook = nullptr;
 
 // The hook module beside the program, never one found elsewhere on the search path.
 std::string HookModulePath() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path, length < MAX_PATH ? length : 0);
-    return dir.substr(0, dir.find_last_of('\\') + 1) + kHookModule;
+    return ProgramDirectory() + kHookModule;
 }
 
 void ShowLastError() {

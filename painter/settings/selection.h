@@ -2,7 +2,7 @@
 // and the selected background, by their descriptions compared byte for byte.
 #pragma once
 
-#include "painter/settings/profile_store.h"
+#include "common/profile_store.h"
 #include "painter/settings/settings_record.h"
 
 #include <string>

@@ -1,15 +1,13 @@
 #include "painter/sources/data_directory.h"
 
+#include "platform/framework/program.h"
+
 #include <windows.h>
 
 namespace bndx {
 
 std::string DataDirectory() {
-    char program[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string directory(program, length);
-    directory.erase(directory.find_last_of('\\') + 1);
-    return directory + "DATA\\";
+    return ProgramDirectory() + "DATA\\";
 }
 
 void ForEachDataFile(const std::string& directory, const char* pattern,

@@ -1,5 +1,7 @@
 #include "platform/framework/message_box.h"
 
+#include "platform/framework/program.h"
+
 namespace bndx {
 
 namespace {
@@ -12,6 +14,12 @@ int ShowMessageBox(const std::string& text, const char* caption, UINT flags) {
     if (g_sink)
         return g_sink(text.c_str(), caption, flags);
     return MessageBoxA(nullptr, text.c_str(), caption, flags);
+}
+
+int ShowProgramMessageBox(const std::string& text, UINT flags) {
+    if (g_sink)
+        return g_sink(text.c_str(), ProgramName().c_str(), flags);
+    return MessageBoxA(GetActiveWindow(), text.c_str(), ProgramName().c_str(), flags);
 }
 
 MessageBoxSink SetMessageBoxSink(MessageBoxSink sink) {

@@ -17,6 +17,10 @@ using MessageBoxSink = int (*)(const char* text, const char* caption, UINT flags
 // A message box with no owner window.
 int ShowMessageBox(const std::string& text, const char* caption, UINT flags = MB_OK);
 
+// The program's own message box for refusals the user should act on: captioned with the
+// program's name and owned by the window the user is working in, if any.
+int ShowProgramMessageBox(const std::string& text, UINT flags = MB_OK);
+
 // Hands the messages to sink instead of a box (null: back to the box); returns the sink before.
 MessageBoxSink SetMessageBoxSink(MessageBoxSink sink);
 

@@ -3,7 +3,7 @@
 // per-user one) and put back whatever was there.
 #include "common/settings_location_win32.h"
 #include "painter/settings/painter_settings.h"
-#include "painter/settings/private_profile_file.h"
+#include "platform/framework/private_profile_file.h"
 #include "painter/settings/selection.h"
 
 #include <windows.h>

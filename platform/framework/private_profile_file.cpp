@@ -1,4 +1,4 @@
-#include "painter/settings/private_profile_file.h"
+#include "platform/framework/private_profile_file.h"
 
 #include <windows.h>
 

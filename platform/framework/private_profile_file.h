@@ -2,7 +2,7 @@
 // profile functions.
 #pragma once
 
-#include "painter/settings/profile_store.h"
+#include "common/profile_store.h"
 
 #include <string>
 

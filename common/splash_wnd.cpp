@@ -1,0 +1,81 @@
+#include "common/splash_wnd.h"
+
+#include "platform/dib/dibutil.h"
+#include "platform/framework/program.h"
+
+namespace bndx {
+
+namespace {
+
+constexpr UINT_PTR kCloseTimer = 1;
+constexpr UINT kShownMs = 2000;
+
+} // namespace
+
+CSplashWnd::CSplashWnd(UINT templateId, UINT bitmapId) : Dialog(templateId) {
+    bitmap_ = LoadResourceBitmap(ProgramInstance(), MAKEINTRESOURCEA(bitmapId), &palette_);
+}
+
+CSplashWnd::~CSplashWnd() {
+    DestroyWindow();
+    Release();
+}
+
+void CSplashWnd::Release() {
+    if (bitmap_)
+        DeleteObject(bitmap_);
+    if (palette_)
+        DeleteObject(palette_);
+    bitmap_ = nullptr;
+    palette_ = nullptr;
+}
+
+void CSplashWnd::Show() {
+    if (!Create(nullptr))
+        return;
+    ShowWindow(Handle(), SW_SHOW);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    UpdateWindow(Handle());
+}
+
+bool CSplashWnd::OnInitDialog() {
+    SetTimer(Handle(), kCloseTimer, kShownMs, nullptr);
+    return true;
+}
+
+void CSplashWnd::Paint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    if (bitmap_) {
+        BITMAP size{};
+        GetObjectA(bitmap_, sizeof size, &size);
+        RECT client;
+        GetClientRect(Handle(), &client);
+        const RECT source{0, 0, size.bmWidth, size.bmHeight};
+        PaintBitmap(dc, &client, bitmap_, &source, palette_);
+    }
+    EndPaint(Handle(), &paint);
+}
+
+bool CSplashWnd::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        result = TRUE;
+        return true;
+    case WM_TIMER:
+        if (wParam != kCloseTimer)
+            return false;
+        KillTimer(Handle(), kCloseTimer);
+        DestroyWindow();
+        return true;
+    case WM_DESTROY:
+        // The picture is needed no more once the window goes.
+        Release();
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace bndx

@@ -1,0 +1,41 @@
+// Banderix's start: one copy only, the splash picture, then the main window for the program's
+// whole life.
+#include "common/splash_wnd.h"
+#include "painter/app/selector_dlg.h"
+#include "platform/framework/application.h"
+#include "platform/framework/message_box.h"
+#include "resources/painter/resource.h"
+
+namespace bndx {
+
+namespace {
+
+constexpr char kMainWindowTitle[] = "Banderix";
+
+class CPainterApp : public Application {
+protected:
+    // The whole life of the program; false, so nothing runs after it.
+    bool InitInstance() override {
+        if (FindWindowA(nullptr, kMainWindowTitle)) {
+            ShowProgramMessageBox("Only one instance of Banderix can run at a time.", MB_OK | MB_ICONSTOP);
+            return false;
+        }
+        CSplashWnd splash(IDD_SPLASH, IDB_SPLASH);
+        splash.Show();
+        try {
+            CSelectorDlg selector;
+            selector.DoModal();
+        } catch (...) {
+            ShowMessageBox("An unexpected error has occurred.  Banderix is shutting down.", nullptr,
+                           MB_OK | MB_ICONINFORMATION);
+        }
+        MainWindow = nullptr;
+        return false;
+    }
+};
+
+CPainterApp theApp;
+
+} // namespace
+
+} // namespace bndx

@@ -1,0 +1,258 @@
+#include "painter/app/selector_dlg.h"
+
+#include "common/help.h"
+#include "common/one_time_dlg.h"
+#include "common/painter_messages.h"
+#include "common/settings_location_win32.h"
+#include "painter/app/list_rows.h"
+#include "painter/dialogs/help_topics.h"
+#include "painter/settings/selection.h"
+#include "platform/framework/application.h"
+#include "platform/framework/program.h"
+#include "resources/painter/resource.h"
+
+namespace bndx {
+
+namespace {
+
+constexpr char kTrayTip[] = "Banderix by Kestrelby Software";
+constexpr char kNoneLabel[] = "None";
+constexpr UINT kNonClientMetricsChanged = SPI_SETNONCLIENTMETRICS;
+constexpr uint32_t kColourDepthHint = IDS_256_COLOUR_HINT;
+constexpr WPARAM kLeftButtonDown = WM_LBUTTONDOWN;
+constexpr WPARAM kRightButtonDown = WM_RBUTTONDOWN;
+
+static_assert(kNonClientMetricsChanged == 42, "the code the settings change handler looks for");
+
+} // namespace
+
+CSelectorDlg::CSelectorDlg()
+    : Dialog(IDD_SELECTOR), icon_(LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM))),
+      profile_(SettingsFilePath()), options_(*this) {
+    savedBackground_ = LoadSelection(profile_, options_.Settings());
+}
+
+CSelectorDlg::~CSelectorDlg() = default;
+
+bool CSelectorDlg::OnInitDialog() {
+    Dialog::OnInitDialog();
+    Application::Current().MainWindow = Handle();
+    configureButton_ = Button(Item(IDC_CONFIGURE_FOREGROUND));
+    foregroundList_ = ListBox(Item(IDC_FOREGROUND_LIST));
+    backgroundList_ = ListBox(Item(IDC_BACKGROUND_LIST));
+    const ForegroundSelection& selection = *this;
+    engine_ = std::make_unique<PaintEngine>(Handle(), options_.Settings(), selection);
+
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    OnSettingChange(kNonClientMetricsChanged);
+
+    FillForegroundList();
+    FillBackgroundList();
+    ForegroundRows foregroundRows(foregroundList_);
+    RestoreForegroundSelection(profile_, foregroundRows);
+
+    tray_ = std::make_unique<TrayIcon>(Handle(), WM_TRAY_CALLBACK, IDI_PROGRAM, kTrayTip);
+    tray_->Add();
+
+    OnBackgroundSelChange();
+    OnForegroundSelChange();
+
+    // Shown by the modal loop first, then gone at once: the program lives in the tray.
+    PostMessageA(Handle(), WM_HIDE_SELECTOR, 0, 0);
+    engine_->PaintingEnabled = TRUE;
+    return true;
+}
+
+void CSelectorDlg::FillForegroundList() {
+    foregroundList_.Clear();
+    for (int32_t n = 0; n < foregrounds_.GetCount(); ++n) {
+        auto* entry = static_cast<CForegroundEntry*>(foregrounds_.GetAt(n));
+        const int row = foregroundList_.AddString(entry->Description);
+        foregroundList_.SetItemData(row, reinterpret_cast<LPARAM>(entry));
+    }
+}
+
+void CSelectorDlg::FillBackgroundList() {
+    backgroundList_.Clear();
+    backgroundList_.AddItem(0);
+    bool matched = false;
+    for (int32_t n = 0; n < backgrounds_.GetCount(); ++n) {
+        auto* entry = static_cast<CBackgroundEntry*>(backgrounds_.GetAt(n));
+        const int row = backgroundList_.AddItem(reinterpret_cast<LPARAM>(entry));
+        // With duplicate names the last one stays selected.
+        if (savedBackground_ == entry->Description) {
+            backgroundList_.SetCurrentRow(row);
+            matched = true;
+        }
+    }
+    if (!matched && backgrounds_.GetCount() > 0)
+        backgroundList_.SetCurrentRow(0);
+}
+
+void CSelectorDlg::OnSettingChange(UINT code) {
+    if (code == kNonClientMetricsChanged) {
+        engine_->ReadMetrics();
+        backgroundList_.SetRowHeight(engine_->Metrics.iCaptionHeight & 0xFFFF);
+    }
+    HDC dc = GetDC(Handle());
+    const int bitsPerPixel = GetDeviceCaps(dc, BITSPIXEL);
+    ReleaseDC(Handle(), dc);
+    engine_->In256ColourMode = bitsPerPixel == 8;
+    if (engine_->In256ColourMode) {
+        COneTimeDlg hint(kColourDepthHint, 0, nullptr, profile_);
+        hint.ShowHint(kColourDepthHint);
+    }
+}
+
+void CSelectorDlg::OnBackgroundSelChange() {
+    const bool hadBackground = engine_->CurrentBackground != nullptr;
+    const int row = backgroundList_.CurrentRow();
+    engine_->CurrentBackground = row < 0 ? nullptr : reinterpret_cast<CBackgroundEntry*>(backgroundList_.ItemData(row));
+    engine_->Scheduler.OnBackgroundSelChange(hadBackground, engine_->CurrentBackground != nullptr);
+    SaveSelection();
+}
+
+void CSelectorDlg::OnForegroundSelChange() {
+    const int32_t selected = SelectedCount();
+    const CForegroundEntry* only = selected == 1 ? static_cast<CForegroundEntry*>(SelectedEntry(0)) : nullptr;
+    configureButton_.Enable(only && only->IsAddIn);
+    engine_->Scheduler.OnForegroundSelChange();
+    SaveSelection();
+}
+
+void CSelectorDlg::OnConfigureForeground() {
+    for (int row = 0; row < foregroundList_.Count(); ++row) {
+        auto* entry = reinterpret_cast<CForegroundEntry*>(foregroundList_.ItemData(row));
+        if (foregroundList_.IsSelected(row) && entry)
+            entry->Configure();
+    }
+}
+
+void CSelectorDlg::OnOptions() {
+    PaintScheduler& scheduler = engine_->Scheduler;
+    const uint32_t stepPeriod = scheduler.GetTimerPeriod(TIMER_SCROLL_STEP);
+    const uint32_t frequencyPeriod = scheduler.GetTimerPeriod(TIMER_SCROLL_FREQUENCY);
+    options_.DoModal(Handle());
+    scheduler.OnOptionsClosed(stepPeriod, frequencyPeriod);
+}
+
+void CSelectorDlg::OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged) {
+    engine_->Scheduler.OnOptionsApplied(coverageChanged, methodChanged, refreshRateChanged);
+}
+
+void CSelectorDlg::SaveSelection() {
+    const ForegroundRows foregroundRows(foregroundList_);
+    const BackgroundRows backgroundRows(backgroundList_);
+    savedBackground_ = bndx::SaveSelection(profile_, foregroundRows, backgroundRows, options_.Settings());
+}
+
+void CSelectorDlg::OnOK() {
+    engine_->PaintingEnabled = FALSE;
+    SaveSelection();
+    engine_->Scheduler.OnClose();
+    EndDialog(IDOK);
+}
+
+void CSelectorDlg::OnCancel() {
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void CSelectorDlg::OnTrayCallback(LPARAM mouseMessage) {
+    if (mouseMessage != kLeftButtonDown && mouseMessage != kRightButtonDown)
+        return;
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void CSelectorDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1))
+        return; // an empty list asks only for its focus rectangle
+    auto* entry = reinterpret_cast<CBackgroundEntry*>(item.itemData);
+    DrawBackgroundItem(item, entry, entry ? entry->Description : kNoneLabel, engine_->In256ColourMode);
+}
+
+void CSelectorDlg::OnDestroy() {
+    engine_->Scheduler.OnDestroy();
+    tray_.reset();
+}
+
+int32_t CSelectorDlg::SelectedCount() const {
+    int32_t selected = 0;
+    for (int row = 0; row < foregroundList_.Count(); ++row)
+        selected += foregroundList_.IsSelected(row) ? 1 : 0;
+    return selected;
+}
+
+LineSource* CSelectorDlg::SelectedEntry(int32_t n) const {
+    for (int row = 0; row < foregroundList_.Count(); ++row) {
+        if (foregroundList_.IsSelected(row) && n-- == 0)
+            return reinterpret_cast<CForegroundEntry*>(foregroundList_.ItemData(row));
+    }
+    return nullptr;
+}
+
+bool CSelectorDlg::OnCommand(int id, int notifyCode, HWND control) {
+    switch (id) {
+    case IDC_BACKGROUND_LIST:
+        if (notifyCode == LBN_SELCHANGE)
+            OnBackgroundSelChange();
+        return true;
+    case IDC_FOREGROUND_LIST:
+        if (notifyCode == LBN_SELCHANGE)
+            OnForegroundSelChange();
+        return true;
+    case IDC_CONFIGURE_FOREGROUND:
+        OnConfigureForeground();
+        return true;
+    case IDC_OPTIONS:
+        OnOptions();
+        return true;
+    case ID_ABOUT: {
+        Dialog about(IDD_ABOUTBOX);
+        about.DoModal(Handle());
+        return true;
+    }
+    case ID_HELP:
+        ShowHelp(Handle(), kHelpFile, kHelpContents);
+        return true;
+    default:
+        return Dialog::OnCommand(id, notifyCode, control);
+    }
+}
+
+bool CSelectorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (engine_ && engine_->OnMessage(message, wParam, lParam))
+        return message == WM_TIMER; // the private messages go on to the default handling
+    if (tray_ && tray_->OnTaskbarCreated(message))
+        return true;
+    switch (message) {
+    case WM_TRAY_CALLBACK:
+        OnTrayCallback(lParam);
+        return false;
+    case WM_HIDE_SELECTOR:
+        ShowWindow(Handle(), SW_HIDE);
+        return false;
+    case WM_SETTINGCHANGE:
+        if (engine_)
+            OnSettingChange(static_cast<UINT>(wParam));
+        return false;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<INT_PTR>(icon_);
+        return true;
+    case WM_DRAWITEM:
+        if (wParam != IDC_BACKGROUND_LIST || !engine_)
+            return false;
+        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    case WM_DESTROY:
+        if (engine_)
+            OnDestroy();
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace bndx

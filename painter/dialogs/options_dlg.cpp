@@ -1,0 +1,214 @@
+#include "painter/dialogs/options_dlg.h"
+
+#include "common/colour_table.h"
+#include "common/help.h"
+#include "painter/dialogs/advanced_options_dlg.h"
+#include "painter/dialogs/help_topics.h"
+#include "platform/framework/font_dialog.h"
+#include "platform/framework/message_box.h"
+#include "platform/framework/scoped_gdi.h"
+#include "resources/painter/resource.h"
+
+namespace bndx {
+
+namespace {
+
+constexpr const char* kElementNames[] = {"Window Title", "Scrolling Text", "Text Background", "Text Border"};
+constexpr int kColourRows = kColourCount + 1; // "Automatic", then the table
+constexpr char kAutomatic[] = "Automatic";
+
+COLORREF ColourOfRow(UINT row) {
+    if (row == kAutomaticColour)
+        return RGB(255, 255, 255);
+    const Rgb colour = ColourOf(row);
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+void DrawColourRow(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1))
+        return; // an empty list asks only for its focus rectangle
+    HDC dc = item.hDC;
+    const COLORREF colour = ColourOfRow(item.itemID);
+    RECT inner = item.rcItem;
+    InflateRect(&inner, -2, -2);
+    {
+        ScopedSelect brush(dc, GdiObject(CreateSolidBrush(colour)));
+        ScopedSelect pen(dc, GdiObject(CreatePen(PS_SOLID, 1, colour)));
+        Rectangle(dc, inner.left, inner.top, inner.right, inner.bottom);
+    }
+    const GdiObject black(CreateSolidBrush(RGB(0, 0, 0)));
+    FrameRect(dc, &inner, static_cast<HBRUSH>(black.Get()));
+    const GdiObject edge(CreateSolidBrush((item.itemState & ODS_SELECTED) ? RGB(0, 0, 255) : RGB(255, 255, 255)));
+    RECT row = item.rcItem;
+    FrameRect(dc, &row, static_cast<HBRUSH>(edge.Get()));
+    if (item.itemID == kAutomaticColour) {
+        const int mode = SetBkMode(dc, TRANSPARENT);
+        const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+        DrawTextA(dc, kAutomatic, -1, &row, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+        SetTextColor(dc, text);
+        SetBkMode(dc, mode);
+    }
+}
+
+} // namespace
+
+COptionsDlg::COptionsDlg(OptionsOwner& owner) : Dialog(IDD_OPTIONS), owner_(owner) {}
+
+void COptionsDlg::DoDataExchange(DataExchange& dx) {
+    dx.ComboIndex(IDC_ALIGNMENT, settings_.Alignment);
+    dx.Check(IDC_FOREGROUND_TRANSPARENT, settings_.ForegroundTransparent);
+    dx.Check(IDC_SHOW_TITLE, settings_.ShowTitle);
+    dx.Check(IDC_TITLE_TRANSPARENT, settings_.TitleTransparent);
+    dx.Radio(IDC_PAINT_ALL, settings_.WindowCoverage);
+}
+
+uint16_t& COptionsDlg::WorkingColourOf(int element) {
+    return workingColours_[element];
+}
+
+bool COptionsDlg::OnInitDialog() {
+    Dialog::OnInitDialog();
+    elementList_ = ListBox(Item(IDC_ELEMENT_LIST));
+    colourList_ = ListBox(Item(IDC_COLOUR_LIST));
+    speedSlider_ = Slider(Item(IDC_SPEED));
+    frequencySlider_ = Slider(Item(IDC_FREQUENCY));
+
+    workingColours_[0] = settings_.TitleColorIndex;
+    workingColours_[1] = settings_.TextColorIndex;
+    workingColours_[2] = settings_.TextBackgroundColorIndex;
+    workingColours_[3] = settings_.TextBorderColorIndex;
+    workingPaintByType_ = settings_.PaintByType;
+    workingRefreshFrequency_ = settings_.RefreshFrequency;
+    appliedCoverage_ = settings_.WindowCoverage;
+
+    speedSlider_.SetRange(1, 10, true);
+    speedSlider_.SetPosition(settings_.Speed, true);
+    frequencySlider_.SetRange(1, 6, true);
+    frequencySlider_.SetPosition(settings_.Frequency, true);
+
+    for (const char* name : kElementNames)
+        elementList_.AddString(name);
+    for (int row = 0; row < kColourRows; ++row)
+        colourList_.AddItem(row);
+
+    elementList_.SetCurrentRow(0);
+    OnElementSelChange();
+    EnableTitleOptions(settings_.ShowTitle != 0);
+    return true;
+}
+
+void COptionsDlg::EnableTitleOptions(bool enable) {
+    EnableWindow(Item(IDC_ALIGNMENT), enable);
+    EnableWindow(Item(IDC_TITLE_TRANSPARENT), enable);
+}
+
+void COptionsDlg::OnShowTitleClicked() {
+    EnableTitleOptions(Button(Item(IDC_SHOW_TITLE)).IsChecked());
+}
+
+void COptionsDlg::OnElementSelChange() {
+    const int element = elementList_.CurrentRow();
+    if (element < 0 || element >= kElementCount) {
+        ShowProgramMessageBox("Unknown type");
+        colourList_.SetCurrentRow(0);
+        return;
+    }
+    // A hand-edited index beyond the list selects no row rather than a wrong one.
+    colourList_.SetCurrentRow(WorkingColourOf(element));
+}
+
+void COptionsDlg::OnColourSelChange() {
+    const int element = elementList_.CurrentRow();
+    if (element < 0 || element >= kElementCount) {
+        ShowProgramMessageBox("Unknown type");
+        return;
+    }
+    const int colour = colourList_.CurrentRow();
+    if (colour >= 0)
+        WorkingColourOf(element) = static_cast<uint16_t>(colour);
+}
+
+void COptionsDlg::OnFont() {
+    LOGFONTA font{};
+    if (HFONT current = settings_.GetTextFont())
+        GetObjectA(current, sizeof font, &font);
+    // Cancel keeps the font there was: nothing was chosen.
+    if (ChooseScreenFont(font))
+        settings_.SetTextFont(font);
+}
+
+void COptionsDlg::OnAdvanced() {
+    CAdvancedOptionsDlg advanced;
+    advanced.PaintMethod = workingPaintByType_ != 0 ? 1 : 0;
+    advanced.RefreshRate = workingRefreshFrequency_;
+    if (advanced.DoModal(Handle()) != IDOK)
+        return;
+    workingPaintByType_ = advanced.PaintMethod != 0 ? 1 : 0;
+    workingRefreshFrequency_ = advanced.RefreshRate;
+}
+
+void COptionsDlg::OnApply() {
+    if (!UpdateData(true))
+        return;
+    settings_.Speed = static_cast<uint16_t>(speedSlider_.Position());
+    settings_.Frequency = static_cast<uint16_t>(frequencySlider_.Position());
+    settings_.TitleColorIndex = workingColours_[0];
+    settings_.TextColorIndex = workingColours_[1];
+    settings_.TextBackgroundColorIndex = workingColours_[2];
+    settings_.TextBorderColorIndex = workingColours_[3];
+
+    const bool coverageChanged = settings_.WindowCoverage != appliedCoverage_;
+    appliedCoverage_ = settings_.WindowCoverage;
+    const bool methodChanged = workingPaintByType_ != settings_.PaintByType;
+    const bool refreshRateChanged = workingRefreshFrequency_ != settings_.RefreshFrequency;
+    settings_.PaintByType = workingPaintByType_;
+    settings_.RefreshFrequency = workingRefreshFrequency_;
+    owner_.OnOptionsApplied(coverageChanged, methodChanged, refreshRateChanged);
+}
+
+void COptionsDlg::OnOK() {
+    OnApply();
+    Dialog::OnOK();
+}
+
+bool COptionsDlg::OnCommand(int id, int notifyCode, HWND control) {
+    switch (id) {
+    case IDC_SHOW_TITLE:
+        if (notifyCode == BN_CLICKED)
+            OnShowTitleClicked();
+        return true;
+    case IDC_ELEMENT_LIST:
+        if (notifyCode == LBN_SELCHANGE)
+            OnElementSelChange();
+        return true;
+    case IDC_COLOUR_LIST:
+        if (notifyCode == LBN_SELCHANGE)
+            OnColourSelChange();
+        return true;
+    case IDC_FONT:
+        OnFont();
+        return true;
+    case ID_ADVANCED:
+        OnAdvanced();
+        return true;
+    case ID_APPLY:
+        OnApply();
+        return true;
+    case ID_HELP:
+        ShowHelp(Handle(), kHelpFile, kHelpContext, kOptionsHelpTopic);
+        return true;
+    default:
+        return Dialog::OnCommand(id, notifyCode, control);
+    }
+}
+
+bool COptionsDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_DRAWITEM && wParam == IDC_COLOUR_LIST) {
+        DrawColourRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    }
+    return false;
+}
+
+} // namespace bndx

@@ -1,0 +1,48 @@
+#include "platform/framework/application.h"
+
+#include <commctrl.h>
+
+namespace bndx {
+
+namespace {
+
+Application* g_application = nullptr;
+
+} // namespace
+
+Application::Application() {
+    g_application = this;
+}
+
+Application::~Application() {
+    g_application = nullptr;
+}
+
+Application& Application::Current() {
+    return *g_application;
+}
+
+bool Application::PreTranslateMessage(MSG& message) {
+    return MainWindow && IsDialogMessageA(MainWindow, &message);
+}
+
+int Application::Run() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (!InitInstance())
+        return 0;
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (PreTranslateMessage(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace bndx
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return bndx::Application::Current().Run();
+}

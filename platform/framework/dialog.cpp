@@ -1,0 +1,158 @@
+#include "platform/framework/dialog.h"
+
+#include "platform/framework/program.h"
+
+#include <cstring>
+#include <utility>
+
+namespace bndx {
+
+Dialog::~Dialog() {
+    DestroyWindow();
+}
+
+INT_PTR Dialog::DoModal(HWND owner) {
+    modal_ = true;
+    escaped_ = nullptr;
+    const INT_PTR result = DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
+                                           reinterpret_cast<LPARAM>(this));
+    modal_ = false;
+    if (escaped_)
+        std::rethrow_exception(std::exchange(escaped_, nullptr));
+    return result;
+}
+
+bool Dialog::Create(HWND owner) {
+    modal_ = false;
+    CreateDialogParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
+                       reinterpret_cast<LPARAM>(this));
+    return window_ != nullptr;
+}
+
+void Dialog::DestroyWindow() {
+    if (window_ && !modal_)
+        ::DestroyWindow(window_);
+}
+
+void Dialog::EndDialog(INT_PTR result) {
+    if (modal_)
+        ::EndDialog(window_, result);
+    else
+        DestroyWindow();
+}
+
+bool Dialog::UpdateData(bool save) {
+    DataExchange dx(window_, save);
+    DoDataExchange(dx);
+    return dx.Succeeded();
+}
+
+bool Dialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+bool Dialog::OnCommand(int id, int, HWND) {
+    switch (id) {
+    case IDOK:
+        OnOK();
+        return true;
+    case IDCANCEL:
+        OnCancel();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Dialog::OnOK() {
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void Dialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void Dialog::DoDataExchange(DataExchange&) {}
+
+bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
+    return false;
+}
+
+// The template's initial data: records of { WORD control; WORD message; DWORD size; size bytes }
+// ended by a zero control id, each sent to its control as (0, data) before anything else runs.
+// The combo boxes get their fixed items this way.
+void Dialog::FillFromInitialData() {
+    const LPCSTR kInitialDataType = MAKEINTRESOURCEA(240);
+    const HINSTANCE instance = ProgramInstance();
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(templateId_), kInitialDataType);
+    if (!found)
+        return;
+    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(instance, found)));
+    const DWORD size = SizeofResource(instance, found);
+    if (!data)
+        return;
+    DWORD at = 0;
+    while (at + sizeof(WORD) <= size) {
+        WORD control = 0;
+        std::memcpy(&control, data + at, sizeof control);
+        if (control == 0 || at + 8 > size)
+            return;
+        WORD message = 0;
+        DWORD length = 0;
+        std::memcpy(&message, data + at + 2, sizeof message);
+        std::memcpy(&length, data + at + 4, sizeof length);
+        at += 8;
+        if (length > size - at)
+            return;
+        // Only strings that end inside their record are passed on.
+        if (length > 0 && data[at + length - 1] == 0)
+            SendDlgItemMessageA(window_, control, message, 0, reinterpret_cast<LPARAM>(data + at));
+        at += length;
+    }
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    INT_PTR result = FALSE;
+    if (OnMessage(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_INITDIALOG:
+        FillFromInitialData();
+        return OnInitDialog();
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        reinterpret_cast<Dialog*>(lParam)->window_ = window;
+    }
+    auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (!self)
+        return FALSE;
+    INT_PTR result = FALSE;
+    try {
+        result = self->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        // Unwinding must not cross the system's frames: end the dialog and let DoModal throw.
+        if (!self->escaped_)
+            self->escaped_ = std::current_exception();
+        if (self->modal_)
+            ::EndDialog(window, IDABORT);
+        else
+            ::DestroyWindow(window);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        self->window_ = nullptr;
+    }
+    return result;
+}
+
+} // namespace bndx

@@ -1,0 +1,34 @@
+#include "platform/framework/program.h"
+
+namespace bndx {
+
+namespace {
+
+std::string ProgramPath() {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, length < MAX_PATH ? length : 0);
+}
+
+} // namespace
+
+HINSTANCE ProgramInstance() {
+    return GetModuleHandleA(nullptr);
+}
+
+const std::string& ProgramName() {
+    static const std::string name = [] {
+        std::string file = ProgramPath();
+        file.erase(0, file.find_last_of('\\') + 1);
+        return file.substr(0, file.find_last_of('.'));
+    }();
+    return name;
+}
+
+std::string ProgramDirectory() {
+    std::string path = ProgramPath();
+    path.erase(path.find_last_of('\\') + 1);
+    return path;
+}
+
+} // namespace bndx

@@ -1,0 +1,20 @@
+// Facts about the running program that every window of it needs: its instance, its name and
+// the folder it was started from.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace bndx {
+
+HINSTANCE ProgramInstance();
+
+// The program file's name without its extension ("Banderix" for Banderix.exe): the caption of
+// the program's own message boxes.
+const std::string& ProgramName();
+
+// The folder of the program file, ending in a backslash.
+std::string ProgramDirectory();
+
+} // namespace bndx
