@@ -11,15 +11,54 @@ Dialog::~Dialog() {
     DestroyWindow();
 }
 
+// The modal loop is our own rather than the system's: a dialog whose template makes it visible
+// is shown once, at creation, and never again behind its back, so that it may hide itself
+// while it runs (the system's loop shows it again when the queue first goes empty). A dialog
+// made invisible is shown when the queue first goes empty, as the system does.
 INT_PTR Dialog::DoModal(HWND owner) {
-    modal_ = true;
     escaped_ = nullptr;
-    const INT_PTR result = DialogBoxParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
-                                           reinterpret_cast<LPARAM>(this));
+    ended_ = false;
+    result_ = IDCANCEL;
+    modal_ = true;
+    CreateDialogParamA(ProgramInstance(), MAKEINTRESOURCEA(templateId_), owner, DialogProc,
+                       reinterpret_cast<LPARAM>(this));
+    if (!window_) {
+        modal_ = false;
+        if (escaped_)
+            std::rethrow_exception(std::exchange(escaped_, nullptr));
+        return -1;
+    }
+    const bool disableOwner = owner && IsWindowEnabled(owner);
+    if (disableOwner)
+        EnableWindow(owner, FALSE);
+    bool showWhenIdle = !(GetWindowLongPtrA(window_, GWL_STYLE) & WS_VISIBLE);
+    MSG message;
+    while (!ended_) {
+        if (showWhenIdle && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            ShowWindow(window_, SW_SHOWNORMAL);
+            UpdateWindow(window_);
+            showWhenIdle = false;
+        }
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0)
+                PostQuitMessage(static_cast<int>(message.wParam)); // for the loop outside
+            break;
+        }
+        if (!IsDialogMessageA(window_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    // The owner is enabled first so that it, not some other program, is activated next.
+    if (disableOwner)
+        EnableWindow(owner, TRUE);
+    if (window_)
+        ::DestroyWindow(window_);
     modal_ = false;
     if (escaped_)
         std::rethrow_exception(std::exchange(escaped_, nullptr));
-    return result;
+    return result_;
 }
 
 bool Dialog::Create(HWND owner) {
@@ -30,15 +69,17 @@ bool Dialog::Create(HWND owner) {
 }
 
 void Dialog::DestroyWindow() {
-    if (window_ && !modal_)
+    if (window_)
         ::DestroyWindow(window_);
 }
 
 void Dialog::EndDialog(INT_PTR result) {
-    if (modal_)
-        ::EndDialog(window_, result);
-    else
+    if (modal_) {
+        result_ = result;
+        ended_ = true;
+    } else {
         DestroyWindow();
+    }
 }
 
 bool Dialog::UpdateData(bool save) {
@@ -144,7 +185,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
         if (!self->escaped_)
             self->escaped_ = std::current_exception();
         if (self->modal_)
-            ::EndDialog(window, IDABORT);
+            self->EndDialog(IDABORT);
         else
             ::DestroyWindow(window);
     }

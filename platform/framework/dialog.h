@@ -56,6 +56,8 @@ private:
     UINT templateId_;
     HWND window_ = nullptr;
     bool modal_ = false;
+    bool ended_ = false;
+    INT_PTR result_ = IDCANCEL;
     std::exception_ptr escaped_;
 };
 
