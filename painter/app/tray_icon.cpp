@@ -12,6 +12,8 @@ namespace {
 
 constexpr UINT kIconId = 0;
 
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88, "the first version of the tray record");
+
 // The first version of the record: every shell understands it, and it is all we fill.
 NOTIFYICONDATAA Record(HWND owner) {
     NOTIFYICONDATAA record{};
