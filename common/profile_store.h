@@ -17,8 +17,8 @@ public:
     virtual int32_t ReadInt(const char* section, const char* key, int32_t defaultValue) = 0;
     virtual void WriteString(const char* section, const char* key, const std::string& value) = 0;
 
-    // Integers are kept as signed decimal text.
-    void WriteInt(const char* section, const char* key, int32_t value) {
+    // Integers are kept as signed decimal text unless the store has a form of its own.
+    virtual void WriteInt(const char* section, const char* key, int32_t value) {
         WriteString(section, key, std::to_string(value));
     }
 };

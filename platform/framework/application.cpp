@@ -32,7 +32,11 @@ int Application::Run() {
     if (!InitInstance())
         return 0;
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE))
+            OnIdle();
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0)
+            break;
         if (PreTranslateMessage(message))
             continue;
         TranslateMessage(&message);

@@ -26,6 +26,8 @@ protected:
     virtual bool InitInstance() = 0;
     // Called for each message before it is dispatched; true when it was handled here.
     virtual bool PreTranslateMessage(MSG& message);
+    // Called when the message queue has run empty, before waiting for the next message.
+    virtual void OnIdle() {}
 };
 
 } // namespace bndx

@@ -1,0 +1,73 @@
+// The main frame of a multiple-document program: the client area holding the child frames, the
+// menus of the active document's kind, the toolbar and status bar, and the command route from
+// menus, accelerators and buttons to the active view, its document, its frame, this frame and
+// the application.
+#pragma once
+
+#include "platform/framework/command_target.h"
+#include "platform/framework/status_bar.h"
+#include "platform/framework/toolbar.h"
+#include "platform/framework/window.h"
+
+#include <string>
+#include <vector>
+
+namespace bndx {
+
+class MdiChild;
+
+class MdiFrame : public Window, public CommandTarget {
+public:
+    MdiFrame() = default;
+    ~MdiFrame() override;
+
+    // Makes the frame from resource id: menu, icon, accelerators and title string. False when
+    // the window, its toolbar or its status bar could not be made.
+    bool LoadFrame(UINT resourceId, DWORD style);
+
+    HWND Client() const { return client_; }
+    MdiChild* ActiveChild() const;
+    const std::string& AppTitle() const { return appTitle_; }
+
+    // Accelerators and dialog keys of the active form, before the message is dispatched.
+    bool PreTranslateMessage(MSG& message);
+    // Brings the toolbar and indicators up to date while the program waits for input.
+    void OnIdle();
+    // Called by a child frame when it becomes active (or by none left active).
+    void OnChildActivated(MdiChild* child);
+    // The title: the program's name, then the active document's.
+    void UpdateTitle();
+
+    bool IsCommandEnabled(UINT id);
+    bool RouteCommand(UINT id);
+
+    bool HasCommand(UINT id, bool& enabled) override;
+    bool OnCommand(UINT id) override;
+
+protected:
+    // Called when the window has been made, to add the bars; false refuses the window.
+    virtual bool OnCreate();
+    Toolbar& GetToolbar() { return toolbar_; }
+    StatusBar& GetStatusBar() { return statusBar_; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::vector<CommandTarget*> Route() const;
+    bool TranslateAccelerators(const MSG& message);
+    void UpdateMenu(HMENU popup);
+    void ShowPrompt(UINT item, UINT flags);
+    void Layout();
+    void ToggleBar(HWND bar);
+
+    UINT resourceId_ = 0;
+    HWND client_ = nullptr;
+    HMENU defaultMenu_ = nullptr;
+    std::vector<ACCEL> accelerators_;
+    std::string appTitle_;
+    Toolbar toolbar_;
+    StatusBar statusBar_;
+};
+
+} // namespace bndx

@@ -1,0 +1,81 @@
+#include "platform/framework/registry_profile.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace bndx {
+
+namespace {
+
+// A section's key, opened for reading or made for writing; closed when the owner goes.
+class SectionKey {
+public:
+    SectionKey(const std::string& path, bool create) {
+        const LONG result = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE,
+                                                     nullptr, &key_, nullptr)
+                                   : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_);
+        if (result != ERROR_SUCCESS)
+            key_ = nullptr;
+    }
+    ~SectionKey() {
+        if (key_)
+            RegCloseKey(key_);
+    }
+    SectionKey(const SectionKey&) = delete;
+    SectionKey& operator=(const SectionKey&) = delete;
+    HKEY Get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+} // namespace
+
+RegistryProfile::RegistryProfile(const std::string& registryKey, const std::string& programName)
+    : path_("Software\\" + registryKey + "\\" + programName) {}
+
+std::string RegistryProfile::ReadString(const char* section, const char* key, const std::string& defaultValue) {
+    const SectionKey opened(path_ + "\\" + section, false);
+    DWORD type = 0;
+    DWORD size = 0;
+    if (!opened.Get() || RegQueryValueExA(opened.Get(), key, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return defaultValue;
+    std::vector<char> text(size + 1, '\0');
+    if (RegQueryValueExA(opened.Get(), key, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) !=
+        ERROR_SUCCESS)
+        return defaultValue;
+    return text.data();
+}
+
+int32_t RegistryProfile::ReadInt(const char* section, const char* key, int32_t defaultValue) {
+    const SectionKey opened(path_ + "\\" + section, false);
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (opened.Get() &&
+        RegQueryValueExA(opened.Get(), key, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
+        type == REG_DWORD)
+        return static_cast<int32_t>(value);
+    // A number written as text (by hand, say) still counts.
+    const std::string text = ReadString(section, key, "");
+    return text.empty() ? defaultValue : static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10));
+}
+
+void RegistryProfile::WriteString(const char* section, const char* key, const std::string& value) {
+    const SectionKey created(path_ + "\\" + section, true);
+    if (created.Get())
+        RegSetValueExA(created.Get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+}
+
+void RegistryProfile::WriteInt(const char* section, const char* key, int32_t value) {
+    const SectionKey created(path_ + "\\" + section, true);
+    const DWORD stored = static_cast<DWORD>(value);
+    if (created.Get())
+        RegSetValueExA(created.Get(), key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), sizeof stored);
+}
+
+} // namespace bndx

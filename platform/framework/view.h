@@ -1,0 +1,57 @@
+// A view shows a document inside a child frame. Form views are child dialogs built from a
+// template, bound to their controls with data exchange like any dialog.
+#pragma once
+
+#include "platform/framework/command_target.h"
+#include "platform/framework/dialog.h"
+
+namespace bndx {
+
+class Document;
+
+class View : public CommandTarget {
+public:
+    View() = default;
+    ~View() override;
+    View(const View&) = delete;
+    View& operator=(const View&) = delete;
+
+    Document* GetDocument() const { return document_; }
+    void AttachTo(Document& document);
+
+    // Makes the view's window as the frame's only child; false when it could not be made.
+    virtual bool Create(HWND frame) = 0;
+    virtual HWND Handle() const = 0;
+
+    // Called once, when the frame first shows the document.
+    virtual void OnInitialUpdate() { OnUpdate(nullptr, 0); }
+    // Called when the document changed.
+    virtual void OnUpdate(View* sender, LPARAM hint) {
+        (void)sender;
+        (void)hint;
+    }
+    // Draws the view for printing and preview onto a page of the given size (device units).
+    virtual void OnPrint(HDC dc, const RECT& page);
+
+    // Print, Print Direct and Print Preview of this view.
+    bool HasCommand(UINT id, bool& enabled) override;
+    bool OnCommand(UINT id) override;
+
+private:
+    Document* document_ = nullptr;
+};
+
+class FormView : public View, public Dialog {
+public:
+    explicit FormView(UINT templateId) : Dialog(templateId) {}
+
+    bool Create(HWND frame) override { return Dialog::Create(frame); }
+    HWND Handle() const override { return Dialog::Handle(); }
+
+protected:
+    // A form has no OK or Cancel: Enter and Esc must not end the view.
+    void OnOK() override {}
+    void OnCancel() override {}
+};
+
+} // namespace bndx
