@@ -18,7 +18,7 @@ public:
         return false;
     }
     // Runs the command; false when this target does not have it.
-    virtual bool OnCommand(UINT id) {
+    virtual bool RunCommand(UINT id) {
         (void)id;
         return false;
     }

@@ -173,7 +173,7 @@ bool DocApplication::HasCommand(UINT id, bool& enabled) {
     }
 }
 
-bool DocApplication::OnCommand(UINT id) {
+bool DocApplication::RunCommand(UINT id) {
     if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
         OpenRecentFile(id - ID_FILE_MRU_FIRST);
         return true;

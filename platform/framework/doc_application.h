@@ -52,7 +52,7 @@ public:
     void UpdateFrameTitle();
 
     bool HasCommand(UINT id, bool& enabled) override;
-    bool OnCommand(UINT id) override;
+    bool RunCommand(UINT id) override;
 
 protected:
     bool PreTranslateMessage(MSG& message) override;

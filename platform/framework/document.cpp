@@ -151,7 +151,7 @@ bool Document::HasCommand(UINT id, bool& enabled) {
     }
 }
 
-bool Document::OnCommand(UINT id) {
+bool Document::RunCommand(UINT id) {
     switch (id) {
     case ID_FILE_SAVE:
         SaveDocument();

@@ -52,7 +52,7 @@ public:
     void UpdateAllViews(View* sender, LPARAM hint = 0);
 
     bool HasCommand(UINT id, bool& enabled) override;
-    bool OnCommand(UINT id) override;
+    bool RunCommand(UINT id) override;
 
 protected:
     // Called when the document is emptied for new contents.

@@ -99,7 +99,7 @@ bool MdiFrame::RouteCommand(UINT id) {
     for (CommandTarget* target : Route()) {
         bool enabled = false;
         if (target->HasCommand(id, enabled))
-            return enabled && target->OnCommand(id);
+            return enabled && target->RunCommand(id);
     }
     return false;
 }
@@ -121,7 +121,7 @@ bool MdiFrame::HasCommand(UINT id, bool& enabled) {
     }
 }
 
-bool MdiFrame::OnCommand(UINT id) {
+bool MdiFrame::RunCommand(UINT id) {
     switch (id) {
     case ID_VIEW_TOOLBAR:
         ToggleBar(toolbar_.Handle());

@@ -42,7 +42,7 @@ public:
     bool RouteCommand(UINT id);
 
     bool HasCommand(UINT id, bool& enabled) override;
-    bool OnCommand(UINT id) override;
+    bool RunCommand(UINT id) override;
 
 protected:
     // Called when the window has been made, to add the bars; false refuses the window.

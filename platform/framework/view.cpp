@@ -60,7 +60,7 @@ bool View::HasCommand(UINT id, bool& enabled) {
     }
 }
 
-bool View::OnCommand(UINT id) {
+bool View::RunCommand(UINT id) {
     HWND frame = GetParent(Handle());
     const std::string title = document_ ? document_->Title() : std::string();
     switch (id) {

@@ -35,7 +35,7 @@ public:
 
     // Print, Print Direct and Print Preview of this view.
     bool HasCommand(UINT id, bool& enabled) override;
-    bool OnCommand(UINT id) override;
+    bool RunCommand(UINT id) override;
 
 private:
     Document* document_ = nullptr;

@@ -1,0 +1,71 @@
+// The recent-file list and the command line: what a user sees in the File menu and which file
+// a double-clicked document opens.
+#include "platform/framework/command_line.h"
+#include "platform/framework/recent_files.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace bndx {
+namespace {
+
+class MemoryProfile : public ProfileStore {
+public:
+    std::string ReadString(const char* section, const char* key, const std::string& defaultValue) override {
+        const auto found = values.find(std::string(section) + "/" + key);
+        return found == values.end() ? defaultValue : found->second;
+    }
+    int32_t ReadInt(const char*, const char*, int32_t defaultValue) override { return defaultValue; }
+    void WriteString(const char* section, const char* key, const std::string& value) override {
+        values[std::string(section) + "/" + key] = value;
+    }
+    std::map<std::string, std::string> values;
+};
+
+TEST(RecentFiles, NewestFirstWithoutDuplicatesUpToTheCapacity) {
+    RecentFiles files(3);
+    files.Add("C:\\a.bxb");
+    files.Add("C:\\b.bxf");
+    files.Add("C:\\c.bxm");
+    files.Add("c:\\A.BXB"); // the same file in other letter case moves to the front
+    ASSERT_EQ(files.Entries(), (std::vector<std::string>{"c:\\A.BXB", "C:\\c.bxm", "C:\\b.bxf"}));
+    files.Add("C:\\d.bxb");
+    EXPECT_EQ(files.Entries(), (std::vector<std::string>{"C:\\d.bxb", "c:\\A.BXB", "C:\\c.bxm"}));
+    files.Remove(1);
+    files.Remove(7);
+    EXPECT_EQ(files.Entries(), (std::vector<std::string>{"C:\\d.bxb", "C:\\c.bxm"}));
+}
+
+TEST(RecentFiles, SurviveTheProfileAndShowAsNumberedMenuEntries) {
+    MemoryProfile profile;
+    RecentFiles saved(4);
+    saved.Add("C:\\Tom & Jerry.bxf");
+    saved.Add("C:\\x.bxb");
+    saved.Save(profile);
+    EXPECT_EQ(profile.values["Recent File List/File1"], "C:\\x.bxb");
+    EXPECT_EQ(profile.values["Recent File List/File3"], "");
+
+    RecentFiles loaded(4);
+    loaded.Load(profile);
+    ASSERT_EQ(loaded.Entries(), saved.Entries());
+    EXPECT_EQ(loaded.MenuText(1), "&2 C:\\Tom && Jerry.bxf");
+}
+
+TEST(CommandLine, TheFirstArgumentThatIsNoSwitchNamesTheDocument) {
+    const struct {
+        const char* line;
+        const char* document;
+    } cases[] = {
+        {"Bandsmith.exe", ""},
+        {"\"C:\\Program Files\\Bandsmith.exe\"", ""},
+        {"\"C:\\Program Files\\Bandsmith.exe\" \"C:\\My Data\\sky.bxb\"", "C:\\My Data\\sky.bxb"},
+        {"Bandsmith.exe /dde C:\\a.bxf", "C:\\a.bxf"},
+        {"Bandsmith.exe   note.bxm  other.bxb", "note.bxm"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DocumentArgument(c.line), c.document) << c.line;
+}
+
+} // namespace
+} // namespace bndx
