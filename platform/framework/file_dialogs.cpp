@@ -66,6 +66,10 @@ bool PromptForSaveFile(const DocTemplate& docTemplate, std::string& path) {
     return PromptForSaveFile(GetActiveWindow(), path, extension.c_str(), TemplateFilter(docTemplate) + kAllFilesFilter);
 }
 
+bool PromptForOpenFile(HWND owner, std::string& path, const char* defaultExtension, const std::string& filter) {
+    return RunFileDialog(false, owner, path, defaultExtension, filter, OFN_FILEMUSTEXIST);
+}
+
 bool PromptForOpenFile(HWND owner, const std::vector<const DocTemplate*>& templates, std::string& path) {
     std::string filter;
     for (const DocTemplate* docTemplate : templates)

@@ -18,6 +18,9 @@ bool PromptForSaveFile(HWND owner, std::string& path, const char* defaultExtensi
 // Save As for a document of the template: its filter, its extension.
 bool PromptForSaveFile(const DocTemplate& docTemplate, std::string& path);
 
+// Asks for an existing file to open, with the given filter; false on Cancel.
+bool PromptForOpenFile(HWND owner, std::string& path, const char* defaultExtension, const std::string& filter);
+
 // Open: every template's filter in the order given, then all files; false on Cancel.
 bool PromptForOpenFile(HWND owner, const std::vector<const DocTemplate*>& templates, std::string& path);
 

@@ -18,6 +18,8 @@ void DestroyChildFrame(HWND frame) {
     SendMessageA(GetParent(frame), WM_MDIDESTROY, reinterpret_cast<WPARAM>(frame), 0);
 }
 
+MdiChild::MdiChild() = default;
+
 MdiChild::~MdiChild() = default;
 
 Document* MdiChild::GetDocument() const {

@@ -21,7 +21,7 @@ void DestroyChildFrame(HWND frame);
 
 class MdiChild : public Window, public CommandTarget {
 public:
-    MdiChild() = default;
+    MdiChild();
     ~MdiChild() override;
 
     // Makes the frame and its view; on false the caller deletes the frame.

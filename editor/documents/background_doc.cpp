@@ -1,0 +1,106 @@
+#include "editor/documents/background_doc.h"
+
+#include "editor/documents/data_directory_win32.h"
+#include "editor/documents/save_location.h"
+#include "platform/framework/file_dialogs.h"
+#include "platform/framework/message_box.h"
+#include "platform/framework/replacing_file.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace bndx {
+
+namespace {
+
+constexpr char kNewDescription[] = "New Background Doc";
+
+} // namespace
+
+const RuntimeClass<Document> CBackgroundDoc::Class{"CBackgroundDoc", []() -> Document* { return new CBackgroundDoc; }};
+
+CBackgroundDoc::~CBackgroundDoc() {
+    SetDib(nullptr);
+}
+
+void CBackgroundDoc::SetDib(HDIB dib) {
+    if (dib_ && dib_ != dib)
+        DestroyDIB(dib_);
+    dib_ = dib;
+}
+
+bool CBackgroundDoc::OnNewDocument() {
+    if (!Document::OnNewDocument())
+        return false;
+    header_ = BackgroundFileHeader{};
+    header_.Version = kFileFormatVersion;
+    std::strncpy(header_.Description, kNewDescription, kDescriptionFieldSize - 1);
+    return true;
+}
+
+bool CBackgroundDoc::OnOpenDocument(const std::string& path) {
+    if (!Document::OnOpenDocument(path))
+        return false;
+    header_ = BackgroundFileHeader{};
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return true; // an unreadable file opens as an empty background
+    DWORD read = 0;
+    if (ReadFile(file, &header_, sizeof header_, &read, nullptr) && read == sizeof header_)
+        SetDib(ReadDIBFromFile(file, sizeof header_));
+    else
+        header_ = BackgroundFileHeader{};
+    // A description that fills its whole field still ends inside it.
+    header_.Description[kDescriptionFieldSize - 1] = '\0';
+    CloseHandle(file);
+    return true;
+}
+
+bool CBackgroundDoc::OnSaveDocument(const std::string& path) {
+    if (!dib_) {
+        ShowProgramMessageBox("An image needs to be selected before this Banderix Background can be saved.");
+        return false;
+    }
+    ReplacingFile file(path);
+    if (!file.IsOpen()) {
+        ReportSaveFailure(path);
+        return false;
+    }
+    header_.Checksum = DescriptionChecksum(DescriptionOf(header_.Description));
+    if (file.Write(&header_, sizeof header_) && !WriteDIBToFile(dib_, file.Handle()))
+        file.Fail();
+    if (!file.Commit()) {
+        ReportSaveFailure(path);
+        return false;
+    }
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CBackgroundDoc::SaveDocument() {
+    if (PathName().empty())
+        return SaveDocumentAs();
+    return Document::SaveDocument();
+}
+
+bool CBackgroundDoc::SaveDocumentAs() {
+    const std::string dataDirectory = EditorDataDirectory();
+    std::string path = ProposedSavePath(DescriptionOf(header_.Description), kBackgroundExtension);
+    if (!PromptForSaveFile(nullptr, path, "BXB", "BXB Files (*.bxb)|*.bxb|"))
+        return false;
+    if (!IsInDataDirectory(path, dataDirectory)) {
+        char question[1024];
+        std::snprintf(question, sizeof question,
+                      "For Banderix to find and load Backgrounds, they must be saved to the %s directory.  Click YES "
+                      "to save to the directory you have specified or NO to save to the default Banderix Data "
+                      "directory.",
+                      dataDirectory.c_str());
+        if (ShowProgramMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDNO)
+            path = InDataDirectory(path, dataDirectory);
+    }
+    return OnSaveDocument(path);
+}
+
+} // namespace bndx
