@@ -45,7 +45,13 @@ class FormView : public View, public Dialog {
 public:
     explicit FormView(UINT templateId) : Dialog(templateId) {}
 
-    bool Create(HWND frame) override { return Dialog::Create(frame); }
+    // The form fills its frame, whatever the template says of its visibility.
+    bool Create(HWND frame) override {
+        if (!Dialog::Create(frame))
+            return false;
+        ShowWindow(Handle(), SW_SHOW);
+        return true;
+    }
     HWND Handle() const override { return Dialog::Handle(); }
 
 protected:
