@@ -11,6 +11,7 @@ import os
 import sys
 
 import bitmapfile
+import editor_art
 import painter_art
 import palette
 
@@ -20,6 +21,11 @@ def icon(*builders):
         bitmapfile.write_ico(path, [build() for build in builders])
 
     return write
+
+
+def sizes_icon(draw):
+    """An icon of the three sizes the shell asks for, each drawn for its size."""
+    return icon(*(lambda s=s: draw(s) for s in (16, 32, 48)))
 
 
 def bitmap_exact(build, colours):
@@ -55,11 +61,22 @@ def bitmap_24(build):
     return write
 
 
+# The sixteen classic colours, for pictures shown as drawn on any display.
+CLASSIC = list(painter_art.VGA.values())
+
 # name: (file name, writer)
 PICTURES = {
     "banderix-icon": ("banderix.ico", icon(*(lambda s=s: painter_art.program_icon(s) for s in (16, 32, 48)))),
     "banderix-hint": ("banderix_hint.bmp", bitmap_exact(painter_art.hint_picture, list(painter_art.VGA.values()))),
     "banderix-splash": ("banderix_splash.bmp", bitmap_256(painter_art.splash_picture)),
+    "bandsmith-icon": ("bandsmith.ico", sizes_icon(editor_art.program_icon)),
+    "bandsmith-background-icon": ("bandsmith_background.ico", sizes_icon(editor_art.background_icon)),
+    "bandsmith-mail-icon": ("bandsmith_mail.ico", sizes_icon(editor_art.mail_icon)),
+    "bandsmith-foreground-icon": ("bandsmith_foreground.ico", sizes_icon(editor_art.foreground_icon)),
+    "bandsmith-toolbar": ("bandsmith_toolbar.bmp", bitmap_exact(editor_art.toolbar_strip, CLASSIC)),
+    "bandsmith-splash": ("bandsmith_splash.bmp", bitmap_256(editor_art.splash_picture)),
+    # The same picture as Banderix's: the warning it illustrates is the same.
+    "bandsmith-hint": ("bandsmith_hint.bmp", bitmap_exact(painter_art.hint_picture, CLASSIC)),
 }
 
 
