@@ -37,9 +37,10 @@ HMENU WindowMenuOf(HMENU bar) {
     return nullptr;
 }
 
-// System commands' prompts are kept at 0xEF00 + (command - 0xF000) / 16.
+// A system command's prompt is kept under the command's own id; the system may set the low
+// four bits of the id it reports.
 UINT SystemCommandPromptId(UINT command) {
-    return 0xEF00 + ((command & 0xFFF0) - 0xF000) / 16;
+    return command & 0xFFF0;
 }
 
 } // namespace
