@@ -1,0 +1,16 @@
+// The editor's data directory and proposed file names as this machine gives them: the Path
+// entry of the shared settings file, and the letters of the user's code page.
+#pragma once
+
+#include <string>
+
+namespace bndx {
+
+// The Path value of section Main of Banderix.INI, followed by "\Data\".
+std::string EditorDataDirectory();
+
+// The data directory followed by the file name proposed for the description (IsCharAlphaNumericA
+// decides which characters stay); extension is kBackgroundExtension or kForegroundExtension.
+std::string ProposedSavePath(const std::string& description, const char* extension);
+
+} // namespace bndx

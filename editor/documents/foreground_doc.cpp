@@ -1,0 +1,119 @@
+#include "editor/documents/foreground_doc.h"
+
+#include "editor/documents/data_directory_win32.h"
+#include "editor/documents/foreground_lines.h"
+#include "editor/documents/save_location.h"
+#include "platform/framework/application.h"
+#include "platform/framework/file_dialogs.h"
+#include "platform/framework/message_box.h"
+#include "platform/framework/replacing_file.h"
+#include "platform/framework/view.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace bndx {
+
+namespace {
+
+constexpr char kNewDescription[] = "New Foreground Doc";
+
+// The whole file, or as much of it as could be read before an error; false when it would not open.
+bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    uint8_t chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
+        bytes.insert(bytes.end(), chunk, chunk + read);
+    CloseHandle(file);
+    return true;
+}
+
+} // namespace
+
+const RuntimeClass<Document> CForegroundDoc::Class{"CForegroundDoc", []() -> Document* { return new CForegroundDoc; }};
+
+ForegroundLineHolder* CForegroundDoc::Lines() const {
+    for (View* view : Views())
+        if (auto* holder = dynamic_cast<ForegroundLineHolder*>(view))
+            return holder;
+    return nullptr;
+}
+
+bool CForegroundDoc::OnNewDocument() {
+    if (!Document::OnNewDocument())
+        return false;
+    header_ = ForegroundFileHeader{};
+    header_.Version = kFileFormatVersion;
+    std::strncpy(header_.Description, kNewDescription, kDescriptionFieldSize - 1);
+    return true;
+}
+
+bool CForegroundDoc::OnOpenDocument(const std::string& path) {
+    if (!Document::OnOpenDocument(path))
+        return false;
+    header_ = ForegroundFileHeader{};
+    std::vector<uint8_t> bytes;
+    if (!ReadFileBytes(path, bytes))
+        return true; // the file went between the framework's look and ours: an empty foreground
+    ForegroundContent content = ReadForegroundFileBytes(bytes.data(), bytes.size());
+    header_ = content.Header;
+    // A description that fills its whole field still ends inside it.
+    header_.Description[kDescriptionFieldSize - 1] = '\0';
+    if (ForegroundLineHolder* lines = Lines())
+        for (std::string& line : content.Lines)
+            lines->AddString(std::move(line));
+    return true;
+}
+
+bool CForegroundDoc::OnSaveDocument(const std::string& path) {
+    std::vector<std::string> strings;
+    if (const ForegroundLineHolder* lines = Lines()) {
+        const int count = lines->GetStringCount();
+        for (int n = 0; n < count; ++n)
+            strings.push_back(lines->GetString(n));
+    }
+    header_.LineCount = static_cast<int32_t>(strings.size());
+    header_.Checksum = DescriptionChecksum(DescriptionOf(header_.Description));
+    const std::vector<uint8_t> bytes = ForegroundFileBytes(header_, strings);
+
+    // Written beside the old file and moved over it only when complete, so a failed save keeps it.
+    ReplacingFile file(path);
+    if (!file.Write(bytes.data(), bytes.size()) || !file.Commit()) {
+        ReportSaveFailure(path);
+        return false;
+    }
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CForegroundDoc::SaveDocument() {
+    if (PathName().empty())
+        return SaveDocumentAs();
+    return Document::SaveDocument();
+}
+
+bool CForegroundDoc::SaveDocumentAs() {
+    const std::string dataDirectory = EditorDataDirectory();
+    std::string path = ProposedSavePath(DescriptionOf(header_.Description), kForegroundExtension);
+    if (!PromptForSaveFile(Application::Current().MainWindow, path, "BXF", "BXF Files (*.bxf)|*.bxf|"))
+        return false;
+    if (!IsInDataDirectory(path, dataDirectory)) {
+        char question[1024];
+        std::snprintf(question, sizeof question,
+                      "For Banderix to load Foregrounds, they must be saved to the %s directory.  You have selected "
+                      "another directory.  Click Yes to save to the default Banderix Data directory.",
+                      dataDirectory.c_str());
+        if (ShowProgramMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES)
+            path = InDataDirectory(path, dataDirectory);
+    }
+    return OnSaveDocument(path);
+}
+
+} // namespace bndx

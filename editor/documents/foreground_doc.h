@@ -1,0 +1,44 @@
+// A text foreground document: the header of a .bxf file. Its lines live in its view's list while
+// it is open, so opening hands them to the view and saving takes them back from it.
+#pragma once
+
+#include "common/file_headers.h"
+#include "platform/framework/doc_template.h"
+#include "platform/framework/document.h"
+
+#include <string>
+
+namespace bndx {
+
+// What the document needs of the view that holds its lines: the lines it reads, handed over
+// before the view is first shown, and the lines as they stand, top first, when it saves.
+class ForegroundLineHolder {
+public:
+    virtual void AddString(std::string text) = 0;
+    virtual int GetStringCount() const = 0;
+    virtual std::string GetString(int index) const = 0;
+
+protected:
+    ~ForegroundLineHolder() = default;
+};
+
+class CForegroundDoc : public Document {
+public:
+    static const RuntimeClass<Document> Class;
+
+    // The header the view edits in place.
+    ForegroundFileHeader* GetHeader() { return &header_; }
+
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+    bool SaveDocument() override;
+    bool SaveDocumentAs() override;
+
+private:
+    ForegroundLineHolder* Lines() const;
+
+    ForegroundFileHeader header_{};
+};
+
+} // namespace bndx

@@ -1,0 +1,378 @@
+#include "editor/views/foreground_view.h"
+
+#include "common/help.h"
+#include "platform/framework/file_dialogs.h"
+#include "resources/editor/resource.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace bndx {
+
+namespace {
+
+constexpr ULONG_PTR kHelpTopic = 12;
+constexpr int kColumnWidth = 230;
+constexpr char kColumnTitle[] = "Foreground String";
+constexpr char kNewText[] = "New Text";
+// Lines are read back through a buffer of 512 characters, so the list never holds longer ones.
+constexpr size_t kMaxStringLength = 511;
+constexpr size_t kMaxDescriptionLength = kDescriptionFieldSize - 1;
+constexpr int kRightMargin = 20;
+constexpr int kListToButtons = 30;
+constexpr int kBottomMargin = 20;
+
+// The file as a text-mode read sees it: a file that will not open gives false. A read that fails
+// part-way keeps what came before.
+bool ReadTextFile(const std::string& path, std::string& text) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
+        text.append(chunk, read);
+    CloseHandle(file);
+    // Ctrl+Z ends a text file, as old editors left it there.
+    const size_t end = text.find('\x1A');
+    if (end != std::string::npos)
+        text.erase(end);
+    return true;
+}
+
+// The lines without their ends; CR LF ends a line as LF does, and a last line needs no end.
+std::vector<std::string> TextLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        const size_t next = end == std::string::npos ? text.size() : end + 1;
+        if (end == std::string::npos)
+            end = text.size();
+        else if (end > start && text[end - 1] == '\r')
+            --end;
+        lines.push_back(text.substr(start, end - start));
+        start = next;
+    }
+    return lines;
+}
+
+std::string Trimmed(const std::string& line) {
+    constexpr char kWhiteSpace[] = " \t\n\v\f\r";
+    const size_t last = line.find_last_not_of(kWhiteSpace);
+    if (last == std::string::npos)
+        return {};
+    return line.substr(0, last + 1).substr(line.find_first_not_of(kWhiteSpace));
+}
+
+// A notification's text in this program's code page, whichever character set the list chose.
+std::string NarrowText(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return {};
+    std::string narrow(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
+    narrow.resize(static_cast<size_t>(size) - 1);
+    return narrow;
+}
+
+} // namespace
+
+const RuntimeClass<View> CForegroundView::Class{"CForegroundView", []() -> View* { return new CForegroundView; }};
+
+CForegroundView::CForegroundView() : FormView(IDD_FOREGROUND_FORM) {}
+
+CForegroundDoc& CForegroundView::Document() const {
+    return static_cast<CForegroundDoc&>(*GetDocument());
+}
+
+HWND CForegroundView::List() const {
+    return Item(IDC_STRING_LIST);
+}
+
+RECT CForegroundView::ControlRect(HWND control) const {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void CForegroundView::DoDataExchange(DataExchange& dx) {
+    // The header keeps 31 characters and its terminator.
+    dx.Text(IDC_FOREGROUND_DESCRIPTION, m_strDescription, static_cast<int>(kMaxDescriptionLength));
+}
+
+bool CForegroundView::OnInitDialog() {
+    return true; // the controls are filled at the initial update, once the document is there
+}
+
+void CForegroundView::AddString(std::string text) {
+    PendingStrings.push_back(std::move(text));
+}
+
+int CForegroundView::GetStringCount() const {
+    return static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string CForegroundView::GetString(int index) const {
+    char text[kMaxStringLength + 1] = {};
+    LVITEMA item{};
+    item.iSubItem = 0;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(List(), LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void CForegroundView::InsertAtTop(const std::string& text) {
+    std::string shown = text.substr(0, kMaxStringLength);
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = 0;
+    item.pszText = shown.data();
+    SendMessageA(List(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void CForegroundView::ShowDescription() {
+    filling_ = true;
+    UpdateData(false);
+    filling_ = false;
+}
+
+void CForegroundView::CopyDescriptionToHeader() {
+    std::memset(m_pHeader->Description, 0, kDescriptionFieldSize);
+    std::strncpy(m_pHeader->Description, m_strDescription.c_str(), kMaxDescriptionLength);
+}
+
+void CForegroundView::CopyStringsFrom(const CForegroundView& other) {
+    SendMessageA(List(), LVM_DELETEALLITEMS, 0, 0);
+    for (int n = other.GetStringCount(); n-- > 0;)
+        InsertAtTop(other.GetString(n));
+}
+
+// The other windows on the document come to show what this one now holds.
+void CForegroundView::TellOtherViews() {
+    Document().UpdateAllViews(this);
+}
+
+void CForegroundView::OnInitialUpdate() {
+    FormView::OnInitialUpdate();
+    m_pHeader = Document().GetHeader();
+    m_strDescription = DescriptionOf(m_pHeader->Description);
+    ShowDescription();
+
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = kColumnWidth;
+    column.pszText = const_cast<char*>(kColumnTitle);
+    SendMessageA(List(), LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+
+    // Each goes to the top, so the list shows the lines in the reverse of the file's order.
+    const bool handedOver = !PendingStrings.empty();
+    for (const std::string& text : PendingStrings)
+        InsertAtTop(text);
+    PendingStrings.clear();
+    PendingStrings.shrink_to_fit();
+
+    // A further window on an open document starts from the lines the others show.
+    if (handedOver)
+        return;
+    for (View* view : Document().Views()) {
+        const auto* other = dynamic_cast<const CForegroundView*>(view);
+        if (other && other != this && other->m_pHeader) {
+            CopyStringsFrom(*other);
+            return;
+        }
+    }
+}
+
+void CForegroundView::OnUpdate(View* sender, LPARAM) {
+    const auto* other = dynamic_cast<const CForegroundView*>(sender);
+    if (!other || other == this || !m_pHeader)
+        return;
+    CopyStringsFrom(*other);
+    m_strDescription = DescriptionOf(m_pHeader->Description);
+    ShowDescription();
+}
+
+void CForegroundView::OnDescriptionChanged() {
+    if (filling_ || !m_pHeader)
+        return;
+    if (!UpdateData(true))
+        return;
+    CopyDescriptionToHeader();
+    Document().SetModifiedFlag();
+    TellOtherViews();
+}
+
+void CForegroundView::OnAdd() {
+    Document().SetModifiedFlag();
+    InsertAtTop(kNewText);
+    TellOtherViews();
+    // The list edits a label only while it has the focus.
+    SetFocus(List());
+    SendMessageA(List(), LVM_EDITLABELA, 0, 0);
+}
+
+void CForegroundView::OnDelete() {
+    Document().SetModifiedFlag();
+    bool deleted = false;
+    for (LRESULT item; (item = SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)) != -1;) {
+        SendMessageA(List(), LVM_DELETEITEM, static_cast<WPARAM>(item), 0);
+        deleted = true;
+    }
+    if (deleted)
+        TellOtherViews();
+}
+
+void CForegroundView::OnImport() {
+    std::string path;
+    if (!PromptForOpenFile(GetAncestor(Handle(), GA_ROOT), path, "TXT", "Text Files (*.txt)|*.txt|"))
+        return;
+    ImportStrings(path);
+}
+
+void CForegroundView::ImportStrings(const std::string& path) {
+    Document().SetModifiedFlag();
+    std::string text;
+    const std::vector<std::string> lines = ReadTextFile(path, text) ? TextLines(text) : std::vector<std::string>();
+    // An empty file leaves the description alone: there is no first line to take it from.
+    if (!lines.empty()) {
+        m_strDescription = lines.front().substr(0, kMaxDescriptionLength);
+        CopyDescriptionToHeader();
+        for (size_t n = 1; n < lines.size(); ++n) {
+            const std::string line = Trimmed(lines[n]);
+            if (!line.empty())
+                InsertAtTop(line);
+        }
+        TellOtherViews();
+    }
+    ShowDescription();
+}
+
+void CForegroundView::OnBeginLabelEdit() {
+    Document().SetModifiedFlag();
+    if (HWND edit = reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETEDITCONTROL, 0, 0)))
+        SendMessageA(edit, EM_LIMITTEXT, kMaxStringLength, 0);
+}
+
+void CForegroundView::OnEndLabelEdit(int item, const std::string* text) {
+    if (!text)
+        return; // cancelled: the label stays as it was
+    // Set here already, rather than by the list once we answer, so the other windows copy it.
+    std::string label = text->substr(0, kMaxStringLength);
+    LVITEMA change{};
+    change.iSubItem = 0;
+    change.pszText = label.data();
+    SendMessageA(List(), LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&change));
+    TellOtherViews();
+}
+
+// True when the notification was one of the list's label edits. The answers let every edit begin
+// and keep the text as typed.
+bool CForegroundView::OnNotify(const NMHDR& header) {
+    if (header.idFrom != IDC_STRING_LIST)
+        return false;
+    switch (header.code) {
+    case LVN_BEGINLABELEDITA:
+    case LVN_BEGINLABELEDITW:
+        OnBeginLabelEdit();
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, FALSE);
+        return true;
+    case LVN_ENDLABELEDITA: {
+        const auto& info = reinterpret_cast<const NMLVDISPINFOA&>(header);
+        const std::string text = info.item.pszText ? info.item.pszText : "";
+        OnEndLabelEdit(info.item.iItem, info.item.pszText ? &text : nullptr);
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
+        return true;
+    }
+    case LVN_ENDLABELEDITW: {
+        const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
+        const std::string text = info.item.pszText ? NarrowText(info.item.pszText) : "";
+        OnEndLabelEdit(info.item.iItem, info.item.pszText ? &text : nullptr);
+        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void CForegroundView::OnSize(int width, int height) {
+    int buttonWidth = 0;
+    for (int id : {IDC_ADD_STRING, IDC_DELETE_STRINGS, IDC_IMPORT_STRINGS}) {
+        HWND button = Item(id);
+        if (!button)
+            continue;
+        const RECT rect = ControlRect(button);
+        buttonWidth = rect.right - rect.left;
+        MoveWindow(button, width - kRightMargin - buttonWidth, rect.top, buttonWidth, rect.bottom - rect.top, FALSE);
+    }
+    if (HWND list = List()) {
+        const RECT rect = ControlRect(list);
+        const int right = std::max(width - buttonWidth - kListToButtons, static_cast<int>(rect.left));
+        // Too short a window leaves the list as tall as it was rather than turning it inside out.
+        const int bottom = height - kBottomMargin > rect.top ? height - kBottomMargin : rect.bottom;
+        MoveWindow(list, rect.left, rect.top, right - rect.left, bottom - rect.top, FALSE);
+    }
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool CForegroundView::OnCommand(int id, int notifyCode, HWND control) {
+    switch (id) {
+    case IDC_FOREGROUND_DESCRIPTION:
+        if (notifyCode == EN_CHANGE)
+            OnDescriptionChanged();
+        return true;
+    case IDC_ADD_STRING:
+        if (notifyCode == BN_CLICKED)
+            OnAdd();
+        return true;
+    case IDC_DELETE_STRINGS:
+        if (notifyCode == BN_CLICKED)
+            OnDelete();
+        return true;
+    case IDC_IMPORT_STRINGS:
+        if (notifyCode == BN_CLICKED)
+            OnImport();
+        return true;
+    default:
+        return FormView::OnCommand(id, notifyCode, control);
+    }
+}
+
+bool CForegroundView::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+    case WM_NOTIFY:
+        if (!OnNotify(*reinterpret_cast<const NMHDR*>(lParam)))
+            return false;
+        result = TRUE;
+        return true;
+    case WM_SIZE:
+        OnSize(LOWORD(lParam), HIWORD(lParam));
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool CForegroundView::HasCommand(UINT id, bool& enabled) {
+    if (id == ID_HELP_CONTENTS) {
+        enabled = true;
+        return true;
+    }
+    return FormView::HasCommand(id, enabled);
+}
+
+bool CForegroundView::RunCommand(UINT id) {
+    if (id == ID_HELP_CONTENTS) {
+        ShowHelp(nullptr, "Bandsmith.HLP", kHelpContext, kHelpTopic);
+        return true;
+    }
+    return FormView::RunCommand(id);
+}
+
+} // namespace bndx

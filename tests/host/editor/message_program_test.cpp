@@ -1,0 +1,68 @@
+#include "common/message_block.h"
+#include "editor/export/message_program.h"
+
+#include <gtest/gtest.h>
+
+namespace bndx {
+namespace {
+
+constexpr size_t kBlockAt = 24032;
+
+// A program image of the shipped size, its block where the shipped build has it, and around it
+// bytes that no text could be confused with.
+std::vector<uint8_t> ProgramImage() {
+    std::vector<uint8_t> image(26624);
+    for (size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<uint8_t>(i * 7 + 1);
+    std::string block(kInitialMessage);
+    block.resize(kMessageBlockSize, ' ');
+    std::copy(block.begin(), block.end(), image.begin() + kBlockAt);
+    return image;
+}
+
+// The first byte that differs between two images of the same size, and one past the last.
+std::pair<size_t, size_t> ChangedRange(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    size_t first = a.size(), end = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) {
+            first = std::min(first, i);
+            end = i + 1;
+        }
+    return {first, end};
+}
+
+std::string TextAt(const std::vector<uint8_t>& image) {
+    return reinterpret_cast<const char*>(&image[kBlockAt]);
+}
+
+TEST(MessageProgram, WritesTheTrimmedTextAndItsNulIntoTheBlockAndNothingElse) {
+    const std::vector<uint8_t> image = ProgramImage();
+    const std::vector<uint8_t> copy = PersonalisedProgram(image.data(), image.size(), "  Hi  ");
+    ASSERT_EQ(copy.size(), image.size());
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&copy[kBlockAt]), 4), std::string("Hi\0p", 4))
+        << "the rest of the initial text stays past the NUL";
+    EXPECT_EQ(ChangedRange(image, copy), std::make_pair(kBlockAt, kBlockAt + 3));
+
+    EXPECT_EQ(TextAt(PersonalisedProgram(image.data(), image.size(), "\t\r\nTwo  words \n")), "Two  words");
+
+    const std::string longest(511, 'x');
+    const std::vector<uint8_t> full = PersonalisedProgram(image.data(), image.size(), longest + "y");
+    EXPECT_EQ(TextAt(full), longest) << "cut to what the block holds";
+    EXPECT_EQ(ChangedRange(image, full), std::make_pair(kBlockAt, kBlockAt + kMessageBlockSize));
+}
+
+TEST(MessageProgram, RefusesAnImageWithoutOneUnwrittenBlock) {
+    std::vector<uint8_t> image = ProgramImage();
+    const std::vector<uint8_t> once = PersonalisedProgram(image.data(), image.size(), "Hi");
+    EXPECT_TRUE(PersonalisedProgram(once.data(), once.size(), "Again").empty()) << "a copy already written";
+    image.resize(kBlockAt + kMessageBlockSize - 1);
+    EXPECT_TRUE(PersonalisedProgram(image.data(), image.size(), "Hi").empty()) << "a block cut off";
+}
+
+TEST(MessageProgram, ProposesANameFromTheFirstFiveCharactersOfTheRecipient) {
+    EXPECT_EQ(ProposedProgramName("Al"), "BndxMail_Al.EXE");
+    EXPECT_EQ(ProposedProgramName("Bartholomew"), "BndxMail_Barth.EXE");
+}
+
+} // namespace
+} // namespace bndx
