@@ -2,8 +2,8 @@
 // two captioned child windows, with a 600x20 background at 24 bits: one repaint pass in coverage
 // modes 1 and 0, the system's own redraw of the same windows' frames, one scroll step on the
 // front window, and the processor time a resident engine takes over 30 seconds at the default
-// settings, at five passes a second and at the heaviest settings. Prints one line of figures
-// per measurement.
+// settings, at five passes a second and at the heaviest settings, and that of the same message
+// loop and timers painting nothing. Prints one line of figures per measurement.
 #include "common/file_headers.h"
 #include "common/painter_messages.h"
 #include "painter/paint/paint_engine.h"
@@ -36,6 +36,9 @@ constexpr int kRounds = 15;      // rounds of each timing, taken in turn so that
 constexpr int kPassesPerRound = 20;
 constexpr int kScrollSteps = 3000;
 constexpr DWORD kResidentMs = 30000;
+// Timers of the idle loop: on the engine's main window, but ids the engine does not handle.
+constexpr UINT_PTR kIdleRefreshTimer = 11;
+constexpr UINT_PTR kIdleStepTimer = 12;
 constexpr char kScrollLine[] = "Banderix on the bench: a line of text that scrolls across the caption of the front window";
 
 double Microseconds(LONGLONG ticks) {
@@ -133,12 +136,12 @@ public:
     PainterSettings settings;
     ListedForegrounds foregrounds;
     std::unique_ptr<PaintEngine> engine;
-    int timerTicks[TIMER_SCROLL_FREQUENCY + 1] = {};
+    int timerTicks[kIdleStepTimer + 1] = {};
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (current_) {
-            if (message == WM_TIMER && wParam <= TIMER_SCROLL_FREQUENCY)
+            if (message == WM_TIMER && wParam <= kIdleStepTimer)
                 ++current_->timerTicks[wParam];
             current_->engine->OnMessage(message, wParam, lParam);
         }
@@ -204,15 +207,25 @@ struct Timing {
     int count = 0;
     std::vector<double> roundMeansUs;
 
-    void Round(int times, const std::function<void()>& operation) {
-        const double cpuBefore = ProcessCpuMicroseconds();
+    // prepare runs before each operation, outside the timing; processor time is then taken around
+    // each operation, otherwise around the whole round.
+    void Round(int times, const std::function<void()>& operation, const std::function<void()>& prepare = nullptr) {
+        const double roundCpuBefore = ProcessCpuMicroseconds();
         double roundUs = 0;
         for (int n = 0; n < times; ++n) {
+            double cpuBefore = 0;
+            if (prepare) {
+                prepare();
+                cpuBefore = ProcessCpuMicroseconds();
+            }
             const LONGLONG start = Now();
             operation();
             roundUs += Microseconds(Now() - start);
+            if (prepare)
+                cpuUs += ProcessCpuMicroseconds() - cpuBefore;
         }
-        cpuUs += ProcessCpuMicroseconds() - cpuBefore;
+        if (!prepare)
+            cpuUs += ProcessCpuMicroseconds() - roundCpuBefore;
         totalUs += roundUs;
         count += times;
         roundMeansUs.push_back(roundUs / times);
@@ -248,11 +261,12 @@ COLORREF CaptionPixel(const BenchDesktop& desktop) {
     return colour;
 }
 
-// Repaint passes and the system's redraw of the same frames, taken in turn. Coverage mode 0, the
-// default, is also taken apart: choosing the windows and their captions alone, drawing the
-// background alone (and at the picture's own height, which needs no scaling), composing every
-// caption off-screen (background, title, button copies) alone, and getting and releasing each
-// window's device context alone.
+// Repaint passes and the system's redraw of the same frames, taken in turn; a pass leaves alone
+// the captions that still show its paint, so mode 0 is also timed right after the system has
+// redrawn every frame, when every caption has to be copied again. Mode 0 is also taken apart:
+// choosing the windows and their captions alone, drawing the background alone (and at the
+// picture's own height, which needs no scaling), composing every caption off-screen (background,
+// title, button copies) alone, and getting and releasing each window's device context alone.
 bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     EngineHost host;
     PaintEngine& engine = *host.engine;
@@ -268,7 +282,8 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
                               engine.Metrics});
     OffscreenSurface offscreen, windowStandIn;
 
-    Timing mode1, system1, mode0, system0, selecting, backgroundOnly, unscaledBackground, composing, windowDcs;
+    Timing mode1, system1, mode0, system0, afterRedraw;
+    Timing selecting, backgroundOnly, unscaledBackground, composing, windowDcs;
     for (int round = 0; round < kRounds; ++round) {
         host.settings.WindowCoverage = kPaintMainWindows;
         mode1.Round(kPassesPerRound, [&] { engine.RefreshCaptions(); });
@@ -276,6 +291,8 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
         host.settings.WindowCoverage = kPaintAllWindows;
         mode0.Round(kPassesPerRound, [&] { engine.RefreshCaptions(); });
         system0.Round(kPassesPerRound, [&] { RedrawFrames(desktop.all); });
+        // Every caption shows the system's drawing again, so the pass must copy every one.
+        afterRedraw.Round(kPassesPerRound, [&] { engine.RefreshCaptions(); }, [&] { RedrawFrames(desktop.all); });
         selecting.Round(kPassesPerRound, [&] {
             list.captions.clear();
             selection.RefreshCaptions();
@@ -293,8 +310,10 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
             }
         });
         composing.Round(kPassesPerRound, [&] {
+            renderer.BeginPass(); // as in a pass: the foreground window is asked for once
             for (const auto& [window, caption] : list.captions)
                 renderer.RenderCaption(offscreen.dc.Get(), ToHandle(window), windowStandIn.dc.Get(), caption, false);
+            renderer.EndPass();
         });
         windowDcs.Round(kPassesPerRound, [&] {
             for (const auto& [window, caption] : list.captions)
@@ -305,12 +324,14 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     system1.Print("system_redraw mode=1", desktop.topLevel.size());
     mode0.Print("pass mode=0", desktop.all.size());
     system0.Print("system_redraw mode=0", desktop.all.size());
+    afterRedraw.Print("pass_after_redraw mode=0", desktop.all.size());
     selecting.Print("part mode=0 stage=selection", list.captions.size());
     backgroundOnly.Print("part mode=0 stage=background", list.captions.size());
     unscaledBackground.Print("part mode=0 stage=background_unscaled", list.captions.size());
     composing.Print("part mode=0 stage=composition", list.captions.size());
     windowDcs.Print("part mode=0 stage=window_dc", list.captions.size());
 
+    RedrawFrames(desktop.all);
     const COLORREF system = CaptionPixel(desktop);
     engine.RefreshCaptions();
     PumpMessages(50);
@@ -346,6 +367,23 @@ void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background
                 cycles);
 }
 
+// Messages one at a time for the resident time, calling afterEach after every one: when passes
+// take longer than the timer's period, a timer message is always due and the queue never runs dry.
+void RunMessageLoop(const std::function<void()>& afterEach) {
+    const LONGLONG start = Now();
+    for (double elapsedMs = 0; elapsedMs < kResidentMs; elapsedMs = Microseconds(Now() - start) / 1000) {
+        MSG message;
+        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        } else {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kResidentMs - elapsedMs) + 1,
+                                      QS_ALLINPUT);
+        }
+        afterEach();
+    }
+}
+
 // The engine as Banderix runs it: timer method, the background selected, one foreground whose
 // cycle runs on the front window, real timers and a message loop. When a cycle ends the next
 // starts at once, as a frequency tick would start it, so that text scrolls all the time.
@@ -367,22 +405,12 @@ void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t spee
     const LONGLONG start = Now();
     const int ticksBefore[] = {host.timerTicks[TIMER_REFRESH], host.timerTicks[TIMER_SCROLL_STEP]};
     int cycles = 0;
-    // One message at a time: when passes take longer than the timer's period, a timer message
-    // is always due and the queue never runs dry.
-    for (double elapsedMs = 0; elapsedMs < kResidentMs; elapsedMs = Microseconds(Now() - start) / 1000) {
-        MSG message;
-        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kResidentMs - elapsedMs) + 1,
-                                      QS_ALLINPUT);
-        }
+    RunMessageLoop([&] {
         if (!scheduler.Scrolling) {
             scheduler.ChooseForeground();
             ++cycles;
         }
-    }
+    });
     const double wallUs = Microseconds(Now() - start);
     const double cpuUs = ProcessCpuMicroseconds() - cpuBefore;
     const double seconds = wallUs / 1e6;
@@ -391,6 +419,29 @@ void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t spee
                 label, host.settings.RefreshFrequency, speed, host.settings.WindowCoverage, seconds, cpuUs / 1000,
                 100 * cpuUs / wallUs, (host.timerTicks[TIMER_REFRESH] - ticksBefore[0]) / seconds,
                 (host.timerTicks[TIMER_SCROLL_STEP] - ticksBefore[1]) / seconds, cycles);
+    std::fflush(stdout);
+}
+
+// The same loop and the same two timer periods as the defaults with nothing painted: what the
+// message loop and the timers alone cost a resident program here.
+void MeasureIdleLoop() {
+    EngineHost host;
+    ::SetTimer(host.Window(), kIdleRefreshTimer, 100, nullptr);
+    ::SetTimer(host.Window(), kIdleStepTimer, 25, nullptr);
+    std::printf("resident_begin timers_only\n");
+    std::fflush(stdout);
+    const double cpuBefore = ProcessCpuMicroseconds();
+    const LONGLONG start = Now();
+    RunMessageLoop([] {});
+    const double wallUs = Microseconds(Now() - start);
+    const double cpuUs = ProcessCpuMicroseconds() - cpuBefore;
+    const double seconds = wallUs / 1e6;
+    ::KillTimer(host.Window(), kIdleRefreshTimer);
+    ::KillTimer(host.Window(), kIdleStepTimer);
+    std::printf("resident timers_only refresh_frequency=5 speed=9 coverage=0 seconds=%.1f cpu_ms=%.0f cpu_percent=%.2f "
+                "passes_per_s=%.1f steps_per_s=%.1f cycles_started=0\n",
+                seconds, cpuUs / 1000, 100 * cpuUs / wallUs, host.timerTicks[kIdleRefreshTimer] / seconds,
+                host.timerTicks[kIdleStepTimer] / seconds);
     std::fflush(stdout);
 }
 
@@ -410,6 +461,7 @@ int main() {
     MeasureResident("defaults", 5, 9, background);
     MeasureResident("five_a_second", 4, 9, background);
     MeasureResident("heaviest", 5, 10, background);
+    MeasureIdleLoop();
     std::printf("total cpu_ms=%.0f\n", ProcessCpuMicroseconds() / 1000);
     if (!drew)
         std::fprintf(stderr, "paint_bench: a pass and the system's redraw left the same caption colour\n");

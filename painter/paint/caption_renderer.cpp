@@ -5,6 +5,7 @@
 #include "platform/framework/scoped_gdi.h"
 #include "common/colour_table.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,50 @@ void CopyButtonBox(HDC offscreen, HDC windowSurface, const ButtonBox& box) {
 
 } // namespace
 
+HDC KeptSurface::Get(int32_t width, int32_t height) {
+    if (dc_ && width <= width_ && height <= height_)
+        return dc_;
+    // Grown in both directions at once, so that captions of different shapes settle on one size.
+    const int32_t newWidth = std::max(width, width_);
+    const int32_t newHeight = std::max(height, height_);
+    Release();
+    if (newWidth < 1 || newHeight < 1)
+        return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = newWidth;
+    info.bmiHeader.biHeight = -newHeight; // top-down: row y is at y
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!dc_ || !bitmap_ || !bits) {
+        Release();
+        return nullptr;
+    }
+    previous_ = SelectObject(dc_, bitmap_);
+    bits_ = static_cast<uint32_t*>(bits);
+    width_ = newWidth;
+    height_ = newHeight;
+    return dc_;
+}
+
+void KeptSurface::Release() {
+    if (previous_)
+        SelectObject(dc_, previous_);
+    if (bitmap_)
+        DeleteObject(bitmap_);
+    if (dc_)
+        DeleteDC(dc_);
+    dc_ = nullptr;
+    bitmap_ = nullptr;
+    previous_ = nullptr;
+    bits_ = nullptr;
+    width_ = height_ = 0;
+}
+
 CaptionMetrics CaptionRenderer::Metrics() const {
     return CaptionMetrics{state_.metrics.iBorderWidth, state_.metrics.iCaptionHeight,
                           state_.metrics.iSmCaptionHeight};
@@ -80,32 +125,72 @@ std::optional<uint8_t> CaptionRenderer::BackgroundColour() const {
     return state_.currentBackground->ColourIndex();
 }
 
+// Asking for the foreground window is a round trip to the window system; a pass asks once.
+void CaptionRenderer::BeginPass() {
+    passForeground_ = GetForegroundWindow();
+    inPass_ = true;
+}
+
+void CaptionRenderer::EndPass() {
+    inPass_ = false;
+}
+
+HWND CaptionRenderer::Foreground() const {
+    return inPass_ ? passForeground_ : GetForegroundWindow();
+}
+
 void CaptionRenderer::DrawCaption(WindowId windowId, const CaptionRect& caption, bool scrollStep) {
     const HWND window = ToHandle(windowId);
     WindowDc surface(window);
     GdiObject clip(CreateRectRgn(caption.left, caption.top, caption.right, caption.bottom));
     SelectClipRgn(surface.Get(), static_cast<HRGN>(clip.Get()));
+    // On a palette device the composition must be in the window's own format, the one the
+    // realised palette maps; it is made for each paint there.
+    if (!state_.in256ColourMode) {
+        if (HDC kept = composition_.Get(caption.right, caption.bottom)) {
+            DrawWith(kept, window, surface.Get(), caption, scrollStep, true);
+            return;
+        }
+    }
     MemoryDc offscreen(surface.Get());
     ScopedSelect bitmap(offscreen.Get(),
                         GdiObject(CreateCompatibleBitmap(surface.Get(), caption.right, caption.bottom)));
+    DrawWith(offscreen.Get(), window, surface.Get(), caption, scrollStep, false);
+}
 
-    const bool goesOn = RenderCaption(offscreen.Get(), window, surface.Get(), caption, scrollStep);
+void CaptionRenderer::DrawWith(HDC offscreen, HWND window, HDC windowSurface, const CaptionRect& caption,
+                               bool scrollStep, bool keptSurface) {
+    const auto paint = [&](bool step) {
+        const Composed result = Compose(offscreen, window, windowSurface, caption, step);
+        if (result == Composed::kCaption && !(keptSurface && AlreadyShown(windowSurface, caption)))
+            CopyOut(offscreen, windowSurface, caption);
+        return result != Composed::kTextRanOut;
+    };
+    const bool goesOn = paint(scrollStep);
     PaintScheduler& scheduler = state_.scheduler;
     if (scheduler.Scrolling && !goesOn) {
         scheduler.StopTimer(TIMER_SCROLL_STEP);
         if (state_.currentBackground)
-            RenderCaption(offscreen.Get(), window, surface.Get(), caption, false);
+            paint(false);
         else
             InvalidateRect(nullptr, nullptr, FALSE); // the system redraws every caption its own way
     }
 }
 
-bool CaptionRenderer::RenderCaption(HDC dc, HWND window, HDC windowSurface, const CaptionRect& caption,
+bool CaptionRenderer::RenderCaption(HDC offscreen, HWND window, HDC windowSurface, const CaptionRect& caption,
                                     bool scrollStep) {
+    const Composed result = Compose(offscreen, window, windowSurface, caption, scrollStep);
+    if (result == Composed::kCaption)
+        CopyOut(offscreen, windowSurface, caption);
+    return result != Composed::kTextRanOut;
+}
+
+CaptionRenderer::Composed CaptionRenderer::Compose(HDC dc, HWND window, HDC windowSurface, const CaptionRect& caption,
+                                                   bool scrollStep) {
     PaintScheduler& scheduler = state_.scheduler;
-    const bool isForeground = GetForegroundWindow() == window;
+    const bool isForeground = Foreground() == window;
     if (isForeground && scheduler.Scrolling && !scrollStep)
-        return true; // while a scroll runs, only its ticks draw on the front caption
+        return Composed::kNothing; // while a scroll runs, only its ticks draw on the front caption
 
     const RECT rect = ToRect(caption);
     if (state_.currentBackground)
@@ -113,7 +198,7 @@ bool CaptionRenderer::RenderCaption(HDC dc, HWND window, HDC windowSurface, cons
     else if (scheduler.Scrolling && isForeground)
         FillRectangle(dc, rect, RGB(0, 0, 0));
     else
-        return true; // without a background, captions stay as the system drew them
+        return Composed::kNothing; // without a background, captions stay as the system drew them
 
     const auto windowStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
     const auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
@@ -121,7 +206,7 @@ bool CaptionRenderer::RenderCaption(HDC dc, HWND window, HDC windowSurface, cons
     StripLeadingWhiteSpace(scheduler.ScrollText);
     if (scheduler.Scrolling && isForeground && !scheduler.ScrollText.empty()) {
         if (!DrawScrollText(dc, caption, scrollStep))
-            return false;
+            return Composed::kTextRanOut;
     } else if (state_.settings.ShowTitle) {
         DrawTitle(dc, window, caption);
     }
@@ -131,17 +216,48 @@ bool CaptionRenderer::RenderCaption(HDC dc, HWND window, HDC windowSurface, cons
         CopyButtonBox(dc, windowSurface, buttons.close);
     if (buttons.hasMinMax)
         CopyButtonBox(dc, windowSurface, buttons.minMax);
+    return Composed::kCaption;
+}
 
+void CaptionRenderer::CopyOut(HDC offscreen, HDC windowSurface, const CaptionRect& caption) const {
     // In 256 colours the background's own palette must be realised for its picture to show true.
-    HPALETTE palette = state_.in256ColourMode && state_.currentBackground ? state_.currentBackground->Palette() : nullptr;
+    HPALETTE palette =
+        state_.in256ColourMode && state_.currentBackground ? state_.currentBackground->Palette() : nullptr;
     HPALETTE previousPalette = nullptr;
     if (palette) {
         previousPalette = SelectPalette(windowSurface, palette, TRUE);
         RealizePalette(windowSurface);
     }
-    BitBlt(windowSurface, 0, 0, caption.right, caption.bottom, dc, 0, 0, SRCCOPY);
+    BitBlt(windowSurface, 0, 0, caption.right, caption.bottom, offscreen, 0, 0, SRCCOPY);
     if (palette)
         SelectPalette(windowSurface, previousPalette, FALSE);
+}
+
+// Whether the caption on the screen is, pixel for pixel, the one just composed: then the system
+// has not drawn over it since it was last painted, and copying it again would change nothing.
+// Whatever the system or another program drew there, or any change of title, settings or
+// background, shows up as a difference. Only the window's visible part can be read back;
+// leftovers elsewhere in the read-back surface never show, so they cannot hide a difference
+// anyone would see.
+bool CaptionRenderer::AlreadyShown(HDC windowSurface, const CaptionRect& caption) {
+    const int32_t width = caption.right - caption.left;
+    const int32_t height = caption.bottom - caption.top;
+    HDC readBack = shown_.Get(caption.right, caption.bottom);
+    if (width < 1 || height < 1 || !readBack)
+        return false;
+    if (!BitBlt(readBack, caption.left, caption.top, width, height, windowSurface, caption.left, caption.top, SRCCOPY))
+        return false;
+    GdiFlush();
+    constexpr uint32_t kColourBits = 0x00FFFFFF;
+    for (int32_t y = caption.top; y < caption.bottom; ++y) {
+        const uint32_t* composed = composition_.Row(y) + caption.left;
+        const uint32_t* shown = shown_.Row(y) + caption.left;
+        uint32_t differences = 0;
+        for (int32_t x = 0; x < width; ++x)
+            differences |= (composed[x] ^ shown[x]) & kColourBits;
+        if (differences)
+            return false;
+    }
     return true;
 }
 

@@ -12,6 +12,11 @@ constexpr char kIconBarTitle[] = "Icon Bar";
 } // namespace
 
 void CaptionSelection::RefreshCaptions() {
+    struct Pass {
+        explicit Pass(CaptionDrawer& drawer) : drawer(drawer) { drawer.BeginPass(); }
+        ~Pass() { drawer.EndPass(); }
+        CaptionDrawer& drawer;
+    } pass(drawer_);
     const int32_t mode = inputs_.windowCoverage;
     if (mode == kPaintAllWindows || mode == kPaintMainWindows) {
         desktop_.ForEachTopLevel([this](WindowId window) { PaintIfCaptioned(window); });

@@ -17,6 +17,10 @@ enum WindowCoverageMode : int32_t {
 class CaptionDrawer {
 public:
     virtual ~CaptionDrawer() = default;
+    // A repaint pass begins and ends. Between the two the drawer may take what a pass treats as
+    // fixed (the foreground window) as read once.
+    virtual void BeginPass() {}
+    virtual void EndPass() {}
     virtual void DrawCaption(WindowId window, const CaptionRect& caption, bool scrollStep) = 0;
 };
 

@@ -19,6 +19,23 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
     return TRUE; // an enumeration never stops early
 }
 
+BOOL CALLBACK ListWindow(HWND window, LPARAM context) {
+    reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+    return TRUE;
+}
+
+// Whether window lies below ancestor, both listed under root.
+bool IsBelow(HWND window, HWND ancestor, HWND root) {
+    constexpr int kDeepest = 256; // a loop in a changing tree must not hang us
+    HWND parent = GetAncestor(window, GA_PARENT);
+    for (int depth = 0; parent && parent != root && depth < kDeepest; ++depth) {
+        if (parent == ancestor)
+            return true;
+        parent = GetAncestor(parent, GA_PARENT);
+    }
+    return false;
+}
+
 } // namespace
 
 WindowId Win32Desktop::ForegroundWindow() const {
@@ -30,7 +47,37 @@ void Win32Desktop::ForEachTopLevel(const std::function<void(WindowId)>& visit) c
 }
 
 void Win32Desktop::ForEachDescendant(WindowId window, const std::function<void(WindowId)>& visit) const {
-    EnumChildWindows(ToHandle(window), VisitWindow, reinterpret_cast<LPARAM>(&visit));
+    const HWND handle = ToHandle(window);
+    if (listing_) {
+        Listing& outer = *listing_;
+        if (outer.windows[outer.visiting] == handle) {
+            VisitBelow(outer, outer.visiting, visit);
+            return;
+        }
+    }
+    Listing listing{handle, {}, 0};
+    EnumChildWindows(handle, ListWindow, reinterpret_cast<LPARAM>(&listing.windows));
+    struct Current {
+        Current(Listing*& slot, Listing* now) : slot(slot), before(slot) { slot = now; }
+        ~Current() { slot = before; }
+        Listing*& slot;
+        Listing* before;
+    } current(listing_, &listing);
+    for (size_t i = 0; i < listing.windows.size(); ++i) {
+        listing.visiting = i;
+        visit(ToWindowId(listing.windows[i]));
+    }
+}
+
+// The windows below the listed one at `at` are those that follow it while they lie below it; the
+// system's enumeration lists every window's descendants right after it.
+void Win32Desktop::VisitBelow(Listing& listing, size_t at, const std::function<void(WindowId)>& visit) const {
+    const HWND ancestor = listing.windows[at];
+    for (size_t i = at + 1; i < listing.windows.size() && IsBelow(listing.windows[i], ancestor, listing.root); ++i) {
+        listing.visiting = i;
+        visit(ToWindowId(listing.windows[i]));
+    }
+    listing.visiting = at;
 }
 
 uint32_t Win32Desktop::Style(WindowId window) const {

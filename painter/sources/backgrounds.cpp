@@ -38,8 +38,17 @@ CBackgroundEntry::~CBackgroundEntry() {
 }
 
 BOOL CBackgroundEntry::Paint(HDC dc, const RECT* rect, BOOL usePalette) {
-    if (image_)
-        PaintDIB(dc, rect, image_, usePalette ? palette_ : nullptr, 0);
+    if (!image_)
+        return TRUE;
+    // On a palette device the picture's colours show only through its own palette, realised
+    // in the surface drawn on; kept strips are true colour and would fall to the default colours.
+    // Strips are fitted for the screen of their time, so a change to 256 colours lets them go.
+    if (usePalette) {
+        strips_.Clear();
+        PaintDIB(dc, rect, image_, palette_, 0);
+    } else {
+        strips_.Paint(dc, rect, image_);
+    }
     return TRUE;
 }
 

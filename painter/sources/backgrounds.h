@@ -5,6 +5,7 @@
 #include "common/file_headers.h"
 #include "painter/sources/source_entry.h"
 #include "platform/dib/dibutil.h"
+#include "platform/dib/strip_cache.h"
 
 #include <windows.h>
 
@@ -26,7 +27,8 @@ public:
     uint8_t ColourIndex() const { return header_.ColourIndex; }
 
     // Draws the picture into the rectangle, realising the background's palette when asked
-    // (the screen runs in 256 colours).
+    // (the screen runs in 256 colours). Without a palette the picture is fitted to each height
+    // once and kept, so a repaint is one copy.
     BOOL Paint(HDC dc, const RECT* rect, BOOL usePalette);
 
     // The palette made for the picture, for the caption's surface in 256 colours (null: none).
@@ -36,6 +38,7 @@ private:
     BackgroundFileHeader header_ = {};
     HPALETTE palette_ = nullptr;
     HDIB image_ = nullptr;
+    DibStripCache strips_;
 };
 
 class CBackgroundCollection : public CEntryCollection {

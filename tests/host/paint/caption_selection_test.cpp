@@ -43,6 +43,27 @@ TEST_F(CaptionSelectionTest, EachCoverageModeChoosesItsWindows) {
     }
 }
 
+// The drawer may hold what a pass treats as fixed (the foreground window) from BeginPass to
+// EndPass: every caption of a pass is drawn inside them, and a direct paint or a step outside.
+TEST_F(CaptionSelectionTest, PassesAreBracketedForTheDrawerAndDirectPaintsAreNot) {
+    const WindowId main = desktop.Add({});
+    desktop.Add({main});
+    desktop.SetForeground(main);
+    for (int32_t mode : {kPaintAllWindows, kPaintMainWindows, kPaintForegroundWindow}) {
+        coverage = mode;
+        Pass();
+        ASSERT_FALSE(drawer.drawn.empty());
+        for (const DrawnCaption& d : drawer.drawn)
+            EXPECT_TRUE(d.inPass) << "mode " << mode;
+        EXPECT_FALSE(drawer.inPass) << "a pass ends for the drawer, mode " << mode;
+    }
+    drawer.drawn.clear();
+    Selection().PaintCaption(main, false);
+    Selection().PaintCaption(main, true);
+    for (const DrawnCaption& d : drawer.drawn)
+        EXPECT_FALSE(d.inPass);
+}
+
 TEST_F(CaptionSelectionTest, PassSkipsWindowsThatFailTheCaptionTestOrTheTitleRules) {
     const WindowId hidden = desktop.Add({0, style::kDlgFrame});
     const WindowId minimised = desktop.Add({0, kCaptioned | style::kMinimize});

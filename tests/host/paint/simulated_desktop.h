@@ -58,12 +58,15 @@ struct DrawnCaption {
     WindowId window;
     CaptionRect caption;
     bool scrollStep;
+    bool inPass; // drawn between the drawer's BeginPass and EndPass
 };
 
 class RecordingDrawer : public CaptionDrawer {
 public:
+    void BeginPass() override { inPass = true; }
+    void EndPass() override { inPass = false; }
     void DrawCaption(WindowId window, const CaptionRect& caption, bool scrollStep) override {
-        drawn.push_back({window, caption, scrollStep});
+        drawn.push_back({window, caption, scrollStep, inPass});
     }
     std::vector<WindowId> Windows() const {
         std::vector<WindowId> windows;
@@ -72,6 +75,7 @@ public:
         return windows;
     }
     std::vector<DrawnCaption> drawn;
+    bool inPass = false;
 };
 
 } // namespace bndx::test

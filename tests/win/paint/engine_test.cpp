@@ -1,118 +1,19 @@
 // The caption painting engine on real windows: what it paints, where, and when.
-#include "common/caption_geometry.h"
-#include "common/file_headers.h"
 #include "common/painter_messages.h"
 #include "painter/paint/caption_layout.h"
-#include "painter/paint/paint_engine.h"
 #include "tests/win/desktop.h"
+#include "tests/win/paint/engine_host.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
+#include <vector>
 
 namespace bndx::test {
 namespace {
 
 constexpr uint32_t kRed = 0xFF0000;
 constexpr DWORD kOverlapped = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-
-// A background file of one colour, written as the editor writes them.
-std::string WriteSolidBackground(const char* name, uint8_t red, uint8_t green, uint8_t blue) {
-    constexpr int32_t kSide = 16;
-    constexpr uint32_t kRowBytes = kSide * 3; // already a multiple of four
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = kSide;
-    info.biHeight = kSide;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = kRowBytes * kSide;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    const BackgroundFileHeader header = MakeBackgroundHeader(name, 9);
-
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + name + ".BXB";
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-    for (uint32_t i = 0; i < kSide * kSide; ++i) {
-        const char pixel[3] = {static_cast<char>(blue), static_cast<char>(green), static_cast<char>(red)};
-        out.write(pixel, 3);
-    }
-    return path;
-}
-
-class FixedLine : public LineSource {
-public:
-    explicit FixedLine(const char* text) : text_(text) {}
-    const char* GetNextLine() override { return text_; }
-
-private:
-    const char* text_;
-};
-
-class ListedForegrounds : public ForegroundSelection {
-public:
-    int32_t SelectedCount() const override { return static_cast<int32_t>(entries.size()); }
-    LineSource* SelectedEntry(int32_t n) const override { return entries.at(static_cast<size_t>(n)); }
-    std::vector<LineSource*> entries;
-};
-
-// A hidden main window titled "Banderix" whose messages go to the engine, as the real one's do.
-class EngineHost {
-public:
-    EngineHost() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "BndxEngineHost";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(0, windowClass.lpszClassName, kPainterWindowTitle, WS_OVERLAPPED, 0, 0, 10, 10,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
-        engine = std::make_unique<PaintEngine>(window_, settings, foregrounds);
-        engine->ReadMetrics();
-        engine->ReadColourDepth();
-        current_ = engine.get();
-    }
-    ~EngineHost() {
-        engine->SetHook(false);
-        engine.reset();
-        current_ = nullptr;
-        DestroyWindow(window_);
-    }
-
-    HWND Window() const { return window_; }
-
-    PainterSettings settings;
-    ListedForegrounds foregrounds;
-    std::unique_ptr<PaintEngine> engine;
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (current_)
-            current_->OnMessage(message, wParam, lParam);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    static PaintEngine* current_;
-    HWND window_;
-};
-PaintEngine* EngineHost::current_ = nullptr;
-
-CaptionRect CaptionOf(const PaintEngine& engine, HWND window) {
-    RECT bounds;
-    GetWindowRect(window, &bounds);
-    const CaptionMetrics metrics{engine.Metrics.iBorderWidth, engine.Metrics.iCaptionHeight,
-                                 engine.Metrics.iSmCaptionHeight};
-    return ComputeCaptionRect(bounds.right - bounds.left, static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)),
-                              static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), metrics);
-}
 
 bool Inside(const CaptionRect& r, int x, int y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
@@ -212,6 +113,65 @@ TEST_F(PaintEngineTest, TimerMethodKeepsCaptionsPaintedUntilTheBackgroundIsDesel
     host.engine->CurrentBackground = nullptr;
     host.engine->Scheduler.OnBackgroundSelChange(true, false);
     EXPECT_TRUE(WaitFor([&] { return !captionIsRed(); }, 2000)) << "the system's caption comes back";
+}
+
+// A pass copies a caption only when it does not already show what was composed for it: whatever
+// the system drew over it, and whatever changed in what is to be drawn, must come back at once.
+TEST_F(PaintEngineTest, EachPassRepaintsCaptionsTheSystemRedrewOrWhoseLookChanged) {
+    TestWindow front("Engine repaint", kOverlapped, 0, 300, 120);
+    const CaptionRect caption = CaptionOf(*host.engine, front.Handle());
+    host.settings.WindowCoverage = kPaintForegroundWindow;
+    host.settings.TitleTransparent = 0;
+    host.settings.TextBackgroundColorIndex = 9; // green box
+    host.engine->CurrentBackground = background.get();
+    const int boxX = 15; // inside the title's box, left of the title itself
+    const int boxY = (caption.top + caption.bottom) / 2;
+    const auto at = [&](int x, int y) { return ScreenCapture::OfWindow(front.Handle()).At(x, y); };
+    const auto afterOnePass = [&](int x, int y, uint32_t colour) {
+        host.engine->RefreshCaptions();
+        return WaitFor([&] { return at(x, y) == colour; }, 1000);
+    };
+    EXPECT_TRUE(afterOnePass(boxX, boxY, 0x00FF00));
+    EXPECT_TRUE(afterOnePass(boxX, boxY, 0x00FF00)) << "a caption that shows its paint stays as it is";
+
+    RedrawWindow(front.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_TRUE(WaitFor([&] { return at(caption.left + 1, caption.top + 1) != kRed; }, 1000));
+    EXPECT_TRUE(afterOnePass(caption.left + 1, caption.top + 1, kRed)) << "the system's redraw is painted over";
+
+    host.settings.TextBackgroundColorIndex = 10; // blue box
+    EXPECT_TRUE(afterOnePass(boxX, boxY, 0x0000FF)) << "a change of settings alone shows";
+    const std::string bluePath = WriteSolidBackground("EngineBlue", 0, 0, 255);
+    CBackgroundEntry blue(bluePath.c_str());
+    DeleteFileA(bluePath.c_str());
+    host.engine->CurrentBackground = &blue;
+    EXPECT_TRUE(afterOnePass(caption.left + 1, caption.top + 1, 0x0000FF)) << "so does another background";
+}
+
+// In mode 0 every captioned window below a painted one is painted once for each painted
+// ancestor that reaches it, in the system's order, however the windows below are listed.
+TEST_F(PaintEngineTest, AllWindowsModePaintsNestedCaptionsOncePerPaintedAncestor) {
+    struct Recorder : CaptionDrawer {
+        void DrawCaption(WindowId window, const CaptionRect&, bool) override { drawn.push_back(ToHandle(window)); }
+        std::vector<HWND> drawn;
+    } recorder;
+    TestWindow top("Engine nested", kOverlapped, 0, 400, 300);
+    const auto child = [](HWND parent, const char* title, int x) {
+        return CreateWindowExA(0, "BndxTestWindow", title, WS_CHILD | WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, 0, 150,
+                               100, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    };
+    const HWND middle = child(top.Handle(), "Middle", 0);
+    const HWND inner = child(middle, "Inner", 0);
+    const HWND untitled = child(top.Handle(), "", 160);
+    const HWND underUntitled = child(untitled, "Under untitled", 0);
+    ASSERT_TRUE(middle && inner && untitled && underUntitled);
+
+    const Win32Desktop desktop;
+    const int32_t coverage = kPaintAllWindows;
+    const WindowId none = 0;
+    const CaptionMetrics metrics{4, 18, 14};
+    CaptionSelection selection(desktop, recorder, {coverage, none, metrics});
+    selection.PaintCaption(ToWindowId(top.Handle()), false);
+    EXPECT_EQ(recorder.drawn, (std::vector<HWND>{top.Handle(), middle, inner, inner, underUntitled}));
 }
 
 TEST_F(PaintEngineTest, WithoutBackgroundOrScrollNothingIsTouched) {

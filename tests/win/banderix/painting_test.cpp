@@ -1,0 +1,116 @@
+// What a selection change does to other windows' captions: a background painted by the timer
+// or the hook method and taken away again with "None", the scrolling text started at once,
+// the settings file rewritten, and the add-in's own configuration offered when it applies.
+#include "tests/win/banderix/banderix_test.h"
+
+#include <algorithm>
+
+namespace bndx::e2e {
+namespace {
+
+using BanderixPainting = BanderixTest;
+
+struct PaintMethod {
+    const char* name;
+    int paintByType;
+    friend std::ostream& operator<<(std::ostream& out, const PaintMethod& c) { return out << c.name; }
+};
+
+using BanderixPaintMethod = BanderixTableTest<PaintMethod>;
+
+TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelected) {
+    const bool byTimer = GetParam().paintByType == 1;
+    settings.Write("[Background]\nPaintByType=" + std::to_string(GetParam().paintByType) + "\n");
+    program.Data().AddBackground("red.bxb", "Red", kRed);
+    SubjectWindow subject("Painted subject", 40, 560, 400);
+    ASSERT_TRUE(StartSettled());
+    ASSERT_TRUE(BringToFront(subject.Handle()));
+    EXPECT_TRUE(subject.ShowsSystemCaption()) << "None at first";
+
+    program.Backgrounds().ClickRow(1);
+    EXPECT_TRUE(subject.WaitForFill(kRed, 3000)) << "the background is painted at once";
+    EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "Red");
+
+    // Under the hook method nothing but the hook can paint this one: no timer runs (below).
+    EXPECT_TRUE(HelperCaptionTurns(kRed, 520, 560)) << "a window of a program started afterwards is painted too";
+    // Paint behind the program's back: only a refresh timer can notice.
+    subject.Scribble(kGreen);
+    if (byTimer) {
+        EXPECT_TRUE(subject.WaitForFill(kRed, 2000)) << "the refresh timer repaints";
+    } else {
+        PumpMessages(1200);
+        EXPECT_EQ(subject.Fill(), kGreen) << "no refresh timer runs under the hook method";
+    }
+
+    program.Backgrounds().ClickRow(0);
+    EXPECT_TRUE(subject.WaitForSystemCaption(3000)) << "None gives the system's caption back";
+    EXPECT_TRUE(subject.Retitle("Painted subject, plain"));
+    PumpMessages(600);
+    EXPECT_TRUE(subject.ShowsSystemCaption()) << "nothing paints it any more";
+    EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "");
+    if (HasFailure()) subject.Shot().Save(std::string("painting-") + GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Methods, BanderixPaintMethod,
+                         ::testing::Values(PaintMethod{"Timer", 1}, PaintMethod{"Hook", 0}), CaseName<PaintMethod>);
+
+TEST_F(BanderixPainting, SelectingAForegroundScrollsItOnTheFrontWindowAtOnce) {
+    settings.Write("[Foreground]\nTextColorIndex=7\nForegroundTransparent=1\n");
+    program.Data().AddTextForeground("lines.bxf", "Lines", {"Yellow words passing by"});
+    SubjectWindow subject("Scrolled subject", 40, 560, 700, kButtonlessCaption);
+    ASSERT_TRUE(StartSettled());
+    ASSERT_TRUE(BringToFront(subject.Handle()));
+    const auto textShows = [&] { return subject.ColourSpan(subject.Shot(), kYellow).Found(); };
+    PumpMessages(300);
+    ASSERT_FALSE(textShows());
+
+    program.Foregrounds().ClickRow(0);
+    // The next scroll by the clock would be twenty minutes away.
+    EXPECT_TRUE(WaitFor(textShows, 3000)) << "no text scrolled in at once";
+    EXPECT_EQ(subject.Fill(), kBlack) << "with no background the text runs on black";
+    EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), "1");
+    EXPECT_EQ(settings.Read("Main", "ForegroundSelected0"), "Lines");
+    if (HasFailure()) subject.Shot().Save("painting-scroll-start");
+
+    program.Foregrounds().ClickRow(0);
+    EXPECT_TRUE(subject.WaitForSystemCaption(3000)) << "deselecting stops the text and repaints";
+    EXPECT_FALSE(textShows());
+    EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), "0");
+}
+
+TEST_F(BanderixPainting, ConfigureIsOfferedForOneSelectedAddInOnly) {
+    program.Data().AddTextForeground("quotes.bxf", "Quotes", {"q"});
+    ASSERT_TRUE(program.Data().AddSampleAddIn());
+    ASSERT_TRUE(StartSettled());
+    ASSERT_TRUE(program.ShowFromTray());
+    const HWND main = program.MainWindow();
+    const ListBox list = program.Foregrounds();
+    const int text = list.RowOf("Quotes"), addIn = list.RowOf(kSampleAddInDescription);
+    ASSERT_GE(text, 0);
+    ASSERT_GE(addIn, 0);
+
+    const struct {
+        std::vector<int> rows;
+        bool offered;
+    } steps[] = {{{}, false}, {{text}, false}, {{addIn}, true}, {{text, addIn}, false}, {{addIn}, true}};
+    for (const auto& step : steps) {
+        std::vector<int> rows = step.rows;
+        std::sort(rows.begin(), rows.end());
+        SCOPED_TRACE(testing::Message() << rows.size() << " selected, first " << (rows.empty() ? -1 : rows[0]));
+        list.SelectExactly(rows);
+        EXPECT_EQ(list.Selected(), rows);
+        EXPECT_EQ(IsEnabled(main, IDC_CONFIGURE_FOREGROUND), step.offered);
+        EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), std::to_string(rows.size()));
+        for (size_t k = 0; k < rows.size(); ++k)
+            EXPECT_EQ(settings.Read("Main", "ForegroundSelected" + std::to_string(k)), list.Text(rows[k]));
+    }
+
+    Click(main, IDC_CONFIGURE_FOREGROUND);
+    const HWND box = WaitForMessageBox(program.ProcessId(), kSampleAddInDescription, 5000);
+    ASSERT_NE(box, nullptr) << "the add-in's own configuration did not open: " << program.DescribeVisible();
+    Click(box, IDOK);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, 3000));
+}
+
+} // namespace
+} // namespace bndx::e2e

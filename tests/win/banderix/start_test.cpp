@@ -1,0 +1,97 @@
+// Banderix's start and its life in the tray: the splash, the hidden main window, the clicks
+// on the tray icon, the keys and buttons that only hide it, and the one copy that may run.
+#include "tests/win/banderix/banderix_test.h"
+
+#include <functional>
+
+namespace bndx::e2e {
+namespace {
+
+using BanderixStart = BanderixTest;
+
+TEST_F(BanderixStart, ShowsTheSplashThenLivesHiddenInTheTray) {
+    ASSERT_TRUE(program.Start());
+    HWND splash = nullptr;
+    const auto splashShown = [&] {
+        for (HWND window : VisibleWindowsOf(program.ProcessId()))
+            if ((GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) != WS_CAPTION) splash = window;
+        return splash != nullptr;
+    };
+    ASSERT_TRUE(WaitFor(splashShown, 5000)) << "no window without a caption appeared: " << program.DescribeVisible();
+    const DWORD shownAt = GetTickCount();
+
+    ASSERT_TRUE(program.WaitUntilSettled()) << program.DescribeVisible();
+    EXPECT_GE(GetTickCount() - shownAt, 1500u) << "the splash stays about two seconds";
+    EXPECT_FALSE(IsWindow(splash)) << "the splash window is destroyed, not only hidden";
+    EXPECT_FALSE(IsWindowVisible(program.MainWindow()));
+    EXPECT_TRUE(program.Running());
+}
+
+TEST_F(BanderixStart, OnlyAButtonGoingDownOnTheTrayIconShowsTheWindowInFront) {
+    SubjectWindow other("Tray subject", 40, 560, 300);
+    ASSERT_TRUE(StartSettled());
+    const HWND main = program.MainWindow();
+    const struct {
+        LPARAM mouseMessage;
+        bool shows;
+    } cases[] = {{WM_MOUSEMOVE, false}, {WM_LBUTTONUP, false},  {WM_LBUTTONDBLCLK, false},
+                 {WM_RBUTTONUP, false}, {WM_LBUTTONDOWN, true}, {WM_RBUTTONDOWN, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mouse message " << c.mouseMessage);
+        ASSERT_TRUE(BringToFront(other.Handle()));
+        program.PostTrayCallback(c.mouseMessage);
+        if (c.shows) {
+            EXPECT_TRUE(WaitFor([&] { return IsInFront(main); }, 3000)) << "shown and brought to the front";
+            Click(main, IDCANCEL);
+            EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 3000));
+        } else {
+            PumpMessages(400);
+            EXPECT_FALSE(IsWindowVisible(main));
+        }
+    }
+}
+
+TEST_F(BanderixStart, EnterEscTheCloseBoxAndHideOnlyHideTheWindow) {
+    ASSERT_TRUE(StartSettled());
+    const HWND main = program.MainWindow();
+    // Enter first: the list that has the focus at first passes it to the default button, "&Hide".
+    const struct {
+        const char* name;
+        std::function<void()> act;
+    } ways[] = {{"Enter", [&] { PressKey(main, VK_RETURN); }},
+                {"Esc", [&] { PressKey(main, VK_ESCAPE); }},
+                {"close box", [&] { PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+                {"&Hide", [&] { Click(main, IDCANCEL); }}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        ASSERT_TRUE(program.ShowFromTray());
+        way.act();
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(main); }, 3000));
+        PumpMessages(300);
+        EXPECT_TRUE(program.Running());
+    }
+    EXPECT_TRUE(program.Close()) << "and Close ends it";
+}
+
+TEST_F(BanderixStart, ASecondCopyRefusesToRunAndLeavesTheFirstAlone) {
+    ASSERT_TRUE(StartSettled());
+    const HWND main = program.MainWindow();
+
+    Process second;
+    ASSERT_TRUE(second.Start(program.ProgramPath(), program.Folder()));
+    const HWND box = WaitForMessageBox(second.Id(), kProgramTitle, 10000);
+    ASSERT_NE(box, nullptr) << "second copy: " << DescribeVisible(second.Id());
+    EXPECT_EQ(MessageBoxText(box), "Only one instance of Banderix can run at a time.");
+    EXPECT_EQ(VisibleWindowsOf(second.Id()).size(), 1u) << "no splash: " << DescribeVisible(second.Id());
+    EXPECT_FALSE(IsWindowVisible(main)) << "the first copy is not shown";
+
+    Click(box, IDOK);
+    EXPECT_GE(second.WaitForExit(5000), 0) << "the second copy ends once the message is read";
+    PumpMessages(300);
+    EXPECT_TRUE(program.Running());
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_TRUE(program.Close());
+}
+
+} // namespace
+} // namespace bndx::e2e

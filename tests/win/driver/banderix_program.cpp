@@ -1,0 +1,166 @@
+#include "tests/win/driver/banderix_program.h"
+
+#include "common/painter_messages.h"
+#include "resources/painter/resource.h"
+#include "tests/win/desktop.h"
+#include "tests/win/driver/program_windows.h"
+
+#include <filesystem>
+
+namespace bndx::e2e {
+
+namespace {
+
+std::string NewFolder() {
+    char temp[MAX_PATH], name[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    GetTempFileNameA(temp, "bnx", 0, name); // reserves a unique name, as a file
+    DeleteFileA(name);
+    CreateDirectoryA(name, nullptr);
+    return name;
+}
+
+// The program and every module shipped beside it; the shipped DATA stays behind, the test
+// fills its own.
+void CopyProgramFiles(const std::string& folder) {
+    CopyFileA(test::DistPath("Banderix.exe").c_str(), (folder + "\\Banderix.exe").c_str(), FALSE);
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(test::DistPath("*.dll").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do
+        CopyFileA(test::DistPath(found.cFileName).c_str(), (folder + "\\" + found.cFileName).c_str(), FALSE);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+// All programs this test process starts, ended with it even when it is killed.
+HANDLE StartedPrograms() {
+    static const HANDLE job = [] {
+        const HANDLE made = CreateJobObjectA(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+        return made;
+    }();
+    return job;
+}
+
+} // namespace
+
+Process::~Process() {
+    if (Running()) Terminate();
+    if (handle_) CloseHandle(handle_);
+}
+
+bool Process::Start(const std::string& path, const std::string& folder, const std::string& arguments) {
+    if (handle_) {
+        if (Running()) Terminate();
+        CloseHandle(handle_);
+        handle_ = nullptr;
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::string commandLine = "\"" + path + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        folder.c_str(), &startup, &info))
+        return false;
+    AssignProcessToJobObject(StartedPrograms(), info.hProcess);
+    ResumeThread(info.hThread);
+    CloseHandle(info.hThread);
+    handle_ = info.hProcess;
+    id_ = info.dwProcessId;
+    return true;
+}
+
+bool Process::Running() const {
+    return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT;
+}
+
+long Process::WaitForExit(DWORD timeoutMs) {
+    if (!handle_ || !test::WaitFor([this] { return !Running(); }, timeoutMs)) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(handle_, &code);
+    return static_cast<long>(code);
+}
+
+void Process::Terminate() {
+    TerminateProcess(handle_, 99);
+    WaitForSingleObject(handle_, 5000);
+}
+
+BanderixProgram::BanderixProgram()
+    : folder_(NewFolder()), programPath_(folder_ + "\\Banderix.exe"), data_(folder_ + "\\DATA") {
+    CopyProgramFiles(folder_);
+    CreateDirectoryA(data_.Path().c_str(), nullptr);
+}
+
+BanderixProgram::~BanderixProgram() {
+    if (Running() && !Close(5000)) process_.Terminate();
+    // The hook module may stay mapped into this process for a while after it was unhooked.
+    std::error_code ignored;
+    for (int attempt = 0; attempt < 10 && std::filesystem::exists(folder_, ignored); ++attempt) {
+        std::filesystem::remove_all(folder_, ignored);
+        if (ignored) test::PumpMessages(100);
+    }
+}
+
+bool BanderixProgram::Start() {
+    return process_.Start(programPath_, folder_);
+}
+
+bool BanderixProgram::WaitUntilSettled(DWORD timeoutMs) {
+    const auto settled = [this] { return MainWindow() && VisibleWindowsOf(ProcessId()).empty(); };
+    const DWORD start = GetTickCount();
+    while (Running() && GetTickCount() - start < timeoutMs) {
+        // Twice, a moment apart: between the splash going and the main window hiding itself
+        // there can be an instant with nothing on screen.
+        if (settled()) {
+            test::PumpMessages(300);
+            if (settled()) return true;
+        }
+        test::PumpMessages(20);
+    }
+    return false;
+}
+
+std::string BanderixProgram::DescribeVisible() const {
+    return Running() ? e2e::DescribeVisible(ProcessId()) : "the program has ended";
+}
+
+HWND BanderixProgram::MainWindow() const {
+    return FindWindowOf(ProcessId(), kProgramTitle, IDC_FOREGROUND_LIST);
+}
+
+ListBox BanderixProgram::Foregrounds() const {
+    return ListBox(MainWindow(), IDC_FOREGROUND_LIST);
+}
+
+ListBox BanderixProgram::Backgrounds() const {
+    return ListBox(MainWindow(), IDC_BACKGROUND_LIST);
+}
+
+void BanderixProgram::PostTrayCallback(LPARAM mouseMessage) const {
+    PostMessageA(MainWindow(), WM_TRAY_CALLBACK, 0, mouseMessage);
+}
+
+bool BanderixProgram::ShowFromTray() const {
+    PostTrayCallback(WM_LBUTTONDOWN);
+    return test::WaitFor([this] { return IsInFront(MainWindow()); }, 3000);
+}
+
+HWND BanderixProgram::OpenOptions() const {
+    if (!IsWindowVisible(MainWindow())) ShowFromTray();
+    Click(MainWindow(), IDC_OPTIONS);
+    return WaitForWindowOf(ProcessId(), kOptionsTitle, IDC_SPEED, 5000);
+}
+
+bool BanderixProgram::Close(DWORD timeoutMs) {
+    if (!Running()) return false;
+    if (!IsWindowVisible(MainWindow())) ShowFromTray();
+    Click(MainWindow(), IDOK);
+    return process_.WaitForExit(timeoutMs) == 0;
+}
+
+} // namespace bndx::e2e

@@ -1,0 +1,237 @@
+#include "tests/win/driver/program_windows.h"
+
+#include "tests/win/desktop.h"
+
+#include <commctrl.h>
+
+namespace bndx::e2e {
+
+namespace {
+
+constexpr DWORD kHandlerTimeoutMs = 5000;
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+bool IsPushButton(HWND control) {
+    const LONG kind = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    return kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON;
+}
+
+std::vector<HWND> ChildrenOf(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+// A message box holds texts, perhaps an icon, and push buttons: nothing a user could edit or tick.
+bool LooksLikeMessageBox(HWND window) {
+    if (ClassOf(window) != "#32770") return false;
+    bool hasButton = false;
+    for (HWND child : ChildrenOf(window)) {
+        const std::string kind = ClassOf(child);
+        if (kind == "Button" && IsPushButton(child))
+            hasButton = true;
+        else if (kind != "Static")
+            return false;
+    }
+    return hasButton;
+}
+
+} // namespace
+
+std::string TextOf(HWND window) {
+    // WM_GETTEXT reaches controls of other processes as well as top-level windows.
+    char text[1024] = {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             kHandlerTimeoutMs, &length))
+        GetWindowTextA(window, text, sizeof(text)); // what the system keeps, when the owner does not answer
+    return text;
+}
+
+std::string Narrow(const wchar_t* text) {
+    char narrow[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof(narrow), nullptr, nullptr);
+    return narrow;
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND FindWindowOf(DWORD processId, const char* title, int controlId) {
+    for (HWND window : TopLevelWindowsOf(processId)) {
+        if (title && TextOf(window) != title) continue;
+        if (controlId == 0 || GetDlgItem(window, controlId)) return window;
+    }
+    return nullptr;
+}
+
+HWND WaitForWindowOf(DWORD processId, const char* title, int controlId, DWORD timeoutMs) {
+    HWND found = nullptr;
+    test::WaitFor([&] { return (found = FindWindowOf(processId, title, controlId)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+    std::vector<HWND> visible;
+    for (HWND window : TopLevelWindowsOf(processId))
+        if (IsWindowVisible(window)) visible.push_back(window);
+    return visible;
+}
+
+std::string DescribeVisible(DWORD processId) {
+    std::string description;
+    for (HWND window : VisibleWindowsOf(processId))
+        description += "[" + ClassOf(window) + " \"" + TextOf(window) + "\"] ";
+    return description.empty() ? "no visible window" : description;
+}
+
+bool IsInFront(HWND window) {
+    return window && IsWindowVisible(window) && GetForegroundWindow() == window;
+}
+
+bool BringToFront(HWND window) {
+    SetForegroundWindow(window);
+    return test::WaitFor([window] { return GetForegroundWindow() == window; }, 2000);
+}
+
+void Click(HWND dialog, int buttonId) {
+    PostMessageA(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+bool IsEnabled(HWND dialog, int controlId) {
+    return IsWindowEnabled(GetDlgItem(dialog, controlId)) != FALSE;
+}
+
+bool IsChecked(HWND dialog, int buttonId) {
+    return SendDlgItemMessageA(dialog, buttonId, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void PressKey(HWND window, WORD virtualKey) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    HWND target = window;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) && thread.hwndFocus)
+        target = thread.hwndFocus;
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(target, WM_KEYDOWN, virtualKey, scan | 1);
+    PostMessageA(target, WM_KEYUP, virtualKey, scan | 1 | (1u << 30) | (1u << 31));
+}
+
+bool TypeText(HWND edit, const std::string& text) {
+    PostMessageA(edit, EM_SETSEL, 0, -1);
+    if (text.empty()) PostMessageA(edit, WM_CHAR, VK_BACK, 1);
+    for (const char c : text)
+        PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    return test::WaitFor([&] { return TextOf(edit) == text; }, kHandlerTimeoutMs);
+}
+
+void ChooseCommand(HWND window, UINT commandId) {
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+namespace {
+
+HWND ShownMenuPopup(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    for (HWND popup : VisibleWindowsOf(processId))
+        if (ClassOf(popup) == "#32768") return popup;
+    return nullptr;
+}
+
+} // namespace
+
+HWND OpenMenu(HWND window, char mnemonic) {
+    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(mnemonic));
+    HWND popup = nullptr;
+    test::WaitFor([&] { return (popup = ShownMenuPopup(window)) != nullptr; }, kHandlerTimeoutMs);
+    return popup;
+}
+
+bool CloseMenu(HWND window) {
+    for (int press = 0; press < 2; ++press)
+        PressKey(window, VK_ESCAPE);
+    return test::WaitFor([&] { return ShownMenuPopup(window) == nullptr; }, kHandlerTimeoutMs);
+}
+
+void Notify(HWND dialog, int controlId, WORD code) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(controlId, code),
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)), SMTO_NORMAL, kHandlerTimeoutMs,
+                        &result);
+}
+
+void MoveSlider(HWND dialog, int sliderId, int position) {
+    HWND slider = GetDlgItem(dialog, sliderId);
+    SendMessageA(slider, TBM_SETPOS, TRUE, position);
+    DWORD_PTR result = 0;
+    for (const WORD code : {static_cast<WORD>(TB_THUMBPOSITION), static_cast<WORD>(TB_ENDTRACK)})
+        SendMessageTimeoutA(dialog, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(slider),
+                            SMTO_NORMAL, kHandlerTimeoutMs, &result);
+}
+
+void ChooseComboItem(HWND dialog, int comboId, int index) {
+    SendDlgItemMessageA(dialog, comboId, CB_SETCURSEL, index, 0);
+    Notify(dialog, comboId, CBN_SELCHANGE);
+}
+
+std::vector<std::string> ComboItems(HWND dialog, int comboId) {
+    std::vector<std::string> items;
+    const auto count = static_cast<int>(SendDlgItemMessageA(dialog, comboId, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        if (SendDlgItemMessageW(dialog, comboId, CB_GETLBTEXTLEN, i, 0) < 256)
+            SendDlgItemMessageW(dialog, comboId, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        items.push_back(Narrow(text));
+    }
+    return items;
+}
+
+HWND FindMessageBox(DWORD processId, const char* caption) {
+    for (HWND window : VisibleWindowsOf(processId))
+        if (TextOf(window) == caption && LooksLikeMessageBox(window)) return window;
+    return nullptr;
+}
+
+HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
+    HWND box = nullptr;
+    test::WaitFor([&] { return (box = FindMessageBox(processId, caption)) != nullptr; }, timeoutMs);
+    return box;
+}
+
+std::string MessageBoxText(HWND box) {
+    std::string text;
+    for (HWND child : ChildrenOf(box))
+        if (ClassOf(child) == "Static") {
+            const std::string line = TextOf(child);
+            if (!line.empty()) text += text.empty() ? line : "\n" + line;
+        }
+    return text;
+}
+
+} // namespace bndx::e2e
