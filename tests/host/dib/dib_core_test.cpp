@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace bndx::dib {
@@ -18,7 +17,6 @@ void Poke(Bytes& b, size_t at, uint32_t v, int width = 4) {
     for (int i = 0; i < width; ++i)
         b[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
-
 uint32_t Peek32(const Bytes& b, size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
 }
@@ -28,34 +26,30 @@ uint32_t Colour(uint32_t i) {
     return (i & 0xFF) | ((i + 1) & 0xFF) << 8 | ((i + 2) & 0xFF) << 16;
 }
 
-// A bitmap file; without bits given, a pattern of the right size.
+// A bitmap file; without bits given, a pattern of the right size. The masks lie inside the larger
+// headers and after a BITMAPINFOHEADER.
 Bytes BitmapFile(uint32_t headerSize = kInfoHeaderSize, int32_t width = 4, int32_t height = 2, uint16_t bitCount = 8,
                  uint32_t compression = kCompressionRgb, uint32_t clrUsed = 0, const std::vector<uint32_t>& masks = {},
                  const Bytes& bits = {}) {
     const bool core = headerSize == kCoreHeaderSize;
-    Bytes f(kFileHeaderSize + headerSize);
+    const int side = core ? 2 : 4, entrySize = core ? 3 : 4;
+    Bytes f(kFileHeaderSize + std::max<size_t>(headerSize, masks.empty() ? 0 : kInfoHeaderSize + 12));
     Poke(f, 0, kFileMagic, 2);
     Poke(f, 14, headerSize);
-    const int side = core ? 2 : 4;
     Poke(f, 18, static_cast<uint32_t>(width), side);
     Poke(f, 18 + side, static_cast<uint32_t>(height), side);
     Poke(f, 20 + 2 * side, bitCount, 2); // planes are not read
-    if (!core) Poke(f, 30, compression);
-    if (!core) Poke(f, 46, clrUsed);
-    // The masks lie inside the larger headers and after a BITMAPINFOHEADER.
-    if (!masks.empty()) f.resize(std::max(f.size(), kFileHeaderSize + kInfoHeaderSize + 12));
+    if (!core) Poke(f, 30, compression), Poke(f, 46, clrUsed);
     for (size_t i = 0; i < masks.size(); ++i)
         Poke(f, kFileHeaderSize + kInfoHeaderSize + 4 * i, masks[i]);
-    const uint32_t entries = bitCount > 8 ? 0 : clrUsed ? clrUsed : 1u << bitCount;
-    const int entrySize = core ? 3 : 4;
-    for (uint32_t i = 0; i < entries; ++i) {
+    for (uint32_t i = 0; i < (bitCount > 8 ? 0 : clrUsed ? clrUsed : 1u << bitCount); ++i) {
         f.resize(f.size() + entrySize);
         Poke(f, f.size() - entrySize, Colour(i), entrySize);
     }
     Poke(f, 10, static_cast<uint32_t>(f.size()));
-    if (bits.empty())
-        for (size_t i = 0; i < (static_cast<size_t>(width) * bitCount + 31) / 32 * 4 * std::abs(height); ++i)
-            f.push_back(static_cast<uint8_t>(i * 37 + 11));
+    for (size_t i = 0; bits.empty() && i < (static_cast<size_t>(width) * bitCount + 31) / 32 * 4 * std::abs(height);
+         ++i)
+        f.push_back(static_cast<uint8_t>(i * 37 + 11));
     f.insert(f.end(), bits.begin(), bits.end());
     Poke(f, 2, static_cast<uint32_t>(f.size()));
     return f;
@@ -142,8 +136,7 @@ TEST(DibReader, GoodImagesBecomePackedDibsOfTheLibrarysForm) {
             EXPECT_EQ(Peek32(packed, 40 + 4 * i), i < colours ? Colour(i) : 0) << "colour " << i;
         // Rows keep their order bottom-up, and a top-down file (none has a core header) is turned over.
         const bool topDown = static_cast<int32_t>(Peek32(file, 22)) < 0;
-        const uint32_t rows = Peek32(packed, 8);
-        const uint32_t stride = (Peek32(packed, 4) * packed[14] + 31) / 32 * 4;
+        const uint32_t rows = Peek32(packed, 8), stride = (Peek32(packed, 4) * packed[14] + 31) / 32 * 4;
         EXPECT_EQ(Peek32(packed, 20), stride * rows) << "sizeImage";
         for (uint32_t row = 0; row < rows; ++row) {
             const auto from = file.begin() + Peek32(file, 10) + stride * (topDown ? rows - 1 - row : row);
@@ -196,7 +189,6 @@ TEST(StripFit, ImageIsScaledToTheStripsHeightAndRepeatedAcrossIt) {
         EXPECT_EQ(std::tie(fit.tileWidth, fit.sourceWidth, fit.drawnWidth),
                   std::tie(expected.tileWidth, expected.sourceWidth, expected.drawnWidth));
     }
-
     StripFit fit;
     EXPECT_FALSE(FitToStrip(600, 20, 0, 18, &fit));
     EXPECT_FALSE(FitToStrip(600, 20, 1200, -18, &fit));

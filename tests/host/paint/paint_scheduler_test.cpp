@@ -1,3 +1,4 @@
+// The paint scheduler on a simulated clock and message loop.
 #include "tests/host/paint/simulated_scheduler_host.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +10,11 @@ class PaintSchedulerTest : public ::testing::Test {
 protected:
     PaintSchedulerTest() { host.scheduler = &scheduler; }
 
-    // The foreground list's selection changes to the given entries.
     void Select(std::vector<LineSource*> entries) {
         host.selected = std::move(entries);
         scheduler.OnForegroundSelChange();
     }
+    uint32_t Period(TimerKind kind) const { return host.timers.at(kind).period; }
 
     SimulatedSchedulerHost host;
     PaintScheduler scheduler{host};
@@ -27,7 +28,6 @@ TEST_F(PaintSchedulerTest, PeriodsComeFromTheTablesAndUnknownSettingsFallBackWit
     EXPECT_EQ(scheduler.GetTimerPeriod(TIMER_SCROLL_STEP), 10u);
     EXPECT_EQ(scheduler.GetTimerPeriod(TIMER_SCROLL_FREQUENCY), 3600000u);
     EXPECT_TRUE(host.messages.empty());
-
     host.settings = {0, 11, 7, kPaintByTimer};
     EXPECT_EQ(scheduler.GetTimerPeriod(TIMER_REFRESH), 250u);
     EXPECT_EQ(scheduler.GetTimerPeriod(TIMER_SCROLL_STEP), 250u);
@@ -37,27 +37,23 @@ TEST_F(PaintSchedulerTest, PeriodsComeFromTheTablesAndUnknownSettingsFallBackWit
                                                        "Unrecognized Speed", "Unknown Timer Type"}));
 }
 
-TEST_F(PaintSchedulerTest, SelectingAForegroundStartsACycleWithItsFirstStepDrawnAtOnce) {
+TEST_F(PaintSchedulerTest, SelectingAForegroundStartsACycleAtOnceAndEachFrequencyTickTheNext) {
     Select({&news});
     EXPECT_EQ(scheduler.CurrentForeground, &news);
     EXPECT_EQ(scheduler.ScrollText, "Headline one");
-    EXPECT_TRUE(scheduler.Scrolling);
-    EXPECT_TRUE(scheduler.ResetScrollPosition);
+    EXPECT_TRUE(scheduler.Scrolling && scheduler.ResetScrollPosition);
     EXPECT_EQ(host.steps, 1) << "drawn before any period has passed";
-    EXPECT_EQ(host.timers.at(TIMER_SCROLL_STEP).period, 25u) << "speed 9";
-    EXPECT_EQ(host.timers.at(TIMER_SCROLL_FREQUENCY).period, 60000u);
-
+    EXPECT_EQ(Period(TIMER_SCROLL_STEP), 25u) << "speed 9";
+    EXPECT_EQ(Period(TIMER_SCROLL_FREQUENCY), 60000u);
     host.Advance(25 * 3);
-    EXPECT_FALSE(scheduler.Scrolling) << "the renderer reported the end of the line";
-    EXPECT_FALSE(host.Running(TIMER_SCROLL_STEP));
+    EXPECT_FALSE(scheduler.Scrolling || host.Running(TIMER_SCROLL_STEP)) << "the renderer reported the line's end";
     EXPECT_TRUE(host.Running(TIMER_SCROLL_FREQUENCY)) << "waiting for the next cycle";
-
-    host.Advance(60000 - 25 * 3); // to the next frequency tick
-    EXPECT_EQ(scheduler.ScrollText, "Headline two") << "the next frequency tick takes the next line";
+    host.Advance(60000 - 25 * 3);
+    EXPECT_EQ(scheduler.ScrollText, "Headline two");
     EXPECT_TRUE(scheduler.Scrolling);
 }
 
-TEST_F(PaintSchedulerTest, FrequencyTickDuringACycleKeepsTheLineAndOnlyChangesThePick) {
+TEST_F(PaintSchedulerTest, AFrequencyTickDuringACycleKeepsTheLineAndOnlyChangesThePick) {
     host.stepsPerLine = 1000000; // a very long line
     Select({&news, &tips});
     const int stepsBefore = host.steps;
@@ -68,37 +64,28 @@ TEST_F(PaintSchedulerTest, FrequencyTickDuringACycleKeepsTheLineAndOnlyChangesTh
     EXPECT_EQ(host.steps - stepsBefore, 60000 / 25) << "no extra first step for a pick during a cycle";
 }
 
-TEST_F(PaintSchedulerTest, RunOutAtTheFirstStepOfANewCycleDoesNotEndIt) {
-    // On a narrower caption the first step only puts the text back to this caption's start.
-    host.runOutOnNextStep = true;
-    Select({&news});
-    EXPECT_TRUE(scheduler.Scrolling) << "the step timer was not yet running, so nothing stopped";
-    EXPECT_TRUE(host.Running(TIMER_SCROLL_STEP));
-    host.Advance(25);
-    EXPECT_TRUE(scheduler.Scrolling) << "the line scrolls from the next tick on";
-}
-
-TEST_F(PaintSchedulerTest, ChangingTheSelectionKeepsOrDropsTheRunningCycle) {
+TEST_F(PaintSchedulerTest, ChangingTheSelectionKeepsOrDropsTheRunningCycleAndSelectingAgainStartsOne) {
     host.stepsPerLine = 1000;
     Select({&news});
     const int refreshes = host.refreshes;
     Select({&tips, &news});
     EXPECT_EQ(scheduler.ScrollText, "Headline one") << "the scrolling foreground is still selected";
     EXPECT_EQ(host.refreshes, refreshes);
-
     Select({});
     EXPECT_EQ(scheduler.CurrentForeground, nullptr);
-    EXPECT_FALSE(scheduler.Scrolling);
-    EXPECT_FALSE(host.Running(TIMER_SCROLL_STEP));
-    EXPECT_FALSE(host.Running(TIMER_SCROLL_FREQUENCY));
+    EXPECT_FALSE(scheduler.Scrolling || host.Running(TIMER_SCROLL_STEP) || host.Running(TIMER_SCROLL_FREQUENCY));
     EXPECT_EQ(host.invalidations, 1) << "every caption goes back to the system's";
 
+    // On a caption narrower than the last, the first step only puts the text back to its start.
+    host.runOutOnNextStep = true;
     Select({&tips});
     EXPECT_EQ(scheduler.ScrollText, "Tip") << "selecting one again starts a cycle at once";
-    EXPECT_TRUE(scheduler.Scrolling);
+    EXPECT_TRUE(scheduler.Scrolling && host.Running(TIMER_SCROLL_STEP)) << "a run-out at the first step ends nothing";
+    host.Advance(25);
+    EXPECT_TRUE(scheduler.Scrolling) << "the line scrolls from the next tick on";
 }
 
-TEST_F(PaintSchedulerTest, OptionsApplyReplaysTheCurrentLineAtTheNewSpeed) {
+TEST_F(PaintSchedulerTest, OptionsReplayTheCurrentLineAtTheNewSpeedButNeverABlankOne) {
     Select({&news});
     host.Advance(25 * 3); // the cycle ends
     ASSERT_FALSE(scheduler.Scrolling);
@@ -106,63 +93,49 @@ TEST_F(PaintSchedulerTest, OptionsApplyReplaysTheCurrentLineAtTheNewSpeed) {
     scheduler.OnOptionsApplied(false, false, false);
     EXPECT_TRUE(scheduler.Scrolling);
     EXPECT_EQ(scheduler.ScrollText, "Headline one") << "no new line";
-    EXPECT_EQ(host.timers.at(TIMER_SCROLL_STEP).period, 10u);
-
-    const uint32_t step = scheduler.GetTimerPeriod(TIMER_SCROLL_STEP);
-    const uint32_t frequency = scheduler.GetTimerPeriod(TIMER_SCROLL_FREQUENCY);
+    EXPECT_EQ(Period(TIMER_SCROLL_STEP), 10u);
     host.settings.Speed = 1;
-    scheduler.OnOptionsClosed(step, frequency);
-    EXPECT_EQ(host.timers.at(TIMER_SCROLL_STEP).period, 500u) << "a changed speed restarts the step timer";
-}
+    scheduler.OnOptionsClosed(Period(TIMER_SCROLL_STEP), Period(TIMER_SCROLL_FREQUENCY)); // the periods before
+    EXPECT_EQ(Period(TIMER_SCROLL_STEP), 500u) << "a changed speed restarts the step timer";
 
-TEST_F(PaintSchedulerTest, ABlankLineEndsItsCycleAtOnceSoTheNextTickPicksAgain) {
     ScriptedForeground blanks{{"   ", "Real news"}};
+    const int steps = host.steps;
     Select({&blanks});
-    EXPECT_FALSE(scheduler.Scrolling);
-    EXPECT_FALSE(host.Running(TIMER_SCROLL_STEP));
-    EXPECT_EQ(host.steps, 0);
-
+    EXPECT_FALSE(scheduler.Scrolling || host.Running(TIMER_SCROLL_STEP)) << "a blank line ends its cycle at once";
     scheduler.ApplyPaintMethod(true, kChangedNothing);
     EXPECT_FALSE(scheduler.Scrolling) << "nor is a blank line replayed";
-
+    EXPECT_EQ(host.steps, steps);
     host.Advance(60000);
-    EXPECT_EQ(scheduler.ScrollText, "Real news");
+    EXPECT_EQ(scheduler.ScrollText, "Real news") << "the next tick picks again";
     EXPECT_TRUE(scheduler.Scrolling);
 }
 
-TEST_F(PaintSchedulerTest, BackgroundSelectionStartsAndStopsTheRepaintMethod) {
+TEST_F(PaintSchedulerTest, TheBackgroundSelectionAndTheOptionsStartAndStopTheRepaintMethod) {
     host.settings.PaintByType = kPaintByTimer;
     scheduler.OnBackgroundSelChange(false, true);
-    EXPECT_TRUE(host.Running(TIMER_REFRESH));
-    EXPECT_EQ(host.timers.at(TIMER_REFRESH).period, 100u) << "five refreshes a second";
+    EXPECT_EQ(Period(TIMER_REFRESH), 100u);
     EXPECT_EQ(host.refreshes, 2) << "one at the timer's start, one for the change";
     host.Advance(1000);
     EXPECT_EQ(host.refreshes, 12);
     scheduler.OnBackgroundSelChange(true, false);
     EXPECT_FALSE(host.Running(TIMER_REFRESH));
     EXPECT_EQ(host.invalidations, 1);
-
     host.settings.PaintByType = kPaintByHook;
     scheduler.OnBackgroundSelChange(false, true);
-    EXPECT_TRUE(host.hooked);
-    EXPECT_FALSE(host.Running(TIMER_REFRESH));
+    EXPECT_TRUE(host.hooked && !host.Running(TIMER_REFRESH));
     scheduler.OnBackgroundSelChange(true, false);
     EXPECT_FALSE(host.hooked);
-}
 
-TEST_F(PaintSchedulerTest, OptionsSwitchTheMethodEvenWithoutABackground) {
+    const int invalidations = host.invalidations; // and now without a background
     host.settings.PaintByType = kPaintByTimer;
     scheduler.OnOptionsApplied(false, true, false);
     EXPECT_TRUE(host.Running(TIMER_REFRESH));
     host.settings.PaintByType = kPaintByHook;
     scheduler.OnOptionsApplied(true, true, false);
-    EXPECT_FALSE(host.Running(TIMER_REFRESH));
-    EXPECT_TRUE(host.hooked);
-    EXPECT_EQ(host.invalidations, 1) << "a coverage change hands every caption back first";
-
+    EXPECT_TRUE(host.hooked && !host.Running(TIMER_REFRESH));
+    EXPECT_EQ(host.invalidations, invalidations + 1) << "a coverage change hands every caption back first";
     scheduler.OnOptionsApplied(false, false, true);
     EXPECT_TRUE(host.Running(TIMER_REFRESH)) << "a refresh-rate change restarts the timer, hooked or not";
-
     scheduler.OnClose();
     EXPECT_FALSE(host.hooked);
     scheduler.OnDestroy();

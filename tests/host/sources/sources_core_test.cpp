@@ -1,5 +1,4 @@
-// The portable core of foregrounds: the foreground file reader, the rotation of lines shared by
-// all text foregrounds, and the item list.
+// The portable core of foregrounds: the file reader, the rotation of lines, the item list.
 #include "common/line_records.h"
 #include "painter/sources/foreground_file.h"
 #include "painter/sources/line_rotation.h"
@@ -16,17 +15,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class Entry : public CSourceEntry {
-public:
+struct Entry : CSourceEntry {
     Entry() : CSourceEntry(0) {}
     int16_t Configure() override { return 0; }
 };
-
-TEST(ForegroundFile, IsTheHeaderThenEachLineAsLengthAndBytes) {
-    const std::vector<uint8_t> bytes = ForegroundFileBytes("Two", {"a", "bc"});
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 48, bytes.end()),
-              (std::vector<uint8_t>{0x01, 0x00, 'a', 0x02, 0x00, 'b', 'c'}));
-}
 
 // Each case: the version and line count the header states, the bytes missing from the end of
 // the file, and the lines read.
@@ -59,18 +51,15 @@ TEST(ForegroundFile, OnlyVersionOneIsReadAndOnlyWholeRecordsWithinTheCount) {
     }
 }
 
-int DrawsSeven() {
-    return 7;
-}
-
-// The next line of a text foreground holding the lines (the list does not own them).
+// The next line of a text foreground holding the lines (the list does not own them), when the
+// random numbers drawn are all 7.
 std::string Next(const Lines& lines) {
     CItemList list;
     for (const std::string& line : lines)
         list.AddTail(const_cast<char*>(line.c_str()));
     char buffer[kLineBufferSize];
     std::memset(buffer, 'x', sizeof(buffer));
-    CopyNextLine(list, buffer, sizeof(buffer), DrawsSeven);
+    CopyNextLine(list, buffer, sizeof(buffer), [] { return 7; });
     return buffer;
 }
 

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace bndx::e2e {
 
 namespace {
@@ -164,19 +166,51 @@ HWND ShownMenuPopup(HWND window) {
     return nullptr;
 }
 
+// Whether most of the area shows on one capture of the whole screen what it does not on the
+// other: a popup shows, and hides, before the screen follows.
+bool ScreenChanged(const RECT& bounds, const test::ScreenCapture& before, const test::ScreenCapture& after) {
+    int changed = 0, compared = 0;
+    for (int y = std::max(0L, bounds.top); y < bounds.bottom && y < before.Height() && y < after.Height(); ++y)
+        for (int x = std::max(0L, bounds.left); x < bounds.right && x < before.Width() && x < after.Width(); ++x) {
+            ++compared;
+            changed += before.At(x, y) != after.At(x, y);
+        }
+    return changed * 4 > compared;
+}
+
+test::ScreenCapture WholeScreen() {
+    return test::ScreenCapture::OfWindow(GetDesktopWindow());
+}
+
+RECT BoundsOf(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return bounds;
+}
+
 } // namespace
 
 HWND OpenMenu(HWND window, char mnemonic) {
+    const test::ScreenCapture before = WholeScreen();
     PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(mnemonic));
     HWND popup = nullptr;
-    test::WaitFor([&] { return (popup = ShownMenuPopup(window)) != nullptr; }, kHandlerTimeoutMs);
-    return popup;
+    const bool drawn = test::WaitFor(
+        [&] {
+            return (popup = ShownMenuPopup(window)) != nullptr && ScreenChanged(BoundsOf(popup), before, WholeScreen());
+        },
+        kHandlerTimeoutMs);
+    return drawn ? popup : nullptr;
 }
 
 bool CloseMenu(HWND window) {
+    const HWND popup = ShownMenuPopup(window);
+    const RECT bounds = popup ? BoundsOf(popup) : RECT{};
+    const test::ScreenCapture shown = WholeScreen();
     for (int press = 0; press < 2; ++press)
         PressKey(window, VK_ESCAPE);
-    return test::WaitFor([&] { return ShownMenuPopup(window) == nullptr; }, kHandlerTimeoutMs);
+    return test::WaitFor(
+        [&] { return ShownMenuPopup(window) == nullptr && (!popup || ScreenChanged(bounds, shown, WholeScreen())); },
+        kHandlerTimeoutMs);
 }
 
 void Notify(HWND dialog, int controlId, WORD code) {

@@ -40,10 +40,11 @@ bool TypeText(HWND edit, const std::string& text);
 // A command chosen from the window's menu, handled in the program's own time.
 void ChooseCommand(HWND window, UINT commandId);
 // The popup of the window's menu bar whose mnemonic is the letter, opened as Alt and the
-// letter open it, so that the program brings its items up to date first; null when none opened.
-// The popup may show before its items are drawn.
+// letter open it, so that the program brings its items up to date first; returned once it is
+// drawn on the screen, null when none opened.
 HWND OpenMenu(HWND window, char mnemonic);
-// Leaves the menu as Escape does, popup and menu bar both; true once no popup is shown.
+// Leaves the menu as Escape does, popup and menu bar both; true once no popup is shown and the
+// screen no longer shows it.
 bool CloseMenu(HWND window);
 
 // A command from a control, delivered and handled before this returns, as the control itself

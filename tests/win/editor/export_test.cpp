@@ -1,6 +1,5 @@
-// The message program on a real system: the personalised copy of the program this test carries
-// as Bandsmith does, a program started from a folder with spaces, and the mail library taken
-// only from where it belongs.
+// The message program on a real system: the personalised copy of the program the test carries as
+// Bandsmith does, a program started from a folder with spaces, the mail library only from its place.
 #include "editor/export/mail_system.h"
 #include "editor/export/message_program.h"
 #include "editor/export/program_export.h"
@@ -16,49 +15,36 @@
 namespace bndx {
 namespace {
 
-std::vector<std::string> g_shown;
-
-// The messages shown, in order, instead of boxes.
-struct MessageLog {
-    MessageLog() {
-        g_shown.clear();
-        SetMessageBoxSink([](const char* text, const char*, UINT) {
-            g_shown.push_back(text);
-            return IDOK;
-        });
-    }
-    ~MessageLog() { SetMessageBoxSink(nullptr); }
-};
-
-// A fresh folder in the temporary folder, removed with what it holds at the end.
-struct Scratch {
-    Scratch() {
-        char temp[MAX_PATH], name[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        GetTempFileNameA(temp, "bxe", 0, name); // reserves a unique name, as a file
-        DeleteFileA(name);
-        CreateDirectoryA(name, nullptr);
-        path = std::string(name) + "\\";
-    }
-    ~Scratch() { std::filesystem::remove_all(path.substr(0, path.size() - 1)); }
-    std::string operator/(const std::string& name) const { return path + name; }
-    std::string path;
-};
-
 std::vector<uint8_t> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+// Takes the messages shown, in order, instead of boxes, and gives each test a fresh folder.
+class MessageProgram : public ::testing::Test {
+protected:
+    MessageProgram() {
+        shown.clear();
+        SetMessageBoxSink([](const char* text, const char*, UINT) {
+            shown.push_back(text);
+            return IDOK;
+        });
+        std::filesystem::create_directories(folder);
+    }
+    ~MessageProgram() override {
+        SetMessageBoxSink(nullptr);
+        std::filesystem::remove_all(folder);
+    }
+    std::string In(const std::string& name) const { return folder + "\\" + name; }
 
-TEST(MessageProgramExport, WritesThePersonalisedCopyOfTheOwnProgramToTheTemporaryFolder) {
+    static inline std::vector<std::string> shown;
+    const std::string folder =
+        (std::filesystem::temp_directory_path() / ("bxe" + std::to_string(GetCurrentProcessId()))).string();
+};
+
+TEST_F(MessageProgram, IsWrittenPersonalisedToTheTemporaryFolderOrTheUserIsAskedToWait) {
     const std::vector<uint8_t> bandpost = ReadAll(test::DistPath("Bandpost.exe"));
     ASSERT_EQ(EmbeddedMessageProgram(), bandpost) << "the program among the test's resources";
-
-    MessageLog log;
     const std::string path = WriteMessageProgram("  Hello there  ");
     ASSERT_EQ(path, TemporaryProgramPath());
     EXPECT_EQ(ReadAll(path), PersonalisedProgram(bandpost.data(), bandpost.size(), "Hello there"));
@@ -68,38 +54,35 @@ TEST(MessageProgramExport, WritesThePersonalisedCopyOfTheOwnProgramToTheTemporar
     EXPECT_EQ(WriteMessageProgram("Again"), "");
     CloseHandle(held);
     DeleteFileA(path.c_str());
-    EXPECT_EQ(g_shown, std::vector<std::string>{"We were unable to create " + path +
-                                                ".  If a previous test is currently running, please wait for it to "
-                                                "finish and try again."});
+    EXPECT_EQ(shown, std::vector<std::string>{"We were unable to create " + path +
+                                              ".  If a previous test is currently running, please wait for it to "
+                                              "finish and try again."});
 }
 
-TEST(ProgramStart, RunsTheProgramInAFolderWithSpacesNotOneNamedAfterThePartBeforeTheSpace) {
-    const Scratch scratch;
-    ASSERT_TRUE(CreateDirectoryA((scratch / "My Test").c_str(), nullptr));
-    const std::string program = scratch / "My Test\\BndxMsg.exe", decoy = scratch / "My.exe";
+TEST_F(MessageProgram, StartsInAFolderWithSpacesNotOneNamedAfterThePartBeforeTheSpace) {
+    ASSERT_TRUE(CreateDirectoryA(In("My Test").c_str(), nullptr));
+    const std::string program = In("My Test\\BndxMsg.exe"), decoy = In("My.exe");
     for (const std::string& copy : {program, decoy})
         ASSERT_TRUE(CopyFileA(test::TestProgramPath("run_marker.exe").c_str(), copy.c_str(), FALSE));
 
     ASSERT_TRUE(StartProgram(program));
-    EXPECT_TRUE(test::WaitFor([&] { return Exists(program + ".ran"); }, 10000)) << "the program did not run";
+    EXPECT_TRUE(test::WaitFor([&] { return std::filesystem::exists(program + ".ran"); }, 10000))
+        << "the program did not run";
     test::PumpMessages(500);
-    EXPECT_FALSE(Exists(decoy + ".ran")) << "the decoy at " << decoy << " ran";
+    EXPECT_FALSE(std::filesystem::exists(decoy + ".ran")) << "the decoy at " << decoy << " ran";
 }
 
-// A stand-in mail library, held loaded by the test so that its record outlives the use the code
-// under test makes of it. Wine takes any file named MAPI32.DLL for its own library, so the
-// stand-in keeps a name of its own.
+// A stand-in mail library, held loaded by the test. Wine takes any file named MAPI32.DLL for its own
+// library, so the stand-in keeps a name of its own.
 struct MailStub {
-    explicit MailStub(const Scratch& folder) : path(folder / "MailStub.dll") {
+    explicit MailStub(const std::string& at) : path(at) {
         CopyFileA(test::TestProgramPath("mail_stub.dll").c_str(), path.c_str(), FALSE);
         module = LoadLibraryA(path.c_str());
     }
     ~MailStub() { FreeLibrary(module); }
-    template <typename Function> Function* Export(const char* name) const {
-        return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    void Answer(ULONG result) const {
+        reinterpret_cast<void (*)(ULONG)>(reinterpret_cast<void*>(GetProcAddress(module, "MailStubAnswer")))(result);
     }
-    std::string Record() const { return Export<const char*()>("MailStubRecord")(); }
-    void Answer(ULONG result) const { Export<void(ULONG)>("MailStubAnswer")(result); }
     std::string path;
     HMODULE module;
 };
@@ -112,51 +95,35 @@ struct MailProfile {
     char before[16];
 };
 
-TEST(MailSystem, CountsOnlyTheLibraryAtItsOwnPathAndOnlyWhenTheSystemSaysSo) {
-    const Scratch system, downloads;
+TEST_F(MessageProgram, IsMailedOnlyThroughTheLibraryInItsPlaceWhileTheSystemSaysSoAndRealFailuresAreReported) {
     MailProfile profile;
     profile.Set("1");
-    char before[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, before);
-    SetCurrentDirectoryA(downloads.path.c_str());
-    CopyFileA(test::TestProgramPath("mail_stub.dll").c_str(), (downloads / kMailLibraryName).c_str(), FALSE);
-
-    MessageLog log;
-    const std::string absent = system / kMailLibraryName;
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder); // where a download of the library's name might lie
+    CopyFileA(test::TestProgramPath("mail_stub.dll").c_str(), In(kMailLibraryName).c_str(), FALSE);
+    const std::string absent = In("system\\" + std::string(kMailLibraryName));
     EXPECT_FALSE(MailSystemPresentAt(absent)) << "a library in the current directory was counted";
     MailMessageProgramThrough(absent, nullptr, "ann@example.org", "Hi", "C:\\BndxMsg.exe");
-    SetCurrentDirectoryA(before);
-    EXPECT_EQ(g_shown, std::vector<std::string>{kMailSystemNotLoaded}) << "a library was loaded from elsewhere";
+    std::filesystem::current_path(before);
+    EXPECT_EQ(shown, std::vector<std::string>{kMailSystemNotLoaded}) << "a library was loaded from elsewhere";
 
-    const MailStub installed(system);
-    EXPECT_TRUE(MailSystemPresentAt(installed.path));
-    profile.Set("0");
-    EXPECT_FALSE(MailSystemPresentAt(installed.path)) << "the system says there is no mail system";
-}
-
-TEST(MailSystem, SendsTheProgramAsAnAttachmentWhileItsOwnerIsDisabled) {
-    const Scratch system;
-    const MailStub stub(system);
+    const MailStub stub(In("MailStub.dll"));
     ASSERT_TRUE(stub.module);
+    EXPECT_TRUE(MailSystemPresentAt(stub.path));
     test::TestWindow frame("Bandsmith", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 300, 200);
     const HWND view = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, frame.Handle(), nullptr,
                                       nullptr, nullptr);
-
-    MessageLog log;
     MailMessageProgramThrough(stub.path, view, "ann@example.org", "For you", "C:\\Temp\\BndxMsg.exe");
-    EXPECT_EQ(stub.Record(),
-              "session 0, owner \"Bandsmith\" disabled, flags 9, subject \"For you\", note \"Here is a "
-              "special Kestrelby Banderix message for you.\", 1 recipient: class 1, name "
-              "\"ann@example.org\", no address; 1 file: \"C:\\Temp\\BndxMsg.exe\" as \"BndxMsg.EXE\" at -1");
     EXPECT_TRUE(IsWindowEnabled(frame.Handle())) << "the owner was left disabled";
     EXPECT_EQ(GetActiveWindow(), frame.Handle());
-
     // Cancelling (1) and a failed logon (3) are the user's doing; other failures are reported.
     for (const ULONG result : {1, 3, 2, 11}) {
         stub.Answer(result);
         MailMessageProgramThrough(stub.path, nullptr, "a@b", "s", "C:\\BndxMsg.exe");
     }
-    EXPECT_EQ(g_shown, (std::vector<std::string>{kMailNotSent, kMailNotSent}));
+    EXPECT_EQ(shown, (std::vector<std::string>{kMailSystemNotLoaded, kMailNotSent, kMailNotSent}));
+    profile.Set("0");
+    EXPECT_FALSE(MailSystemPresentAt(stub.path)) << "the system says there is no mail system";
 }
 
 } // namespace

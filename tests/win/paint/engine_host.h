@@ -1,12 +1,15 @@
-// What the engine tests share: background files written as the editor writes them, a foreground
-// of one line, and the engine on a hidden main window, as Banderix holds it.
+// What the engine tests share: background files written as the editor writes them, and the
+// engine on a hidden main window, as Banderix holds it.
 #pragma once
 
 #include "common/caption_geometry.h"
+#include "common/file_headers.h"
+#include "common/painter_messages.h"
 #include "painter/paint/paint_engine.h"
 
 #include <windows.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,49 +18,82 @@ namespace bndx::test {
 
 // A background file in the temporary folder: the header, then the bitmap file layout of a
 // picture with the given header, colour table and pixel rows (bottom-up, each padded to 4 bytes).
-std::string WriteBackground(const char* name, const BITMAPINFOHEADER& info, const std::vector<RGBQUAD>& colours,
-                            const std::vector<uint8_t>& rows);
+inline std::string WriteBackground(const char* name, const BITMAPINFOHEADER& info, const std::vector<RGBQUAD>& colours,
+                                   const std::vector<uint8_t>& rows) {
+    const DWORD offset = static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(info) + colours.size() * 4);
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + rows.size()), 0, 0, offset};
+    const BackgroundFileHeader header = MakeBackgroundHeader(name, 9);
+    char dir[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + name + ".BXB";
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    out.write(reinterpret_cast<const char*>(colours.data()), static_cast<std::streamsize>(colours.size() * 4));
+    out.write(reinterpret_cast<const char*>(rows.data()), static_cast<std::streamsize>(rows.size()));
+    return path;
+}
 
-// A 16 x 16 picture of one colour at 24 bits.
-std::string WriteSolidBackground(const char* name, uint8_t red, uint8_t green, uint8_t blue);
+// A 16 x 16 picture of one colour at 24 bits; its rows need no padding.
+inline std::string WriteSolidBackground(const char* name, uint8_t red, uint8_t green, uint8_t blue) {
+    const BITMAPINFOHEADER info{sizeof(info), 16, 16, 1, 24, BI_RGB, 16 * 16 * 3, 0, 0, 0, 0};
+    std::vector<uint8_t> rows;
+    for (int i = 0; i < 16 * 16; ++i)
+        rows.insert(rows.end(), {blue, green, red});
+    return WriteBackground(name, info, {}, rows);
+}
 
-class FixedLine : public LineSource {
-public:
-    explicit FixedLine(const char* text) : text_(text) {}
-    const char* GetNextLine() override { return text_; }
-
-private:
-    const char* text_;
-};
-
-class ListedForegrounds : public ForegroundSelection {
-public:
-    int32_t SelectedCount() const override { return static_cast<int32_t>(entries.size()); }
-    LineSource* SelectedEntry(int32_t n) const override { return entries.at(static_cast<size_t>(n)); }
-    std::vector<LineSource*> entries;
+struct NoForegrounds : ForegroundSelection {
+    int32_t SelectedCount() const override { return 0; }
+    LineSource* SelectedEntry(int32_t) const override { return nullptr; }
 };
 
 // A hidden main window titled "Banderix" whose messages go to the engine, as the real one's do.
 class EngineHost {
 public:
-    EngineHost();
-    ~EngineHost();
+    EngineHost() {
+        const WNDCLASSA windowClass{0, WindowProc, 0, 0, GetModuleHandleA(nullptr), {}, {}, {}, {}, "BndxEngineHost"};
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowExA(0, windowClass.lpszClassName, kPainterWindowTitle, WS_OVERLAPPED, 0, 0, 10, 10,
+                                  nullptr, nullptr, windowClass.hInstance, nullptr);
+        engine = std::make_unique<PaintEngine>(window_, settings, foregrounds);
+        engine->ReadMetrics();
+        engine->ReadColourDepth();
+        current_ = engine.get();
+    }
+    ~EngineHost() {
+        engine->SetHook(false);
+        engine.reset();
+        current_ = nullptr;
+        DestroyWindow(window_);
+    }
     EngineHost(const EngineHost&) = delete;
     EngineHost& operator=(const EngineHost&) = delete;
 
     HWND Window() const { return window_; }
+    CaptionMetrics Metrics() const {
+        return {engine->Metrics.iBorderWidth, engine->Metrics.iCaptionHeight, engine->Metrics.iSmCaptionHeight};
+    }
+    // The caption rectangle of a window with the engine's metrics.
+    CaptionRect CaptionOf(HWND window) const {
+        RECT bounds;
+        GetWindowRect(window, &bounds);
+        return ComputeCaptionRect(bounds.right - bounds.left, static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)),
+                                  static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), Metrics());
+    }
 
     PainterSettings settings;
-    ListedForegrounds foregrounds;
+    NoForegrounds foregrounds;
     std::unique_ptr<PaintEngine> engine;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static PaintEngine* current_;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (current_) current_->OnMessage(message, wParam, lParam);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    static inline PaintEngine* current_ = nullptr;
     HWND window_;
 };
-
-// The caption rectangle of a window with the engine's metrics.
-CaptionRect CaptionOf(const PaintEngine& engine, HWND window);
 
 } // namespace bndx::test

@@ -1,5 +1,4 @@
-// Foregrounds and backgrounds found in real data directories and loaded from real files and
-// modules, with the messages they show the user.
+// Foregrounds and backgrounds found and loaded from real files and modules, and the messages shown.
 #include "common/line_records.h"
 #include "painter/sources/backgrounds.h"
 #include "painter/sources/data_directory.h"
@@ -10,40 +9,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <thread>
 
 namespace bndx {
 namespace {
 
-// A fresh directory in the temporary folder; its path ends in a backslash.
-std::string NewDirectory() {
-    char temp[MAX_PATH], name[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    GetTempFileNameA(temp, "bxd", 0, name); // reserves a unique name, as a file
-    DeleteFileA(name);
-    CreateDirectoryA(name, nullptr);
-    return std::string(name) + "\\";
-}
-
-// A directory, removed with its files at the end.
+// A directory of the test's own, removed with its files at the end; its path ends in a backslash.
 struct Scratch {
+    explicit Scratch(const std::string& at) : path(at) { std::filesystem::create_directories(path); }
     ~Scratch() { std::filesystem::remove_all(path.substr(0, path.size() - 1)); }
     std::string operator/(const std::string& name) const { return path + name; }
     const std::string path;
 };
 
-void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+// Writes the bytes, their first four, the version, replaced when a version is given.
+void Write(const std::string& path, std::vector<uint8_t> bytes, uint32_t version = 0) {
+    if (version) std::memcpy(bytes.data(), &version, sizeof(version));
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-}
-
-std::vector<uint8_t> WithVersion(std::vector<uint8_t> bytes, uint32_t version) {
-    std::memcpy(bytes.data(), &version, sizeof(version));
-    return bytes;
 }
 
 // A background file whose picture cannot be read: it is listed all the same.
@@ -67,65 +52,24 @@ std::vector<std::string> Descriptions(const CEntryCollection& collection) {
 }
 
 // Takes the messages instead of the user while it lives.
-class MessageLog {
-public:
+struct MessageLog {
     MessageLog() {
         shown.clear();
-        SetMessageBoxSink(Record);
+        SetMessageBoxSink([](const char* text, const char* caption, UINT flags) {
+            shown.insert(caption + std::string(": ") + text +
+                         ((flags & MB_TYPEMASK) == MB_OK ? "" : " (not OK alone)"));
+            return IDOK;
+        });
     }
     ~MessageLog() { SetMessageBoxSink(nullptr); }
     static inline std::multiset<std::string> shown;
-
-private:
-    static int Record(const char* text, const char* caption, UINT flags) {
-        shown.insert(caption + std::string(": ") + text + ((flags & MB_TYPEMASK) == MB_OK ? "" : " (not OK alone)"));
-        return IDOK;
-    }
-};
-
-// Answers the message boxes of this process from a second thread, as a user would: reads each
-// one and presses its OK button (a box without one would never close).
-class User {
-public:
-    User() : thread_([this] { Watch(); }) {}
-    ~User() { Leave(); }
-    std::vector<std::string> Leave() {
-        done_ = true;
-        if (thread_.joinable()) thread_.join();
-        return seen_;
-    }
-
-private:
-    void Watch() {
-        for (; !done_; Sleep(20)) {
-            HWND box = FindWindowExA(nullptr, nullptr, "#32770", nullptr);
-            DWORD process = 0;
-            GetWindowThreadProcessId(box, &process);
-            if (!box || process != GetCurrentProcessId() || !IsWindowVisible(box)) continue;
-            char caption[256] = {}, text[1024] = {};
-            GetWindowTextA(box, caption, sizeof(caption));
-            for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                char kind[16] = {};
-                GetClassNameA(child, kind, sizeof(kind));
-                if (lstrcmpiA(kind, "Static") == 0 && GetWindowTextLengthA(child) > 0) // the icon's has no text
-                    GetWindowTextA(child, text, sizeof(text));
-            }
-            seen_.push_back(caption + std::string(": ") + text);
-            SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-            for (int i = 0; i < 100 && IsWindow(box); ++i)
-                Sleep(20);
-        }
-    }
-    std::atomic<bool> done_{false};
-    std::vector<std::string> seen_;
-    std::thread thread_;
 };
 
 TEST(Sources, ScanListsNamedFilesTextForegroundsFirstAndReportsTheBadOnes) {
-    Scratch data{NewDirectory()};
+    Scratch data((std::filesystem::temp_directory_path() / "bxd-scan").string() + "\\");
     Write(data / "proverbs.bxf", ForegroundFileBytes("Proverbs", {"Look before you leap."}));
     Write(data / "nameless.bxf", ForegroundFileBytes("", {"unseen"}));
-    Write(data / "future.bxf", WithVersion(ForegroundFileBytes("Future", {"x"}), 2));
+    Write(data / "future.bxf", ForegroundFileBytes("Future", {"x"}), 2);
     Write(data / "notes.txt", ForegroundFileBytes("Not a foreground", {}));
     Write(data / "text.bxa", ForegroundFileBytes("Text in disguise", {}));
     CopyFileA(Built(BNDX_SAMPLE_ADDIN).c_str(), (data / "clock.bxa").c_str(), FALSE);
@@ -133,7 +77,7 @@ TEST(Sources, ScanListsNamedFilesTextForegroundsFirstAndReportsTheBadOnes) {
     CopyFileA(Built(BNDX_ADDIN_NO_OBJECT).c_str(), (data / "noobject.bxa").c_str(), FALSE);
     Write(data / "sky.bxb", Background("Sky", 4));
     Write(data / "nameless.bxb", Background("", 0));
-    Write(data / "future.bxb", WithVersion(Background("Future", 0), 2));
+    Write(data / "future.bxb", Background("Future", 0), 2);
 
     MessageLog log;
     const CForegroundCollection foregrounds(data.path);
@@ -162,14 +106,6 @@ TEST(Sources, ScanListsNamedFilesTextForegroundsFirstAndReportsTheBadOnes) {
                                  }));
 }
 
-TEST(Sources, ANewerFileShowsAMessageBoxTheUserDismisses) {
-    Scratch data{NewDirectory()};
-    Write(data / "future.bxf", WithVersion(ForegroundFileBytes("Future", {"x"}), 2));
-    User user;
-    const CForegroundCollection foregrounds(data.path);
-    EXPECT_EQ(user.Leave(), std::vector<std::string>{"Warning: " + NewerVersionMessage(data / "future.bxf")});
-}
-
 TEST(Sources, AnAddInIsHeldToTheBuffersItIsGiven) {
     CForegroundEntry careless(Built(BNDX_ADDIN_CARELESS).c_str(), 1);
     EXPECT_EQ(std::string(careless.Description), std::string(254, 'D')) << "an unterminated description is cut";
@@ -179,8 +115,7 @@ TEST(Sources, AnAddInIsHeldToTheBuffersItIsGiven) {
 
 TEST(DataDirectory, IsDATABesideTheProgramAndScannedByBothCollections) {
     ASSERT_EQ(DataDirectory(), Built(BNDX_TEST_PROGRAM_DIR "/DATA/"));
-    CreateDirectoryA(DataDirectory().c_str(), nullptr);
-    Scratch own{DataDirectory()};
+    Scratch own(DataDirectory());
     Write(own / "found.bxf", ForegroundFileBytes("Found beside the program", {"yes"}));
     Write(own / "found.bxb", Background("Background beside it", 0));
     EXPECT_EQ(Descriptions(CForegroundCollection()), std::vector<std::string>{"Found beside the program"});

@@ -1,0 +1,129 @@
+#include "tests/win/bandsmith/bandsmith_test.h"
+
+#include "common/message_block.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace bndx::e2e {
+
+ScratchFolder::ScratchFolder() {
+    char temp[MAX_PATH], name[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    GetTempFileNameA(temp, "bxs", 0, name); // reserves a unique name, as a file
+    DeleteFileA(name);
+    CreateDirectoryA(name, nullptr);
+    path_ = name;
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+std::vector<uint8_t> PatchedBandpost(const std::string& text) {
+    std::vector<uint8_t> image = ReadBytes(test::DistPath("Bandpost.exe"));
+    const size_t offset = FindMessageBlock(image.data(), image.size());
+    if (offset == kNoMessageBlock) return {};
+    WriteMessageText(reinterpret_cast<char*>(image.data() + offset), text.data(), text.size());
+    return image;
+}
+
+bool MessageProgramRunning() {
+    return FindWindowA("Banderix_Mail_Class", nullptr) != nullptr;
+}
+
+BandsmithTest::BandsmithTest() {
+    CreateDirectoryA((installation / "Data").c_str(), nullptr);
+    UseInstallation(installation.Path());
+}
+
+void BandsmithTest::TearDown() {
+    // A message still scrolling would paint over the next test's windows.
+    WaitFor([] { return !MessageProgramRunning(); }, kScrollTimeoutMs);
+    if (HasFailure()) {
+        SaveScreen("failed");
+        std::printf("On screen at the end: %s\n", editor.DescribeVisible().c_str());
+    }
+    if (editor.Running()) {
+        EXPECT_TRUE(editor.Exit()) << "Exit did not end the editor: " << editor.DescribeVisible();
+    }
+}
+
+void BandsmithTest::UseInstallation(const std::string& folder, const std::string& moreSettings) {
+    installation_ = folder;
+    settings.Write("[Main]\nPath=" + folder + "\n" + moreSettings);
+}
+
+::testing::AssertionResult BandsmithTest::StartWithNew(NewType type, HWND& child) {
+    if (!editor.Start()) return ::testing::AssertionFailure() << "Bandsmith did not start";
+    child = editor.ChooseNewType(type);
+    if (!child) return ::testing::AssertionFailure() << "no new document: " << editor.DescribeVisible();
+    if (!editor.WaitForMainFrame())
+        return ::testing::AssertionFailure() << "the main frame did not settle: " << editor.DescribeVisible();
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult BandsmithTest::SaveThroughDialog(UINT command, const std::string& path,
+                                                            std::string* proposed) {
+    editor.Command(command);
+    const HWND dialog = WaitForFileDialog(editor.ProcessId(), kSaveAsTitle);
+    if (!dialog) return ::testing::AssertionFailure() << "no Save As dialog: " << editor.DescribeVisible();
+    if (proposed) *proposed = FileDialogName(dialog);
+    if (!ChooseFile(dialog, path)) return ::testing::AssertionFailure() << "the Save As dialog did not take " << path;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult BandsmithTest::NewMailMessage(const std::string& name, const std::string& address,
+                                                         const std::string& subject, const std::string& message,
+                                                         HWND& form) {
+    HWND child = nullptr;
+    if (const auto started = StartWithNew(kNewMailMessage, child); !started) return started;
+    form = BandsmithProgram::FormOf(child);
+    const std::pair<int, std::string> fields[] = {
+        {IDC_MAIL_NAME, name}, {IDC_MAIL_ADDRESS, address}, {IDC_MAIL_SUBJECT, subject}, {IDC_MAIL_MESSAGE, message}};
+    for (const auto& [id, text] : fields)
+        if (!TypeText(GetDlgItem(form, id), text))
+            return ::testing::AssertionFailure() << "field " << id << " did not take \"" << text << "\"";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult BandsmithTest::SetImage(HWND form, const std::string& bitmapPath) {
+    Click(form, IDC_SET_IMAGE);
+    const HWND dialog = WaitForFileDialog(editor.ProcessId(), kOpenTitle);
+    if (!dialog) return ::testing::AssertionFailure() << "Set Image opened no dialog: " << editor.DescribeVisible();
+    if (!ChooseFile(dialog, bitmapPath))
+        return ::testing::AssertionFailure() << "the Open dialog did not take " << bitmapPath;
+    return ::testing::AssertionSuccess();
+}
+
+void BandsmithTest::SaveScreen(const std::string& what) {
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "." + info->name() + "-" + what;
+    for (char& c : name)
+        if (c == '/') c = '_';
+    test::ScreenCapture::OfWindow(GetDesktopWindow()).Save(name);
+}
+
+} // namespace bndx::e2e

@@ -1,0 +1,92 @@
+// Where every test of the running editor starts: a folder standing for the installation, whose
+// Data folder Banderix.INI makes the editor's data directory, another folder for files kept
+// elsewhere, an empty profile, and the program itself, ended before the test is over.
+#pragma once
+
+#include "platform/framework/framework_ids.h"
+#include "resources/editor/resource.h"
+#include "tests/win/desktop.h"
+#include "tests/win/driver/bandsmith_program.h"
+#include "tests/win/driver/file_dialog.h"
+#include "tests/win/driver/program_windows.h"
+#include "tests/win/driver/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bndx::e2e {
+
+using test::PumpMessages;
+using test::WaitFor;
+
+// A fresh folder in the temporary folder, removed with all it holds at the end.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+std::vector<uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+bool FileExists(const std::string& path);
+bool SamePath(const std::string& a, const std::string& b);
+// The shipped message program with the text written into its message block, as the editor
+// makes it.
+std::vector<uint8_t> PatchedBandpost(const std::string& text);
+
+constexpr DWORD kScrollTimeoutMs = 30000;
+// A message program is on its way across a caption.
+bool MessageProgramRunning();
+
+class BandsmithTest : public ::testing::Test {
+protected:
+    BandsmithTest();
+    void TearDown() override;
+
+    // Banderix.INI naming the folder as the installation, followed by more settings (keys of
+    // section Main until another section begins).
+    void UseInstallation(const std::string& folder, const std::string& moreSettings = {});
+    std::string DataDirectory() const { return installation_ + "\\Data\\"; }
+
+    // Starts the editor without a document and chooses the type in the New dialog.
+    ::testing::AssertionResult StartWithNew(NewType type, HWND& child);
+    // Chooses the command and answers the Save As dialog with the path, or with the name the
+    // editor proposed when the path is empty; proposed receives that name.
+    ::testing::AssertionResult SaveThroughDialog(UINT command, const std::string& path = {},
+                                                 std::string* proposed = nullptr);
+    // Starts the editor with a new mail message whose four fields are typed in; its form.
+    ::testing::AssertionResult NewMailMessage(const std::string& name, const std::string& address,
+                                              const std::string& subject, const std::string& message, HWND& form);
+    // Presses Set Image on a background form and picks the bitmap file.
+    ::testing::AssertionResult SetImage(HWND form, const std::string& bitmapPath);
+    // The whole desktop, named after the running test.
+    static void SaveScreen(const std::string& what);
+
+    ScratchFolder installation;
+    ScratchFolder elsewhere;
+    SettingsFile settings;
+    BandsmithProfile profile;
+    BandsmithProgram editor;
+
+private:
+    std::string installation_;
+};
+
+template <typename Case> class BandsmithTableTest : public BandsmithTest, public ::testing::WithParamInterface<Case> {};
+
+// Names the instances of a table after its cases.
+template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+} // namespace bndx::e2e

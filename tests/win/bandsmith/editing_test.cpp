@@ -1,0 +1,118 @@
+// Editing a document as its user does: the question whether to save a changed document, the
+// edit commands that stay unavailable, and the recently used files the profile keeps.
+#include "tests/win/bandsmith/bandsmith_test.h"
+
+#include "tests/win/driver/data_folder.h"
+
+#include <commctrl.h>
+
+namespace bndx::e2e {
+namespace {
+
+using BandsmithEditing = BandsmithTest;
+
+// Closes the active document; the question it asks first, or an empty text when it asks none.
+std::string CloseActive(BandsmithProgram& editor, int answer) {
+    editor.Command(ID_FILE_CLOSE);
+    const HWND box = editor.WaitForMessageBox(1500);
+    if (!box) return {};
+    const std::string question = MessageBoxText(box);
+    Click(box, answer);
+    WaitFor([box] { return !IsWindow(box); }, 3000);
+    return question;
+}
+
+TEST_F(BandsmithEditing, AChangedDocumentAsksToBeSavedOnCloseUntilItIsSaved) {
+    HWND child = nullptr;
+    ASSERT_TRUE(StartWithNew(kNewForeground, child));
+    EXPECT_EQ(CloseActive(editor, IDNO), "") << "an untouched document closes without asking";
+    EXPECT_TRUE(WaitFor([&] { return editor.ChildFrames().empty(); }, 3000));
+
+    child = editor.NewDocument(kNewForeground);
+    ASSERT_NE(child, nullptr);
+    ASSERT_TRUE(TypeText(GetDlgItem(BandsmithProgram::FormOf(child), IDC_FOREGROUND_DESCRIPTION), "Edited lines"));
+    EXPECT_EQ(CloseActive(editor, IDCANCEL), "Save changes to Banderix Foreground2?");
+    EXPECT_EQ(editor.ChildFrames(), std::vector<HWND>{child}) << "Cancel keeps the document open";
+
+    std::string proposed;
+    ASSERT_TRUE(SaveThroughDialog(ID_FILE_SAVE, {}, &proposed));
+    EXPECT_EQ(proposed, "Edited_lines.bxf") << "named after the description";
+    EXPECT_TRUE(WaitFor([&] { return TextOf(child) == "Edited_lines.bxf"; }, 3000)) << TextOf(child);
+    const std::string frameTitle = std::string(kEditorName) + " - Edited_lines.bxf";
+    EXPECT_TRUE(WaitFor([&] { return TextOf(editor.MainFrame()) == frameTitle; }, 3000)) << TextOf(editor.MainFrame());
+    EXPECT_TRUE(FileExists(DataDirectory() + "Edited_lines.bxf"));
+    EXPECT_EQ(CloseActive(editor, IDNO), "") << "saving cleared the change";
+    EXPECT_TRUE(WaitFor([&] { return editor.ChildFrames().empty(); }, 3000));
+}
+
+// Pixels of an open menu drawn in the menu text colour: only items that can be chosen are
+// written in it, the others in the grey text colour.
+int EnabledInk(const test::ScreenCapture& popup) {
+    const uint32_t ink = test::SystemColourPixel(COLOR_MENUTEXT);
+    int count = 0;
+    for (int y = 0; y < popup.Height(); ++y)
+        for (int x = 0; x < popup.Width(); ++x)
+            count += popup.At(x, y) == ink;
+    return count;
+}
+
+TEST_F(BandsmithEditing, UndoCutCopyAndPasteStayDisabledInTheMenuAndOnTheToolbar) {
+    HWND child = nullptr;
+    ASSERT_TRUE(StartWithNew(kNewForeground, child));
+    // Text selected in a field of the form: still nothing for the editor's own commands to do.
+    const HWND description = GetDlgItem(BandsmithProgram::FormOf(child), IDC_FOREGROUND_DESCRIPTION);
+    ASSERT_TRUE(TypeText(description, "Something to cut"));
+    SendMessageA(description, EM_SETSEL, 0, -1);
+    const HWND frame = editor.MainFrame();
+    ASSERT_TRUE(BringToFront(frame));
+
+    const HWND toolbar = GetDlgItem(frame, IDW_TOOLBAR);
+    const auto enabled = [toolbar](UINT id) { return SendMessageA(toolbar, TB_ISBUTTONENABLED, id, 0) != 0; };
+    EXPECT_TRUE(WaitFor([&] { return enabled(ID_FILE_SAVE); }, 3000)) << "the toolbar follows the document";
+    for (const UINT id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+        EXPECT_FALSE(enabled(id)) << "toolbar button " << id;
+
+    const HWND file = OpenMenu(frame, 'f');
+    ASSERT_NE(file, nullptr) << "the File menu did not open";
+    EXPECT_GT(EnabledInk(test::ScreenCapture::OfWindow(file)), 0) << "File holds commands that can be chosen";
+    ASSERT_TRUE(CloseMenu(frame));
+    const HWND edit = OpenMenu(frame, 'e');
+    ASSERT_NE(edit, nullptr) << "the Edit menu did not open";
+    const test::ScreenCapture shot = test::ScreenCapture::OfWindow(edit);
+    EXPECT_EQ(EnabledInk(shot), 0) << "an item of the Edit menu is enabled";
+    if (HasFailure()) shot.Save("bandsmith-edit-menu");
+    EXPECT_TRUE(CloseMenu(frame));
+}
+
+TEST_F(BandsmithEditing, RecentFilesKeepTheLastSavedAndOpenedFirst) {
+    const std::string opened = elsewhere / "Opened.bxf";
+    DataFolder(elsewhere.Path()).AddTextForeground("Opened.bxf", "Opened", {"line"});
+    ASSERT_TRUE(editor.Start(opened));
+    ASSERT_TRUE(editor.WaitForMainFrame());
+    ASSERT_NE(editor.NewDocument(kNewForeground), nullptr);
+    const std::string saved = elsewhere / "Saved.bxf";
+    ASSERT_TRUE(SaveThroughDialog(ID_FILE_SAVE, saved));
+    // Saved elsewhere than in the data directory: keep the chosen folder.
+    const HWND question = editor.WaitForMessageBox();
+    ASSERT_NE(question, nullptr);
+    Click(question, IDNO);
+    ASSERT_TRUE(WaitFor([&] { return FileExists(saved); }, 5000));
+
+    // The list is written once the document has taken the file's name, after the file itself.
+    std::vector<std::string> recent;
+    WaitFor([&] { return (recent = profile.RecentFiles()).size() == 2; }, 3000);
+    ASSERT_EQ(recent.size(), 2u);
+    EXPECT_TRUE(SamePath(recent[0], saved)) << recent[0];
+    EXPECT_TRUE(SamePath(recent[1], opened)) << recent[1];
+
+    ASSERT_TRUE(editor.Exit());
+    ASSERT_TRUE(editor.Start(opened));
+    ASSERT_TRUE(editor.WaitForMainFrame());
+    recent = profile.RecentFiles();
+    ASSERT_EQ(recent.size(), 2u) << "a file opened again moves up, once";
+    EXPECT_TRUE(SamePath(recent[0], opened)) << recent[0];
+    EXPECT_TRUE(SamePath(recent[1], saved)) << recent[1];
+}
+
+} // namespace
+} // namespace bndx::e2e

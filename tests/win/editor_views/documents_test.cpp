@@ -1,0 +1,190 @@
+// The editor's text foreground and mail message documents in a main frame of the test's own:
+// what only a hosted document shows. Files pass through the forms byte for byte, filling a form
+// is no edit, damaged files open, and a save that fails keeps both the changes and the old file.
+#include "editor/documents/foreground_doc.h"
+#include "editor/documents/mail_object_doc.h"
+#include "editor/views/foreground_view.h"
+#include "editor/views/mail_object_view.h"
+#include "platform/framework/doc_application.h"
+#include "platform/framework/mdi_child.h"
+#include "platform/framework/mdi_frame.h"
+#include "platform/framework/message_box.h"
+#include "resources/editor/resource.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace bndx {
+namespace {
+
+using namespace std::string_literals;
+using Texts = std::vector<std::string>;
+
+// Saving names the file in the recent-file list, which lives with the application object.
+class TestApplication : public DocApplication {
+protected:
+    bool InitInstance() override { return false; }
+} g_application;
+
+const RuntimeClass<MdiChild> kPlainFrame{"MdiChild", []() -> MdiChild* { return new MdiChild; }};
+
+// A header for "1234567890": its checksum is the CRC-16/ARC of "123456789", 0xBB3D.
+const std::string kForegroundHeader =
+    "\1\0\0\0\0\0\0\0\x3D\xBB\0\0"s + "1234567890" + std::string(22, '\0') + "\2\0\0\0"s;
+const std::string kAThenBc = kForegroundHeader + "\1\0a\2\0bc"s;
+const std::string kBcThenA = kForegroundHeader + "\2\0bc\1\0a"s;
+const std::string kTypedMail = "\3\0Ann\17\0ann@example.org\2\0Hi\7\0Look up"s;
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class HostedDocument : public ::testing::Test {
+protected:
+    HostedDocument() {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        frame_.LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW);
+        told_.clear();
+        SetMessageBoxSink([](const char* text, const char*, UINT) {
+            told_.push_back(text);
+            return IDOK;
+        });
+        std::filesystem::create_directories(folder_);
+    }
+    ~HostedDocument() override {
+        for (DocTemplate* kind : {&foreground_, &mail_})
+            while (!kind->Documents().empty())
+                kind->Documents().front()->OnCloseDocument();
+        SetMessageBoxSink(nullptr);
+        std::filesystem::remove_all(folder_);
+    }
+
+    // Writes the named file and opens it as File Open does; a new document, as File New makes,
+    // for no name.
+    Document& Open(DocTemplate& kind, const std::string& name = "", const std::string& bytes = "") {
+        if (!name.empty()) std::ofstream(folder_ + name, std::ios::binary) << bytes;
+        Document* document = kind.OpenDocumentFile(name.empty() ? name : folder_ + name);
+        EXPECT_NE(document, nullptr) << name;
+        return *document;
+    }
+    static HWND Form(const Document& document) { return document.Views().at(0)->Handle(); }
+    static std::string Field(const Document& document, int id) {
+        char text[600] = {};
+        GetDlgItemTextA(Form(document), id, text, sizeof text);
+        return text;
+    }
+    static Texts Lines(const Document& document) {
+        const auto& view = dynamic_cast<const CForegroundView&>(*document.Views().at(0));
+        Texts lines;
+        for (int n = 0; n < view.GetStringCount(); ++n)
+            lines.push_back(view.GetString(n));
+        return lines;
+    }
+
+    static inline Texts told_;
+    MdiFrame frame_;
+    DocTemplate foreground_{IDR_FOREGROUNDTYPE, CForegroundDoc::Class, kPlainFrame, CForegroundView::Class};
+    DocTemplate mail_{IDR_MAILOBJECTTYPE, CMailObjectDoc::Class, kPlainFrame, CMailObjectView::Class};
+    const std::string folder_ =
+        (std::filesystem::temp_directory_path() / ("bxv" + std::to_string(GetCurrentProcessId()))).string() + "\\";
+};
+
+TEST_F(HostedDocument, ForegroundLinesShowBottomUpAndEachSaveReversesThem) {
+    Document& document = Open(foreground_, "in.bxf", kBcThenA);
+    EXPECT_EQ(Lines(document), (Texts{"a", "bc"}));
+    EXPECT_EQ(Field(document, IDC_FOREGROUND_DESCRIPTION), "1234567890");
+    EXPECT_FALSE(document.IsModified()) << "showing the file is not an edit";
+    ASSERT_TRUE(document.OnSaveDocument(folder_ + "in.bxf"));
+    EXPECT_EQ(ReadAll(folder_ + "in.bxf"), kAThenBc);
+
+    ASSERT_TRUE(Open(foreground_, "out.bxf", kAThenBc).OnSaveDocument(folder_ + "out.bxf"));
+    EXPECT_EQ(ReadAll(folder_ + "out.bxf"), kBcThenA) << "two passes give the file back byte for byte";
+    EXPECT_TRUE(told_.empty());
+}
+
+TEST_F(HostedDocument, AForegroundDescriptionTypedOrImportedStaysInsideItsField) {
+    auto& document = static_cast<CForegroundDoc&>(Open(foreground_));
+    HWND edit = GetDlgItem(Form(document), IDC_FOREGROUND_DESCRIPTION);
+    SetWindowTextA(edit, "");
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("A description of forty characters, long"));
+    EXPECT_EQ(Field(document, IDC_FOREGROUND_DESCRIPTION), "A description of forty characte");
+    EXPECT_STREQ(document.GetHeader()->Description, "A description of forty characte");
+    EXPECT_TRUE(document.IsModified());
+
+    std::ofstream(folder_ + "long.txt", std::ios::binary) << "A first line much longer than the field holds\r\n";
+    dynamic_cast<CForegroundView&>(*document.Views().at(0)).ImportStrings(folder_ + "long.txt");
+    EXPECT_STREQ(document.GetHeader()->Description, "A first line much longer than t");
+    EXPECT_EQ(document.GetHeader()->LineCount, 0) << "the field after the description is untouched";
+}
+
+TEST_F(HostedDocument, MailFieldsTypedAreSavedAndOpenAgainUnmodified) {
+    Document& document = Open(mail_);
+    EXPECT_EQ(SendDlgItemMessageA(Form(document), IDC_MAIL_MESSAGE, EM_GETLIMITTEXT, 0, 0), 512);
+    const std::pair<int, const char*> fields[] = {{IDC_MAIL_NAME, "Ann"},
+                                                  {IDC_MAIL_ADDRESS, "ann@example.org"},
+                                                  {IDC_MAIL_SUBJECT, "Hi"},
+                                                  {IDC_MAIL_MESSAGE, "Look up"}};
+    for (const auto& [id, text] : fields) {
+        document.SetModifiedFlag(false);
+        SetDlgItemTextA(Form(document), id, text); // raises the change notice typing does
+        EXPECT_TRUE(document.IsModified()) << "typing in field " << id;
+    }
+    ASSERT_TRUE(document.OnSaveDocument(folder_ + "letter.bxm"));
+    EXPECT_EQ(ReadAll(folder_ + "letter.bxm"), kTypedMail);
+
+    Document& again = Open(mail_, "again.bxm", kTypedMail);
+    for (const auto& [id, text] : fields)
+        EXPECT_EQ(Field(again, id), text);
+    EXPECT_FALSE(again.IsModified()) << "filling the form is not an edit";
+}
+
+TEST_F(HostedDocument, AShortOrDamagedMailFileOpensWithWhatCouldBeRead) {
+    const struct {
+        std::string bytes;
+        const char* name;
+        const char* address;
+    } cases[] = {
+        {""s, "", ""}, {"\3"s, "", ""}, {"\3\0Ann\100\0ab"s, "Ann", ""}, {"\3\0Ann\2\0ab\377\377"s, "Ann", "ab"}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(testing::PrintToString(test.bytes));
+        Document& document = Open(mail_, "damaged.bxm", test.bytes);
+        EXPECT_EQ(Field(document, IDC_MAIL_NAME), test.name);
+        EXPECT_EQ(Field(document, IDC_MAIL_ADDRESS), test.address);
+        EXPECT_EQ(Field(document, IDC_MAIL_MESSAGE), "");
+        EXPECT_FALSE(document.IsModified());
+        document.OnCloseDocument();
+    }
+}
+
+TEST_F(HostedDocument, ASaveThatFailsReturnsFalseAndKeepsTheChangesAndTheOldFile) {
+    for (auto [kind, bytes] : {std::pair{&foreground_, kBcThenA}, std::pair{&mail_, kTypedMail}}) {
+        told_.clear();
+        Document& document = Open(*kind, "old", bytes);
+        document.SetModifiedFlag(true);
+        const std::string nowhere = folder_ + "gone\\new", old = folder_ + "old";
+        EXPECT_FALSE(document.OnSaveDocument(nowhere));
+        EXPECT_TRUE(document.IsModified());
+        EXPECT_EQ(document.PathName(), old);
+
+        // Another program holding the old file keeps it from being replaced.
+        HANDLE held = CreateFileA(old.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        const bool saved = document.OnSaveDocument(old);
+        CloseHandle(held);
+        EXPECT_FALSE(saved);
+        EXPECT_TRUE(document.IsModified());
+        EXPECT_EQ(ReadAll(old), bytes);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "nothing left beside it";
+        EXPECT_EQ(told_, (Texts{"Failed to save document " + nowhere + ".", "Failed to save document " + old + "."}));
+        document.OnCloseDocument();
+    }
+}
+
+} // namespace
+} // namespace bndx
