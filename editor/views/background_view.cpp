@@ -1,5 +1,6 @@
 #include "editor/views/background_view.h"
 
+#include "common/colour_swatch.h"
 #include "common/colour_table.h"
 #include "common/help.h"
 #include "editor/documents/background_doc.h"
@@ -122,20 +123,7 @@ void CBackgroundView::OnDraw() {
 void CBackgroundView::DrawSwatch(const DRAWITEMSTRUCT& item) {
     if (item.itemID >= kSwatchCount)
         return; // the focus rectangle of an empty list, say
-    HDC dc = item.hDC;
-    const COLORREF colour = SwatchColour(item.itemID);
-    RECT inner = item.rcItem;
-    InflateRect(&inner, -2, -2);
-    {
-        ScopedSelect brush(dc, GdiObject(CreateSolidBrush(colour)));
-        ScopedSelect pen(dc, GdiObject(CreatePen(PS_SOLID, 1, colour)));
-        Rectangle(dc, inner.left, inner.top, inner.right, inner.bottom);
-    }
-    const GdiObject black(CreateSolidBrush(RGB(0, 0, 0)));
-    FrameRect(dc, &inner, static_cast<HBRUSH>(black.Get()));
-    const GdiObject edge(CreateSolidBrush((item.itemState & ODS_SELECTED) ? RGB(0, 0, 255) : RGB(255, 255, 255)));
-    RECT whole = item.rcItem;
-    FrameRect(dc, &whole, static_cast<HBRUSH>(edge.Get()));
+    DrawColourSwatch(item.hDC, item.rcItem, SwatchColour(item.itemID), (item.itemState & ODS_SELECTED) != 0);
 }
 
 void CBackgroundView::OnSize(int width) {

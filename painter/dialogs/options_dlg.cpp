@@ -1,12 +1,12 @@
 #include "painter/dialogs/options_dlg.h"
 
+#include "common/colour_swatch.h"
 #include "common/colour_table.h"
 #include "common/help.h"
 #include "painter/dialogs/advanced_options_dlg.h"
 #include "painter/dialogs/help_topics.h"
 #include "platform/framework/font_dialog.h"
 #include "platform/framework/message_box.h"
-#include "platform/framework/scoped_gdi.h"
 #include "resources/painter/resource.h"
 
 namespace bndx {
@@ -28,20 +28,9 @@ void DrawColourRow(const DRAWITEMSTRUCT& item) {
     if (item.itemID == static_cast<UINT>(-1))
         return; // an empty list asks only for its focus rectangle
     HDC dc = item.hDC;
-    const COLORREF colour = ColourOfRow(item.itemID);
-    RECT inner = item.rcItem;
-    InflateRect(&inner, -2, -2);
-    {
-        ScopedSelect brush(dc, GdiObject(CreateSolidBrush(colour)));
-        ScopedSelect pen(dc, GdiObject(CreatePen(PS_SOLID, 1, colour)));
-        Rectangle(dc, inner.left, inner.top, inner.right, inner.bottom);
-    }
-    const GdiObject black(CreateSolidBrush(RGB(0, 0, 0)));
-    FrameRect(dc, &inner, static_cast<HBRUSH>(black.Get()));
-    const GdiObject edge(CreateSolidBrush((item.itemState & ODS_SELECTED) ? RGB(0, 0, 255) : RGB(255, 255, 255)));
-    RECT row = item.rcItem;
-    FrameRect(dc, &row, static_cast<HBRUSH>(edge.Get()));
+    DrawColourSwatch(dc, item.rcItem, ColourOfRow(item.itemID), (item.itemState & ODS_SELECTED) != 0);
     if (item.itemID == kAutomaticColour) {
+        RECT row = item.rcItem;
         const int mode = SetBkMode(dc, TRANSPARENT);
         const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
         DrawTextA(dc, kAutomatic, -1, &row, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
@@ -60,10 +49,6 @@ void COptionsDlg::DoDataExchange(DataExchange& dx) {
     dx.Check(IDC_SHOW_TITLE, settings_.ShowTitle);
     dx.Check(IDC_TITLE_TRANSPARENT, settings_.TitleTransparent);
     dx.Radio(IDC_PAINT_ALL, settings_.WindowCoverage);
-}
-
-uint16_t& COptionsDlg::WorkingColourOf(int element) {
-    return workingColours_[element];
 }
 
 bool COptionsDlg::OnInitDialog() {
@@ -114,7 +99,7 @@ void COptionsDlg::OnElementSelChange() {
         return;
     }
     // A hand-edited index beyond the list selects no row rather than a wrong one.
-    colourList_.SetCurrentRow(WorkingColourOf(element));
+    colourList_.SetCurrentRow(workingColours_[element]);
 }
 
 void COptionsDlg::OnColourSelChange() {
@@ -125,7 +110,7 @@ void COptionsDlg::OnColourSelChange() {
     }
     const int colour = colourList_.CurrentRow();
     if (colour >= 0)
-        WorkingColourOf(element) = static_cast<uint16_t>(colour);
+        workingColours_[element] = static_cast<uint16_t>(colour);
 }
 
 void COptionsDlg::OnFont() {

@@ -44,7 +44,6 @@ private:
     void OnAdvanced();
     void OnApply();
     void EnableTitleOptions(bool enable);
-    uint16_t& WorkingColourOf(int element);
 
     OptionsOwner& owner_;
     PainterSettings settings_;
