@@ -67,8 +67,18 @@ bool CSplashWnd::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
         if (wParam != kCloseTimer)
             return false;
         KillTimer(Handle(), kCloseTimer);
-        DestroyWindow();
+        // A message box raised during start-up may belong to the splash (it was the active
+        // window) and keeps it disabled: going now would take the box along unread, so the
+        // splash only hides until the box is answered.
+        if (IsWindowEnabled(Handle()))
+            DestroyWindow();
+        else
+            ShowWindow(Handle(), SW_HIDE);
         return true;
+    case WM_ENABLE:
+        if (wParam && !IsWindowVisible(Handle()))
+            DestroyWindow();
+        return false;
     case WM_DESTROY:
         // The picture is needed no more once the window goes.
         Release();

@@ -2,6 +2,7 @@
 
 #include "editor/documents/data_directory_win32.h"
 #include "editor/documents/save_location.h"
+#include "platform/framework/application.h"
 #include "platform/framework/file_dialogs.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/replacing_file.h"
@@ -88,7 +89,7 @@ bool CBackgroundDoc::SaveDocument() {
 bool CBackgroundDoc::SaveDocumentAs() {
     const std::string dataDirectory = EditorDataDirectory();
     std::string path = ProposedSavePath(DescriptionOf(header_.Description), kBackgroundExtension);
-    if (!PromptForSaveFile(nullptr, path, "BXB", "BXB Files (*.bxb)|*.bxb|"))
+    if (!PromptForSaveFile(Application::Current().MainWindow, path, "BXB", "BXB Files (*.bxb)|*.bxb|"))
         return false;
     if (!IsInDataDirectory(path, dataDirectory)) {
         char question[1024];
@@ -97,8 +98,11 @@ bool CBackgroundDoc::SaveDocumentAs() {
                       "to save to the directory you have specified or NO to save to the default Banderix Data "
                       "directory.",
                       dataDirectory.c_str());
-        if (ShowProgramMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDNO)
+        if (ShowProgramMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDNO) {
             path = InDataDirectory(path, dataDirectory);
+            if (!MayReplaceInDataDirectory(path))
+                return false;
+        }
     }
     return OnSaveDocument(path);
 }

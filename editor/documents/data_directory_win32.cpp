@@ -2,6 +2,7 @@
 
 #include "common/settings_location_win32.h"
 #include "editor/documents/save_location.h"
+#include "platform/framework/message_box.h"
 #include "platform/framework/private_profile_file.h"
 
 #include <windows.h>
@@ -19,6 +20,13 @@ bool IsLetterOrDigit(char c) {
 std::string EditorDataDirectory() {
     PrivateProfileFile settings(SettingsFilePath());
     return DataDirectoryFromPath(settings.ReadString("Main", "Path", ""));
+}
+
+bool MayReplaceInDataDirectory(const std::string& path) {
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    return ShowProgramMessageBox(path + " already exists.\nDo you want to replace it?",
+                                 MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 std::string ProposedSavePath(const std::string& description, const char* extension) {

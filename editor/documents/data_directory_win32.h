@@ -9,6 +9,10 @@ namespace bndx {
 // The Path value of section Main of Banderix.INI, followed by "\Data\".
 std::string EditorDataDirectory();
 
+// Asks before a save moved into the data directory replaces a file there: the save dialog only
+// asked about the folder the user picked. True when the save may go ahead.
+bool MayReplaceInDataDirectory(const std::string& path);
+
 // The data directory followed by the file name proposed for the description (IsCharAlphaNumericA
 // decides which characters stay); extension is kBackgroundExtension or kForegroundExtension.
 std::string ProposedSavePath(const std::string& description, const char* extension);

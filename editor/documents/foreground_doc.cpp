@@ -110,8 +110,11 @@ bool CForegroundDoc::SaveDocumentAs() {
                       "For Banderix to load Foregrounds, they must be saved to the %s directory.  You have selected "
                       "another directory.  Click Yes to save to the default Banderix Data directory.",
                       dataDirectory.c_str());
-        if (ShowProgramMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        if (ShowProgramMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES) {
             path = InDataDirectory(path, dataDirectory);
+            if (!MayReplaceInDataDirectory(path))
+                return false;
+        }
     }
     return OnSaveDocument(path);
 }

@@ -97,7 +97,7 @@ void CBackgroundView::OnColourChanged() {
 
 void CBackgroundView::OnSetImage() {
     std::string path;
-    if (!PromptForOpenFile(nullptr, path, "BMP", "Bitmap Files (*.bmp)|*.bmp|"))
+    if (!PromptForOpenFile(GetAncestor(Handle(), GA_ROOT), path, "BMP", "Bitmap Files (*.bmp)|*.bmp|"))
         return;
     Document().SetModifiedFlag();
     // A picture that cannot be read leaves the background without one; saving then says so.

@@ -6,6 +6,7 @@
 #include "editor/export/program_export.h"
 #include "platform/framework/file_dialogs.h"
 #include "platform/framework/message_box.h"
+#include "platform/framework/framework_ids.h"
 #include "resources/editor/resource.h"
 
 namespace bndx {
@@ -74,6 +75,11 @@ void CMailObjectView::DoDataExchange(DataExchange& dx) {
 bool CMailObjectView::HasCommand(UINT id, bool& enabled) {
     if (id == ID_HELP_CONTENTS) {
         enabled = true;
+        return true;
+    }
+    // The message's texts live in its one form; a second window could not show the same edits.
+    if (id == ID_WINDOW_NEW) {
+        enabled = false;
         return true;
     }
     return FormView::HasCommand(id, enabled);
@@ -150,7 +156,7 @@ void CMailObjectView::SaveAsProgram() {
     const std::string program = WriteMessageProgram(texts_.Message);
     if (program.empty()) return;
     std::string chosen = ProposedProgramName(texts_.Name);
-    if (!PromptForSaveFile(nullptr, chosen, "EXE", kProgramFilter)) return;
+    if (!PromptForSaveFile(GetAncestor(Handle(), GA_ROOT), chosen, "EXE", kProgramFilter)) return;
     if (!CopyFileA(program.c_str(), chosen.c_str(), FALSE))
         ShowProgramMessageBox("Unable to save " + chosen + ".", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -118,7 +118,7 @@ void COptionsDlg::OnFont() {
     if (HFONT current = settings_.GetTextFont())
         GetObjectA(current, sizeof font, &font);
     // Cancel keeps the font there was: nothing was chosen.
-    if (ChooseScreenFont(font))
+    if (ChooseScreenFont(Handle(), font))
         settings_.SetTextFont(font);
 }
 

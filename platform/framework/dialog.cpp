@@ -1,5 +1,6 @@
 #include "platform/framework/dialog.h"
 
+#include "platform/framework/message_box.h"
 #include "platform/framework/program.h"
 
 #include <cstring>
@@ -182,12 +183,15 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
         result = self->Dispatch(message, wParam, lParam);
     } catch (...) {
         // Unwinding must not cross the system's frames: end the dialog and let DoModal throw.
-        if (!self->escaped_)
-            self->escaped_ = std::current_exception();
-        if (self->modal_)
+        if (self->modal_) {
+            if (!self->escaped_)
+                self->escaped_ = std::current_exception();
             self->EndDialog(IDABORT);
-        else
-            ::DestroyWindow(window);
+        } else {
+            // A modeless dialog (a form in its frame) has nobody to throw to: the user is told
+            // and the form stays, so that its document can still be saved.
+            ShowMessageBox("An unexpected error has occurred.", ProgramName().c_str(), MB_OK | MB_ICONSTOP);
+        }
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, DWLP_USER, 0);

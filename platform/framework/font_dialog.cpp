@@ -4,10 +4,11 @@
 
 namespace bndx {
 
-bool ChooseScreenFont(LOGFONTA& font) {
+bool ChooseScreenFont(HWND owner, LOGFONTA& font) {
     LOGFONTA chosen = font;
     CHOOSEFONTA dialog{};
     dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
     dialog.lpLogFont = &chosen;
     dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
     if (!ChooseFontA(&dialog))

@@ -5,8 +5,8 @@
 
 namespace bndx {
 
-// Shows the dialog starting from font; on OK the chosen font replaces it and true is returned,
+// Shows the dialog, modal to owner, starting from font; on OK the chosen font replaces it and true is returned,
 // on Cancel font is left exactly as it was.
-bool ChooseScreenFont(LOGFONTA& font);
+bool ChooseScreenFont(HWND owner, LOGFONTA& font);
 
 } // namespace bndx

@@ -56,6 +56,9 @@ void MdiChild::InitialUpdate() {
 LRESULT MdiChild::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
+        // The window class is shared by every kind of document; each frame shows its own icon.
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(template_->Icon()));
+        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(template_->Icon()));
         if (!view_->Create(Handle()))
             return -1;
         break;

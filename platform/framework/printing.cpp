@@ -32,6 +32,23 @@ bool RunPrintDialog(HWND owner, DWORD flags, PRINTDLGA& dialog) {
     return chosen != FALSE;
 }
 
+// The printer chosen last (in Print Setup or the print dialog), else the system's default one,
+// without asking.
+HDC ChosenPrinter(HWND owner) {
+    if (!g_deviceNames) {
+        PRINTDLGA dialog;
+        return RunPrintDialog(owner, PD_RETURNDEFAULT | PD_RETURNDC, dialog) ? dialog.hDC : nullptr;
+    }
+    auto* names = static_cast<DEVNAMES*>(GlobalLock(g_deviceNames));
+    auto* mode = g_deviceMode ? static_cast<DEVMODEA*>(GlobalLock(g_deviceMode)) : nullptr;
+    const char* base = reinterpret_cast<const char*>(names);
+    HDC printer = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode);
+    if (mode)
+        GlobalUnlock(g_deviceMode);
+    GlobalUnlock(g_deviceNames);
+    return printer;
+}
+
 // The page's printable area with a half-inch margin, in the printer's pixels.
 RECT PageArea(HDC printer) {
     const int marginX = MulDiv(GetDeviceCaps(printer, LOGPIXELSX), kMarginHundredths, 100);
@@ -110,11 +127,16 @@ void ShowPrintSetup(HWND owner) {
 }
 
 void PrintView(View& view, HWND owner, const char* documentName, bool direct) {
-    PRINTDLGA dialog;
-    const DWORD flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | (direct ? PD_RETURNDEFAULT : 0);
-    if (!RunPrintDialog(owner, flags, dialog) || !dialog.hDC)
+    HDC printer = nullptr;
+    if (direct) {
+        printer = ChosenPrinter(owner);
+    } else {
+        PRINTDLGA dialog;
+        if (RunPrintDialog(owner, PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS, dialog))
+            printer = dialog.hDC;
+    }
+    if (!printer)
         return;
-    HDC printer = dialog.hDC;
     DOCINFOA document{};
     document.cbSize = sizeof document;
     document.lpszDocName = documentName;

@@ -33,16 +33,21 @@ bool StatusBar::Create(HWND parent, UINT id, const std::vector<UINT>& indicators
         return false;
     HDC dc = GetDC(window_);
     HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window_, WM_GETFONT, 0, 0)));
+    bool loaded = true;
     for (UINT indicator : indicators) {
         char text[64] = {};
-        if (indicator != 0 && !LoadStringA(ProgramInstance(), indicator, text, sizeof text))
-            return false;
+        if (indicator != 0 && !LoadStringA(ProgramInstance(), indicator, text, sizeof text)) {
+            loaded = false;
+            break;
+        }
         SIZE size{};
         GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
         panes_.push_back(Pane{indicator, text, size.cx + kPanePadding});
     }
     SelectObject(dc, font);
     ReleaseDC(window_, dc);
+    if (!loaded)
+        return false;
     Layout();
     return true;
 }

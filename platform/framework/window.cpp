@@ -61,7 +61,12 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     try {
         result = self->HandleMessage(message, wParam, lParam);
     } catch (...) {
-        // Unwinding must never cross the system's frames; the user is told and the program goes on.
+        // Unwinding must never cross the system's frames; the user is told and the program goes
+        // on. A window that failed while being made is not made, and one that failed painting is
+        // not asked to paint again while the message is up.
+        if (message == WM_NCCREATE || message == WM_CREATE)
+            return message == WM_CREATE ? -1 : FALSE;
+        ValidateRect(window, nullptr);
         ShowMessageBox("An unexpected error has occurred.", ProgramName().c_str(), MB_OK | MB_ICONSTOP);
     }
     if (message == WM_NCDESTROY) {
