@@ -15,10 +15,9 @@ struct HintAnswer {
     bool escape; // closed with Esc rather than OK
     const char* saved;
     bool shownAgain;
-    friend std::ostream& operator<<(std::ostream& out, const HintAnswer& c) { return out << c.name; }
 };
 
-using BanderixHint = BanderixTableTest<HintAnswer>;
+using BanderixHint = TableTest<BanderixTest, HintAnswer>;
 
 HWND WaitForHint(const BanderixProgram& program) {
     return WaitForWindowOf(program.ProcessId(), kProgramTitle, IDC_HINT_TEXT, 10000);

@@ -9,11 +9,6 @@ namespace {
 
 using BanderixLists = BanderixTest;
 
-std::vector<std::string> Concatenated(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 TEST_F(BanderixLists, ForegroundsAreListedByDescriptionTextFilesBeforeAddIns) {
     program.Data().AddTextForeground("quotes.bxf", "Quotes", {"One"});
     program.Data().AddSampleAddIn();
@@ -21,12 +16,14 @@ TEST_F(BanderixLists, ForegroundsAreListedByDescriptionTextFilesBeforeAddIns) {
     program.Data().AddTextForeground("PROVERBS.BXF", "Proverbs", {"Two", "Three"});
     ASSERT_TRUE(StartSettled());
 
+    std::vector<std::string> expected = program.Data().ListedOrder("*.BXF");
+    for (const std::string& addIn : program.Data().ListedOrder("*.BXA"))
+        expected.push_back(addIn);
     const ListBox list = program.Foregrounds();
-    EXPECT_EQ(list.Texts(), Concatenated(program.Data().ListedOrder("*.BXF"), program.Data().ListedOrder("*.BXA")));
+    EXPECT_EQ(list.Texts(), expected);
     for (int row = 0; row < list.Count(); ++row)
         EXPECT_NE(list.ItemData(row), 0) << "row " << row << " carries its entry";
     EXPECT_TRUE(list.Selected().empty()) << "nothing saved, nothing selected";
-    EXPECT_FALSE(IsEnabled(program.MainWindow(), IDC_CONFIGURE_FOREGROUND));
 }
 
 TEST_F(BanderixLists, BackgroundsFollowNoneInRowsAsHighAsACaption) {
@@ -39,10 +36,7 @@ TEST_F(BanderixLists, BackgroundsFollowNoneInRowsAsHighAsACaption) {
     EXPECT_EQ(list.ItemData(0), 0) << "row 0 is None";
     EXPECT_NE(list.ItemData(1), 0);
     EXPECT_NE(list.ItemData(2), 0);
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = 340;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    EXPECT_EQ(list.ItemHeight(), metrics.iCaptionHeight);
+    EXPECT_EQ(list.ItemHeight(), CurrentCaptionMetrics().captionHeight);
     EXPECT_EQ(list.Selected(), std::vector<int>{0}) << "nothing saved: None";
 
     // Each row previews its background; the right end of a row is clear of its label.
@@ -68,7 +62,6 @@ TEST_F(BanderixLists, BackgroundsFollowNoneInRowsAsHighAsACaption) {
         },
         3000))
         << std::hex << "rows show " << rowColour(0) << ", " << rowColour(1) << ", " << rowColour(2);
-    if (HasFailure()) shot.Save("lists-background-rows");
 }
 
 struct SavedSelection {
@@ -77,10 +70,9 @@ struct SavedSelection {
     std::vector<std::string> foregrounds;
     const char* restoredBackground; // empty: None
     std::vector<std::string> restoredForegrounds;
-    friend std::ostream& operator<<(std::ostream& out, const SavedSelection& c) { return out << c.name; }
 };
 
-using BanderixRestore = BanderixTableTest<SavedSelection>;
+using BanderixRestore = TableTest<BanderixTest, SavedSelection>;
 
 TEST_P(BanderixRestore, SavedSelectionIsRestoredByExactName) {
     const SavedSelection& c = GetParam();

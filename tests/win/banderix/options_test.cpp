@@ -115,10 +115,9 @@ struct Ending {
     std::vector<int> buttons;
     const char* speed;
     const char* frequency;
-    friend std::ostream& operator<<(std::ostream& out, const Ending& c) { return out << c.name; }
 };
 
-using BanderixEndings = BanderixTableTest<Ending>;
+using BanderixEndings = TableTest<BanderixTest, Ending>;
 
 constexpr char kFontName[] = "Tahoma";
 constexpr char kFontData[] = "-15,0,0,0,700,1,0,0,0,3,2,1,34";

@@ -13,10 +13,9 @@ using BanderixPainting = BanderixTest;
 struct PaintMethod {
     const char* name;
     int paintByType;
-    friend std::ostream& operator<<(std::ostream& out, const PaintMethod& c) { return out << c.name; }
 };
 
-using BanderixPaintMethod = BanderixTableTest<PaintMethod>;
+using BanderixPaintMethod = TableTest<BanderixTest, PaintMethod>;
 
 TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelected) {
     const bool byTimer = GetParam().paintByType == 1;
@@ -48,7 +47,6 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
     PumpMessages(600);
     EXPECT_TRUE(subject.ShowsSystemCaption()) << "nothing paints it any more";
     EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "");
-    if (HasFailure()) subject.Shot().Save(std::string("painting-") + GetParam().name);
 }
 
 INSTANTIATE_TEST_SUITE_P(Methods, BanderixPaintMethod,

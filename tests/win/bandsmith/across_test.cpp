@@ -5,9 +5,6 @@
 #include "tests/win/bandsmith/bandsmith_test.h"
 
 #include "common/line_records.h"
-#include "tests/win/bandsmith/caption_ink.h"
-#include "tests/win/driver/data_folder.h"
-#include "tests/win/driver/subject_window.h"
 
 namespace bndx::e2e {
 namespace {
@@ -101,7 +98,7 @@ TEST_F(BandsmithWithBanderix, ATestedMessageScrollsOverACaptionBanderixLeavesAlo
     Click(form, IDC_MAIL_TEST);
     test::ScreenCapture shot;
     const int middle = (caption.area.left + caption.area.right) / 2;
-    ASSERT_TRUE(WaitForInk(frame, caption, shot, [&](const InkSpan& s) { return s.left > middle; }).Visible())
+    ASSERT_TRUE(WaitForInk(frame, caption, shot, [&](const Span& s) { return s.left > middle; }).Found())
         << "the message did not come in";
     // The refresh timer runs five times a second: unless told to keep off, it would show.
     int red = 0, seen = 0;

@@ -2,26 +2,10 @@
 
 #include "common/message_block.h"
 
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 namespace bndx::e2e {
-
-ScratchFolder::ScratchFolder() {
-    char temp[MAX_PATH], name[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    GetTempFileNameA(temp, "bxs", 0, name); // reserves a unique name, as a file
-    DeleteFileA(name);
-    CreateDirectoryA(name, nullptr);
-    path_ = name;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -54,6 +38,33 @@ bool MessageProgramRunning() {
     return FindWindowA("Banderix_Mail_Class", nullptr) != nullptr;
 }
 
+Span WaitForInk(HWND window, const CaptionLayout& caption, test::ScreenCapture& shot,
+                const std::function<bool(const Span&)>& condition) {
+    // White text, smoothed at its edges: every channel well above the caption colour's darkest.
+    const auto white = [](uint32_t pixel) {
+        return ((pixel >> 16) & 0xFF) >= 0xA0 && ((pixel >> 8) & 0xFF) >= 0xA0 && (pixel & 0xFF) >= 0xA0;
+    };
+    Span span;
+    WaitFor(
+        [&] {
+            shot = test::ScreenCapture::OfWindow(window);
+            span = InkSpan(shot, caption, white);
+            return span.Found() && condition(span);
+        },
+        10000);
+    return span;
+}
+
+int DefaultFontWidth(const std::string& text) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return extent.cx;
+}
+
 BandsmithTest::BandsmithTest() {
     CreateDirectoryA((installation / "Data").c_str(), nullptr);
     UseInstallation(installation.Path());
@@ -62,10 +73,7 @@ BandsmithTest::BandsmithTest() {
 void BandsmithTest::TearDown() {
     // A message still scrolling would paint over the next test's windows.
     WaitFor([] { return !MessageProgramRunning(); }, kScrollTimeoutMs);
-    if (HasFailure()) {
-        SaveScreen("failed");
-        std::printf("On screen at the end: %s\n", editor.DescribeVisible().c_str());
-    }
+    if (HasFailure()) SaveScreen(editor, "failed");
     if (editor.Running()) {
         EXPECT_TRUE(editor.Exit()) << "Exit did not end the editor: " << editor.DescribeVisible();
     }
@@ -116,14 +124,6 @@ void BandsmithTest::UseInstallation(const std::string& folder, const std::string
     if (!ChooseFile(dialog, bitmapPath))
         return ::testing::AssertionFailure() << "the Open dialog did not take " << bitmapPath;
     return ::testing::AssertionSuccess();
-}
-
-void BandsmithTest::SaveScreen(const std::string& what) {
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name() + "-" + what;
-    for (char& c : name)
-        if (c == '/') c = '_';
-    test::ScreenCapture::OfWindow(GetDesktopWindow()).Save(name);
 }
 
 } // namespace bndx::e2e

@@ -5,36 +5,17 @@
 
 #include "platform/framework/framework_ids.h"
 #include "resources/editor/resource.h"
-#include "tests/win/desktop.h"
 #include "tests/win/driver/bandsmith_program.h"
-#include "tests/win/driver/file_dialog.h"
-#include "tests/win/driver/program_windows.h"
+#include "tests/win/driver/e2e_test.h"
 #include "tests/win/driver/settings_file.h"
-
-#include <gtest/gtest.h>
+#include "tests/win/driver/subject_window.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace bndx::e2e {
-
-using test::PumpMessages;
-using test::WaitFor;
-
-// A fresh folder in the temporary folder, removed with all it holds at the end.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-
-private:
-    std::string path_;
-};
 
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
@@ -47,6 +28,12 @@ std::vector<uint8_t> PatchedBandpost(const std::string& text);
 constexpr DWORD kScrollTimeoutMs = 30000;
 // A message program is on its way across a caption.
 bool MessageProgramRunning();
+// Captures the window until the message program's white text in its caption satisfies the
+// condition; the span then, or the last one seen when the time ran out.
+Span WaitForInk(HWND window, const CaptionLayout& caption, test::ScreenCapture& shot,
+                const std::function<bool(const Span&)>& condition);
+// Width of the text in the default font of a fresh device context, as the message program draws it.
+int DefaultFontWidth(const std::string& text);
 
 class BandsmithTest : public ::testing::Test {
 protected:
@@ -69,8 +56,6 @@ protected:
                                               const std::string& subject, const std::string& message, HWND& form);
     // Presses Set Image on a background form and picks the bitmap file.
     ::testing::AssertionResult SetImage(HWND form, const std::string& bitmapPath);
-    // The whole desktop, named after the running test.
-    static void SaveScreen(const std::string& what);
 
     ScratchFolder installation;
     ScratchFolder elsewhere;
@@ -81,12 +66,5 @@ protected:
 private:
     std::string installation_;
 };
-
-template <typename Case> class BandsmithTableTest : public BandsmithTest, public ::testing::WithParamInterface<Case> {};
-
-// Names the instances of a table after its cases.
-template <typename Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
-    return info.param.name;
-}
 
 } // namespace bndx::e2e

@@ -2,8 +2,6 @@
 // edit commands that stay unavailable, and the recently used files the profile keeps.
 #include "tests/win/bandsmith/bandsmith_test.h"
 
-#include "tests/win/driver/data_folder.h"
-
 #include <commctrl.h>
 
 namespace bndx::e2e {

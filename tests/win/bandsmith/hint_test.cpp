@@ -2,8 +2,6 @@
 // not to see it again, which the editor keeps in its own profile.
 #include "tests/win/bandsmith/bandsmith_test.h"
 
-#include "tests/win/driver/data_folder.h"
-
 namespace bndx::e2e {
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include "tests/win/desktop.h"
 
-#include <filesystem>
 #include <fstream>
 
 namespace bndx::e2e {
@@ -14,15 +13,6 @@ constexpr char kClientName[] = "Bandsmith Test Mail";
 constexpr char kStandInFile[] = "mail_standin.dll";
 // Nothing a profile could hold: tells an absent key from an empty one.
 constexpr char kNoValue[] = "\x01";
-
-std::string NewFolder() {
-    char temp[MAX_PATH], name[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    GetTempFileNameA(temp, "bxm", 0, name); // reserves a unique name, as a file
-    DeleteFileA(name);
-    CreateDirectoryA(name, nullptr);
-    return std::string(name) + "\\";
-}
 
 bool ReadDefault(HKEY key, std::string& value) {
     char text[MAX_PATH] = {};
@@ -39,14 +29,14 @@ void SetString(HKEY key, const char* name, const std::string& value) {
 
 } // namespace
 
-StandInMailClient::StandInMailClient(const char* mapiKey) : outbox_(NewFolder()) {
+StandInMailClient::StandInMailClient(const char* mapiKey) {
     char previous[64] = {};
     GetProfileStringA("MAIL", "MAPI", kNoValue, previous, sizeof previous);
     hadMapiKey_ = std::string(previous) != kNoValue;
     previousMapiKey_ = previous;
     WriteProfileStringA("MAIL", "MAPI", mapiKey);
 
-    const std::string library = outbox_ + kStandInFile;
+    const std::string library = outbox_ / kStandInFile;
     HKEY clients = nullptr;
     if (!CopyFileA(test::TestProgramPath(kStandInFile).c_str(), library.c_str(), FALSE) ||
         RegCreateKeyExA(HKEY_LOCAL_MACHINE, kClientsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &clients, nullptr) !=
@@ -75,8 +65,6 @@ StandInMailClient::~StandInMailClient() {
             RegDeleteValueA(clients, nullptr);
         RegCloseKey(clients);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(outbox_, ignored);
 }
 
 MailRecord StandInMailClient::WaitForMessage(DWORD timeoutMs) const {
@@ -84,7 +72,7 @@ MailRecord StandInMailClient::WaitForMessage(DWORD timeoutMs) const {
     const bool complete = test::WaitFor(
         [&] {
             record.clear();
-            std::ifstream in(outbox_ + "outbox.txt");
+            std::ifstream in(outbox_ / "outbox.txt");
             std::string line;
             while (std::getline(in, line)) {
                 if (line == "end") return true;

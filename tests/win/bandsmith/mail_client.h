@@ -3,6 +3,8 @@
 // installed, and what reached the stand-in's outbox.
 #pragma once
 
+#include "tests/win/driver/banderix_program.h"
+
 #include <windows.h>
 
 #include <map>
@@ -27,10 +29,10 @@ public:
     // empty when none arrived in time.
     MailRecord WaitForMessage(DWORD timeoutMs) const;
     // Where the stand-in copied an attachment of that name.
-    std::string Attachment(const std::string& fileName) const { return outbox_ + fileName; }
+    std::string Attachment(const std::string& fileName) const { return outbox_ / fileName; }
 
 private:
-    std::string outbox_;
+    ScratchFolder outbox_;
     std::string previousClient_;
     bool hadClient_ = false;
     std::string previousMapiKey_;

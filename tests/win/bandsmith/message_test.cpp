@@ -3,7 +3,6 @@
 // the program is offered to be saved as a file.
 #include "tests/win/bandsmith/bandsmith_test.h"
 
-#include "tests/win/bandsmith/caption_ink.h"
 #include "tests/win/bandsmith/mail_client.h"
 
 namespace bndx::e2e {
@@ -33,13 +32,13 @@ TEST_F(BandsmithMessage, TestScrollsTheTrimmedMessageOnceOverTheCaptionInFront) 
     // It comes in at the right, over the whole caption: the system's title at the left is gone.
     test::ScreenCapture shot;
     const int middle = (caption.area.left + caption.area.right) / 2;
-    const InkSpan entering = WaitForInk(frame, caption, shot, [&](const InkSpan& s) { return s.left > middle; });
-    ASSERT_TRUE(entering.Visible()) << "no text came in at the right of the caption";
+    const Span entering = WaitForInk(frame, caption, shot, [&](const Span& s) { return s.left > middle; });
+    ASSERT_TRUE(entering.Found()) << "no text came in at the right of the caption";
     const int expected = DefaultFontWidth(message);
-    const InkSpan inside = WaitForInk(frame, caption, shot, [&](const InkSpan& s) {
+    const Span inside = WaitForInk(frame, caption, shot, [&](const Span& s) {
         return s.left < entering.left && s.left + expected < caption.buttons.minMax.x - 4;
     });
-    ASSERT_TRUE(inside.Visible()) << "the text did not move left";
+    ASSERT_TRUE(inside.Found()) << "the text did not move left";
     EXPECT_LE(inside.right - inside.left + 1, expected) << "wider than \"" << message << "\"";
     EXPECT_GE(inside.right - inside.left + 1, expected - 4) << "narrower than \"" << message << "\"";
     if (HasFailure()) shot.Save("bandsmith-test-message");

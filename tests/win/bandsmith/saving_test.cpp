@@ -3,7 +3,6 @@
 #include "tests/win/bandsmith/bandsmith_test.h"
 
 #include "common/line_records.h"
-#include "tests/win/driver/data_folder.h"
 
 #include <cstdio>
 
@@ -20,10 +19,6 @@ struct SaveCase {
     bool inDataDirectory;
 };
 
-void PrintTo(const SaveCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 constexpr char kBackgroundQuestion[] =
     "For Banderix to find and load Backgrounds, they must be saved to the %s directory.  Click YES to save to the "
     "directory you have specified or NO to save to the default Banderix Data directory.";
@@ -31,7 +26,7 @@ constexpr char kForegroundQuestion[] =
     "For Banderix to load Foregrounds, they must be saved to the %s directory.  You have selected another "
     "directory.  Click Yes to save to the default Banderix Data directory.";
 
-using BandsmithSaveLocation = BandsmithTableTest<SaveCase>;
+using BandsmithSaveLocation = TableTest<BandsmithTest, SaveCase>;
 
 TEST_P(BandsmithSaveLocation, AnotherFolderIsQuestionedAndTheAnswerDecidesWhereTheFileGoes) {
     const SaveCase& c = GetParam();

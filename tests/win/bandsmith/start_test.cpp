@@ -3,8 +3,6 @@
 #include "tests/win/bandsmith/bandsmith_test.h"
 
 #include "common/line_records.h"
-#include "tests/win/driver/data_folder.h"
-#include "tests/win/driver/list_box.h"
 
 namespace bndx::e2e {
 namespace {
@@ -26,10 +24,6 @@ struct DocumentKind {
     int formControl; // a control only this kind's form holds
 };
 
-void PrintTo(const DocumentKind& c, std::ostream* os) {
-    *os << c.name;
-}
-
 const DocumentKind kForeground{"Foreground", kNewForeground, {390, 275}, IDC_STRING_LIST};
 const DocumentKind kBackground{"Background", kNewBackground, {390, 275}, IDC_SET_IMAGE};
 const DocumentKind kMailMessage{"MailMessage", kNewMailMessage, {450, 300}, IDC_MAIL_SEND};
@@ -42,7 +36,7 @@ void ExpectOpenedAs(HWND child, const DocumentKind& kind, const std::string& tit
     EXPECT_NE(GetDlgItem(BandsmithProgram::FormOf(child), kind.formControl), nullptr) << "the form of its kind";
 }
 
-using BandsmithNewType = BandsmithTableTest<DocumentKind>;
+using BandsmithNewType = TableTest<BandsmithTest, DocumentKind>;
 
 TEST_P(BandsmithNewType, TheNewDialogOffersTheThreeTypesInOrderAndOpensTheChosenOne) {
     const DocumentKind& kind = GetParam();
@@ -80,10 +74,6 @@ struct NamedDocument {
     const char* fieldText;
 };
 
-void PrintTo(const NamedDocument& c, std::ostream* os) {
-    *os << c.name;
-}
-
 void WriteDocument(const std::string& folder, const NamedDocument& document) {
     DataFolder files(folder);
     switch (document.kind.type) {
@@ -103,7 +93,7 @@ void WriteDocument(const std::string& folder, const NamedDocument& document) {
     }
 }
 
-using BandsmithCommandLine = BandsmithTableTest<NamedDocument>;
+using BandsmithCommandLine = TableTest<BandsmithTest, NamedDocument>;
 
 TEST_P(BandsmithCommandLine, TheDocumentNamedOnTheCommandLineOpensAtOnce) {
     const NamedDocument& document = GetParam();

@@ -3,7 +3,6 @@
 #include "common/painter_messages.h"
 #include "resources/painter/resource.h"
 #include "tests/win/desktop.h"
-#include "tests/win/driver/program_windows.h"
 
 #include <filesystem>
 
@@ -11,29 +10,6 @@ namespace bndx::e2e {
 
 namespace {
 
-std::string NewFolder() {
-    char temp[MAX_PATH], name[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    GetTempFileNameA(temp, "bnx", 0, name); // reserves a unique name, as a file
-    DeleteFileA(name);
-    CreateDirectoryA(name, nullptr);
-    return name;
-}
-
-// The program and every module shipped beside it; the shipped DATA stays behind, the test
-// fills its own.
-void CopyProgramFiles(const std::string& folder) {
-    CopyFileA(test::DistPath("Banderix.exe").c_str(), (folder + "\\Banderix.exe").c_str(), FALSE);
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA(test::DistPath("*.dll").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do
-        CopyFileA(test::DistPath(found.cFileName).c_str(), (folder + "\\" + found.cFileName).c_str(), FALSE);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-}
-
-// All programs this test process starts, ended with it even when it is killed.
 HANDLE StartedPrograms() {
     static const HANDLE job = [] {
         const HANDLE made = CreateJobObjectA(nullptr, nullptr);
@@ -46,6 +22,24 @@ HANDLE StartedPrograms() {
 }
 
 } // namespace
+
+ScratchFolder::ScratchFolder() {
+    char temp[MAX_PATH], name[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    GetTempFileNameA(temp, "bnx", 0, name); // reserves a unique name, as a file
+    DeleteFileA(name);
+    CreateDirectoryA(name, nullptr);
+    path_ = name;
+}
+
+ScratchFolder::~ScratchFolder() {
+    // A module may stay mapped into this process for a while after it was unhooked.
+    std::error_code ignored;
+    for (int attempt = 0; attempt < 10 && std::filesystem::exists(path_, ignored); ++attempt) {
+        std::filesystem::remove_all(path_, ignored);
+        if (ignored) test::PumpMessages(100);
+    }
+}
 
 Process::~Process() {
     if (Running()) Terminate();
@@ -90,24 +84,28 @@ void Process::Terminate() {
     WaitForSingleObject(handle_, 5000);
 }
 
-BanderixProgram::BanderixProgram()
-    : folder_(NewFolder()), programPath_(folder_ + "\\Banderix.exe"), data_(folder_ + "\\DATA") {
-    CopyProgramFiles(folder_);
+std::string Process::DescribeVisible() const {
+    return Running() ? e2e::DescribeVisible(id_) : "the program has ended";
+}
+
+BanderixProgram::BanderixProgram() : data_(folder_ / "DATA") {
     CreateDirectoryA(data_.Path().c_str(), nullptr);
+    CopyFileA(test::DistPath("Banderix.exe").c_str(), ProgramPath().c_str(), FALSE);
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(test::DistPath("*.dll").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do
+        CopyFileA(test::DistPath(found.cFileName).c_str(), (folder_ / found.cFileName).c_str(), FALSE);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
 }
 
 BanderixProgram::~BanderixProgram() {
-    if (Running() && !Close(5000)) process_.Terminate();
-    // The hook module may stay mapped into this process for a while after it was unhooked.
-    std::error_code ignored;
-    for (int attempt = 0; attempt < 10 && std::filesystem::exists(folder_, ignored); ++attempt) {
-        std::filesystem::remove_all(folder_, ignored);
-        if (ignored) test::PumpMessages(100);
-    }
+    if (Running() && !Close(5000)) Terminate();
 }
 
 bool BanderixProgram::Start() {
-    return process_.Start(programPath_, folder_);
+    return Process::Start(ProgramPath(), Folder());
 }
 
 bool BanderixProgram::WaitUntilSettled(DWORD timeoutMs) {
@@ -125,12 +123,8 @@ bool BanderixProgram::WaitUntilSettled(DWORD timeoutMs) {
     return false;
 }
 
-std::string BanderixProgram::DescribeVisible() const {
-    return Running() ? e2e::DescribeVisible(ProcessId()) : "the program has ended";
-}
-
 HWND BanderixProgram::MainWindow() const {
-    return FindWindowOf(ProcessId(), kProgramTitle, IDC_FOREGROUND_LIST);
+    return WaitForWindowOf(ProcessId(), kProgramTitle, IDC_FOREGROUND_LIST);
 }
 
 ListBox BanderixProgram::Foregrounds() const {
@@ -160,7 +154,7 @@ bool BanderixProgram::Close(DWORD timeoutMs) {
     if (!Running()) return false;
     if (!IsWindowVisible(MainWindow())) ShowFromTray();
     Click(MainWindow(), IDOK);
-    return process_.WaitForExit(timeoutMs) == 0;
+    return WaitForExit(timeoutMs) == 0;
 }
 
 } // namespace bndx::e2e

@@ -2,8 +2,6 @@
 
 #include "platform/framework/framework_ids.h"
 #include "tests/win/desktop.h"
-#include "tests/win/driver/list_box.h"
-#include "tests/win/driver/program_windows.h"
 #include "tests/win/driver/settings_file.h"
 
 #include <algorithm>
@@ -16,29 +14,20 @@ constexpr char kProfileKey[] = "Software\\Bandsmith";
 constexpr char kProgramProfile[] = "Software\\Bandsmith\\Bandsmith\\";
 constexpr int kRecentFileCount = 4;
 
-std::string TemporaryFolder() {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return folder;
-}
-
 } // namespace
 
 BandsmithProgram::~BandsmithProgram() {
-    if (Running() && !Exit(5000)) process_.Terminate();
+    if (Running() && !Exit(5000)) Terminate();
 }
 
 bool BandsmithProgram::Start(const std::string& document) {
-    return process_.Start(test::DistPath("Bandsmith.exe"), TemporaryFolder(),
-                          document.empty() ? std::string() : "\"" + document + "\"");
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return Process::Start(test::DistPath("Bandsmith.exe"), folder, document.empty() ? "" : "\"" + document + "\"");
 }
 
-std::string BandsmithProgram::DescribeVisible() const {
-    return Running() ? e2e::DescribeVisible(ProcessId()) : "the program has ended";
-}
-
-HWND BandsmithProgram::NewDialog(DWORD timeoutMs) const {
-    return WaitForWindowOf(ProcessId(), "New", IDC_NEW_TYPE_LIST, timeoutMs);
+HWND BandsmithProgram::NewDialog() const {
+    return WaitForWindowOf(ProcessId(), "New", IDC_NEW_TYPE_LIST, 10000);
 }
 
 HWND BandsmithProgram::ChooseNewType(NewType type) {
@@ -47,7 +36,16 @@ HWND BandsmithProgram::ChooseNewType(NewType type) {
     const std::vector<HWND> before = ChildFrames();
     ListBox(dialog, IDC_NEW_TYPE_LIST).ClickRow(type);
     Click(dialog, IDOK);
-    return WaitForNewChild(before);
+    HWND made = nullptr;
+    test::WaitFor(
+        [&] {
+            for (HWND child : ChildFrames())
+                if (IsWindowVisible(child) && FormOf(child) && std::count(before.begin(), before.end(), child) == 0)
+                    return (made = child) != nullptr;
+            return false;
+        },
+        10000);
+    return made;
 }
 
 HWND BandsmithProgram::NewDocument(NewType type) {
@@ -56,7 +54,7 @@ HWND BandsmithProgram::NewDocument(NewType type) {
 }
 
 HWND BandsmithProgram::MainFrame() const {
-    return FindWindowOf(ProcessId(), nullptr, IDW_TOOLBAR);
+    return WaitForWindowOf(ProcessId(), nullptr, IDW_TOOLBAR);
 }
 
 bool BandsmithProgram::WaitForMainFrame(DWORD timeoutMs) const {
@@ -68,24 +66,16 @@ bool BandsmithProgram::WaitForMainFrame(DWORD timeoutMs) const {
         timeoutMs);
 }
 
-HWND BandsmithProgram::MdiClient() const {
-    return FindWindowExA(MainFrame(), nullptr, "MDIClient", nullptr);
-}
-
 std::vector<HWND> BandsmithProgram::ChildFrames() const {
     std::vector<HWND> children;
-    const HWND client = MdiClient();
+    const HWND client = FindWindowExA(MainFrame(), nullptr, "MDIClient", nullptr);
     for (HWND child = client ? GetWindow(client, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT))
         children.push_back(child);
     return children;
 }
 
-HWND BandsmithProgram::FormOf(HWND childFrame) {
-    return GetWindow(childFrame, GW_CHILD);
-}
-
 void BandsmithProgram::Command(UINT id) const {
-    ChooseCommand(MainFrame(), id);
+    PostMessageA(MainFrame(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 HWND BandsmithProgram::WaitForMessageBox(DWORD timeoutMs) const {
@@ -97,24 +87,10 @@ bool BandsmithProgram::Exit(DWORD timeoutMs) {
     Command(ID_APP_EXIT);
     const DWORD start = GetTickCount();
     while (Running() && GetTickCount() - start < timeoutMs) {
-        if (const HWND box = FindMessageBox(ProcessId(), kEditorName)) Click(box, IDNO);
+        if (const HWND box = WaitForMessageBox(0)) Click(box, IDNO);
         test::PumpMessages(50);
     }
-    return process_.WaitForExit(0) == 0;
-}
-
-HWND BandsmithProgram::WaitForNewChild(const std::vector<HWND>& before) const {
-    HWND made = nullptr;
-    test::WaitFor(
-        [&] {
-            for (HWND child : ChildFrames())
-                if (IsWindowVisible(child) && FormOf(child) &&
-                    std::find(before.begin(), before.end(), child) == before.end())
-                    return (made = child) != nullptr;
-            return false;
-        },
-        10000);
-    return made;
+    return WaitForExit(0) == 0;
 }
 
 BandsmithProfile::BandsmithProfile() {

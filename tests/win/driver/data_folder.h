@@ -1,5 +1,4 @@
-// The DATA folder beside a private copy of the program, filled with foregrounds and
-// backgrounds written byte for byte as the editor writes them.
+// Foregrounds and backgrounds written byte for byte as the editor writes them.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +11,7 @@ namespace bndx::e2e {
 // The description the shipped sample add-in gives itself.
 constexpr char kSampleAddInDescription[] = "Date and Time";
 
-// A bitmap file, byte for byte, whose 16 x 16 picture is one colour, 0x00RRGGBB.
+// A 16 x 16 bitmap file of one colour, 0x00RRGGBB.
 std::vector<uint8_t> SolidBitmapFile(uint32_t rgb);
 
 class DataFolder {
@@ -22,15 +21,11 @@ public:
 
     void AddTextForeground(const std::string& fileName, const std::string& description,
                            const std::vector<std::string>& lines);
-    // A background whose picture is one colour, 0x00RRGGBB; colourIndex is the file's own
-    // text colour (0 to 15).
     void AddBackground(const std::string& fileName, const std::string& description, uint32_t rgb,
                        uint8_t colourIndex = 0);
-    // The add-in module shipped in the dist folder's DATA; false when it is not there.
     bool AddSampleAddIn();
 
-    // The descriptions of the files the pattern matches, in the order a directory search
-    // finds them, which is the order the program lists them in.
+    // The descriptions in the order a directory search finds the files, as the program does.
     std::vector<std::string> ListedOrder(const char* pattern) const;
 
 private:

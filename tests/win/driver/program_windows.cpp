@@ -3,8 +3,10 @@
 #include "tests/win/desktop.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace bndx::e2e {
 
@@ -16,11 +18,6 @@ std::string ClassOf(HWND window) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof(name));
     return name;
-}
-
-bool IsPushButton(HWND control) {
-    const LONG kind = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-    return kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON;
 }
 
 std::vector<HWND> ChildrenOf(HWND window) {
@@ -35,18 +32,97 @@ std::vector<HWND> ChildrenOf(HWND window) {
     return children;
 }
 
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& fits, DWORD timeoutMs) {
+    HWND found = nullptr;
+    test::WaitFor(
+        [&] {
+            for (HWND window : TopLevelWindowsOf(processId))
+                if (fits(window)) return (found = window) != nullptr;
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
 // A message box holds texts, perhaps an icon, and push buttons: nothing a user could edit or tick.
 bool LooksLikeMessageBox(HWND window) {
     if (ClassOf(window) != "#32770") return false;
     bool hasButton = false;
     for (HWND child : ChildrenOf(window)) {
         const std::string kind = ClassOf(child);
-        if (kind == "Button" && IsPushButton(child))
+        const LONG button = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
+        if (kind == "Button" && (button == BS_PUSHBUTTON || button == BS_DEFPUSHBUTTON))
             hasButton = true;
         else if (kind != "Static")
             return false;
     }
     return hasButton;
+}
+
+// Explorer-style dialogs keep the name in an edit inside a combo box (cmb13), older ones in a
+// plain edit (edt1).
+HWND FileNameBox(HWND dialog) {
+    for (HWND child : ChildrenOf(dialog))
+        if (ClassOf(child) == "Edit" &&
+            (GetDlgCtrlID(child) == edt1 || GetDlgCtrlID(child) == cmb13 || GetDlgCtrlID(GetParent(child)) == cmb13))
+            return child;
+    return nullptr;
+}
+
+// A command from a control, handled before this returns, as the control itself would send it.
+void Notify(HWND dialog, int controlId, WORD code) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(controlId, code),
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)), SMTO_NORMAL, kHandlerTimeoutMs,
+                        &result);
+}
+
+HWND ShownMenuPopup(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    for (HWND popup : VisibleWindowsOf(processId))
+        if (ClassOf(popup) == "#32768") return popup;
+    return nullptr;
+}
+
+test::ScreenCapture WholeScreen() {
+    return test::ScreenCapture::OfWindow(GetDesktopWindow());
+}
+
+// Whether most of the area shows on one capture of the whole screen what it does not on the
+// other: a popup shows, and hides, before the screen follows.
+bool ScreenChanged(const RECT& bounds, const test::ScreenCapture& before) {
+    const test::ScreenCapture after = WholeScreen();
+    int changed = 0, compared = 0;
+    for (int y = std::max(0L, bounds.top); y < bounds.bottom && y < before.Height() && y < after.Height(); ++y)
+        for (int x = std::max(0L, bounds.left); x < bounds.right && x < before.Width() && x < after.Width(); ++x) {
+            ++compared;
+            changed += before.At(x, y) != after.At(x, y);
+        }
+    return changed * 4 > compared;
+}
+
+RECT BoundsOf(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return bounds;
 }
 
 } // namespace
@@ -67,41 +143,10 @@ std::string Narrow(const wchar_t* text) {
     return narrow;
 }
 
-std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s->processId) s->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND FindWindowOf(DWORD processId, const char* title, int controlId) {
-    for (HWND window : TopLevelWindowsOf(processId)) {
-        if (title && TextOf(window) != title) continue;
-        if (controlId == 0 || GetDlgItem(window, controlId)) return window;
-    }
-    return nullptr;
-}
-
-HWND WaitForWindowOf(DWORD processId, const char* title, int controlId, DWORD timeoutMs) {
-    HWND found = nullptr;
-    test::WaitFor([&] { return (found = FindWindowOf(processId, title, controlId)) != nullptr; }, timeoutMs);
-    return found;
-}
-
 std::vector<HWND> VisibleWindowsOf(DWORD processId) {
-    std::vector<HWND> visible;
-    for (HWND window : TopLevelWindowsOf(processId))
-        if (IsWindowVisible(window)) visible.push_back(window);
+    std::vector<HWND> visible = TopLevelWindowsOf(processId);
+    visible.erase(std::remove_if(visible.begin(), visible.end(), [](HWND w) { return !IsWindowVisible(w); }),
+                  visible.end());
     return visible;
 }
 
@@ -110,6 +155,52 @@ std::string DescribeVisible(DWORD processId) {
     for (HWND window : VisibleWindowsOf(processId))
         description += "[" + ClassOf(window) + " \"" + TextOf(window) + "\"] ";
     return description.empty() ? "no visible window" : description;
+}
+
+HWND WaitForWindowOf(DWORD processId, const char* title, int controlId, DWORD timeoutMs) {
+    return WaitForWindow(
+        processId,
+        [&](HWND window) { return (!title || TextOf(window) == title) && (!controlId || GetDlgItem(window, controlId)); },
+        timeoutMs);
+}
+
+HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
+    return WaitForWindow(
+        processId,
+        [&](HWND window) { return IsWindowVisible(window) && TextOf(window) == caption && LooksLikeMessageBox(window); },
+        timeoutMs);
+}
+
+std::string MessageBoxText(HWND box) {
+    std::string text;
+    for (HWND child : ChildrenOf(box))
+        if (ClassOf(child) == "Static") {
+            const std::string line = TextOf(child);
+            if (!line.empty()) text += text.empty() ? line : "\n" + line;
+        }
+    return text;
+}
+
+HWND WaitForFileDialog(DWORD processId, const char* title, DWORD timeoutMs) {
+    return WaitForWindow(
+        processId, [&](HWND window) { return IsWindowVisible(window) && TextOf(window) == title && FileNameBox(window); },
+        timeoutMs);
+}
+
+std::string FileDialogName(HWND dialog) {
+    const HWND box = FileNameBox(dialog);
+    return box ? TextOf(box) : std::string();
+}
+
+bool ChooseFile(HWND dialog, const std::string& path) {
+    const HWND box = FileNameBox(dialog);
+    // The Open or Save button; the dialog has other children with the same id.
+    HWND ok = nullptr;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child && !ok; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetDlgCtrlID(child) == IDOK && ClassOf(child) == "Button") ok = child;
+    if (!box || !ok || (!path.empty() && !TypeText(box, path))) return false;
+    PostMessageA(ok, BM_CLICK, 0, 0);
+    return test::WaitFor([dialog] { return !IsWindow(dialog); }, 5000);
 }
 
 bool IsInFront(HWND window) {
@@ -152,52 +243,12 @@ bool TypeText(HWND edit, const std::string& text) {
     return test::WaitFor([&] { return TextOf(edit) == text; }, kHandlerTimeoutMs);
 }
 
-void ChooseCommand(HWND window, UINT commandId) {
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-}
-
-namespace {
-
-HWND ShownMenuPopup(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    for (HWND popup : VisibleWindowsOf(processId))
-        if (ClassOf(popup) == "#32768") return popup;
-    return nullptr;
-}
-
-// Whether most of the area shows on one capture of the whole screen what it does not on the
-// other: a popup shows, and hides, before the screen follows.
-bool ScreenChanged(const RECT& bounds, const test::ScreenCapture& before, const test::ScreenCapture& after) {
-    int changed = 0, compared = 0;
-    for (int y = std::max(0L, bounds.top); y < bounds.bottom && y < before.Height() && y < after.Height(); ++y)
-        for (int x = std::max(0L, bounds.left); x < bounds.right && x < before.Width() && x < after.Width(); ++x) {
-            ++compared;
-            changed += before.At(x, y) != after.At(x, y);
-        }
-    return changed * 4 > compared;
-}
-
-test::ScreenCapture WholeScreen() {
-    return test::ScreenCapture::OfWindow(GetDesktopWindow());
-}
-
-RECT BoundsOf(HWND window) {
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    return bounds;
-}
-
-} // namespace
-
 HWND OpenMenu(HWND window, char mnemonic) {
     const test::ScreenCapture before = WholeScreen();
     PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(mnemonic));
     HWND popup = nullptr;
     const bool drawn = test::WaitFor(
-        [&] {
-            return (popup = ShownMenuPopup(window)) != nullptr && ScreenChanged(BoundsOf(popup), before, WholeScreen());
-        },
+        [&] { return (popup = ShownMenuPopup(window)) != nullptr && ScreenChanged(BoundsOf(popup), before); },
         kHandlerTimeoutMs);
     return drawn ? popup : nullptr;
 }
@@ -209,15 +260,8 @@ bool CloseMenu(HWND window) {
     for (int press = 0; press < 2; ++press)
         PressKey(window, VK_ESCAPE);
     return test::WaitFor(
-        [&] { return ShownMenuPopup(window) == nullptr && (!popup || ScreenChanged(bounds, shown, WholeScreen())); },
+        [&] { return ShownMenuPopup(window) == nullptr && (!popup || ScreenChanged(bounds, shown)); },
         kHandlerTimeoutMs);
-}
-
-void Notify(HWND dialog, int controlId, WORD code) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(dialog, WM_COMMAND, MAKEWPARAM(controlId, code),
-                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)), SMTO_NORMAL, kHandlerTimeoutMs,
-                        &result);
 }
 
 void MoveSlider(HWND dialog, int sliderId, int position) {
@@ -246,26 +290,67 @@ std::vector<std::string> ComboItems(HWND dialog, int comboId) {
     return items;
 }
 
-HWND FindMessageBox(DWORD processId, const char* caption) {
-    for (HWND window : VisibleWindowsOf(processId))
-        if (TextOf(window) == caption && LooksLikeMessageBox(window)) return window;
-    return nullptr;
+int ListBox::Count() const {
+    return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
 }
 
-HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
-    HWND box = nullptr;
-    test::WaitFor([&] { return (box = FindMessageBox(processId, caption)) != nullptr; }, timeoutMs);
-    return box;
+std::string ListBox::Text(int row) const {
+    // Asked in the list's own character set: Wine hands another process's list text to an
+    // ANSI caller unconverted.
+    const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, row, 0);
+    if (length == LB_ERR) return std::string();
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(list_, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    return Narrow(text.c_str());
 }
 
-std::string MessageBoxText(HWND box) {
-    std::string text;
-    for (HWND child : ChildrenOf(box))
-        if (ClassOf(child) == "Static") {
-            const std::string line = TextOf(child);
-            if (!line.empty()) text += text.empty() ? line : "\n" + line;
-        }
-    return text;
+std::vector<std::string> ListBox::Texts() const {
+    std::vector<std::string> texts;
+    for (int row = 0; row < Count(); ++row)
+        texts.push_back(Text(row));
+    return texts;
+}
+
+LRESULT ListBox::ItemData(int row) const {
+    return SendMessageA(list_, LB_GETITEMDATA, row, 0);
+}
+
+int ListBox::ItemHeight() const {
+    return static_cast<int>(SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0));
+}
+
+std::vector<int> ListBox::Selected() const {
+    std::vector<int> rows;
+    for (int row = 0; row < Count(); ++row)
+        if (SendMessageA(list_, LB_GETSEL, row, 0) > 0) rows.push_back(row);
+    return rows;
+}
+
+int ListBox::RowOf(const std::string& text) const {
+    const std::vector<std::string> texts = Texts();
+    const auto found = std::find(texts.begin(), texts.end(), text);
+    return found == texts.end() ? -1 : static_cast<int>(found - texts.begin());
+}
+
+bool ListBox::MultipleSelection() const {
+    return (GetWindowLongA(list_, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+}
+
+void ListBox::ClickRow(int row) const {
+    if (MultipleSelection())
+        SendMessageA(list_, LB_SETSEL, SendMessageA(list_, LB_GETSEL, row, 0) > 0 ? FALSE : TRUE, row);
+    else
+        SendMessageA(list_, LB_SETCURSEL, row, 0);
+    Notify(dialog_, id_, LBN_SELCHANGE);
+}
+
+void ListBox::SelectExactly(const std::vector<int>& rows) const {
+    const std::vector<int> now = Selected();
+    for (int row = 0; row < Count(); ++row) {
+        const bool wanted = std::find(rows.begin(), rows.end(), row) != rows.end();
+        const bool selected = std::find(now.begin(), now.end(), row) != now.end();
+        if (wanted != selected && (wanted || MultipleSelection())) ClickRow(row);
+    }
 }
 
 } // namespace bndx::e2e

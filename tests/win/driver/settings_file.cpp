@@ -49,10 +49,6 @@ void SettingsFile::Remove() const {
     DeleteFileA(path_.c_str());
 }
 
-bool SettingsFile::Exists() const {
-    return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::string SettingsFile::Read(const std::string& section, const std::string& key) const {
     std::ifstream in(path_, std::ios::binary);
     std::string line;

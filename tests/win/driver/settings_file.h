@@ -1,5 +1,4 @@
-// Banderix.INI where the program under test finds it: put aside before a test and put back
-// after it, written from prepared text and read back from the disk, key by key.
+// Banderix.INI where the program under test finds it, put back as it was after the test.
 #pragma once
 
 #include <string>
@@ -11,20 +10,16 @@ constexpr char kAbsent[] = "(absent)";
 
 class SettingsFile {
 public:
-    // Moves any settings file of this machine aside (the per-user one too, which would
-    // otherwise be the one the program opens) and starts with none.
+    // The per-user file is put aside too: the program would open it instead.
     SettingsFile();
     ~SettingsFile();
     SettingsFile(const SettingsFile&) = delete;
     SettingsFile& operator=(const SettingsFile&) = delete;
 
-    const std::string& Path() const { return path_; }
     void Write(const std::string& text) const;
     void Remove() const;
-    bool Exists() const;
-    // The value as the profile functions would give it (names compared without regard to
-    // case, blanks around the value dropped), or kAbsent. Read from the file itself each
-    // time, so nothing cached in this process can hide what the program wrote.
+    // As the profile functions give it, but read from the disk each time, so that nothing
+    // cached in this process can hide what the program wrote.
     std::string Read(const std::string& section, const std::string& key) const;
 
 private:

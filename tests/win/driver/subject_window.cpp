@@ -1,34 +1,51 @@
 #include "tests/win/driver/subject_window.h"
 
-#include "tests/win/driver/program_windows.h"
-
 namespace bndx::e2e {
 
 namespace {
-
-CaptionMetrics CurrentMetrics() {
-    NONCLIENTMETRICSA ncm{};
-    ncm.cbSize = 340; // the record's first version, as the program reads it
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, ncm.cbSize, &ncm, 0);
-    return CaptionMetrics{ncm.iBorderWidth, ncm.iCaptionHeight, ncm.iSmCaptionHeight};
-}
 
 bool InBox(const ButtonBox& box, int x, int y) {
     return x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height;
 }
 
-} // namespace
-
-CaptionRect CaptionOf(HWND window) {
-    RECT bounds;
-    GetWindowRect(window, &bounds);
-    return ComputeCaptionRect(bounds.right - bounds.left, static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)),
-                              static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), CurrentMetrics());
+uint32_t FillOf(HWND window) {
+    return CaptionFill(test::ScreenCapture::OfWindow(window), CaptionLayoutOf(window));
 }
 
-uint32_t CaptionFill(HWND window) {
-    const CaptionRect caption = CaptionOf(window);
-    return test::ScreenCapture::OfWindow(window).At(caption.left + 2, caption.top + 2);
+} // namespace
+
+CaptionMetrics CurrentCaptionMetrics() {
+    NONCLIENTMETRICSA ncm{};
+    ncm.cbSize = 340;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, ncm.cbSize, &ncm, 0);
+    return CaptionMetrics{ncm.iBorderWidth, ncm.iCaptionHeight, ncm.iSmCaptionHeight};
+}
+
+CaptionLayout CaptionLayoutOf(HWND window) {
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    const auto style = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
+    const auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
+    const CaptionRect area = ComputeCaptionRect(bounds.right - bounds.left, style, exStyle, CurrentCaptionMetrics());
+    return CaptionLayout{area, ComputeButtonAreas(area, style, exStyle, CurrentCaptionMetrics())};
+}
+
+uint32_t CaptionFill(const test::ScreenCapture& shot, const CaptionLayout& caption) {
+    return shot.At(caption.area.left + 2, caption.area.top + 2);
+}
+
+Span InkSpan(const test::ScreenCapture& shot, const CaptionLayout& caption, const std::function<bool(uint32_t)>& ink) {
+    const CaptionButtonAreas& buttons = caption.buttons;
+    Span span;
+    for (int x = caption.area.left; x < caption.area.right && x < shot.Width(); ++x)
+        for (int y = caption.area.top; y < caption.area.bottom && y < shot.Height(); ++y)
+            if (ink(shot.At(x, y)) && !(buttons.hasClose && InBox(buttons.close, x, y)) &&
+                !(buttons.hasMinMax && InBox(buttons.minMax, x, y))) {
+                if (span.left < 0) span.left = x;
+                span.right = x;
+                break;
+            }
+    return span;
 }
 
 bool HelperCaptionTurns(uint32_t colour, int x, int y) {
@@ -39,7 +56,7 @@ bool HelperCaptionTurns(uint32_t colour, int x, int y) {
     if (!test::WaitFor([&] { return (window = FindWindowA(nullptr, kTitle)) != nullptr; }, 3000)) return false;
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!test::WaitFor([&] { return FindWindowA(nullptr, kRetitled) == window; }, 2000)) return false;
-    return test::WaitFor([&] { return IsWindow(window) && CaptionFill(window) == colour; }, 1500);
+    return test::WaitFor([&] { return IsWindow(window) && FillOf(window) == colour; }, 1500);
 }
 
 SubjectWindow::SubjectWindow(const char* title, int x, int y, int width, DWORD style)
@@ -48,12 +65,8 @@ SubjectWindow::SubjectWindow(const char* title, int x, int y, int width, DWORD s
     test::PumpMessages(100);
 }
 
-CaptionRect SubjectWindow::Caption() const {
-    return CaptionOf(Handle());
-}
-
 uint32_t SubjectWindow::Fill() const {
-    return CaptionFill(Handle());
+    return FillOf(Handle());
 }
 
 bool SubjectWindow::WaitForFill(uint32_t colour, DWORD timeoutMs) const {
@@ -70,24 +83,8 @@ bool SubjectWindow::WaitForSystemCaption(DWORD timeoutMs) const {
     return test::WaitFor([&] { return ShowsSystemCaption(); }, timeoutMs);
 }
 
-bool SubjectWindow::InButtons(int x, int y) const {
-    const CaptionButtonAreas buttons =
-        ComputeButtonAreas(Caption(), static_cast<uint32_t>(GetWindowLongA(Handle(), GWL_STYLE)),
-                           static_cast<uint32_t>(GetWindowLongA(Handle(), GWL_EXSTYLE)), CurrentMetrics());
-    return (buttons.hasClose && InBox(buttons.close, x, y)) || (buttons.hasMinMax && InBox(buttons.minMax, x, y));
-}
-
 Span SubjectWindow::ColourSpan(const test::ScreenCapture& shot, uint32_t colour) const {
-    const CaptionRect caption = Caption();
-    Span span;
-    for (int x = caption.left; x < caption.right && x < shot.Width(); ++x)
-        for (int y = caption.top; y < caption.bottom && y < shot.Height(); ++y)
-            if (shot.At(x, y) == colour && !InButtons(x, y)) {
-                if (span.left < 0) span.left = x;
-                span.right = x;
-                break;
-            }
-    return span;
+    return InkSpan(shot, CaptionLayoutOf(Handle()), [colour](uint32_t pixel) { return pixel == colour; });
 }
 
 void SubjectWindow::Scribble(uint32_t colour) const {

@@ -1,5 +1,4 @@
-// A captioned window of the test's own process for the program to paint on, placed below the
-// spots where the program's dialogs open, and read back from the screen as the user sees it.
+// Captions as the screen shows them, and a window of the test's own for the program to paint on.
 #pragma once
 
 #include "common/caption_geometry.h"
@@ -8,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace bndx::e2e {
@@ -18,17 +18,23 @@ constexpr uint32_t kBlue = 0x0000FF;
 constexpr uint32_t kYellow = 0xFFFF00;
 constexpr uint32_t kBlack = 0x000000;
 
-// The columns of a caption where a colour shows.
+// By the record's first version, as the programs read it.
+CaptionMetrics CurrentCaptionMetrics();
+
+struct CaptionLayout {
+    CaptionRect area;
+    CaptionButtonAreas buttons;
+};
+CaptionLayout CaptionLayoutOf(HWND window);
+// The colour at the caption's left end, where neither title nor buttons reach.
+uint32_t CaptionFill(const test::ScreenCapture& shot, const CaptionLayout& caption);
+
 struct Span {
     int left = -1;
     int right = -1;
     bool Found() const { return left >= 0; }
 };
-
-// The caption rectangle of any window, by the system's current metrics.
-CaptionRect CaptionOf(HWND window);
-// The colour behind the title, at the caption's left end.
-uint32_t CaptionFill(HWND window);
+Span InkSpan(const test::ScreenCapture& shot, const CaptionLayout& caption, const std::function<bool(uint32_t)>& ink);
 
 // A caption without a system menu has no buttons, so text shows even at its right end.
 constexpr DWORD kButtonlessCaption = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
@@ -43,26 +49,22 @@ class SubjectWindow {
 public:
     SubjectWindow(const char* title, int x, int y, int width, DWORD style = WS_OVERLAPPEDWINDOW);
     HWND Handle() const { return window_->Handle(); }
-    CaptionRect Caption() const;
+    CaptionRect Caption() const { return CaptionLayoutOf(Handle()).area; }
     test::ScreenCapture Shot() const { return test::ScreenCapture::OfWindow(Handle()); }
 
-    // The colour behind the title, at the caption's left end.
     uint32_t Fill() const;
     bool WaitForFill(uint32_t colour, DWORD timeoutMs) const;
     // The caption as the system draws it, active or not, with nothing painted over it.
     bool ShowsSystemCaption() const;
     bool WaitForSystemCaption(DWORD timeoutMs) const;
-    // Where the colour shows in the caption, the caption buttons left out.
     Span ColourSpan(const test::ScreenCapture& shot, uint32_t colour) const;
 
-    // Paints over the caption from this process, which no message tells anybody about.
+    // Paints over the caption, which no message tells anybody about.
     void Scribble(uint32_t colour) const;
-    // Gives the window a new title and has the system draw its caption again at once; true
-    // when the system's own caption is what then shows.
+    // True when the system's own caption is what then shows.
     bool Retitle(const char* title) const;
 
 private:
-    bool InButtons(int x, int y) const;
     std::unique_ptr<test::TestWindow> window_;
 };
 
