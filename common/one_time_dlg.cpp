@@ -11,17 +11,10 @@ constexpr int kSuppressBox = 1043;
 constexpr int kHintText = 1044;
 constexpr char kSection[] = "OneTimeDialog";
 
-std::string LoadProgramString(uint32_t id) {
-    // The string resources hold at most 4097 characters with the length word's room.
-    char text[4097] = {};
-    LoadStringA(ProgramInstance(), id & 0xFFFF, text, sizeof text);
-    return text;
-}
-
 } // namespace
 
 COneTimeDlg::COneTimeDlg(uint32_t stringId, int32_t suppress, HWND parent, ProfileStore& profile)
-    : Dialog(kTemplate), hintText_(LoadProgramString(stringId)), suppress_(suppress), parent_(parent),
+    : Dialog(kTemplate), hintText_(LoadProgramString(stringId & 0xFFFF)), suppress_(suppress), parent_(parent),
       profile_(profile) {}
 
 void COneTimeDlg::DoDataExchange(DataExchange& dx) {

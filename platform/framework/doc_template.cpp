@@ -11,16 +11,6 @@ namespace bndx {
 
 MdiFrame* DocTemplate::mainFrame_ = nullptr;
 
-namespace {
-
-std::string LoadProgramString(UINT id) {
-    char text[1024] = {};
-    LoadStringA(ProgramInstance(), id, text, sizeof text);
-    return text;
-}
-
-} // namespace
-
 DocTemplate::DocTemplate(UINT resourceId, RuntimeClass<Document> document, RuntimeClass<MdiChild> frame,
                          RuntimeClass<View> view)
     : resourceId_(resourceId), documentClass_(document), frameClass_(frame), viewClass_(view),

@@ -18,12 +18,6 @@ constexpr char kFrameClass[] = "BndxMdiFrame";
 constexpr UINT kFirstChildId = 0xFF00; // the client's Window menu entries start here
 constexpr char kWindowMenuName[] = "&Window";
 
-std::string LoadProgramString(UINT id) {
-    char text[512] = {};
-    LoadStringA(ProgramInstance(), id, text, sizeof text);
-    return text;
-}
-
 // The Window menu of a menu bar, for the client window to list the child frames in.
 HMENU WindowMenuOf(HMENU bar) {
     if (!bar)

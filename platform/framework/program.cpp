@@ -25,6 +25,13 @@ const std::string& ProgramName() {
     return name;
 }
 
+std::string LoadProgramString(UINT id) {
+    // A string resource holds at most 4096 characters.
+    char text[4097] = {};
+    LoadStringA(ProgramInstance(), id, text, sizeof text);
+    return text;
+}
+
 std::string ProgramDirectory() {
     std::string path = ProgramPath();
     path.erase(path.find_last_of('\\') + 1);

@@ -17,4 +17,7 @@ const std::string& ProgramName();
 // The folder of the program file, ending in a backslash.
 std::string ProgramDirectory();
 
+// A string of the program's string table; empty when there is none of that id.
+std::string LoadProgramString(UINT id);
+
 } // namespace bndx

@@ -15,12 +15,6 @@ namespace {
 constexpr int kButtonWidth = 16;
 constexpr int kButtonHeight = 15;
 
-std::string PromptString(UINT command) {
-    char text[512] = {};
-    LoadStringA(ProgramInstance(), command, text, sizeof text);
-    return text;
-}
-
 // The toolbar resource: a count, then that many command ids, 0 for a separator.
 std::vector<UINT> LoadToolbarIds(UINT resourceId) {
     std::vector<UINT> ids;
@@ -45,13 +39,13 @@ std::vector<UINT> LoadToolbarIds(UINT resourceId) {
 } // namespace
 
 std::string CommandTooltip(UINT command) {
-    const std::string prompt = PromptString(command);
+    const std::string prompt = LoadProgramString(command);
     const size_t newline = prompt.find('\n');
     return newline == std::string::npos ? std::string() : prompt.substr(newline + 1);
 }
 
 std::string CommandPrompt(UINT command) {
-    const std::string prompt = PromptString(command);
+    const std::string prompt = LoadProgramString(command);
     return prompt.substr(0, prompt.find('\n'));
 }
 
