@@ -3,6 +3,10 @@
 set(BNDX_DIST_ROOT ${PROJECT_SOURCE_DIR}/dist CACHE PATH "Where the shipped programs land, one folder per build")
 set(BNDX_DIST_DIR ${BNDX_DIST_ROOT}/${BNDX_DIST})
 
+# Everything that lands in the dist folder, and nothing else: `cmake --build --preset win64
+# --target shipped` makes the suite without its tests.
+add_custom_target(shipped)
+
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(BNDX_PE_FORMAT pe32+)
 else()
@@ -19,6 +23,7 @@ function(bndx_ship target)
         set(dir ${BNDX_DIST_DIR}/${ARG_SUBDIR})
     endif()
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${dir} LIBRARY_OUTPUT_DIRECTORY ${dir})
+    add_dependencies(shipped ${target})
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "EXECUTABLE")
         set(kind gui)
