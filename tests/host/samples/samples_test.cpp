@@ -1,0 +1,138 @@
+#include "tools/make_samples/sample_files.h"
+#include "tools/make_samples/sample_manifest.h"
+
+#include "common/file_headers.h"
+#include "editor/documents/foreground_lines.h"
+#include "platform/dib/dib_core.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace bndx::samples {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+Bytes Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(in) << path;
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Text(const fs::path& path) {
+    const Bytes bytes = Contents(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::vector<SampleBackground> ListedBackgrounds() {
+    std::vector<SampleBackground> backgrounds;
+    std::string error;
+    EXPECT_TRUE(ParseBackgroundList(Text(fs::path(SAMPLE_SOURCE_DIR) / "backgrounds.txt"), &backgrounds, &error))
+        << error;
+    return backgrounds;
+}
+
+TEST(ShippedSamples, EveryListedBackgroundReadsBackWithItsDescriptionColourAndAPictureThatFitsCaptions) {
+    const std::vector<SampleBackground> backgrounds = ListedBackgrounds();
+    ASSERT_GE(backgrounds.size(), 8u);
+    EXPECT_TRUE(std::any_of(backgrounds.begin(), backgrounds.end(), [](const SampleBackground& b) {
+        return b.Name == "Sunset" && b.Description == "Sunset Over the Hills";
+    }));
+    for (const SampleBackground& background : backgrounds) {
+        SCOPED_TRACE(background.Name);
+        const Bytes file = Contents(fs::path(SAMPLE_DATA_DIR) / (background.Name + ".bxb"));
+        BackgroundFileHeader header;
+        ASSERT_GT(file.size(), sizeof header);
+        std::memcpy(&header, file.data(), sizeof header);
+        EXPECT_EQ(header.Version, kFileFormatVersion);
+        EXPECT_EQ(DescriptionOf(header.Description), background.Description);
+        EXPECT_EQ(header.Checksum, DescriptionChecksum(background.Description));
+        EXPECT_EQ(header.ColourIndex, background.ColourIndex);
+
+        dib::DibLayout layout;
+        const uint8_t* image = file.data() + sizeof header;
+        const size_t imageSize = file.size() - sizeof header;
+        ASSERT_TRUE(dib::PlanFileImage(image, imageSize, &layout));
+        Bytes packed(layout.packedSize);
+        EXPECT_TRUE(dib::BuildPackedDib(image, imageSize, layout, packed.data()));
+        EXPECT_EQ(layout.header.bitCount, 24);
+        for (int64_t height : {18, 30}) {
+            dib::StripFit fit;
+            EXPECT_TRUE(dib::FitToStrip(layout.header.width, layout.header.height, 1600, height, &fit));
+        }
+    }
+}
+
+TEST(ShippedSamples, EveryForegroundTextReadsBackLineForLine) {
+    int found = 0;
+    std::vector<std::string> descriptions;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(SAMPLE_SOURCE_DIR) / "foregrounds")) {
+        SCOPED_TRACE(entry.path().filename().string());
+        SampleForeground source;
+        std::string error;
+        ASSERT_TRUE(ParseForegroundText(Text(entry.path()), &source, &error)) << error;
+        EXPECT_GE(source.Lines.size(), 10u);
+        EXPECT_LE(source.Lines.size(), 25u);
+
+        const fs::path shipped = fs::path(SAMPLE_DATA_DIR) / entry.path().filename().replace_extension(".bxf");
+        const Bytes file = Contents(shipped);
+        const ForegroundContent content = ReadForegroundFileBytes(file.data(), file.size());
+        EXPECT_EQ(content.Header.Version, kFileFormatVersion);
+        EXPECT_EQ(DescriptionOf(content.Header.Description), source.Description);
+        EXPECT_EQ(content.Header.Checksum, DescriptionChecksum(source.Description));
+        EXPECT_EQ(content.Header.LineCount, static_cast<int32_t>(source.Lines.size()));
+        EXPECT_EQ(content.Lines, source.Lines);
+        descriptions.push_back(entry.path().filename().string() + "=" + source.Description);
+        ++found;
+    }
+    EXPECT_GE(found, 4);
+    for (const char* fixed : {"Tips.txt=Banderix Tips", "Sayings.txt=Sayings"})
+        EXPECT_NE(std::find(descriptions.begin(), descriptions.end(), fixed), descriptions.end()) << fixed;
+}
+
+TEST(SampleSources, ListsAndTextsThatWouldShipWrongFilesAreRefusedWithTheReason) {
+    std::vector<SampleBackground> backgrounds;
+    std::string error;
+    EXPECT_TRUE(ParseBackgroundList("# note\n\nSky 6 Blue Sky\r\n", &backgrounds, &error)) << error;
+    ASSERT_EQ(backgrounds.size(), 1u);
+    EXPECT_EQ(backgrounds[0].ColourIndex, 6);
+    EXPECT_EQ(backgrounds[0].Description, "Blue Sky");
+
+    const std::string longest(kDescriptionFieldSize - 1, 'd');
+    EXPECT_TRUE(ParseBackgroundList("Sky 15 " + longest + "\n", &backgrounds, &error)) << error;
+    for (const char* wrong : {"Sky 16 Blue", "Sky x Blue", "Sky -1 Blue", "../Sky 0 Blue", "Sky 0"}) {
+        error.clear();
+        EXPECT_FALSE(ParseBackgroundList(std::string("# first\n") + wrong, &backgrounds, &error)) << wrong;
+        EXPECT_EQ(error.rfind("line 2: ", 0), 0u) << error;
+    }
+    EXPECT_FALSE(ParseBackgroundList("Sky 0 " + longest + "d", &backgrounds, &error));
+
+    SampleForeground foreground;
+    EXPECT_TRUE(ParseForegroundText("Odds\r\n\r\n  one \r\ntwo", &foreground, &error)) << error;
+    EXPECT_EQ(foreground.Description, "Odds");
+    EXPECT_EQ(foreground.Lines, (std::vector<std::string>{"one", "two"}));
+    for (const std::string& wrong : std::vector<std::string>{"Odds\n\n", "\none", "Odds\n" + std::string(91, 'x')}) {
+        SampleForeground refused;
+        EXPECT_FALSE(ParseForegroundText(wrong, &refused, &error)) << wrong;
+    }
+}
+
+TEST(SampleSources, APictureTheDibLibraryRefusesMakesNoBackground) {
+    const SampleBackground background{"Sky", 0, "Sky"};
+    Bytes file;
+    EXPECT_FALSE(BackgroundFileBytes(background, Bytes{'B', 'M', 0, 0}, &file));
+    const Bytes picture = Contents(fs::path(SAMPLE_DATA_DIR) / ".." / "pictures" / "Sunset.bmp");
+    EXPECT_TRUE(BackgroundFileBytes(background, picture, &file));
+    EXPECT_FALSE(BackgroundFileBytes(background, Bytes(picture.begin(), picture.end() - 100), &file));
+}
+
+} // namespace
+} // namespace bndx::samples
