@@ -33,6 +33,9 @@ int StartupShowState() {
 }
 
 class CBandsmithApp : public DocApplication {
+public:
+    ~CBandsmithApp() override { CloseHelp(); }
+
 protected:
     bool InitInstance() override {
         splash_ = std::make_unique<CSplashWnd>(IDD_SPLASH, IDB_SPLASH);
@@ -86,7 +89,7 @@ protected:
             return true;
         }
         case ID_HELP_CONTENTS:
-            ShowHelp(nullptr, kHelpFile, kHelpContents);
+            ShowHelp(MainWindow, kHelpFile, kHelpContents);
             return true;
         default:
             return DocApplication::RunCommand(id);

@@ -192,7 +192,7 @@ bool CBackgroundView::HasCommand(UINT id, bool& enabled) {
 
 bool CBackgroundView::RunCommand(UINT id) {
     if (id == ID_HELP_CONTENTS) {
-        ShowHelp(nullptr, "Bandsmith.HLP", kHelpContext, kHelpTopic);
+        ShowHelp(GetAncestor(Handle(), GA_ROOT), "Bandsmith.HLP", kHelpContext, kHelpTopic);
         return true;
     }
     return FormView::RunCommand(id);

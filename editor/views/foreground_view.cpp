@@ -369,7 +369,7 @@ bool CForegroundView::HasCommand(UINT id, bool& enabled) {
 
 bool CForegroundView::RunCommand(UINT id) {
     if (id == ID_HELP_CONTENTS) {
-        ShowHelp(nullptr, "Bandsmith.HLP", kHelpContext, kHelpTopic);
+        ShowHelp(GetAncestor(Handle(), GA_ROOT), "Bandsmith.HLP", kHelpContext, kHelpTopic);
         return true;
     }
     return FormView::RunCommand(id);

@@ -87,7 +87,7 @@ bool CMailObjectView::HasCommand(UINT id, bool& enabled) {
 
 bool CMailObjectView::RunCommand(UINT id) {
     if (id == ID_HELP_CONTENTS) {
-        ShowHelp(nullptr, kHelpFile, kHelpContext, kMailMessageHelpTopic);
+        ShowHelp(GetAncestor(Handle(), GA_ROOT), kHelpFile, kHelpContext, kMailMessageHelpTopic);
         return true;
     }
     return FormView::RunCommand(id);

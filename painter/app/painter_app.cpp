@@ -1,5 +1,6 @@
 // Banderix's start: one copy only, the splash picture, then the main window for the program's
 // whole life.
+#include "common/help.h"
 #include "common/splash_wnd.h"
 #include "painter/app/selector_dlg.h"
 #include "platform/framework/application.h"
@@ -30,6 +31,7 @@ protected:
                            MB_OK | MB_ICONINFORMATION);
         }
         MainWindow = nullptr;
+        CloseHelp();
         return false;
     }
 };

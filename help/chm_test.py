@@ -1,0 +1,100 @@
+#!/usr/bin/env python3
+"""Reads the compiled help files back as a help viewer would: the topics each file lists, its
+default topic, and where each context number the programs ask for leads.
+
+    chm_test.py DIST_DIR
+"""
+import struct
+import subprocess
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+FORMATS = ["file_bxf.htm", "file_bxb.htm", "file_bxa.htm", "file_bxm.htm"]
+
+# What the programs ask for (painter/dialogs/help_topics.h, editor/views) and what must answer.
+CASES = {
+    "Banderix.chm": {
+        "topics": ["overview.htm", "main_window.htm", "options.htm", "advanced_options.htm", "tray_icon.htm",
+                   "colour_hint.htm"] + FORMATS,
+        "contexts": {13: ("options.htm", "Options"), 18: ("advanced_options.htm", "Advanced Options")},
+    },
+    "Bandsmith.chm": {
+        "topics": ["overview.htm", "main_window.htm", "new_dialog.htm", "foreground_view.htm",
+                   "background_view.htm", "mail_message_view.htm"] + FORMATS,
+        "contexts": {12: ("foreground_view.htm", "The foreground window"),
+                     13: ("background_view.htm", "The background window"),
+                     14: ("mail_message_view.htm", "The mail message window")},
+    },
+}
+
+DIST = None
+
+
+class CompiledHelp(unittest.TestCase):
+    def extract(self, name):
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        chm = DIST / name
+        self.assertTrue(chm.exists(), "%s was not built" % chm)
+        subprocess.run(["extract_chmLib", str(chm), folder.name], check=True, stdout=subprocess.DEVNULL)
+        return Path(folder.name)
+
+    def test_each_file_holds_its_topics_contents_and_index(self):
+        for name, case in CASES.items():
+            with self.subTest(name):
+                files = self.extract(name)
+                for topic in case["topics"] + ["style.css"]:
+                    self.assertTrue((files / topic).is_file(), "%s lacks %s" % (name, topic))
+                stem = name[:-4]
+                contents = (files / (stem + ".hhc")).read_text(encoding="latin-1")
+                for topic in case["topics"]:
+                    self.assertIn('value="%s"' % topic, contents, "%s's contents lack %s" % (name, topic))
+                self.assertTrue((files / (stem + ".hhk")).is_file())
+
+    def test_links_between_topics_lead_to_topics_of_the_same_file(self):
+        for name, case in CASES.items():
+            files = self.extract(name)
+            for topic in case["topics"]:
+                text = (files / topic).read_text(encoding="latin-1")
+                for link in text.split('href="')[1:]:
+                    target = link.split('"')[0]
+                    with self.subTest(file=name, topic=topic, link=target):
+                        self.assertTrue((files / target).is_file())
+
+    def test_each_context_number_leads_to_its_topic(self):
+        for name, case in CASES.items():
+            files = self.extract(name)
+            ivb = (files / "#IVB").read_bytes()
+            strings = (files / "#STRINGS").read_bytes()
+            size = struct.unpack_from("<I", ivb, 0)[0]
+            self.assertEqual(size, len(ivb) - 4)
+            pairs = struct.unpack_from("<%dI" % (size // 4), ivb, 4)
+            mapped = {}
+            for context, offset in zip(pairs[0::2], pairs[1::2]):
+                mapped[context] = strings[offset:strings.index(b"\0", offset)].decode()
+            with self.subTest(name):
+                self.assertEqual(mapped, {n: topic for n, (topic, _) in case["contexts"].items()})
+            for context, (topic, title) in case["contexts"].items():
+                with self.subTest(file=name, context=context):
+                    self.assertTrue((files / mapped[context]).is_file())
+                    self.assertIn("<title>%s</title>" % title, (files / topic).read_text(encoding="latin-1"))
+
+    def test_the_contents_open_at_the_overview(self):
+        for name in CASES:
+            with self.subTest(name):
+                system = (self.extract(name) / "#SYSTEM").read_bytes()
+                # Records after the version word: code, length, data; code 2 is the default topic.
+                pos, default = 4, None
+                while pos + 4 <= len(system):
+                    code, length = struct.unpack_from("<HH", system, pos)
+                    if code == 2:
+                        default = system[pos + 4:pos + 4 + length].rstrip(b"\0").decode()
+                    pos += 4 + length
+                self.assertEqual(default, "overview.htm")
+
+
+if __name__ == "__main__":
+    DIST = Path(sys.argv.pop(1))
+    unittest.main()
