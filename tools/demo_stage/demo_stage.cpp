@@ -2,6 +2,7 @@
 // brings one to the front, and records the front window's caption as a run of bitmap files.
 //
 //   demo_stage wait TITLE SECONDS          until a visible top-level window has that title
+//   demo_stage gone TITLE SECONDS          until no visible top-level window has it
 //   demo_stage place TITLE X Y WIDTH HEIGHT
 //   demo_stage front TITLE
 //   demo_stage film FOLDER SECONDS FPS     frame0000.bmp ... of the front window's top strip
@@ -38,12 +39,12 @@ HWND FindByTitle(const char* prefix) {
     return search.found;
 }
 
-HWND WaitForTitle(const char* prefix, double seconds) {
+bool WaitForTitle(const char* prefix, bool shown, double seconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
     for (;;) {
-        if (HWND window = FindByTitle(prefix)) return window;
-        if (static_cast<LONG>(GetTickCount() - end) >= 0) return nullptr;
-        Sleep(100);
+        if ((FindByTitle(prefix) != nullptr) == shown) return true;
+        if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
+        Sleep(50);
     }
 }
 
@@ -118,7 +119,8 @@ int Film(const std::string& folder, double seconds, double fps) {
 int main(int argc, char** argv) {
     SetProcessDPIAware();
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "wait" && argc == 4) return WaitForTitle(argv[2], std::atof(argv[3])) ? 0 : 1;
+    if ((command == "wait" || command == "gone") && argc == 4)
+        return WaitForTitle(argv[2], command == "wait", std::atof(argv[3])) ? 0 : 1;
     if (command == "place" && argc == 7) {
         HWND window = FindByTitle(argv[2]);
         return window && SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
@@ -131,6 +133,6 @@ int main(int argc, char** argv) {
         return window && SetForegroundWindow(window) ? 0 : 1;
     }
     if (command == "film" && argc == 5) return Film(argv[2], std::atof(argv[3]), std::atof(argv[4]));
-    std::fprintf(stderr, "usage: demo_stage wait|place|front|film ...\n");
+    std::fprintf(stderr, "usage: demo_stage wait|gone|place|front|film ...\n");
     return 2;
 }
