@@ -4,7 +4,7 @@
     make_art.py OUTDIR NAME...     write the named pictures into OUTDIR
     make_art.py --list             the names and the files they make
 
-Each picture is drawn by code (painter_art.py, ...) and written in the file format its resource
+Each picture is drawn by code (painter_art.py, sample_backgrounds.py, ...) and written in the file format its resource
 needs; nothing is read from outside this folder, so a build always makes the same bytes."""
 
 import os
@@ -14,6 +14,8 @@ import bitmapfile
 import editor_art
 import painter_art
 import palette
+import sample_backgrounds
+import texture
 
 
 def icon(*builders):
@@ -78,6 +80,18 @@ PICTURES = {
     # The same picture as Banderix's: the warning it illustrates is the same.
     "bandsmith-hint": ("bandsmith_hint.bmp", bitmap_exact(painter_art.hint_picture, CLASSIC)),
 }
+
+
+def sample_background(draw):
+    def write(path):
+        bitmapfile.write_bmp24(path, texture.to_rows(draw()))
+
+    return write
+
+
+# The sample backgrounds of DATA, each named as its file there.
+PICTURES.update(
+    {name: (name + ".bmp", sample_background(draw)) for name, draw in sample_backgrounds.PICTURES.items()})
 
 
 def main(argv):

@@ -1,8 +1,5 @@
-#!/usr/bin/env python3
-"""Draws the pictures of the sample backgrounds shipped in DATA, one 24-bit .bmp each.
-
-    sample_backgrounds.py OUTDIR NAME...    write NAME.bmp into OUTDIR for each name
-    sample_backgrounds.py --list            the names it can draw
+"""The pictures of the sample backgrounds shipped in DATA; make_art.py writes each as NAME.bmp,
+24 bits per pixel.
 
 Banderix scales a picture to the caption's height (18 to 30 pixels on most desktops) and repeats
 it from the left, so every picture is 32 pixels high and comes round to where it started at its
@@ -12,11 +9,8 @@ picture keeps to a narrow range of brightness that its title colour (resources/s
 backgrounds.txt) stands out from."""
 
 import math
-import os
 import random
-import sys
 
-import bitmapfile
 import texture
 from draw import Canvas, mix, ramp
 
@@ -287,27 +281,3 @@ PICTURES = {
     "CircuitBoard": circuit_board,
 }
 
-
-def main(argv):
-    if argv[1:] == ["--list"]:
-        print("\n".join(sorted(PICTURES)))
-        return 0
-    if len(argv) < 3:
-        sys.stderr.write(__doc__)
-        return 2
-    out_dir, names = argv[1], argv[2:]
-    unknown = [n for n in names if n not in PICTURES]
-    if unknown:
-        sys.stderr.write("sample_backgrounds: no picture named %s (see --list)\n" % ", ".join(unknown))
-        return 2
-    os.makedirs(out_dir, exist_ok=True)
-    for name in names:
-        path = os.path.join(out_dir, name + ".bmp")
-        # Written beside and renamed, so an interrupted build never leaves half a picture.
-        bitmapfile.write_bmp24(path + ".part", texture.to_rows(PICTURES[name]()))
-        os.replace(path + ".part", path)
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main(sys.argv))
