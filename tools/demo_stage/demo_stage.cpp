@@ -5,7 +5,10 @@
 //   demo_stage gone TITLE SECONDS          until no visible top-level window has it
 //   demo_stage place TITLE X Y WIDTH HEIGHT
 //   demo_stage front TITLE
-//   demo_stage film FOLDER SECONDS FPS     frame0000.bmp ... of the front window's top strip
+//   demo_stage film FOLDER SECONDS FPS [EVERY]
+//                                          frame0000.bmp ... of the front window's top strip, and
+//                                          with EVERY, desktop0000.bmp ... of the whole screen at
+//                                          every EVERY-th frame, named by that frame's number
 //
 // Titles match from their start, so "Bandsmith" finds "Bandsmith - [Sunset.bxb]". Exit code 0
 // on success, 1 when the window is not there, 2 on a wrong command line.
@@ -83,35 +86,44 @@ RECT StripOfFrontWindow() {
     return rect;
 }
 
-int Film(const std::string& folder, double seconds, double fps) {
-    const RECT strip = StripOfFrontWindow();
-    const int width = strip.right - strip.left, height = strip.bottom - strip.top;
-    if (width <= 0 || height <= 0) return 1;
-    HDC screen = GetDC(nullptr);
+// Copies one part of the screen into a bitmap file.
+bool SaveScreenPart(HDC screen, const RECT& part, const std::string& path) {
+    const int width = part.right - part.left, height = part.bottom - part.top;
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, part.left, part.top, SRCCOPY);
+    SelectObject(memory, old);
+    const bool saved = SaveBitmap(path, memory, bitmap, width, height);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return saved;
+}
+
+int Film(const std::string& folder, double seconds, double fps, int desktopEvery) {
+    const RECT strip = StripOfFrontWindow();
+    if (strip.right <= strip.left || strip.bottom <= strip.top) return 1;
+    const RECT desktop{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    HDC screen = GetDC(nullptr);
     const int frames = static_cast<int>(seconds * fps);
     const double period = 1000.0 / fps;
     const DWORD start = GetTickCount();
-    int saved = 0;
+    bool saved = true;
     for (int frame = 0; frame < frames; ++frame) {
         const DWORD due = start + static_cast<DWORD>(frame * period);
         const LONG wait = static_cast<LONG>(due - GetTickCount());
         if (wait > 0) Sleep(static_cast<DWORD>(wait));
-        BitBlt(memory, 0, 0, width, height, screen, strip.left, strip.top, SRCCOPY);
         char name[32];
         std::snprintf(name, sizeof name, "\\frame%04d.bmp", frame);
-        SelectObject(memory, old);
-        saved += SaveBitmap(folder + name, memory, bitmap, width, height);
-        SelectObject(memory, bitmap);
+        saved &= SaveScreenPart(screen, strip, folder + name);
+        if (desktopEvery > 0 && frame % desktopEvery == 0) {
+            std::snprintf(name, sizeof name, "\\desktop%04d.bmp", frame);
+            saved &= SaveScreenPart(screen, desktop, folder + name);
+        }
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    std::printf("%d frames of %dx%d\n", saved, width, height);
-    return saved == frames ? 0 : 1;
+    std::printf("%d frames of %ldx%ld\n", frames, strip.right - strip.left, strip.bottom - strip.top);
+    return saved ? 0 : 1;
 }
 
 } // namespace
@@ -132,7 +144,8 @@ int main(int argc, char** argv) {
         HWND window = FindByTitle(argv[2]);
         return window && SetForegroundWindow(window) ? 0 : 1;
     }
-    if (command == "film" && argc == 5) return Film(argv[2], std::atof(argv[3]), std::atof(argv[4]));
+    if (command == "film" && (argc == 5 || argc == 6))
+        return Film(argv[2], std::atof(argv[3]), std::atof(argv[4]), argc == 6 ? std::atoi(argv[5]) : 0);
     std::fprintf(stderr, "usage: demo_stage wait|gone|place|front|film ...\n");
     return 2;
 }
