@@ -1,6 +1,6 @@
 ; The Banderix installer, one script for both Windows builds (installer/CMakeLists.txt runs it):
 ;   makensis /DARCH=win64|win32 /DVERSION=1.1a /DLISTS=<folder of the generated file lists>
-;            /DICON=<banderix.ico> /DOUTFILE=<setup.exe> banderix.nsi
+;            /DICON=<banderix.ico> /DWELCOME=<164x314 picture> /DOUTFILE=<setup.exe> banderix.nsi
 ; What it carries is listed at build time from the dist folder (list_contents.cmake), so the
 ; uninstaller removes exactly the files the installer put in place.
 
@@ -44,6 +44,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 

@@ -79,6 +79,7 @@ PICTURES = {
     "bandsmith-splash": ("bandsmith_splash.bmp", bitmap_256(editor_art.splash_picture)),
     # The same picture as Banderix's: the warning it illustrates is the same.
     "bandsmith-hint": ("bandsmith_hint.bmp", bitmap_exact(painter_art.hint_picture, CLASSIC)),
+    "installer-welcome": ("installer_welcome.bmp", bitmap_24(painter_art.installer_picture)),
 }
 
 

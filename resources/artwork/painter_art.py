@@ -279,3 +279,30 @@ def splash_picture():
     _centred(c, 277, "Kestrelby Software", (255, 246, 224), 2, (10, 10, 30))
     _centred(c, 306, "Version 1.1a", (190, 186, 222), 1, None)
     return c
+
+
+# --- Installer ---------------------------------------------------------------------------------
+
+WIZARD_W, WIZARD_H = 164, 314
+
+
+def installer_picture():
+    """The side picture of the installer's first and last pages: the splash's evening sky and
+    hills, upright, with one painted window and the name above it."""
+    c = Canvas(WIZARD_W, WIZARD_H)
+    horizon = 250
+    c.gradient_rect(0, 0, WIZARD_W, horizon + 20, SKY)
+    rng = random.Random(164)
+    for _ in range(40):
+        x, y = rng.randrange(WIZARD_W), rng.randrange(int(horizon * 0.5))
+        c.put(x, y, (255, 255, 235), rng.uniform(0.35, 1.0) * (1 - y / (horizon * 0.55)))
+    c.fill_circle(118, horizon - 6, 24, (255, 232, 170, 0.5))
+    c.fill_circle(118, horizon - 6, 17, (255, 244, 200))
+    _hills(c, horizon - 16, WIZARD_H, 0, WIZARD_W, [(8, 31.0, 0.3), (4, 13.0, 1.7)], (98, 70, 128))
+    _hills(c, horizon, WIZARD_H, 0, WIZARD_W, [(7, 41.0, 2.2), (3, 16.0, 0.4)], (44, 40, 84))
+    _hills(c, horizon + 20, WIZARD_H, 0, WIZARD_W, [(5, 53.0, 4.0), (3, 19.0, 1.1)], (22, 22, 52))
+
+    _title_word(c, "BANDERIX", 40, 2)
+    _caption_window(c, 14, 96, 150, 184, 18, _landscape, "Notes", seed=7, text_box=(62, 96, "Hi!"))
+    _centred(c, 292, "Kestrelby Software", (255, 246, 224), 1, (10, 10, 30))
+    return c
