@@ -14,7 +14,9 @@ class BanderixTest : public ::testing::Test {
 protected:
     // Starts the program and waits until it sits in the tray with nothing on screen.
     ::testing::AssertionResult StartSettled() {
-        if (!program.Start()) return ::testing::AssertionFailure() << "could not start " << program.ProgramPath();
+        if (!program.Start())
+            return ::testing::AssertionFailure()
+                   << "could not start " << program.ProgramPath() << " (error " << program.StartError() << ")";
         if (!program.WaitUntilSettled()) {
             SaveScreen(program, "unsettled");
             return ::testing::AssertionFailure() << "start-up did not settle: " << program.DescribeVisible();

@@ -12,7 +12,9 @@ namespace {
 class BandsmithWithBanderix : public BandsmithTest {
 protected:
     ::testing::AssertionResult StartBanderix() {
-        if (!banderix.Start()) return ::testing::AssertionFailure() << "could not start " << banderix.ProgramPath();
+        if (!banderix.Start())
+            return ::testing::AssertionFailure()
+                   << "could not start " << banderix.ProgramPath() << " (error " << banderix.StartError() << ")";
         if (!banderix.WaitUntilSettled())
             return ::testing::AssertionFailure() << "Banderix did not settle: " << banderix.DescribeVisible();
         return ::testing::AssertionSuccess();

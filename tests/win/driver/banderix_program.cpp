@@ -58,8 +58,10 @@ bool Process::Start(const std::string& path, const std::string& folder, const st
     std::string commandLine = "\"" + path + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        folder.c_str(), &startup, &info))
+                        folder.c_str(), &startup, &info)) {
+        startError_ = GetLastError();
         return false;
+    }
     AssignProcessToJobObject(StartedPrograms(), info.hProcess);
     ResumeThread(info.hThread);
     CloseHandle(info.hThread);

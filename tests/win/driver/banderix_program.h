@@ -36,6 +36,8 @@ public:
     Process& operator=(const Process&) = delete;
 
     bool Start(const std::string& path, const std::string& folder, const std::string& arguments = {});
+    // Why the last Start failed, as the system said it.
+    DWORD StartError() const { return startError_; }
     DWORD ProcessId() const { return id_; }
     bool Running() const;
     // -1 if the process has not ended in time.
@@ -46,6 +48,7 @@ public:
 private:
     HANDLE handle_ = nullptr;
     DWORD id_ = 0;
+    DWORD startError_ = 0;
 };
 
 class BanderixProgram : public Process {
