@@ -28,7 +28,9 @@ bool SameName(const std::string& a, const std::string& b) {
 SettingsFile::SettingsFile() {
     Win32SettingsLocationFacts machine;
     windowsFile_ = JoinPath(machine.WindowsDirectory(), kSettingsFileName);
-    userFile_ = JoinPath(JoinPath(machine.UserDataDirectory(), kPerUserFolderName), kSettingsFileName);
+    userFolder_ = JoinPath(machine.UserDataDirectory(), kPerUserFolderName);
+    userFile_ = JoinPath(userFolder_, kSettingsFileName);
+    userFolderExisted_ = machine.Exists(userFolder_);
     for (const std::string& file : {windowsFile_, userFile_})
         MoveFileExA(file.c_str(), (file + kPutAside).c_str(), MOVEFILE_REPLACE_EXISTING);
     path_ = SettingsFilePath();
@@ -39,6 +41,7 @@ SettingsFile::~SettingsFile() {
         DeleteFileA(file.c_str());
         MoveFileExA((file + kPutAside).c_str(), file.c_str(), 0);
     }
+    if (!userFolderExisted_) RemoveDirectoryA(userFolder_.c_str());
 }
 
 void SettingsFile::Write(const std::string& text) const {

@@ -10,7 +10,8 @@ constexpr char kAbsent[] = "(absent)";
 
 class SettingsFile {
 public:
-    // The per-user file is put aside too: the program would open it instead.
+    // The per-user file is put aside too: the program would open it instead. Its folder goes
+    // again afterwards if the test made it.
     SettingsFile();
     ~SettingsFile();
     SettingsFile(const SettingsFile&) = delete;
@@ -24,7 +25,9 @@ public:
 
 private:
     std::string windowsFile_;
+    std::string userFolder_;
     std::string userFile_;
+    bool userFolderExisted_ = false;
     std::string path_;
 };
 
