@@ -78,11 +78,19 @@ long InstallerTest::Install() const {
     return RunToEnd(test::DistPath("..\\" BNDX_SETUP_NAME), std::string("/S /D=") + kInstallFolder);
 }
 
+std::string InstallerTest::UninstallerCopy() const {
+    const std::string copy = uninstallerFolder_ / "Uninstall.exe";
+    return CopyFileA(Installed("Uninstall.exe").c_str(), copy.c_str(), FALSE) ? copy : std::string();
+}
+
 long InstallerTest::Uninstall() const {
-    const ScratchFolder elsewhere;
-    const std::string copy = elsewhere / "Uninstall.exe";
-    if (!CopyFileA(Installed("Uninstall.exe").c_str(), copy.c_str(), FALSE)) return -1;
-    return RunToEnd(copy, std::string("/S _?=") + kInstallFolder);
+    const std::string copy = UninstallerCopy();
+    return copy.empty() ? -1 : RunToEnd(copy, std::string("/S _?=") + kInstallFolder);
+}
+
+bool InstallerTest::StartUninstaller(Process& uninstaller) const {
+    const std::string copy = UninstallerCopy();
+    return !copy.empty() && uninstaller.Start(copy, uninstallerFolder_.Path(), std::string("_?=") + kInstallFolder);
 }
 
 void InstallerTest::RemoveInstallation() const {

@@ -39,12 +39,18 @@ protected:
     // As the uninstaller does when started from its folder, but waited for: a copy of it run
     // elsewhere on the installation.
     long Uninstall() const;
+    // Started that way with the user's eyes on it; false when it could not be.
+    bool StartUninstaller(Process& uninstaller) const;
 
     SettingsFile settings;
     BandsmithProfile profile;
 
 private:
+    // Where the uninstaller is copied to run, empty when it could not be copied.
+    std::string UninstallerCopy() const;
     void RemoveInstallation() const;
+
+    const ScratchFolder uninstallerFolder_;
 };
 
 } // namespace bndx::e2e
