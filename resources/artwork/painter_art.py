@@ -256,19 +256,32 @@ def _centred(canvas, y, text, colour, scale, shadow):
     pixelfont.draw_text(canvas, (canvas.width - width) // 2, y, text, colour, scale=scale, shadow=shadow)
 
 
+# The three ranges of hills, from the farthest, paler one to the nearest.
+HILL_COLOURS = [(98, 70, 128), (44, 40, 84), (22, 22, 52)]
+
+
+def _evening(canvas, horizon, seed, stars, sun, ridges):
+    """The evening sky of the splash and the installer: stars fading towards the horizon, a low
+    sun with its glow at (x, radius), and the hills, each ridge (offset from the horizon, waves)."""
+    width, height = canvas.width, canvas.height
+    canvas.gradient_rect(0, 0, width, horizon + 20, SKY)
+    rng = random.Random(seed)
+    for _ in range(stars):
+        x, y = rng.randrange(width), rng.randrange(int(horizon * 0.45))
+        canvas.put(x, y, (255, 255, 235), rng.uniform(0.35, 1.0) * (1 - y / (horizon * 0.5)))
+    sun_x, radius = sun
+    sun_y = horizon - radius * 4 // 15
+    canvas.fill_circle(sun_x, sun_y, radius, (255, 232, 170, 0.5))
+    canvas.fill_circle(sun_x, sun_y, radius * 11 // 15, (255, 244, 200))
+    for (offset, waves), colour in zip(ridges, HILL_COLOURS):
+        _hills(canvas, horizon + offset, height, 0, width, waves, colour)
+
+
 def splash_picture():
     c = Canvas(SPLASH_W, SPLASH_H)
-    horizon = 262
-    c.gradient_rect(0, 0, SPLASH_W, horizon + 20, SKY)
-    rng = random.Random(155)
-    for _ in range(70):
-        x, y = rng.randrange(SPLASH_W), rng.randrange(int(horizon * 0.45))
-        c.put(x, y, (255, 255, 235), rng.uniform(0.35, 1.0) * (1 - y / (horizon * 0.5)))
-    c.fill_circle(70, horizon - 8, 30, (255, 232, 170, 0.5))
-    c.fill_circle(70, horizon - 8, 22, (255, 244, 200))
-    _hills(c, horizon - 18, SPLASH_H, 0, SPLASH_W, [(9, 40.0, 0.3), (5, 17.0, 1.7)], (98, 70, 128))
-    _hills(c, horizon, SPLASH_H, 0, SPLASH_W, [(8, 55.0, 2.2), (4, 21.0, 0.4)], (44, 40, 84))
-    _hills(c, horizon + 22, SPLASH_H, 0, SPLASH_W, [(6, 70.0, 4.0), (3, 26.0, 1.1)], (22, 22, 52))
+    _evening(c, 262, 155, 70, (70, 30),
+             [(-18, [(9, 40.0, 0.3), (5, 17.0, 1.7)]), (0, [(8, 55.0, 2.2), (4, 21.0, 0.4)]),
+              (22, [(6, 70.0, 4.0), (3, 26.0, 1.1)])])
 
     _title_word(c, "BANDERIX", 22, 7)
 
@@ -290,17 +303,9 @@ def installer_picture():
     """The side picture of the installer's first and last pages: the splash's evening sky and
     hills, upright, with one painted window and the name above it."""
     c = Canvas(WIZARD_W, WIZARD_H)
-    horizon = 250
-    c.gradient_rect(0, 0, WIZARD_W, horizon + 20, SKY)
-    rng = random.Random(164)
-    for _ in range(40):
-        x, y = rng.randrange(WIZARD_W), rng.randrange(int(horizon * 0.5))
-        c.put(x, y, (255, 255, 235), rng.uniform(0.35, 1.0) * (1 - y / (horizon * 0.55)))
-    c.fill_circle(118, horizon - 6, 24, (255, 232, 170, 0.5))
-    c.fill_circle(118, horizon - 6, 17, (255, 244, 200))
-    _hills(c, horizon - 16, WIZARD_H, 0, WIZARD_W, [(8, 31.0, 0.3), (4, 13.0, 1.7)], (98, 70, 128))
-    _hills(c, horizon, WIZARD_H, 0, WIZARD_W, [(7, 41.0, 2.2), (3, 16.0, 0.4)], (44, 40, 84))
-    _hills(c, horizon + 20, WIZARD_H, 0, WIZARD_W, [(5, 53.0, 4.0), (3, 19.0, 1.1)], (22, 22, 52))
+    _evening(c, 250, 164, 40, (118, 24),
+             [(-16, [(8, 31.0, 0.3), (4, 13.0, 1.7)]), (0, [(7, 41.0, 2.2), (3, 16.0, 0.4)]),
+              (20, [(5, 53.0, 4.0), (3, 19.0, 1.1)])])
 
     _title_word(c, "BANDERIX", 40, 2)
     _caption_window(c, 14, 96, 150, 184, 18, _landscape, "Notes", seed=7, text_box=(62, 96, "Hi!"))
