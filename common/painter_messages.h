@@ -6,10 +6,10 @@ namespace bndx {
 
 constexpr unsigned int kWmUser = 0x0400;
 
-constexpr unsigned int WM_PAINT_CAPTION = kWmUser + 100;   // from the hook module: repaint this window's caption
-constexpr unsigned int WM_TRAY_CALLBACK = kWmUser + 101;   // from the tray icon
-constexpr unsigned int WM_EXCLUDE_WINDOW = kWmUser + 102;  // from Bandpost: leave this caption alone (0: none)
-constexpr unsigned int WM_HIDE_SELECTOR = kWmUser + 103;   // posted to itself: hide the main window
+constexpr unsigned int WM_PAINT_CAPTION = kWmUser + 100;  // from the hook module: repaint this window's caption
+constexpr unsigned int WM_TRAY_CALLBACK = kWmUser + 101;  // from the tray icon
+constexpr unsigned int WM_EXCLUDE_WINDOW = kWmUser + 102; // from Bandpost: leave this caption alone (0: none)
+constexpr unsigned int WM_HIDE_SELECTOR = kWmUser + 103;  // posted to itself: hide the main window
 
 // The title by which other programs find Banderix's main window.
 constexpr char kPainterWindowTitle[] = "Banderix";

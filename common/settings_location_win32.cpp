@@ -14,7 +14,8 @@ std::string Win32SettingsLocationFacts::WindowsDirectory() {
 
 std::string Win32SettingsLocationFacts::UserDataDirectory() {
     char path[MAX_PATH];
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return std::string();
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return std::string();
     return path;
 }
 
@@ -25,7 +26,8 @@ bool Win32SettingsLocationFacts::Exists(const std::string& path) {
 bool Win32SettingsLocationFacts::CanWrite(const std::string& file) {
     const HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
     CloseHandle(handle);
     return true;
 }
@@ -35,7 +37,8 @@ bool Win32SettingsLocationFacts::CanCreateIn(const std::string& folder) {
     const std::string probe = JoinPath(folder, "Banderix-" + std::to_string(GetCurrentProcessId()) + ".tmp");
     const HANDLE handle = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
     CloseHandle(handle);
     return true;
 }

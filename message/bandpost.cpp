@@ -35,17 +35,17 @@ struct ProgramState {
     NONCLIENTMETRICSA metrics;
     char text[bndx::kMessageBlockSize];
     int textLength;
-    int messageX;        // left end of the text, relative to the drawing area
-    bool scrollStarted;  // false until the first frame places the text at the area's right
-    bool repositioning;  // guards the move to the bottom against its own notification
+    int messageX;       // left end of the text, relative to the drawing area
+    bool scrollStarted; // false until the first frame places the text at the area's right
+    bool repositioning; // guards the move to the bottom against its own notification
 };
 ProgramState g_state;
 
 void LoadMessageText() {
     char block[bndx::kMessageBlockSize];
     DWORD copied = 0;
-    HRSRC info = FindResourceA(nullptr, MAKEINTRESOURCEA(bndx::kMessageBlockResourceId),
-                               bndx::kMessageBlockResourceType);
+    HRSRC info =
+        FindResourceA(nullptr, MAKEINTRESOURCEA(bndx::kMessageBlockResourceId), bndx::kMessageBlockResourceType);
     HGLOBAL loaded = info ? LoadResource(nullptr, info) : nullptr;
     const char* data = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     if (data) {

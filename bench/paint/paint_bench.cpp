@@ -32,14 +32,15 @@ constexpr int kWindowWidth = 500;
 constexpr int kWindowHeight = 250;
 constexpr int kCascadeStep = 26;     // every caption stays in view
 constexpr int kOffscreenHeight = 40; // below the bottom of any caption
-constexpr int kRounds = 15;      // rounds of each timing, taken in turn so that load spreads evenly
+constexpr int kRounds = 15;          // rounds of each timing, taken in turn so that load spreads evenly
 constexpr int kPassesPerRound = 20;
 constexpr int kScrollSteps = 3000;
 constexpr DWORD kResidentMs = 30000;
 // Timers of the idle loop: on the engine's main window, but ids the engine does not handle.
 constexpr UINT_PTR kIdleRefreshTimer = 11;
 constexpr UINT_PTR kIdleStepTimer = 12;
-constexpr char kScrollLine[] = "Banderix on the bench: a line of text that scrolls across the caption of the front window";
+constexpr char kScrollLine[] =
+    "Banderix on the bench: a line of text that scrolls across the caption of the front window";
 
 double Microseconds(LONGLONG ticks) {
     static const LONGLONG frequency = [] {
@@ -60,7 +61,9 @@ LONGLONG Now() {
 double ProcessCpuMicroseconds() {
     FILETIME created, exited, kernel, user;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
     return static_cast<double>(ticks(kernel) + ticks(user)) / 10.0; // 100 ns units
 }
 
@@ -167,18 +170,17 @@ struct BenchDesktop {
         for (int n = 0; n < kTopLevelCount; ++n) {
             std::snprintf(title, sizeof(title), "Bench window %d of %d", n + 1, kTopLevelCount);
             // Clipping its children keeps a window's own redraw to its own frame.
-            HWND window = CreateWindowExA(0, windowClass.lpszClassName, title,
-                                          WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 10 + n * kCascadeStep,
-                                          10 + n * kCascadeStep, kWindowWidth, kWindowHeight, nullptr, nullptr,
-                                          windowClass.hInstance, nullptr);
+            HWND window =
+                CreateWindowExA(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                                10 + n * kCascadeStep, 10 + n * kCascadeStep, kWindowWidth, kWindowHeight, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
             topLevel.push_back(window);
             all.push_back(window);
             for (int c = 0; c < kChildrenEach; ++c) {
                 std::snprintf(title, sizeof(title), "Bench child %d of window %d", c + 1, n + 1);
-                all.push_back(CreateWindowExA(0, windowClass.lpszClassName, title,
-                                              WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_VISIBLE,
-                                              10 + c * 240, 10, 230, 150, window, nullptr, windowClass.hInstance,
-                                              nullptr));
+                all.push_back(CreateWindowExA(
+                    0, windowClass.lpszClassName, title, WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_VISIBLE,
+                    10 + c * 240, 10, 230, 150, window, nullptr, windowClass.hInstance, nullptr));
             }
         }
         front = topLevel.back();
@@ -241,7 +243,9 @@ struct Timing {
 // Takes down what a pass would draw, and draws nothing.
 class CaptionList : public CaptionDrawer {
 public:
-    void DrawCaption(WindowId window, const CaptionRect& caption, bool) override { captions.push_back({window, caption}); }
+    void DrawCaption(WindowId window, const CaptionRect& caption, bool) override {
+        captions.push_back({window, caption});
+    }
     std::vector<std::pair<WindowId, CaptionRect>> captions;
 };
 
@@ -278,8 +282,8 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     const WindowId none = 0;
     CaptionList list;
     CaptionSelection selection(view, list, {allWindows, none, metrics});
-    CaptionRenderer renderer({engine.Scheduler, host.settings, engine.CurrentBackground, engine.In256ColourMode,
-                              engine.Metrics});
+    CaptionRenderer renderer(
+        {engine.Scheduler, host.settings, engine.CurrentBackground, engine.In256ColourMode, engine.Metrics});
     OffscreenSurface offscreen, windowStandIn;
 
     Timing mode1, system1, mode0, system0, afterRedraw;
@@ -292,7 +296,8 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
         mode0.Round(kPassesPerRound, [&] { engine.RefreshCaptions(); });
         system0.Round(kPassesPerRound, [&] { RedrawFrames(desktop.all); });
         // Every caption shows the system's drawing again, so the pass must copy every one.
-        afterRedraw.Round(kPassesPerRound, [&] { engine.RefreshCaptions(); }, [&] { RedrawFrames(desktop.all); });
+        afterRedraw.Round(
+            kPassesPerRound, [&] { engine.RefreshCaptions(); }, [&] { RedrawFrames(desktop.all); });
         selecting.Round(kPassesPerRound, [&] {
             list.captions.clear();
             selection.RefreshCaptions();
@@ -377,8 +382,7 @@ void RunMessageLoop(const std::function<void()>& afterEach) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kResidentMs - elapsedMs) + 1,
-                                      QS_ALLINPUT);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kResidentMs - elapsedMs) + 1, QS_ALLINPUT);
         }
         afterEach();
     }

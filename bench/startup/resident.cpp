@@ -46,8 +46,9 @@ void PrintSample(HANDLE process, double seconds, bool moving, bool inFront) {
     GetProcessHandleCount(process, &handles);
     std::printf("sample t_s=%.1f private_kb=%zu pagefile_kb=%zu working_set_kb=%zu peak_working_set_kb=%zu gdi=%lu "
                 "user=%lu handles=%lu cpu_s=%.2f scrolling=%d in_front=%d\n",
-                seconds, static_cast<size_t>(memory.PrivateUsage / 1024), static_cast<size_t>(memory.PagefileUsage / 1024),
-                static_cast<size_t>(memory.WorkingSetSize / 1024), static_cast<size_t>(memory.PeakWorkingSetSize / 1024), GetGuiResources(process, GR_GDIOBJECTS),
+                seconds, static_cast<size_t>(memory.PrivateUsage / 1024),
+                static_cast<size_t>(memory.PagefileUsage / 1024), static_cast<size_t>(memory.WorkingSetSize / 1024),
+                static_cast<size_t>(memory.PeakWorkingSetSize / 1024), GetGuiResources(process, GR_GDIOBJECTS),
                 GetGuiResources(process, GR_USEROBJECTS), handles, ProcessorSeconds(process), moving ? 1 : 0,
                 inFront ? 1 : 0);
     std::fflush(stdout);

@@ -128,8 +128,8 @@ bool WatchedProgram::Start(const std::string& path, DWORD timeoutMs) {
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     startTicks_ = CounterNow();
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &info))
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &info))
         return false;
     CloseHandle(info.hThread);
     process_ = info.hProcess;

@@ -48,8 +48,8 @@ protected:
                                                      CForegroundView::Class));
         AddDocTemplate(std::make_unique<DocTemplate>(IDR_BACKGROUNDTYPE, CBackgroundDoc::Class, CChildFrame::Class,
                                                      CBackgroundView::Class));
-        AddDocTemplate(std::make_unique<DocTemplate>(IDR_MAILOBJECTTYPE, CMailObjectDoc::Class,
-                                                     CMailObjectFrame::Class, CMailObjectView::Class));
+        AddDocTemplate(std::make_unique<DocTemplate>(IDR_MAILOBJECTTYPE, CMailObjectDoc::Class, CMailObjectFrame::Class,
+                                                     CMailObjectView::Class));
 
         frame_ = std::make_unique<CMainFrame>();
         if (!frame_->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW))

@@ -10,8 +10,7 @@ bool CMainFrame::OnCreate() {
         return false;
     if (!GetToolbar().Create(Handle(), IDW_TOOLBAR, IDR_MAINFRAME))
         return false;
-    return GetStatusBar().Create(Handle(), IDW_STATUS_BAR,
-                                 {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL});
+    return GetStatusBar().Create(Handle(), IDW_STATUS_BAR, {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL});
 }
 
 } // namespace bndx

@@ -18,7 +18,8 @@ constexpr DWORD kLargestFile = 4 * (2 + 0xFFFF);
 std::vector<uint8_t> ReadFileStart(const std::string& path) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
     std::vector<uint8_t> bytes(kLargestFile);
     DWORD total = 0, read = 0;
     while (total < kLargestFile && ReadFile(file, bytes.data() + total, kLargestFile - total, &read, nullptr) &&
@@ -38,9 +39,11 @@ MailMessageForm* CMailObjectDoc::Form() const {
 }
 
 bool CMailObjectDoc::OnOpenDocument(const std::string& path) {
-    if (!Document::OnOpenDocument(path)) return false;
+    if (!Document::OnOpenDocument(path))
+        return false;
     MailMessageForm* form = Form();
-    if (!form) return true;
+    if (!form)
+        return true;
     // A damaged or cut-off file shows what could be read of it rather than nothing.
     const std::vector<uint8_t> bytes = ReadFileStart(path);
     form->Texts() = ReadMailMessageFile(bytes.data(), bytes.size());
@@ -50,7 +53,8 @@ bool CMailObjectDoc::OnOpenDocument(const std::string& path) {
 
 bool CMailObjectDoc::OnSaveDocument(const std::string& path) {
     MailMessageForm* form = Form();
-    if (form && !form->ExchangeTexts(true)) return false;
+    if (form && !form->ExchangeTexts(true))
+        return false;
     const std::vector<uint8_t> bytes = MailMessageFileBytes(form ? form->Texts() : MailMessage{});
     // Written beside the old file and moved over it only when complete, so a failed save leaves
     // the user's last good copy in place.

@@ -96,7 +96,8 @@ bool CMailObjectView::RunCommand(UINT id) {
 bool CMailObjectView::OnCommand(int id, int notifyCode, HWND control) {
     if (notifyCode == EN_CHANGE && IsTextField(id)) {
         // The texts reach the members only when they are used; a change just needs saving.
-        if (!filling_ && GetDocument()) GetDocument()->SetModifiedFlag(true);
+        if (!filling_ && GetDocument())
+            GetDocument()->SetModifiedFlag(true);
         return true;
     }
     if (notifyCode == BN_CLICKED && id == IDC_MAIL_TEST) {
@@ -125,7 +126,8 @@ bool CMailObjectView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_
 }
 
 bool CMailObjectView::TakeMessage() {
-    if (!UpdateData(true)) return false;
+    if (!UpdateData(true))
+        return false;
     texts_.Message = TrimMessage(texts_.Message);
     if (texts_.Message.empty()) {
         ShowProgramMessageBox(kNoNonSpace, MB_OK | MB_ICONEXCLAMATION);
@@ -135,28 +137,34 @@ bool CMailObjectView::TakeMessage() {
 }
 
 void CMailObjectView::OnTest() {
-    if (!TakeMessage()) return;
+    if (!TakeMessage())
+        return;
     const std::string program = WriteMessageProgram(texts_.Message);
     if (!program.empty() && !StartProgram(program))
         ShowProgramMessageBox("Unable to start " + program + ".", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CMailObjectView::OnMail() {
-    if (!TakeMessage()) return;
+    if (!TakeMessage())
+        return;
     if (!MailSystemPresent()) {
-        if (ShowProgramMessageBox(kOfferToSave, MB_YESNO | MB_ICONQUESTION) == IDYES) SaveAsProgram();
+        if (ShowProgramMessageBox(kOfferToSave, MB_YESNO | MB_ICONQUESTION) == IDYES)
+            SaveAsProgram();
         return;
     }
     const WaitCursor wait;
     const std::string program = WriteMessageProgram(texts_.Message);
-    if (!program.empty()) MailMessageProgram(Handle(), texts_.Address, texts_.Subject, program);
+    if (!program.empty())
+        MailMessageProgram(Handle(), texts_.Address, texts_.Subject, program);
 }
 
 void CMailObjectView::SaveAsProgram() {
     const std::string program = WriteMessageProgram(texts_.Message);
-    if (program.empty()) return;
+    if (program.empty())
+        return;
     std::string chosen = ProposedProgramName(texts_.Name);
-    if (!PromptForSaveFile(GetAncestor(Handle(), GA_ROOT), chosen, "EXE", kProgramFilter)) return;
+    if (!PromptForSaveFile(GetAncestor(Handle(), GA_ROOT), chosen, "EXE", kProgramFilter))
+        return;
     if (!CopyFileA(program.c_str(), chosen.c_str(), FALSE))
         ShowProgramMessageBox("Unable to save " + chosen + ".", MB_OK | MB_ICONEXCLAMATION);
 }
@@ -165,9 +173,11 @@ void CMailObjectView::SaveAsProgram() {
 // stay, the next one becomes first: it is given the texts, so that a later save still has them.
 void CMailObjectView::OnDestroy() {
     Document* document = GetDocument();
-    if (!document || document->FirstView() != this || document->Views().size() < 2) return;
+    if (!document || document->FirstView() != this || document->Views().size() < 2)
+        return;
     auto* next = dynamic_cast<MailMessageForm*>(document->Views()[1]);
-    if (!next) return;
+    if (!next)
+        return;
     UpdateData(true);
     next->Texts() = texts_;
     next->ExchangeTexts(false);
@@ -191,7 +201,8 @@ void CMailObjectView::Layout(int width, int height) {
     if (HWND message = Item(IDC_MAIL_MESSAGE)) {
         RECT place = PlaceOf(message);
         place.right = width - 30;
-        if (height - 20 > place.top) place.bottom = height - 20;
+        if (height - 20 > place.top)
+            place.bottom = height - 20;
         MoveTo(message, place);
     }
     InvalidateRect(Handle(), nullptr, TRUE);

@@ -13,7 +13,7 @@ class CAdvancedOptionsDlg : public Dialog {
 public:
     CAdvancedOptionsDlg();
 
-    int32_t PaintMethod = 1; // radio index: 0 hook, 1 timer
+    int32_t PaintMethod = 1;  // radio index: 0 hook, 1 timer
     uint16_t RefreshRate = 3; // refreshes per second, 1..5
 
 protected:

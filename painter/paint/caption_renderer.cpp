@@ -115,8 +115,7 @@ void KeptSurface::Release() {
 }
 
 CaptionMetrics CaptionRenderer::Metrics() const {
-    return CaptionMetrics{state_.metrics.iBorderWidth, state_.metrics.iCaptionHeight,
-                          state_.metrics.iSmCaptionHeight};
+    return CaptionMetrics{state_.metrics.iBorderWidth, state_.metrics.iCaptionHeight, state_.metrics.iSmCaptionHeight};
 }
 
 std::optional<uint8_t> CaptionRenderer::BackgroundColour() const {

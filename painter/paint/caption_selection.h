@@ -8,9 +8,9 @@ namespace bndx {
 
 // Values of the WindowCoverage setting.
 enum WindowCoverageMode : int32_t {
-    kPaintAllWindows = 0,        // top-level windows and, below each one painted, its descendants
-    kPaintMainWindows = 1,       // top-level windows only
-    kPaintForegroundWindow = 2,  // the foreground window only; also every unknown value
+    kPaintAllWindows = 0,       // top-level windows and, below each one painted, its descendants
+    kPaintMainWindows = 1,      // top-level windows only
+    kPaintForegroundWindow = 2, // the foreground window only; also every unknown value
 };
 
 // Receives each caption a pass decides to paint.

@@ -23,8 +23,10 @@ bool ReadNumber(std::string_view text, size_t& at, int32_t& value) {
     while (i < text.size() && IsBlank(text[i]))
         ++i;
     const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    if (i == text.size() || !IsDigit(text[i])) return false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    if (i == text.size() || !IsDigit(text[i]))
+        return false;
     uint32_t magnitude = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i)
         magnitude = magnitude * 10u + static_cast<uint32_t>(text[i] - '0');
@@ -44,11 +46,13 @@ FontDescription ParseFontDescription(std::string_view fontName, std::string_view
     size_t at = 0;
     for (size_t field = 0; field < kFields; ++field) {
         if (field > 0) {
-            if (at == fontData.size() || fontData[at] != ',') break;
+            if (at == fontData.size() || fontData[at] != ',')
+                break;
             ++at;
         }
         int32_t value = 0;
-        if (!ReadNumber(fontData, at, value)) break;
+        if (!ReadNumber(fontData, at, value))
+            break;
         if (field < std::size(wide))
             *wide[field] = value;
         else
@@ -67,7 +71,8 @@ std::string FormatFontData(const FontDescription& font) {
                               font.lfPitchAndFamily};
     std::string text;
     for (int32_t value : values) {
-        if (!text.empty()) text += ',';
+        if (!text.empty())
+            text += ',';
         text += std::to_string(value);
     }
     return text;

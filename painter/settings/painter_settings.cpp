@@ -39,7 +39,8 @@ LOGFONTA ToLogFont(const FontDescription& font) {
 }
 
 PainterSettings::~PainterSettings() {
-    if (font_) DeleteObject(font_);
+    if (font_)
+        DeleteObject(font_);
 }
 
 // The new font is made while the old one still exists, so a replaced font's handle can never
@@ -51,7 +52,8 @@ void PainterSettings::OnTextFontChanged() {
         const LOGFONTA logFont = ToLogFont(*description);
         font_ = CreateFontIndirectA(&logFont);
     }
-    if (replaced) DeleteObject(replaced);
+    if (replaced)
+        DeleteObject(replaced);
 }
 
 } // namespace bndx

@@ -15,7 +15,8 @@ void RestoreForegroundSelection(ProfileStore& store, SelectionList& foregrounds)
     for (int32_t n = 0; n < saved; ++n) {
         const std::string name = store.ReadString(keys::kMain, keys::ForegroundSelected(n).c_str(), "");
         for (int row = 0; row < foregrounds.Count(); ++row) {
-            if (foregrounds.TextOf(row) == name) foregrounds.Select(row);
+            if (foregrounds.TextOf(row) == name)
+                foregrounds.Select(row);
         }
     }
 }

@@ -16,7 +16,8 @@ uint16_t ColourOrAutomatic(uint16_t stored, uint16_t automatic) {
 }
 
 uint16_t BackgroundColour(std::optional<uint8_t> backgroundColourIndex) {
-    if (!backgroundColourIndex || *backgroundColourIndex >= kColourCount) return kWhite;
+    if (!backgroundColourIndex || *backgroundColourIndex >= kColourCount)
+        return kWhite;
     return static_cast<uint16_t>(*backgroundColourIndex + 1);
 }
 
@@ -64,7 +65,8 @@ void SettingsRecord::SaveSettings(ProfileStore& store) const {
     store.WriteInt(kForeground, kTextBackgroundColorIndex, TextBackgroundColorIndex);
     store.WriteInt(kForeground, kTextBorderColorIndex, TextBorderColorIndex);
 
-    if (!textFont_) return;
+    if (!textFont_)
+        return;
     store.WriteString(kForeground, kFontName, FaceNameOf(*textFont_));
     store.WriteString(kForeground, kFontData, FormatFontData(*textFont_));
 }

@@ -53,7 +53,8 @@ bool IsKnownHeaderSize(uint32_t size) {
 }
 
 bool IsContiguous(uint32_t mask) {
-    if (mask == 0) return false;
+    if (mask == 0)
+        return false;
     while (!(mask & 1))
         mask >>= 1;
     return (mask & (mask + 1)) == 0;
@@ -63,9 +64,11 @@ bool IsContiguous(uint32_t mask) {
 bool AreUsableMasks(const uint32_t (&masks)[3], uint16_t bitCount) {
     const uint32_t pixel = bitCount == 16 ? 0xFFFFu : 0xFFFFFFFFu;
     for (int i = 0; i < 3; ++i) {
-        if (!IsContiguous(masks[i]) || (masks[i] & ~pixel)) return false;
+        if (!IsContiguous(masks[i]) || (masks[i] & ~pixel))
+            return false;
         for (int j = 0; j < i; ++j)
-            if (masks[i] & masks[j]) return false;
+            if (masks[i] & masks[j])
+                return false;
     }
     return true;
 }
@@ -88,10 +91,12 @@ bool CompressionFits(uint32_t compression, uint16_t bitCount, bool topDown) {
 // The info header starts at infoAt. The bits lie at *fileBits when the source is a file, else
 // straight after the colour table.
 bool Plan(const uint8_t* data, size_t size, size_t infoAt, const uint64_t* fileBits, DibLayout* out) {
-    if (size < infoAt || size - infoAt < 4) return false;
+    if (size < infoAt || size - infoAt < 4)
+        return false;
     const uint8_t* info = data + infoAt;
     const uint32_t headerSize = Get32(info);
-    if (!IsKnownHeaderSize(headerSize) || size - infoAt < headerSize) return false;
+    if (!IsKnownHeaderSize(headerSize) || size - infoAt < headerSize)
+        return false;
 
     const bool core = headerSize == kCoreHeaderSize;
     BitmapInfoHeader src{};
@@ -100,7 +105,8 @@ bool Plan(const uint8_t* data, size_t size, size_t infoAt, const uint64_t* fileB
         src.width = Get16(info + 4);
         height = Get16(info + 6);
         src.bitCount = Get16(info + 10);
-        if (src.bitCount == 16 || src.bitCount == 32) return false; // the core header knows neither
+        if (src.bitCount == 16 || src.bitCount == 32)
+            return false; // the core header knows neither
     } else {
         src.width = static_cast<int32_t>(Get32(info + 4));
         height = static_cast<int32_t>(Get32(info + 8));
@@ -114,7 +120,8 @@ bool Plan(const uint8_t* data, size_t size, size_t infoAt, const uint64_t* fileB
     }
     const bool topDown = height < 0;
     const int64_t rows = topDown ? -height : height;
-    if (src.width < 1 || src.width > kMaxSide || rows < 1 || rows > kMaxSide) return false;
+    if (src.width < 1 || src.width > kMaxSide || rows < 1 || rows > kMaxSide)
+        return false;
     switch (src.bitCount) {
     case 1:
     case 4:
@@ -126,10 +133,12 @@ bool Plan(const uint8_t* data, size_t size, size_t infoAt, const uint64_t* fileB
     default:
         return false;
     }
-    if (!CompressionFits(src.compression, src.bitCount, topDown)) return false;
+    if (!CompressionFits(src.compression, src.bitCount, topDown))
+        return false;
     const uint64_t stride = (static_cast<uint64_t>(src.width) * src.bitCount + 31) / 32 * 4;
     const uint64_t pixelBytes = stride * static_cast<uint64_t>(rows);
-    if (pixelBytes > kMaxPixelBytes) return false;
+    if (pixelBytes > kMaxPixelBytes)
+        return false;
 
     DibLayout layout{};
     uint64_t tableAt = infoAt + headerSize;
@@ -138,12 +147,14 @@ bool Plan(const uint8_t* data, size_t size, size_t infoAt, const uint64_t* fileB
         // A plain BITMAPINFOHEADER has the masks after it; the larger headers hold them.
         const uint8_t* masks = info + kInfoHeaderSize;
         if (headerSize == kInfoHeaderSize) {
-            if (size - tableAt < 12) return false;
+            if (size - tableAt < 12)
+                return false;
             tableAt += 12;
         }
         for (int i = 0; i < 3; ++i)
             layout.masks[i] = Get32(masks + 4 * i);
-        if (!AreUsableMasks(layout.masks, src.bitCount)) return false;
+        if (!AreUsableMasks(layout.masks, src.bitCount))
+            return false;
     }
 
     const bool indexed = src.bitCount <= 8;
@@ -151,22 +162,26 @@ bool Plan(const uint8_t* data, size_t size, size_t infoAt, const uint64_t* fileB
     uint32_t colours = 0;
     if (indexed) {
         colours = src.clrUsed == 0 ? tableSize : src.clrUsed;
-        if (colours > tableSize) return false;
+        if (colours > tableSize)
+            return false;
     }
     // Deeper images may carry a table of colours to favour; it is skipped, but in a packed DIB
     // it still stands between the header and the bits.
     const uint64_t entries = indexed ? colours : (fileBits ? 0 : src.clrUsed);
     const size_t entrySize = core ? 3 : 4;
     const uint64_t tableEnd = tableAt + entries * entrySize;
-    if (tableEnd > size) return false;
+    if (tableEnd > size)
+        return false;
     const uint64_t bitsAt = fileBits ? *fileBits : tableEnd;
-    if (bitsAt < tableEnd || bitsAt > size) return false;
+    if (bitsAt < tableEnd || bitsAt > size)
+        return false;
     const uint64_t available = size - bitsAt;
     const bool rle = src.compression == kCompressionRle8 || src.compression == kCompressionRle4;
     if (rle) {
         layout.sourceBitsSize = src.sizeImage != 0 && src.sizeImage < available ? src.sizeImage : available;
     } else {
-        if (available < pixelBytes) return false;
+        if (available < pixelBytes)
+            return false;
         layout.sourceBitsSize = pixelBytes;
     }
 
@@ -205,7 +220,8 @@ bool DecodeRle(const uint8_t* src, size_t size, bool fourBit, const DibLayout& l
     uint32_t x = 0;
     uint32_t y = 0;
     auto put = [&](uint8_t value) {
-        if (x >= width) return;
+        if (x >= width)
+            return;
         uint8_t* row = bits + static_cast<size_t>(y) * layout.stride;
         if (!fourBit)
             row[x] = value;
@@ -221,24 +237,29 @@ bool DecodeRle(const uint8_t* src, size_t size, bool fourBit, const DibLayout& l
         const uint8_t value = src[p + 1];
         p += 2;
         if (count > 0) {
-            if (y >= rows) return false;
+            if (y >= rows)
+                return false;
             for (unsigned i = 0; i < count; ++i)
                 put(fourBit ? (i & 1 ? value & 0x0F : value >> 4) : value);
         } else if (value == 0) { // end of line
             x = 0;
-            if (++y > rows) return false;
+            if (++y > rows)
+                return false;
         } else if (value == 1) { // end of bitmap
             return true;
         } else if (value == 2) { // delta
-            if (size - p < 2) return false;
+            if (size - p < 2)
+                return false;
             x += src[p];
             y += src[p + 1];
             p += 2;
-            if (x > width || y > rows) return false;
+            if (x > width || y > rows)
+                return false;
         } else { // a literal run, padded to a whole word
             const size_t bytes = fourBit ? (value + 1u) / 2 : value;
             const size_t padded = (bytes + 1) & ~size_t{1};
-            if (size - p < padded || y >= rows) return false;
+            if (size - p < padded || y >= rows)
+                return false;
             for (unsigned i = 0; i < value; ++i)
                 put(fourBit ? (src[p + i / 2] >> (i & 1 ? 0 : 4)) & 0x0F : src[p + i]);
             p += padded;
@@ -250,7 +271,8 @@ bool DecodeRle(const uint8_t* src, size_t size, bool fourBit, const DibLayout& l
 } // namespace
 
 bool PlanFileImage(const uint8_t* data, size_t size, DibLayout* layout) {
-    if (size < kFileHeaderSize || size > kMaxFileBytes || Get16(data) != kFileMagic) return false;
+    if (size < kFileHeaderSize || size > kMaxFileBytes || Get16(data) != kFileMagic)
+        return false;
     const uint64_t bitsAt = Get32(data + 10);
     return Plan(data, size, kFileHeaderSize, &bitsAt, layout);
 }
@@ -260,7 +282,8 @@ bool PlanPackedDib(const uint8_t* data, size_t size, DibLayout* layout) {
 }
 
 bool BuildPackedDib(const uint8_t* data, size_t size, const DibLayout& layout, uint8_t* out) {
-    if (layout.sourceBits > size || size - layout.sourceBits < layout.sourceBitsSize) return false;
+    if (layout.sourceBits > size || size - layout.sourceBits < layout.sourceBitsSize)
+        return false;
     PutHeader(out, layout.header);
     uint8_t* at = out + kInfoHeaderSize;
     if (layout.header.compression == kCompressionBitfields) {
@@ -299,7 +322,8 @@ bool InspectPackedDib(const uint8_t* data, size_t size, DibLayout* layout) {
         return false;
     uint8_t header[kInfoHeaderSize];
     PutHeader(header, planned.header);
-    if (std::memcmp(header, data, kInfoHeaderSize) != 0) return false;
+    if (std::memcmp(header, data, kInfoHeaderSize) != 0)
+        return false;
     *layout = planned;
     return true;
 }
@@ -312,13 +336,15 @@ void MakeFileHeader(const DibLayout& layout, uint8_t out[kFileHeaderSize]) {
 }
 
 bool FitToStrip(int32_t imageWidth, int32_t imageHeight, int64_t stripWidth, int64_t stripHeight, StripFit* fit) {
-    if (imageWidth < 1 || imageWidth > kMaxSide || imageHeight < 1 || imageHeight > kMaxSide) return false;
+    if (imageWidth < 1 || imageWidth > kMaxSide || imageHeight < 1 || imageHeight > kMaxSide)
+        return false;
     if (stripWidth < 1 || stripWidth > kMaxStripSide || stripHeight < 1 || stripHeight > kMaxStripSide ||
         stripWidth * stripHeight > kMaxStripPixels)
         return false;
     // Rounded to the nearest pixel; a sliver of an image still shows as one column.
     int64_t tile = (2 * int64_t{imageWidth} * stripHeight + imageHeight) / (2 * int64_t{imageHeight});
-    if (tile < 1) tile = 1;
+    if (tile < 1)
+        tile = 1;
     int64_t source = imageWidth;
     int64_t drawn = tile;
     if (tile > stripWidth) {

@@ -18,7 +18,8 @@ class LockedDib {
 public:
     explicit LockedDib(HDIB dib) : dib_(dib), bytes_(dib ? static_cast<const uint8_t*>(GlobalLock(dib)) : nullptr) {}
     ~LockedDib() {
-        if (bytes_) GlobalUnlock(dib_);
+        if (bytes_)
+            GlobalUnlock(dib_);
     }
     LockedDib(const LockedDib&) = delete;
     LockedDib& operator=(const LockedDib&) = delete;
@@ -38,7 +39,8 @@ class SavedDcState {
 public:
     explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
     ~SavedDcState() {
-        if (saved_) RestoreDC(dc_, saved_);
+        if (saved_)
+            RestoreDC(dc_, saved_);
     }
     SavedDcState(const SavedDcState&) = delete;
     SavedDcState& operator=(const SavedDcState&) = delete;
@@ -49,7 +51,8 @@ private:
 };
 
 void UsePalette(HDC dc, HPALETTE palette, BOOL background) {
-    if (palette && SelectPalette(dc, palette, background)) RealizePalette(dc);
+    if (palette && SelectPalette(dc, palette, background))
+        RealizePalette(dc);
 }
 
 // Halftoning averages what scaling drops, but on a palette device it would fight the image's
@@ -67,7 +70,8 @@ bool ReadAll(HANDLE file, uint8_t* to, uint64_t length) {
     while (length > 0) {
         const DWORD chunk = length > (1u << 24) ? (1u << 24) : static_cast<DWORD>(length);
         DWORD read = 0;
-        if (!ReadFile(file, to, chunk, &read, nullptr) || read == 0) return false;
+        if (!ReadFile(file, to, chunk, &read, nullptr) || read == 0)
+            return false;
         to += read;
         length -= read;
     }
@@ -78,7 +82,8 @@ bool WriteAll(HANDLE file, const uint8_t* from, size_t length) {
     while (length > 0) {
         const DWORD chunk = length > (1u << 24) ? (1u << 24) : static_cast<DWORD>(length);
         DWORD written = 0;
-        if (!WriteFile(file, from, chunk, &written, nullptr) || written == 0) return false;
+        if (!WriteFile(file, from, chunk, &written, nullptr) || written == 0)
+            return false;
         from += written;
         length -= written;
     }
@@ -88,12 +93,15 @@ bool WriteAll(HANDLE file, const uint8_t* from, size_t length) {
 // A new image from checked source bytes.
 HDIB MakeDib(const uint8_t* data, size_t size, bool (*plan)(const uint8_t*, size_t, DibLayout*)) {
     DibLayout layout;
-    if (!plan(data, size, &layout)) return nullptr;
+    if (!plan(data, size, &layout))
+        return nullptr;
     HDIB dib = GlobalAlloc(GMEM_MOVEABLE, layout.packedSize);
-    if (!dib) return nullptr;
+    if (!dib)
+        return nullptr;
     auto* out = static_cast<uint8_t*>(GlobalLock(dib));
     const bool built = out && BuildPackedDib(data, size, layout, out);
-    if (out) GlobalUnlock(dib);
+    if (out)
+        GlobalUnlock(dib);
     if (!built) {
         GlobalFree(dib);
         return nullptr;
@@ -132,9 +140,11 @@ HDIB ReadDIBFromFile(HANDLE file, DWORD headerLength) {
     const uint64_t length = static_cast<uint64_t>(size.QuadPart) - headerLength;
     LARGE_INTEGER start;
     start.QuadPart = headerLength;
-    if (length > kMaxFileBytes || !SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return nullptr;
+    if (length > kMaxFileBytes || !SetFilePointerEx(file, start, nullptr, FILE_BEGIN))
+        return nullptr;
     std::unique_ptr<uint8_t[]> bytes(new (std::nothrow) uint8_t[length]);
-    if (!bytes || !ReadAll(file, bytes.get(), length)) return nullptr;
+    if (!bytes || !ReadAll(file, bytes.get(), length))
+        return nullptr;
     return MakeDib(bytes.get(), static_cast<size_t>(length), PlanFileImage);
 }
 
@@ -142,17 +152,20 @@ BOOL WriteDIBToFile(HDIB dib, HANDLE file) {
     LockedDib locked(dib);
     DibLayout layout;
     const uint8_t* bytes = locked.Inspect(&layout);
-    if (!bytes || !file || file == INVALID_HANDLE_VALUE) return FALSE;
+    if (!bytes || !file || file == INVALID_HANDLE_VALUE)
+        return FALSE;
     uint8_t header[kFileHeaderSize];
     MakeFileHeader(layout, header);
     return WriteAll(file, header, sizeof(header)) && WriteAll(file, bytes, layout.packedSize);
 }
 
 HDIB LoadDIB(const char* path) {
-    if (!path) return nullptr;
+    if (!path)
+        return nullptr;
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    if (file == INVALID_HANDLE_VALUE)
+        return nullptr;
     HDIB dib = ReadDIBFromFile(file, 0);
     CloseHandle(file);
     return dib;
@@ -166,14 +179,16 @@ HPALETTE CreateDIBPalette(HDIB dib) {
 }
 
 BOOL PaintDIB(HDC dc, const RECT* dest, HDIB dib, HPALETTE palette, DWORD /*flags*/) {
-    if (!dc || !dest) return FALSE;
+    if (!dc || !dest)
+        return FALSE;
     LockedDib locked(dib);
     DibLayout layout;
     const uint8_t* bytes = locked.Inspect(&layout);
     const int64_t width = int64_t{dest->right} - dest->left;
     const int64_t height = int64_t{dest->bottom} - dest->top;
     StripFit fit;
-    if (!bytes || !FitToStrip(layout.header.width, layout.header.height, width, height, &fit)) return FALSE;
+    if (!bytes || !FitToStrip(layout.header.width, layout.header.height, width, height, &fit))
+        return FALSE;
     const int stripWidth = static_cast<int>(width);
     const int stripHeight = static_cast<int>(height);
 
@@ -182,7 +197,8 @@ BOOL PaintDIB(HDC dc, const RECT* dest, HDIB dib, HPALETTE palette, DWORD /*flag
     SavedDcState keep(dc);
     const bndx::GdiObject strip(CreateCompatibleBitmap(dc, stripWidth, stripHeight));
     const bndx::MemoryDc memory(dc);
-    if (!strip.Get() || !memory.Get()) return FALSE;
+    if (!strip.Get() || !memory.Get())
+        return FALSE;
     const bndx::ScopedSelect selected(memory.Get(), strip.Get());
     // Captions belong to other programs: a background palette leaves the system's colours alone.
     UsePalette(memory.Get(), palette, TRUE);
@@ -204,11 +220,13 @@ BOOL DestroyDIB(HDIB dib) {
 }
 
 HBITMAP LoadResourceBitmap(HINSTANCE instance, LPCSTR resource, HPALETTE* palette) {
-    if (palette) *palette = nullptr;
+    if (palette)
+        *palette = nullptr;
     HRSRC found = FindResourceA(instance, resource, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) return nullptr;
+    if (!data)
+        return nullptr;
     HDIB dib = MakeDib(static_cast<const uint8_t*>(data), SizeofResource(instance, found), PlanPackedDib);
     HBITMAP bitmap = nullptr;
     {
@@ -221,7 +239,8 @@ HBITMAP LoadResourceBitmap(HINSTANCE instance, LPCSTR resource, HPALETTE* palett
                                       nullptr, 0);
         if (bitmap) {
             std::memcpy(bits, bytes + layout.bitsOffset, layout.header.sizeImage);
-            if (palette) *palette = PaletteOf(bytes, layout);
+            if (palette)
+                *palette = PaletteOf(bytes, layout);
         }
     }
     DestroyDIB(dib);
@@ -229,11 +248,13 @@ HBITMAP LoadResourceBitmap(HINSTANCE instance, LPCSTR resource, HPALETTE* palett
 }
 
 BOOL PaintBitmap(HDC dc, const RECT* dest, HBITMAP bitmap, const RECT* source, HPALETTE palette) {
-    if (!dc || !dest || !source) return FALSE;
+    if (!dc || !dest || !source)
+        return FALSE;
     const bndx::MemoryDc memory(dc);
     const bndx::ScopedSelect selected(memory.Get(), static_cast<HGDIOBJ>(bitmap));
     // A bitmap that is no bitmap, or is selected elsewhere, cannot be drawn from.
-    if (!bitmap || GetCurrentObject(memory.Get(), OBJ_BITMAP) != bitmap) return FALSE;
+    if (!bitmap || GetCurrentObject(memory.Get(), OBJ_BITMAP) != bitmap)
+        return FALSE;
     const int64_t width = int64_t{dest->right} - dest->left;
     const int64_t height = int64_t{dest->bottom} - dest->top;
     const int64_t sourceWidth = int64_t{source->right} - source->left;

@@ -17,7 +17,8 @@ constexpr int64_t kWidestKeptCopy = 4096;
 // Width of one copy of the image at the strip height, or 0 when the image or height is unusable.
 int64_t CopyWidth(HDIB dib, int height) {
     const auto* bytes = dib ? static_cast<const uint8_t*>(GlobalLock(dib)) : nullptr;
-    if (!bytes) return 0;
+    if (!bytes)
+        return 0;
     DibLayout layout;
     StripFit fit{};
     const bool fits = InspectPackedDib(bytes, GlobalSize(dib), &layout) &&
@@ -29,13 +30,17 @@ int64_t CopyWidth(HDIB dib, int height) {
 } // namespace
 
 BOOL DibStripCache::Paint(HDC dc, const RECT* dest, HDIB dib) {
-    if (!dc || !dest) return FALSE;
+    if (!dc || !dest)
+        return FALSE;
     const int width = dest->right - dest->left;
     const int height = dest->bottom - dest->top;
-    if (width < 1 || height < 1) return FALSE;
+    if (width < 1 || height < 1)
+        return FALSE;
     Strip* strip = Find(dib, height, width);
-    if (!strip) strip = Build(dib, height, width);
-    if (!strip) return FALSE;
+    if (!strip)
+        strip = Build(dib, height, width);
+    if (!strip)
+        return FALSE;
     strip->lastUse = ++uses_;
     return BitBlt(dc, dest->left, dest->top, width, height, strip->dc, 0, 0, SRCCOPY);
 }
@@ -48,16 +53,19 @@ void DibStripCache::Clear() {
 
 DibStripCache::Strip* DibStripCache::Find(HDIB dib, int height, int width) {
     for (Strip& strip : strips_)
-        if (strip.dib == dib && strip.height == height && strip.width >= width) return &strip;
+        if (strip.dib == dib && strip.height == height && strip.width >= width)
+            return &strip;
     return nullptr;
 }
 
 DibStripCache::Strip* DibStripCache::Build(HDIB dib, int height, int width) {
     const int64_t copy = CopyWidth(dib, height);
-    if (copy < 1) return nullptr;
+    if (copy < 1)
+        return nullptr;
     // A whole copy makes every narrower strip a plain cut of this one, exactly as PaintDIB
     // would draw it.
-    if (copy <= kWidestKeptCopy) width = std::max<int>(width, static_cast<int>(copy));
+    if (copy <= kWidestKeptCopy)
+        width = std::max<int>(width, static_cast<int>(copy));
     // A strip of this height that is too narrow is replaced, not kept beside the new one.
     for (auto it = strips_.begin(); it != strips_.end(); ++it)
         if (it->dib == dib && it->height == height) {
@@ -66,7 +74,8 @@ DibStripCache::Strip* DibStripCache::Build(HDIB dib, int height, int width) {
             strips_.erase(it);
             break;
         }
-    if (int64_t{width} * height > kMaxStripPixels || width > kMaxStripSide) return nullptr;
+    if (int64_t{width} * height > kMaxStripPixels || width > kMaxStripSide)
+        return nullptr;
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -78,7 +87,8 @@ DibStripCache::Strip* DibStripCache::Build(HDIB dib, int height, int width) {
     void* bits = nullptr;
     Strip strip{dib, height, width, CreateCompatibleDC(nullptr), nullptr, nullptr, 0};
     strip.bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (strip.dc && strip.bitmap) strip.previous = SelectObject(strip.dc, strip.bitmap);
+    if (strip.dc && strip.bitmap)
+        strip.previous = SelectObject(strip.dc, strip.bitmap);
     const RECT whole{0, 0, width, height};
     if (!strip.previous || !PaintDIB(strip.dc, &whole, dib, nullptr, 0)) {
         Release(strip);
@@ -95,8 +105,11 @@ DibStripCache::Strip* DibStripCache::Build(HDIB dib, int height, int width) {
 }
 
 void DibStripCache::Release(Strip& strip) {
-    if (strip.previous) SelectObject(strip.dc, strip.previous);
-    if (strip.bitmap) DeleteObject(strip.bitmap);
-    if (strip.dc) DeleteDC(strip.dc);
+    if (strip.previous)
+        SelectObject(strip.dc, strip.previous);
+    if (strip.bitmap)
+        DeleteObject(strip.bitmap);
+    if (strip.dc)
+        DeleteDC(strip.dc);
     strip = Strip{};
 }

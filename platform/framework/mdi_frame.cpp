@@ -234,7 +234,8 @@ bool MdiFrame::TranslateAccelerators(const MSG& message) {
     if (GetKeyState(VK_MENU) < 0)
         modifiers |= FALT;
     for (const ACCEL& accelerator : accelerators_) {
-        if (accelerator.key != message.wParam || (accelerator.fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT)) != modifiers)
+        if (accelerator.key != message.wParam ||
+            (accelerator.fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT)) != modifiers)
             continue;
         // A key whose command cannot run now goes on to the control that has the focus, so
         // that an edit box keeps its own Ctrl+C while the program offers no Copy.

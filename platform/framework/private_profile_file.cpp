@@ -13,7 +13,8 @@ std::string PrivateProfileFile::ReadString(const char* section, const char* key,
         std::vector<char> buffer(size);
         const DWORD length =
             GetPrivateProfileStringA(section, key, defaultValue.c_str(), buffer.data(), size, path_.c_str());
-        if (length + 1 < size || size >= 65536) return std::string(buffer.data(), length);
+        if (length + 1 < size || size >= 65536)
+            return std::string(buffer.data(), length);
     }
 }
 

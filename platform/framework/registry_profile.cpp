@@ -13,9 +13,9 @@ namespace {
 class SectionKey {
 public:
     SectionKey(const std::string& path, bool create) {
-        const LONG result = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE,
-                                                     nullptr, &key_, nullptr)
-                                   : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_);
+        const LONG result =
+            create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key_, nullptr)
+                   : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_);
         if (result != ERROR_SUCCESS)
             key_ = nullptr;
     }

@@ -27,8 +27,8 @@ int KeyOf(UINT indicator) {
 } // namespace
 
 bool StatusBar::Create(HWND parent, UINT id, const std::vector<UINT>& indicators) {
-    window_ = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                              parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ProgramInstance(), nullptr);
+    window_ = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ProgramInstance(), nullptr);
     if (!window_)
         return false;
     HDC dc = GetDC(window_);

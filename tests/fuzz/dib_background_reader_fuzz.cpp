@@ -14,16 +14,19 @@ using namespace bndx::dib;
 namespace {
 
 void Require(bool condition) {
-    if (!condition) std::abort();
+    if (!condition)
+        std::abort();
 }
 
 // The bytes the shell would hold as an image; empty when the source is refused.
 std::vector<uint8_t> Unpack(const uint8_t* data, size_t size, bool (*plan)(const uint8_t*, size_t, DibLayout*)) {
     DibLayout layout;
-    if (!plan(data, size, &layout)) return {};
+    if (!plan(data, size, &layout))
+        return {};
     Require(layout.packedSize <= kMaxPixelBytes + 1024 + 64);
     std::vector<uint8_t> packed(layout.packedSize);
-    if (!BuildPackedDib(data, size, layout, packed.data())) return {};
+    if (!BuildPackedDib(data, size, layout, packed.data()))
+        return {};
     return packed;
 }
 
@@ -49,7 +52,8 @@ void CheckImage(const std::vector<uint8_t>& packed, int64_t stripWidth, int64_t 
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bndx::BackgroundFileHeader header;
-    if (size < sizeof(header)) return 0;
+    if (size < sizeof(header))
+        return 0;
     std::memcpy(&header, data, sizeof(header));
     (void)bndx::DescriptionOf(header.Description);
     const uint8_t* image = data + sizeof(header);
@@ -61,10 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int64_t stripHeight = header.Reserved2[2] | (header.Reserved2[3] & 0x7F) << 8;
 
     const std::vector<uint8_t> fromFile = Unpack(image, imageSize, PlanFileImage);
-    if (!fromFile.empty()) CheckImage(fromFile, stripWidth, stripHeight);
+    if (!fromFile.empty())
+        CheckImage(fromFile, stripWidth, stripHeight);
     // The same bytes as a bitmap resource, which has no file header.
     const std::vector<uint8_t> fromResource = Unpack(image, imageSize, PlanPackedDib);
-    if (!fromResource.empty()) CheckImage(fromResource, stripWidth, stripHeight);
+    if (!fromResource.empty())
+        CheckImage(fromResource, stripWidth, stripHeight);
     // Bytes taken as one of the library's own images are exactly what unpacking them makes.
     DibLayout own;
     if (InspectPackedDib(image, imageSize, &own))

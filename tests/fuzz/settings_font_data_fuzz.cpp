@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
 
     const bndx::FontDescription again = bndx::ParseFontDescription(faceName, bndx::FormatFontData(font));
-    if (std::memcmp(&font, &again, sizeof(font)) != 0) std::abort();
+    if (std::memcmp(&font, &again, sizeof(font)) != 0)
+        std::abort();
     return 0;
 }

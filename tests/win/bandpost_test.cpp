@@ -67,7 +67,8 @@ std::string PatchedCopy(const std::string& text) {
     std::ifstream in(DistPath("Bandpost.exe"), std::ios::binary);
     std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const size_t offset = FindMessageBlock(image.data(), image.size());
-    if (offset == kNoMessageBlock) return {};
+    if (offset == kNoMessageBlock)
+        return {};
     WriteMessageText(reinterpret_cast<char*>(image.data() + offset), text.data(), text.size());
     char dir[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);
@@ -115,7 +116,8 @@ TEST(Bandpost, APatchedCopyScrollsItsOwnTextOnceAcrossTheFrontCaptionAndEnds) {
         << "the caption buttons were painted over";
     EXPECT_EQ(first.At(caption.area.left + 2, caption.area.top + 2), SystemColourPixel(COLOR_ACTIVECAPTION))
         << "the area behind the text is the active caption colour";
-    if (HasFailure()) later.Save("bandpost-mid-scroll");
+    if (HasFailure())
+        later.Save("bandpost-mid-scroll");
 
     EXPECT_EQ(bandpost.WaitForExit(kScrollTimeoutMs), 0);
     DeleteFileA(path.c_str());

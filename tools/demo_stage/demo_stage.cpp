@@ -30,8 +30,10 @@ struct Search {
 BOOL CALLBACK MatchTitle(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     char title[256];
-    if (!IsWindowVisible(window) || GetWindowTextA(window, title, sizeof title) == 0) return TRUE;
-    if (std::strncmp(title, search->prefix, std::strlen(search->prefix)) != 0) return TRUE;
+    if (!IsWindowVisible(window) || GetWindowTextA(window, title, sizeof title) == 0)
+        return TRUE;
+    if (std::strncmp(title, search->prefix, std::strlen(search->prefix)) != 0)
+        return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -45,8 +47,10 @@ HWND FindByTitle(const char* prefix) {
 bool WaitForTitle(const char* prefix, bool shown, double seconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
     for (;;) {
-        if ((FindByTitle(prefix) != nullptr) == shown) return true;
-        if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
+        if ((FindByTitle(prefix) != nullptr) == shown)
+            return true;
+        if (static_cast<LONG>(GetTickCount() - end) >= 0)
+            return false;
         Sleep(50);
     }
 }
@@ -69,7 +73,8 @@ bool SaveBitmap(const std::string& path, HDC dc, HBITMAP bitmap, int width, int 
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + info.biSizeImage;
     FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out) return false;
+    if (!out)
+        return false;
     const bool written = std::fwrite(&file, sizeof file, 1, out) == 1 && std::fwrite(&info, sizeof info, 1, out) == 1 &&
                          std::fwrite(bits.data(), bits.size(), 1, out) == 1;
     return std::fclose(out) == 0 && written;
@@ -102,7 +107,8 @@ bool SaveScreenPart(HDC screen, const RECT& part, const std::string& path) {
 
 int Film(const std::string& folder, double seconds, double fps, int desktopEvery) {
     const RECT strip = StripOfFrontWindow();
-    if (strip.right <= strip.left || strip.bottom <= strip.top) return 1;
+    if (strip.right <= strip.left || strip.bottom <= strip.top)
+        return 1;
     const RECT desktop{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     HDC screen = GetDC(nullptr);
     const int frames = static_cast<int>(seconds * fps);
@@ -112,7 +118,8 @@ int Film(const std::string& folder, double seconds, double fps, int desktopEvery
     for (int frame = 0; frame < frames; ++frame) {
         const DWORD due = start + static_cast<DWORD>(frame * period);
         const LONG wait = static_cast<LONG>(due - GetTickCount());
-        if (wait > 0) Sleep(static_cast<DWORD>(wait));
+        if (wait > 0)
+            Sleep(static_cast<DWORD>(wait));
         char name[32];
         std::snprintf(name, sizeof name, "\\frame%04d.bmp", frame);
         saved &= SaveScreenPart(screen, strip, folder + name);

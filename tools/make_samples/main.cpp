@@ -23,7 +23,8 @@ namespace {
 
 bool ReadFile(const fs::path& path, std::vector<uint8_t>* bytes) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }
@@ -34,7 +35,8 @@ bool WriteFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
     {
         std::ofstream out(part, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush()) return false;
+        if (!out.flush())
+            return false;
     }
     std::error_code failed;
     fs::rename(part, path, failed);
@@ -48,30 +50,37 @@ int Fail(const fs::path& path, const std::string& why) {
 
 int WriteBackgrounds(const fs::path& outDir, const fs::path& list, const fs::path& pictureDir) {
     std::vector<uint8_t> text;
-    if (!ReadFile(list, &text)) return Fail(list, "cannot be read");
+    if (!ReadFile(list, &text))
+        return Fail(list, "cannot be read");
     std::vector<SampleBackground> backgrounds;
     std::string error;
-    if (!ParseBackgroundList(std::string(text.begin(), text.end()), &backgrounds, &error)) return Fail(list, error);
+    if (!ParseBackgroundList(std::string(text.begin(), text.end()), &backgrounds, &error))
+        return Fail(list, error);
     for (const SampleBackground& background : backgrounds) {
         const fs::path picture = pictureDir / (background.Name + ".bmp");
         std::vector<uint8_t> bitmap, file;
-        if (!ReadFile(picture, &bitmap)) return Fail(picture, "cannot be read");
+        if (!ReadFile(picture, &bitmap))
+            return Fail(picture, "cannot be read");
         if (!BackgroundFileBytes(background, bitmap, &file))
             return Fail(picture, "is not a bitmap the DIB library accepts");
         const fs::path target = outDir / (background.Name + ".bxb");
-        if (!WriteFile(target, file)) return Fail(target, "cannot be written");
+        if (!WriteFile(target, file))
+            return Fail(target, "cannot be written");
     }
     return 0;
 }
 
 int WriteForeground(const fs::path& outDir, const fs::path& source) {
     std::vector<uint8_t> text;
-    if (!ReadFile(source, &text)) return Fail(source, "cannot be read");
+    if (!ReadFile(source, &text))
+        return Fail(source, "cannot be read");
     SampleForeground foreground;
     std::string error;
-    if (!ParseForegroundText(std::string(text.begin(), text.end()), &foreground, &error)) return Fail(source, error);
+    if (!ParseForegroundText(std::string(text.begin(), text.end()), &foreground, &error))
+        return Fail(source, error);
     const fs::path target = outDir / source.filename().replace_extension(".bxf");
-    if (!WriteFile(target, ForegroundSampleBytes(foreground))) return Fail(target, "cannot be written");
+    if (!WriteFile(target, ForegroundSampleBytes(foreground)))
+        return Fail(target, "cannot be written");
     return 0;
 }
 
@@ -85,10 +94,13 @@ int main(int argc, char** argv) {
     const fs::path outDir = argv[1];
     std::error_code failed;
     fs::create_directories(outDir, failed);
-    if (failed) return Fail(outDir, "cannot be made");
-    if (int status = WriteBackgrounds(outDir, argv[2], argv[3])) return status;
+    if (failed)
+        return Fail(outDir, "cannot be made");
+    if (int status = WriteBackgrounds(outDir, argv[2], argv[3]))
+        return status;
     for (int n = 4; n < argc; ++n) {
-        if (int status = WriteForeground(outDir, argv[n])) return status;
+        if (int status = WriteForeground(outDir, argv[n]))
+            return status;
     }
     return 0;
 }

@@ -11,9 +11,11 @@ namespace bndx::samples {
 bool BackgroundFileBytes(const SampleBackground& background, const std::vector<uint8_t>& bitmapFile,
                          std::vector<uint8_t>* file) {
     dib::DibLayout layout;
-    if (!dib::PlanFileImage(bitmapFile.data(), bitmapFile.size(), &layout)) return false;
+    if (!dib::PlanFileImage(bitmapFile.data(), bitmapFile.size(), &layout))
+        return false;
     std::vector<uint8_t> packed(layout.packedSize);
-    if (!dib::BuildPackedDib(bitmapFile.data(), bitmapFile.size(), layout, packed.data())) return false;
+    if (!dib::BuildPackedDib(bitmapFile.data(), bitmapFile.size(), layout, packed.data()))
+        return false;
 
     const BackgroundFileHeader header = MakeBackgroundHeader(background.Description, background.ColourIndex);
     uint8_t fileHeader[dib::kFileHeaderSize];

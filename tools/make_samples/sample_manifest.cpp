@@ -10,7 +10,8 @@ namespace {
 
 std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return std::string();
+    if (first == std::string::npos)
+        return std::string();
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
@@ -30,7 +31,8 @@ bool CheckDescription(const std::string& description, std::string* error) {
 bool IsPlainName(const std::string& name) {
     for (char c : name) {
         const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        if (!letter && !(c >= '0' && c <= '9') && c != '_' && c != '-') return false;
+        if (!letter && !(c >= '0' && c <= '9') && c != '_' && c != '-')
+            return false;
     }
     return !name.empty();
 }
@@ -61,7 +63,8 @@ bool ParseBackgroundList(const std::string& text, std::vector<SampleBackground>*
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
         line = Trimmed(line);
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         SampleBackground background;
         if (!ParseBackgroundLine(line, &background, error)) {
             *error = "line " + std::to_string(number) + ": " + *error;
@@ -77,10 +80,12 @@ bool ParseForegroundText(const std::string& text, SampleForeground* foreground, 
     std::string line;
     std::getline(lines, line);
     foreground->Description = Trimmed(line);
-    if (!CheckDescription(foreground->Description, error)) return false;
+    if (!CheckDescription(foreground->Description, error))
+        return false;
     while (std::getline(lines, line)) {
         line = Trimmed(line);
-        if (line.empty()) continue;
+        if (line.empty())
+            continue;
         if (line.size() > kMaxSampleLineLength) {
             *error = "the line \"" + line + "\" is longer than " + std::to_string(kMaxSampleLineLength) + " characters";
             return false;

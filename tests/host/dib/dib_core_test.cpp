@@ -39,7 +39,8 @@ Bytes BitmapFile(uint32_t headerSize = kInfoHeaderSize, int32_t width = 4, int32
     Poke(f, 18, static_cast<uint32_t>(width), side);
     Poke(f, 18 + side, static_cast<uint32_t>(height), side);
     Poke(f, 20 + 2 * side, bitCount, 2); // planes are not read
-    if (!core) Poke(f, 30, compression), Poke(f, 46, clrUsed);
+    if (!core)
+        Poke(f, 30, compression), Poke(f, 46, clrUsed);
     for (size_t i = 0; i < masks.size(); ++i)
         Poke(f, kFileHeaderSize + kInfoHeaderSize + 4 * i, masks[i]);
     for (uint32_t i = 0; i < (bitCount > 8 ? 0 : clrUsed ? clrUsed : 1u << bitCount); ++i) {
@@ -58,9 +59,11 @@ Bytes BitmapFile(uint32_t headerSize = kInfoHeaderSize, int32_t width = 4, int32
 // The packed DIB a file makes, as the library's shell gets it; empty when refused.
 Bytes Decode(const Bytes& file) {
     DibLayout layout;
-    if (!PlanFileImage(file.data(), file.size(), &layout)) return {};
+    if (!PlanFileImage(file.data(), file.size(), &layout))
+        return {};
     Bytes packed(layout.packedSize);
-    if (!BuildPackedDib(file.data(), file.size(), layout, packed.data())) return {};
+    if (!BuildPackedDib(file.data(), file.size(), layout, packed.data()))
+        return {};
     packed.resize(packed.size() + 16); // global memory rounds its blocks up
     EXPECT_TRUE(InspectPackedDib(packed.data(), packed.size(), &layout)) << "made, but not in the library's form";
     packed.resize(layout.packedSize);

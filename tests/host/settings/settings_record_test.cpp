@@ -27,7 +27,8 @@ struct FakeProfileStore : ProfileStore {
     std::string Text() const {
         std::string text, section;
         for (const auto& [where, value] : values) {
-            if (where.first != section) text += "[" + (section = where.first) + "] ";
+            if (where.first != section)
+                text += "[" + (section = where.first) + "] ";
             text += where.second + "=" + value + " ";
         }
         return text;

@@ -25,7 +25,8 @@ protected:
     }
 
     void TearDown() override {
-        if (HasFailure()) SaveScreen(program, "failed");
+        if (HasFailure())
+            SaveScreen(program, "failed");
     }
 
     // Destroyed after the program, which writes the file as it ends.

@@ -95,7 +95,8 @@ TEST_P(BanderixRestore, SavedSelectionIsRestoredByExactName) {
     const std::vector<std::string> backgrounds = data.ListedOrder("*.BXB");
     int backgroundRow = 0;
     for (size_t i = 0; i < backgrounds.size(); ++i)
-        if (backgrounds[i] == c.restoredBackground) backgroundRow = static_cast<int>(i) + 1;
+        if (backgrounds[i] == c.restoredBackground)
+            backgroundRow = static_cast<int>(i) + 1;
     EXPECT_EQ(program.Backgrounds().Selected(), std::vector<int>{backgroundRow});
 
     const ListBox foregrounds = program.Foregrounds();

@@ -56,7 +56,8 @@ TEST_F(BanderixOptions, ApplyShowsANewAlignmentTitleColourAndCoverageAtOnceAndCa
         },
         3000))
         << "after Apply the title should be blue at the right; blue from " << blue.left << ", middle " << middle;
-    if (HasFailure()) shot.Save("options-apply-title");
+    if (HasFailure())
+        shot.Save("options-apply-title");
     EXPECT_TRUE(behind.WaitForSystemCaption(3000)) << "the window behind is given back to the system";
     PumpMessages(600);
     EXPECT_TRUE(behind.ShowsSystemCaption()) << "and it stays so";
@@ -125,7 +126,8 @@ constexpr char kFontData[] = "-15,0,0,0,700,1,0,0,0,3,2,1,34";
 TEST_P(BanderixEndings, MovedSlidersCountOnlyOnceAppliedAndTheFontDialogsChoiceAtOnce) {
     const Ending& c = GetParam();
     std::string ini = "[Foreground]\nSpeed=4\nFrequency=2\n";
-    if (c.fontBefore) ini += std::string("FontName=") + kFontName + "\nFontData=" + kFontData + "\n";
+    if (c.fontBefore)
+        ini += std::string("FontName=") + kFontName + "\nFontData=" + kFontData + "\n";
     settings.Write(ini);
     ASSERT_TRUE(StartSettled());
     const HWND options = program.OpenOptions();
@@ -141,7 +143,8 @@ TEST_P(BanderixEndings, MovedSlidersCountOnlyOnceAppliedAndTheFontDialogsChoiceA
     const auto shown = static_cast<int>(SendDlgItemMessageA(fonts, cmb1, CB_GETCURSEL, 0, 0));
     int pick = -1;
     for (int i = 0; i < static_cast<int>(faces.size()) && pick < 0; ++i)
-        if (i != shown && faces[i] != kFontName && !faces[i].empty() && faces[i][0] != '@') pick = i;
+        if (i != shown && faces[i] != kFontName && !faces[i].empty() && faces[i][0] != '@')
+            pick = i;
     ASSERT_GE(pick, 0) << "the font dialog offers no other face";
     ChooseComboItem(fonts, cmb1, pick);
     Click(fonts, c.fontConfirmed ? IDOK : IDCANCEL);

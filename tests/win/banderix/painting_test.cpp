@@ -68,7 +68,8 @@ TEST_F(BanderixPainting, SelectingAForegroundScrollsItOnTheFrontWindowAtOnce) {
     EXPECT_EQ(subject.Fill(), kBlack) << "with no background the text runs on black";
     EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), "1");
     EXPECT_EQ(settings.Read("Main", "ForegroundSelected0"), "Lines");
-    if (HasFailure()) subject.Shot().Save("painting-scroll-start");
+    if (HasFailure())
+        subject.Shot().Save("painting-scroll-start");
 
     program.Foregrounds().ClickRow(0);
     EXPECT_TRUE(subject.WaitForSystemCaption(3000)) << "deselecting stops the text and repaints";

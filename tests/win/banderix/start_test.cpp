@@ -14,7 +14,8 @@ TEST_F(BanderixStart, ShowsTheSplashThenLivesHiddenInTheTray) {
     HWND splash = nullptr;
     const auto splashShown = [&] {
         for (HWND window : VisibleWindowsOf(program.ProcessId()))
-            if ((GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) != WS_CAPTION) splash = window;
+            if ((GetWindowLongA(window, GWL_STYLE) & WS_CAPTION) != WS_CAPTION)
+                splash = window;
         return splash != nullptr;
     };
     ASSERT_TRUE(WaitFor(splashShown, 5000)) << "no window without a caption appeared: " << program.DescribeVisible();

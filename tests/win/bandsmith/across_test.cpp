@@ -46,7 +46,8 @@ TEST_F(BandsmithWithBanderix, ABackgroundMadeFromABitmapIsListedAndPaintedByBand
     banderix.Backgrounds().ClickRow(1);
     EXPECT_TRUE(subject.WaitForFill(kRed, 3000)) << "its picture is not what Banderix paints";
     EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "Made in Bandsmith") << "known by its description";
-    if (HasFailure()) subject.Shot().Save("bandsmith-background-in-banderix");
+    if (HasFailure())
+        subject.Shot().Save("bandsmith-background-in-banderix");
 }
 
 TEST_F(BandsmithWithBanderix, AForegroundWithATypedLineScrollsInBanderix) {
@@ -81,7 +82,8 @@ TEST_F(BandsmithWithBanderix, AForegroundWithATypedLineScrollsInBanderix) {
     banderix.Foregrounds().ClickRow(row);
     EXPECT_TRUE(WaitFor([&] { return subject.ColourSpan(subject.Shot(), kYellow).Found(); }, 3000))
         << "its line does not scroll";
-    if (HasFailure()) subject.Shot().Save("bandsmith-foreground-in-banderix");
+    if (HasFailure())
+        subject.Shot().Save("bandsmith-foreground-in-banderix");
 }
 
 TEST_F(BandsmithWithBanderix, ATestedMessageScrollsOverACaptionBanderixLeavesAloneUntilItIsOver) {
@@ -113,7 +115,8 @@ TEST_F(BandsmithWithBanderix, ATestedMessageScrollsOverACaptionBanderixLeavesAlo
 
     ASSERT_TRUE(WaitFor([] { return !MessageProgramRunning(); }, kScrollTimeoutMs));
     EXPECT_TRUE(WaitFor([&] { return fill() == kRed; }, 3000)) << "Banderix did not take the caption back";
-    if (HasFailure()) test::ScreenCapture::OfWindow(frame).Save("bandsmith-message-over-banderix");
+    if (HasFailure())
+        test::ScreenCapture::OfWindow(frame).Save("bandsmith-message-over-banderix");
 }
 
 } // namespace

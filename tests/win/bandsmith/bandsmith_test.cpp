@@ -29,7 +29,8 @@ bool SamePath(const std::string& a, const std::string& b) {
 std::vector<uint8_t> PatchedBandpost(const std::string& text) {
     std::vector<uint8_t> image = ReadBytes(test::DistPath("Bandpost.exe"));
     const size_t offset = FindMessageBlock(image.data(), image.size());
-    if (offset == kNoMessageBlock) return {};
+    if (offset == kNoMessageBlock)
+        return {};
     WriteMessageText(reinterpret_cast<char*>(image.data() + offset), text.data(), text.size());
     return image;
 }
@@ -73,7 +74,8 @@ BandsmithTest::BandsmithTest() {
 void BandsmithTest::TearDown() {
     // A message still scrolling would paint over the next test's windows.
     WaitFor([] { return !MessageProgramRunning(); }, kScrollTimeoutMs);
-    if (HasFailure()) SaveScreen(editor, "failed");
+    if (HasFailure())
+        SaveScreen(editor, "failed");
     if (editor.Running()) {
         EXPECT_TRUE(editor.Exit()) << "Exit did not end the editor: " << editor.DescribeVisible();
     }
@@ -85,9 +87,11 @@ void BandsmithTest::UseInstallation(const std::string& folder, const std::string
 }
 
 ::testing::AssertionResult BandsmithTest::StartWithNew(NewType type, HWND& child) {
-    if (!editor.Start()) return ::testing::AssertionFailure() << "Bandsmith did not start";
+    if (!editor.Start())
+        return ::testing::AssertionFailure() << "Bandsmith did not start";
     child = editor.ChooseNewType(type);
-    if (!child) return ::testing::AssertionFailure() << "no new document: " << editor.DescribeVisible();
+    if (!child)
+        return ::testing::AssertionFailure() << "no new document: " << editor.DescribeVisible();
     if (!editor.WaitForMainFrame())
         return ::testing::AssertionFailure() << "the main frame did not settle: " << editor.DescribeVisible();
     return ::testing::AssertionSuccess();
@@ -97,9 +101,12 @@ void BandsmithTest::UseInstallation(const std::string& folder, const std::string
                                                             std::string* proposed) {
     editor.Command(command);
     const HWND dialog = WaitForFileDialog(editor.ProcessId(), kSaveAsTitle);
-    if (!dialog) return ::testing::AssertionFailure() << "no Save As dialog: " << editor.DescribeVisible();
-    if (proposed) *proposed = FileDialogName(dialog);
-    if (!ChooseFile(dialog, path)) return ::testing::AssertionFailure() << "the Save As dialog did not take " << path;
+    if (!dialog)
+        return ::testing::AssertionFailure() << "no Save As dialog: " << editor.DescribeVisible();
+    if (proposed)
+        *proposed = FileDialogName(dialog);
+    if (!ChooseFile(dialog, path))
+        return ::testing::AssertionFailure() << "the Save As dialog did not take " << path;
     return ::testing::AssertionSuccess();
 }
 
@@ -107,7 +114,8 @@ void BandsmithTest::UseInstallation(const std::string& folder, const std::string
                                                          const std::string& subject, const std::string& message,
                                                          HWND& form) {
     HWND child = nullptr;
-    if (const auto started = StartWithNew(kNewMailMessage, child); !started) return started;
+    if (const auto started = StartWithNew(kNewMailMessage, child); !started)
+        return started;
     form = BandsmithProgram::FormOf(child);
     const std::pair<int, std::string> fields[] = {
         {IDC_MAIL_NAME, name}, {IDC_MAIL_ADDRESS, address}, {IDC_MAIL_SUBJECT, subject}, {IDC_MAIL_MESSAGE, message}};
@@ -120,7 +128,8 @@ void BandsmithTest::UseInstallation(const std::string& folder, const std::string
 ::testing::AssertionResult BandsmithTest::SetImage(HWND form, const std::string& bitmapPath) {
     Click(form, IDC_SET_IMAGE);
     const HWND dialog = WaitForFileDialog(editor.ProcessId(), kOpenTitle);
-    if (!dialog) return ::testing::AssertionFailure() << "Set Image opened no dialog: " << editor.DescribeVisible();
+    if (!dialog)
+        return ::testing::AssertionFailure() << "Set Image opened no dialog: " << editor.DescribeVisible();
     if (!ChooseFile(dialog, bitmapPath))
         return ::testing::AssertionFailure() << "the Open dialog did not take " << bitmapPath;
     return ::testing::AssertionSuccess();

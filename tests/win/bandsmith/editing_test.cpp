@@ -13,7 +13,8 @@ using BandsmithEditing = BandsmithTest;
 std::string CloseActive(BandsmithProgram& editor, int answer) {
     editor.Command(ID_FILE_CLOSE);
     const HWND box = editor.WaitForMessageBox(1500);
-    if (!box) return {};
+    if (!box)
+        return {};
     const std::string question = MessageBoxText(box);
     Click(box, answer);
     WaitFor([box] { return !IsWindow(box); }, 3000);
@@ -78,7 +79,8 @@ TEST_F(BandsmithEditing, UndoCutCopyAndPasteStayDisabledInTheMenuAndOnTheToolbar
     ASSERT_NE(edit, nullptr) << "the Edit menu did not open";
     const test::ScreenCapture shot = test::ScreenCapture::OfWindow(edit);
     EXPECT_EQ(EnabledInk(shot), 0) << "an item of the Edit menu is enabled";
-    if (HasFailure()) shot.Save("bandsmith-edit-menu");
+    if (HasFailure())
+        shot.Save("bandsmith-edit-menu");
     EXPECT_TRUE(CloseMenu(frame));
 }
 

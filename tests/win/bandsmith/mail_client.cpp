@@ -17,7 +17,8 @@ constexpr char kNoValue[] = "\x01";
 bool ReadDefault(HKEY key, std::string& value) {
     char text[MAX_PATH] = {};
     DWORD size = sizeof text;
-    if (RegGetValueA(key, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) return false;
+    if (RegGetValueA(key, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+        return false;
     value = text;
     return true;
 }
@@ -75,9 +76,11 @@ MailRecord StandInMailClient::WaitForMessage(DWORD timeoutMs) const {
             std::ifstream in(outbox_ / "outbox.txt");
             std::string line;
             while (std::getline(in, line)) {
-                if (line == "end") return true;
+                if (line == "end")
+                    return true;
                 const size_t equals = line.find('=');
-                if (equals != std::string::npos) record[line.substr(0, equals)] = line.substr(equals + 1);
+                if (equals != std::string::npos)
+                    record[line.substr(0, equals)] = line.substr(equals + 1);
             }
             return false;
         },

@@ -41,7 +41,8 @@ TEST_F(BandsmithMessage, TestScrollsTheTrimmedMessageOnceOverTheCaptionInFront) 
     ASSERT_TRUE(inside.Found()) << "the text did not move left";
     EXPECT_LE(inside.right - inside.left + 1, expected) << "wider than \"" << message << "\"";
     EXPECT_GE(inside.right - inside.left + 1, expected - 4) << "narrower than \"" << message << "\"";
-    if (HasFailure()) shot.Save("bandsmith-test-message");
+    if (HasFailure())
+        shot.Save("bandsmith-test-message");
 
     EXPECT_TRUE(WaitFor([] { return !MessageProgramRunning(); }, kScrollTimeoutMs)) << "it does not end";
     PumpMessages(100);

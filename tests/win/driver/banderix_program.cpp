@@ -37,18 +37,22 @@ ScratchFolder::~ScratchFolder() {
     std::error_code ignored;
     for (int attempt = 0; attempt < 10 && std::filesystem::exists(path_, ignored); ++attempt) {
         std::filesystem::remove_all(path_, ignored);
-        if (ignored) test::PumpMessages(100);
+        if (ignored)
+            test::PumpMessages(100);
     }
 }
 
 Process::~Process() {
-    if (Running()) Terminate();
-    if (handle_) CloseHandle(handle_);
+    if (Running())
+        Terminate();
+    if (handle_)
+        CloseHandle(handle_);
 }
 
 bool Process::Start(const std::string& path, const std::string& folder, const std::string& arguments) {
     if (handle_) {
-        if (Running()) Terminate();
+        if (Running())
+            Terminate();
         CloseHandle(handle_);
         handle_ = nullptr;
     }
@@ -56,7 +60,8 @@ bool Process::Start(const std::string& path, const std::string& folder, const st
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + path + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
+    if (!arguments.empty())
+        commandLine += " " + arguments;
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
                         folder.c_str(), &startup, &info)) {
         startError_ = GetLastError();
@@ -75,7 +80,8 @@ bool Process::Running() const {
 }
 
 long Process::WaitForExit(DWORD timeoutMs) {
-    if (!handle_ || !test::WaitFor([this] { return !Running(); }, timeoutMs)) return -1;
+    if (!handle_ || !test::WaitFor([this] { return !Running(); }, timeoutMs))
+        return -1;
     DWORD code = 0;
     GetExitCodeProcess(handle_, &code);
     return static_cast<long>(code);
@@ -95,7 +101,8 @@ BanderixProgram::BanderixProgram() : data_(folder_ / "DATA") {
     CopyFileA(test::DistPath("Banderix.exe").c_str(), ProgramPath().c_str(), FALSE);
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA(test::DistPath("*.dll").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
+    if (search == INVALID_HANDLE_VALUE)
+        return;
     do
         CopyFileA(test::DistPath(found.cFileName).c_str(), (folder_ / found.cFileName).c_str(), FALSE);
     while (FindNextFileA(search, &found));
@@ -103,7 +110,8 @@ BanderixProgram::BanderixProgram() : data_(folder_ / "DATA") {
 }
 
 BanderixProgram::~BanderixProgram() {
-    if (Running() && !Close(5000)) Terminate();
+    if (Running() && !Close(5000))
+        Terminate();
 }
 
 bool BanderixProgram::Start() {
@@ -118,7 +126,8 @@ bool BanderixProgram::WaitUntilSettled(DWORD timeoutMs) {
         // there can be an instant with nothing on screen.
         if (settled()) {
             test::PumpMessages(300);
-            if (settled()) return true;
+            if (settled())
+                return true;
         }
         test::PumpMessages(20);
     }
@@ -147,14 +156,17 @@ bool BanderixProgram::ShowFromTray() const {
 }
 
 HWND BanderixProgram::OpenOptions() const {
-    if (!IsWindowVisible(MainWindow())) ShowFromTray();
+    if (!IsWindowVisible(MainWindow()))
+        ShowFromTray();
     Click(MainWindow(), IDC_OPTIONS);
     return WaitForWindowOf(ProcessId(), kOptionsTitle, IDC_SPEED, 5000);
 }
 
 bool BanderixProgram::Close(DWORD timeoutMs) {
-    if (!Running()) return false;
-    if (!IsWindowVisible(MainWindow())) ShowFromTray();
+    if (!Running())
+        return false;
+    if (!IsWindowVisible(MainWindow()))
+        ShowFromTray();
     Click(MainWindow(), IDOK);
     return WaitForExit(timeoutMs) == 0;
 }

@@ -17,7 +17,8 @@ constexpr int kRecentFileCount = 4;
 } // namespace
 
 BandsmithProgram::~BandsmithProgram() {
-    if (Running() && !Exit(5000)) Terminate();
+    if (Running() && !Exit(5000))
+        Terminate();
 }
 
 bool BandsmithProgram::Start(const std::string& document) {
@@ -32,7 +33,8 @@ HWND BandsmithProgram::NewDialog() const {
 
 HWND BandsmithProgram::ChooseNewType(NewType type) {
     const HWND dialog = NewDialog();
-    if (!dialog) return nullptr;
+    if (!dialog)
+        return nullptr;
     const std::vector<HWND> before = ChildFrames();
     ListBox(dialog, IDC_NEW_TYPE_LIST).ClickRow(type);
     Click(dialog, IDOK);
@@ -83,11 +85,13 @@ HWND BandsmithProgram::WaitForMessageBox(DWORD timeoutMs) const {
 }
 
 bool BandsmithProgram::Exit(DWORD timeoutMs) {
-    if (!Running()) return false;
+    if (!Running())
+        return false;
     Command(ID_APP_EXIT);
     const DWORD start = GetTickCount();
     while (Running() && GetTickCount() - start < timeoutMs) {
-        if (const HWND box = WaitForMessageBox(0)) Click(box, IDNO);
+        if (const HWND box = WaitForMessageBox(0))
+            Click(box, IDNO);
         test::PumpMessages(50);
     }
     return WaitForExit(0) == 0;
@@ -108,7 +112,8 @@ std::string BandsmithProfile::Read(const char* section, const char* key) const {
     if (RegGetValueA(HKEY_CURRENT_USER, (std::string(kProgramProfile) + section).c_str(), key,
                      RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, value, &size) != ERROR_SUCCESS)
         return kAbsent;
-    if (type == REG_DWORD) return std::to_string(*reinterpret_cast<const DWORD*>(value));
+    if (type == REG_DWORD)
+        return std::to_string(*reinterpret_cast<const DWORD*>(value));
     return value;
 }
 
@@ -116,7 +121,8 @@ std::vector<std::string> BandsmithProfile::RecentFiles() const {
     std::vector<std::string> files;
     for (int n = 1; n <= kRecentFileCount; ++n) {
         const std::string file = Read("Recent File List", ("File" + std::to_string(n)).c_str());
-        if (file != kAbsent && !file.empty()) files.push_back(file);
+        if (file != kAbsent && !file.empty())
+            files.push_back(file);
     }
     return files;
 }

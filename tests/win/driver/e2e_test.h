@@ -20,7 +20,8 @@ inline void SaveScreen(const Process& program, const std::string& what) {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "." + info->name() + "-" + what;
     for (char& c : name)
-        if (c == '/') c = '_';
+        if (c == '/')
+            c = '_';
     test::ScreenCapture::OfWindow(GetDesktopWindow()).Save(name);
     std::printf("On screen when %s: %s\n", what.c_str(), program.DescribeVisible().c_str());
 }

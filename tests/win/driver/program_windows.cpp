@@ -42,7 +42,8 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
             auto* s = reinterpret_cast<Search*>(context);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s->processId) s->found.push_back(window);
+            if (owner == s->processId)
+                s->found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -54,7 +55,8 @@ HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& fits, DWORD
     test::WaitFor(
         [&] {
             for (HWND window : TopLevelWindowsOf(processId))
-                if (fits(window)) return (found = window) != nullptr;
+                if (fits(window))
+                    return (found = window) != nullptr;
             return false;
         },
         timeoutMs);
@@ -63,7 +65,8 @@ HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& fits, DWORD
 
 // A message box holds texts, perhaps an icon, and push buttons: nothing a user could edit or tick.
 bool LooksLikeMessageBox(HWND window) {
-    if (ClassOf(window) != "#32770") return false;
+    if (ClassOf(window) != "#32770")
+        return false;
     bool hasButton = false;
     for (HWND child : ChildrenOf(window)) {
         const std::string kind = ClassOf(child);
@@ -98,7 +101,8 @@ HWND ShownMenuPopup(HWND window) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     for (HWND popup : VisibleWindowsOf(processId))
-        if (ClassOf(popup) == "#32768") return popup;
+        if (ClassOf(popup) == "#32768")
+            return popup;
     return nullptr;
 }
 
@@ -160,14 +164,18 @@ std::string DescribeVisible(DWORD processId) {
 HWND WaitForWindowOf(DWORD processId, const char* title, int controlId, DWORD timeoutMs) {
     return WaitForWindow(
         processId,
-        [&](HWND window) { return (!title || TextOf(window) == title) && (!controlId || GetDlgItem(window, controlId)); },
+        [&](HWND window) {
+            return (!title || TextOf(window) == title) && (!controlId || GetDlgItem(window, controlId));
+        },
         timeoutMs);
 }
 
 HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
     return WaitForWindow(
         processId,
-        [&](HWND window) { return IsWindowVisible(window) && TextOf(window) == caption && LooksLikeMessageBox(window); },
+        [&](HWND window) {
+            return IsWindowVisible(window) && TextOf(window) == caption && LooksLikeMessageBox(window);
+        },
         timeoutMs);
 }
 
@@ -176,14 +184,16 @@ std::string MessageBoxText(HWND box) {
     for (HWND child : ChildrenOf(box))
         if (ClassOf(child) == "Static") {
             const std::string line = TextOf(child);
-            if (!line.empty()) text += text.empty() ? line : "\n" + line;
+            if (!line.empty())
+                text += text.empty() ? line : "\n" + line;
         }
     return text;
 }
 
 HWND WaitForFileDialog(DWORD processId, const char* title, DWORD timeoutMs) {
     return WaitForWindow(
-        processId, [&](HWND window) { return IsWindowVisible(window) && TextOf(window) == title && FileNameBox(window); },
+        processId,
+        [&](HWND window) { return IsWindowVisible(window) && TextOf(window) == title && FileNameBox(window); },
         timeoutMs);
 }
 
@@ -197,8 +207,10 @@ bool ChooseFile(HWND dialog, const std::string& path) {
     // The Open or Save button; the dialog has other children with the same id.
     HWND ok = nullptr;
     for (HWND child = GetWindow(dialog, GW_CHILD); child && !ok; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetDlgCtrlID(child) == IDOK && ClassOf(child) == "Button") ok = child;
-    if (!box || !ok || (!path.empty() && !TypeText(box, path))) return false;
+        if (GetDlgCtrlID(child) == IDOK && ClassOf(child) == "Button")
+            ok = child;
+    if (!box || !ok || (!path.empty() && !TypeText(box, path)))
+        return false;
     PostMessageA(ok, BM_CLICK, 0, 0);
     return test::WaitFor([dialog] { return !IsWindow(dialog); }, 5000);
 }
@@ -237,7 +249,8 @@ void PressKey(HWND window, WORD virtualKey) {
 
 bool TypeText(HWND edit, const std::string& text) {
     PostMessageA(edit, EM_SETSEL, 0, -1);
-    if (text.empty()) PostMessageA(edit, WM_CHAR, VK_BACK, 1);
+    if (text.empty())
+        PostMessageA(edit, WM_CHAR, VK_BACK, 1);
     for (const char c : text)
         PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
     return test::WaitFor([&] { return TextOf(edit) == text; }, kHandlerTimeoutMs);
@@ -259,9 +272,8 @@ bool CloseMenu(HWND window) {
     const test::ScreenCapture shown = WholeScreen();
     for (int press = 0; press < 2; ++press)
         PressKey(window, VK_ESCAPE);
-    return test::WaitFor(
-        [&] { return ShownMenuPopup(window) == nullptr && (!popup || ScreenChanged(bounds, shown)); },
-        kHandlerTimeoutMs);
+    return test::WaitFor([&] { return ShownMenuPopup(window) == nullptr && (!popup || ScreenChanged(bounds, shown)); },
+                         kHandlerTimeoutMs);
 }
 
 void MoveSlider(HWND dialog, int sliderId, int position) {
@@ -298,7 +310,8 @@ std::string ListBox::Text(int row) const {
     // Asked in the list's own character set: Wine hands another process's list text to an
     // ANSI caller unconverted.
     const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, row, 0);
-    if (length == LB_ERR) return std::string();
+    if (length == LB_ERR)
+        return std::string();
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     SendMessageW(list_, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
     return Narrow(text.c_str());
@@ -322,7 +335,8 @@ int ListBox::ItemHeight() const {
 std::vector<int> ListBox::Selected() const {
     std::vector<int> rows;
     for (int row = 0; row < Count(); ++row)
-        if (SendMessageA(list_, LB_GETSEL, row, 0) > 0) rows.push_back(row);
+        if (SendMessageA(list_, LB_GETSEL, row, 0) > 0)
+            rows.push_back(row);
     return rows;
 }
 
@@ -349,7 +363,8 @@ void ListBox::SelectExactly(const std::vector<int>& rows) const {
     for (int row = 0; row < Count(); ++row) {
         const bool wanted = std::find(rows.begin(), rows.end(), row) != rows.end();
         const bool selected = std::find(now.begin(), now.end(), row) != now.end();
-        if (wanted != selected && (wanted || MultipleSelection())) ClickRow(row);
+        if (wanted != selected && (wanted || MultipleSelection()))
+            ClickRow(row);
     }
 }
 

@@ -14,7 +14,8 @@ const char kPutAside[] = ".before-e2e";
 
 std::string Trim(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return std::string();
+    if (first == std::string::npos)
+        return std::string();
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
@@ -41,7 +42,8 @@ SettingsFile::~SettingsFile() {
         DeleteFileA(file.c_str());
         MoveFileExA((file + kPutAside).c_str(), file.c_str(), 0);
     }
-    if (!userFolderExisted_) RemoveDirectoryA(userFolder_.c_str());
+    if (!userFolderExisted_)
+        RemoveDirectoryA(userFolder_.c_str());
 }
 
 void SettingsFile::Write(const std::string& text) const {

@@ -41,7 +41,8 @@ Span InkSpan(const test::ScreenCapture& shot, const CaptionLayout& caption, cons
         for (int y = caption.area.top; y < caption.area.bottom && y < shot.Height(); ++y)
             if (ink(shot.At(x, y)) && !(buttons.hasClose && InBox(buttons.close, x, y)) &&
                 !(buttons.hasMinMax && InBox(buttons.minMax, x, y))) {
-                if (span.left < 0) span.left = x;
+                if (span.left < 0)
+                    span.left = x;
                 span.right = x;
                 break;
             }
@@ -53,9 +54,11 @@ bool HelperCaptionTurns(uint32_t colour, int x, int y) {
     const char kTitle[] = "Caption subject", kRetitled[] = "Caption subject retitled";
     test::RunningProgram helper(test::TestProgramPath("caption_subject.exe"));
     HWND window = nullptr;
-    if (!test::WaitFor([&] { return (window = FindWindowA(nullptr, kTitle)) != nullptr; }, 3000)) return false;
+    if (!test::WaitFor([&] { return (window = FindWindowA(nullptr, kTitle)) != nullptr; }, 3000))
+        return false;
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!test::WaitFor([&] { return FindWindowA(nullptr, kRetitled) == window; }, 2000)) return false;
+    if (!test::WaitFor([&] { return FindWindowA(nullptr, kRetitled) == window; }, 2000))
+        return false;
     return test::WaitFor([&] { return IsWindow(window) && FillOf(window) == colour; }, 1500);
 }
 

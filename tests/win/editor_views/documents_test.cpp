@@ -68,7 +68,8 @@ protected:
     // Writes the named file and opens it as File Open does; a new document, as File New makes,
     // for no name.
     Document& Open(DocTemplate& kind, const std::string& name = "", const std::string& bytes = "") {
-        if (!name.empty()) std::ofstream(folder_ + name, std::ios::binary) << bytes;
+        if (!name.empty())
+            std::ofstream(folder_ + name, std::ios::binary) << bytes;
         Document* document = kind.OpenDocumentFile(name.empty() ? name : folder_ + name);
         EXPECT_NE(document, nullptr) << name;
         return *document;

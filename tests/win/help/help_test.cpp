@@ -28,14 +28,16 @@ HWND MainWindowShown(const BanderixProgram& program) {
 
 HWND AdvancedOptions(const BanderixProgram& program) {
     const HWND options = program.OpenOptions();
-    if (!options) return nullptr;
+    if (!options)
+        return nullptr;
     Click(options, ID_ADVANCED);
     return WaitForWindowOf(program.ProcessId(), kAdvancedTitle, IDC_REFRESH_RATE, 5000);
 }
 
 bool NoDocument(BandsmithProgram& editor) {
     const HWND dialog = editor.NewDialog();
-    if (!dialog) return false;
+    if (!dialog)
+        return false;
     Click(dialog, IDCANCEL);
     return editor.WaitForMainFrame();
 }
@@ -76,19 +78,23 @@ protected:
     const Process* AskForHelp(const HelpCase& help) {
         if (help.banderix) {
             CopyBanderixHelp();
-            if (!banderix.Start() || !banderix.WaitUntilSettled()) return nullptr;
+            if (!banderix.Start() || !banderix.WaitUntilSettled())
+                return nullptr;
             const HWND window = help.banderix(banderix);
-            if (!window) return nullptr;
+            if (!window)
+                return nullptr;
             Click(window, ID_HELP);
             return &banderix;
         }
-        if (!editor.Start() || !help.bandsmith(editor)) return nullptr;
+        if (!editor.Start() || !help.bandsmith(editor))
+            return nullptr;
         ChooseHelpContents(editor);
         return &editor;
     }
 
     void TearDown() override {
-        if (HasFailure()) SaveScreen(banderix.Running() ? static_cast<const Process&>(banderix) : editor, "failed");
+        if (HasFailure())
+            SaveScreen(banderix.Running() ? static_cast<const Process&>(banderix) : editor, "failed");
     }
 
     // Put back only once the programs that loaded it have ended, which happens first.

@@ -75,7 +75,8 @@ std::vector<HelpRequest> SystemHelp::WaitForRequests(DWORD timeoutMs) const {
                     continue;
                 }
                 const size_t equals = line.find('=');
-                if (equals != std::string::npos) request[line.substr(0, equals)] = line.substr(equals + 1);
+                if (equals != std::string::npos)
+                    request[line.substr(0, equals)] = line.substr(equals + 1);
             }
             return !requests.empty();
         },

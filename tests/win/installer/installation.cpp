@@ -21,7 +21,8 @@ long RunToEnd(const std::string& program, const std::string& arguments) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     Process process;
-    if (!process.Start(program, temp, arguments)) return -1;
+    if (!process.Start(program, temp, arguments))
+        return -1;
     return process.WaitForExit(kSetupTimeoutMs);
 }
 
@@ -31,7 +32,8 @@ std::vector<std::string> FilesUnder(const std::string& folder) {
     std::vector<std::string> files;
     std::error_code error;
     for (const auto& entry : fs::recursive_directory_iterator(folder, error))
-        if (entry.is_regular_file()) files.push_back(fs::relative(entry.path(), folder).string());
+        if (entry.is_regular_file())
+            files.push_back(fs::relative(entry.path(), folder).string());
     for (std::string& file : files)
         std::replace(file.begin(), file.end(), '/', '\\');
     std::sort(files.begin(), files.end());
@@ -94,7 +96,8 @@ bool InstallerTest::StartUninstaller(Process& uninstaller) const {
 }
 
 void InstallerTest::RemoveInstallation() const {
-    if (Exists(Installed("Uninstall.exe"))) Uninstall();
+    if (Exists(Installed("Uninstall.exe")))
+        Uninstall();
     std::error_code ignored;
     fs::remove_all(kInstallFolder, ignored);
     fs::remove_all(StartMenuFolder(), ignored);

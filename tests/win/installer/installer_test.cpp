@@ -23,11 +23,13 @@ std::vector<std::string> DistFiles() {
 template <typename Header> std::vector<std::string> Descriptions(const char* pattern) {
     std::vector<std::string> found;
     for (const std::string& file : FilesUnder(Installed("DATA"))) {
-        if (!PathMatchSpecA(file.c_str(), pattern)) continue;
+        if (!PathMatchSpecA(file.c_str(), pattern))
+            continue;
         Header header{};
         std::ifstream(Installed("DATA\\" + file), std::ios::binary)
             .read(reinterpret_cast<char*>(&header), sizeof header);
-        if (!DescriptionOf(header.Description).empty()) found.push_back(DescriptionOf(header.Description));
+        if (!DescriptionOf(header.Description).empty())
+            found.push_back(DescriptionOf(header.Description));
     }
     std::sort(found.begin(), found.end());
     return found;

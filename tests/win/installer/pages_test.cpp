@@ -28,7 +28,8 @@ HWND WaitForPageControl(HWND wizard, int id) {
             for (HWND page = FindWindowExA(wizard, nullptr, nullptr, nullptr); page && !found;
                  page = FindWindowExA(wizard, page, nullptr, nullptr)) {
                 const HWND control = GetDlgItem(page, id);
-                if (control && IsWindowVisible(control)) found = control;
+                if (control && IsWindowVisible(control))
+                    found = control;
             }
             return found != nullptr;
         },

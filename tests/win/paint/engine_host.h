@@ -89,7 +89,8 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (current_) current_->OnMessage(message, wParam, lParam);
+        if (current_)
+            current_->OnMessage(message, wParam, lParam);
         return DefWindowProcA(window, message, wParam, lParam);
     }
     static inline PaintEngine* current_ = nullptr;

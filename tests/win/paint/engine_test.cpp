@@ -18,7 +18,8 @@ constexpr DWORD kOverlapped = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 int FirstColumnOf(const ScreenCapture& shot, const CaptionRect& caption, uint32_t colour) {
     for (int x = caption.left; x < caption.right; ++x)
         for (int y = caption.top; y < caption.bottom; ++y)
-            if (shot.At(x, y) == colour) return x;
+            if (shot.At(x, y) == colour)
+                return x;
     return -1;
 }
 
@@ -92,7 +93,8 @@ TEST_F(PaintEngineTest, PaintsOnlyInsideTheCaptionRectLeavingTheButtonsAndNothin
         return x >= close.x && x < close.x + close.width && y >= close.y && y < close.y + close.height;
     };
     EXPECT_EQ(CountChanged(before, after, inClose), 0) << "the close button was painted over";
-    if (HasFailure()) after.Save("engine-background");
+    if (HasFailure())
+        after.Save("engine-background");
 }
 
 // A pass copies a caption only when it does not already show what was composed for it.

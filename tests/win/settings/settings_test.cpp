@@ -34,7 +34,8 @@ protected:
             DeleteFileA(file.c_str());
             MoveFileExA((file + ".before-test").c_str(), file.c_str(), 0);
         }
-        if (!folderExisted_) RemoveDirectoryA(kUserFolder.c_str());
+        if (!folderExisted_)
+            RemoveDirectoryA(kUserFolder.c_str());
     }
     bool folderExisted_ = false;
 };

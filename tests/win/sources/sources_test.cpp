@@ -27,7 +27,8 @@ struct Scratch {
 
 // Writes the bytes, their first four, the version, replaced when a version is given.
 void Write(const std::string& path, std::vector<uint8_t> bytes, uint32_t version = 0) {
-    if (version) std::memcpy(bytes.data(), &version, sizeof(version));
+    if (version)
+        std::memcpy(bytes.data(), &version, sizeof(version));
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 

@@ -9,7 +9,8 @@
 
 extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpA(HWND, LPCSTR file, UINT command, DWORD_PTR data) {
     char record[MAX_PATH] = {};
-    if (!GetEnvironmentVariableA("BNDX_HELP_RECORD", record, MAX_PATH)) return nullptr;
+    if (!GetEnvironmentVariableA("BNDX_HELP_RECORD", record, MAX_PATH))
+        return nullptr;
     std::ofstream out(record, std::ios::app);
     out << "file=" << (file ? file : "(none)") << "\n"
         << "command=" << command << "\n"
