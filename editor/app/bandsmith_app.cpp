@@ -1,8 +1,8 @@
 // Bandsmith's start: the splash picture, the three kinds of document, the main frame, the
 // document the command line names (or File New), and the 256-colour hint.
-#include "common/help.h"
-#include "common/one_time_dlg.h"
-#include "common/splash_wnd.h"
+#include "common/ui/help.h"
+#include "common/ui/one_time_dlg.h"
+#include "common/ui/splash_wnd.h"
 #include "editor/app/child_frames.h"
 #include "editor/app/main_frame.h"
 #include "editor/documents/background_doc.h"

@@ -1,8 +1,8 @@
 #include "editor/views/background_view.h"
 
-#include "common/colour_swatch.h"
+#include "common/ui/colour_swatch.h"
 #include "common/colour_table.h"
-#include "common/help.h"
+#include "common/ui/help.h"
 #include "editor/documents/background_doc.h"
 #include "platform/dib/dibutil.h"
 #include "platform/framework/controls.h"

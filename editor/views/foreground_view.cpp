@@ -1,6 +1,6 @@
 #include "editor/views/foreground_view.h"
 
-#include "common/help.h"
+#include "common/ui/help.h"
 #include "platform/framework/file_dialogs.h"
 #include "resources/editor/resource.h"
 

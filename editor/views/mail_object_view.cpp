@@ -1,6 +1,6 @@
 #include "editor/views/mail_object_view.h"
 
-#include "common/help.h"
+#include "common/ui/help.h"
 #include "editor/export/mail_system.h"
 #include "editor/export/message_program.h"
 #include "editor/export/program_export.h"

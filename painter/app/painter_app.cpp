@@ -1,7 +1,7 @@
 // Banderix's start: one copy only, the splash picture, then the main window for the program's
 // whole life.
-#include "common/help.h"
-#include "common/splash_wnd.h"
+#include "common/ui/help.h"
+#include "common/ui/splash_wnd.h"
 #include "painter/app/selector_dlg.h"
 #include "platform/framework/application.h"
 #include "platform/framework/message_box.h"

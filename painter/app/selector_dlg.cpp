@@ -1,7 +1,7 @@
 #include "painter/app/selector_dlg.h"
 
-#include "common/help.h"
-#include "common/one_time_dlg.h"
+#include "common/ui/help.h"
+#include "common/ui/one_time_dlg.h"
 #include "common/painter_messages.h"
 #include "common/settings_location_win32.h"
 #include "painter/app/list_rows.h"

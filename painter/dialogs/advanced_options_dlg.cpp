@@ -1,6 +1,6 @@
 #include "painter/dialogs/advanced_options_dlg.h"
 
-#include "common/help.h"
+#include "common/ui/help.h"
 #include "painter/dialogs/help_topics.h"
 #include "platform/framework/controls.h"
 #include "resources/painter/resource.h"

@@ -1,8 +1,8 @@
 #include "painter/dialogs/options_dlg.h"
 
-#include "common/colour_swatch.h"
+#include "common/ui/colour_swatch.h"
 #include "common/colour_table.h"
-#include "common/help.h"
+#include "common/ui/help.h"
 #include "painter/dialogs/advanced_options_dlg.h"
 #include "painter/dialogs/help_topics.h"
 #include "platform/framework/font_dialog.h"

@@ -2,7 +2,7 @@
 // and the selected background, by their descriptions compared byte for byte.
 #pragma once
 
-#include "common/profile_store.h"
+#include "platform/framework/profile_store.h"
 #include "painter/settings/settings_record.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "painter/settings/font_description.h"
-#include "common/profile_store.h"
+#include "platform/framework/profile_store.h"
 
 #include <cstdint>
 #include <optional>

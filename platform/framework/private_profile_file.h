@@ -2,7 +2,7 @@
 // profile functions.
 #pragma once
 
-#include "common/profile_store.h"
+#include "platform/framework/profile_store.h"
 
 #include <string>
 

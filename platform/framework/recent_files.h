@@ -2,7 +2,7 @@
 // kept in the program's profile under "Recent File List" as File1, File2, ...
 #pragma once
 
-#include "common/profile_store.h"
+#include "platform/framework/profile_store.h"
 
 #include <cstddef>
 #include <string>

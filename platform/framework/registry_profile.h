@@ -2,7 +2,7 @@
 // registry key per section, one value per entry. Numbers are kept as DWORD values.
 #pragma once
 
-#include "common/profile_store.h"
+#include "platform/framework/profile_store.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "common/one_time_dlg.h"
+#include "common/ui/one_time_dlg.h"
 
 #include "platform/framework/program.h"
 

@@ -1,4 +1,4 @@
-#include "common/help.h"
+#include "common/ui/help.h"
 
 #include "platform/framework/message_box.h"
 #include "platform/framework/program.h"

@@ -1,4 +1,4 @@
-#include "common/colour_swatch.h"
+#include "common/ui/colour_swatch.h"
 
 #include "platform/framework/scoped_gdi.h"
 

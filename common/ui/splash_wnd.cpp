@@ -1,4 +1,4 @@
-#include "common/splash_wnd.h"
+#include "common/ui/splash_wnd.h"
 
 #include "platform/dib/dibutil.h"
 #include "platform/framework/program.h"

@@ -2,7 +2,7 @@
 // not show this dialog again", remembered per hint in the program's profile.
 #pragma once
 
-#include "common/profile_store.h"
+#include "platform/framework/profile_store.h"
 #include "platform/framework/dialog.h"
 
 #include <cstdint>
