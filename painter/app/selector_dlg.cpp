@@ -137,8 +137,11 @@ void CSelectorDlg::OnOptions() {
     scheduler.OnOptionsClosed(stepPeriod, frequencyPeriod);
 }
 
-void CSelectorDlg::OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged) {
-    engine_->Scheduler.OnOptionsApplied(coverageChanged, methodChanged, refreshRateChanged);
+void CSelectorDlg::OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged,
+                                    bool paintModeChanged) {
+    // Like another coverage, another way of painting starts from captions the system has drawn
+    // afresh, so that nothing of the old way stays on screen.
+    engine_->Scheduler.OnOptionsApplied(coverageChanged || paintModeChanged, methodChanged, refreshRateChanged);
 }
 
 void CSelectorDlg::SaveSelection() {

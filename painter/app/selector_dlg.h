@@ -48,7 +48,8 @@ private:
 
     int32_t SelectedCount() const override;
     LineSource* SelectedEntry(int32_t n) const override;
-    void OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged) override;
+    void OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged,
+                          bool paintModeChanged) override;
 
     Button configureButton_;
     ListBox foregroundList_;

@@ -11,6 +11,7 @@ CAdvancedOptionsDlg::CAdvancedOptionsDlg() : Dialog(IDD_ADVANCED_OPTIONS) {}
 
 void CAdvancedOptionsDlg::DoDataExchange(DataExchange& dx) {
     dx.Radio(IDC_HOOK_METHOD, PaintMethod);
+    dx.Radio(IDC_PAINT_AUTOMATIC, PaintMode);
 }
 
 bool CAdvancedOptionsDlg::OnInitDialog() {

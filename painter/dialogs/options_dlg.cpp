@@ -64,6 +64,7 @@ bool COptionsDlg::OnInitDialog() {
     workingColours_[3] = settings_.TextBorderColorIndex;
     workingPaintByType_ = settings_.PaintByType;
     workingRefreshFrequency_ = settings_.RefreshFrequency;
+    workingPaintMode_ = settings_.PaintMode;
     appliedCoverage_ = settings_.WindowCoverage;
 
     speedSlider_.SetRange(1, 10, true);
@@ -126,10 +127,12 @@ void COptionsDlg::OnAdvanced() {
     CAdvancedOptionsDlg advanced;
     advanced.PaintMethod = workingPaintByType_ != 0 ? 1 : 0;
     advanced.RefreshRate = workingRefreshFrequency_;
+    advanced.PaintMode = workingPaintMode_;
     if (advanced.DoModal(Handle()) != IDOK)
         return;
     workingPaintByType_ = advanced.PaintMethod != 0 ? 1 : 0;
     workingRefreshFrequency_ = advanced.RefreshRate;
+    workingPaintMode_ = KnownPaintMode(advanced.PaintMode);
 }
 
 void COptionsDlg::OnApply() {
@@ -146,9 +149,11 @@ void COptionsDlg::OnApply() {
     appliedCoverage_ = settings_.WindowCoverage;
     const bool methodChanged = workingPaintByType_ != settings_.PaintByType;
     const bool refreshRateChanged = workingRefreshFrequency_ != settings_.RefreshFrequency;
+    const bool paintModeChanged = workingPaintMode_ != settings_.PaintMode;
     settings_.PaintByType = workingPaintByType_;
     settings_.RefreshFrequency = workingRefreshFrequency_;
-    owner_.OnOptionsApplied(coverageChanged, methodChanged, refreshRateChanged);
+    settings_.PaintMode = workingPaintMode_;
+    owner_.OnOptionsApplied(coverageChanged, methodChanged, refreshRateChanged, paintModeChanged);
 }
 
 void COptionsDlg::OnOK() {

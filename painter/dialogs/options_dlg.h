@@ -15,7 +15,8 @@ namespace bndx {
 // The main window, told after Apply stored new values, so that painting follows them at once.
 class OptionsOwner {
 public:
-    virtual void OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged) = 0;
+    virtual void OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged,
+                                  bool paintModeChanged) = 0;
 
 protected:
     ~OptionsOwner() = default;
@@ -52,6 +53,7 @@ private:
     uint16_t workingColours_[kElementCount] = {};
     uint16_t workingPaintByType_ = 0;
     uint16_t workingRefreshFrequency_ = 0;
+    int32_t workingPaintMode_ = 0;
     int32_t appliedCoverage_ = 0;
 
     ListBox elementList_;

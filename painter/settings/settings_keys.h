@@ -10,6 +10,7 @@ constexpr char kBackground[] = "Background";
 constexpr char kWindowCoverage[] = "WindowCoverage";
 constexpr char kPaintByType[] = "PaintByType";
 constexpr char kRefreshFrequency[] = "RefreshFrequency";
+constexpr char kPaintMode[] = "PaintMode";
 
 constexpr char kForeground[] = "Foreground";
 constexpr char kSpeed[] = "Speed";

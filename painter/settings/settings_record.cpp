@@ -28,6 +28,7 @@ void SettingsRecord::LoadSettings(ProfileStore& store) {
     WindowCoverage = store.ReadInt(kBackground, kWindowCoverage, 0);
     PaintByType = Low16(store.ReadInt(kBackground, kPaintByType, 1));
     RefreshFrequency = Low16(store.ReadInt(kBackground, kRefreshFrequency, 5));
+    PaintMode = KnownPaintMode(store.ReadInt(kBackground, kPaintMode, kPaintAutomatic));
 
     Speed = Low16(store.ReadInt(kForeground, kSpeed, 9));
     Frequency = Low16(store.ReadInt(kForeground, kFrequency, 3));
@@ -53,6 +54,7 @@ void SettingsRecord::SaveSettings(ProfileStore& store) const {
     store.WriteInt(kBackground, kWindowCoverage, WindowCoverage);
     store.WriteInt(kBackground, kPaintByType, PaintByType);
     store.WriteInt(kBackground, kRefreshFrequency, RefreshFrequency);
+    store.WriteInt(kBackground, kPaintMode, PaintMode);
 
     store.WriteInt(kForeground, kSpeed, Speed);
     store.WriteInt(kForeground, kFrequency, Frequency);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "painter/settings/font_description.h"
+#include "painter/settings/paint_mode.h"
 #include "platform/framework/profile_store.h"
 
 #include <cstdint>
@@ -51,7 +52,8 @@ public:
     int32_t ForegroundTransparent = 0;
     int32_t ShowTitle = 1;
     int32_t TitleTransparent = 1;
-    int32_t WindowCoverage = 0; // 0 all windows, 1 main windows only, 2 the foreground window only
+    int32_t WindowCoverage = 0;          // 0 all windows, 1 main windows only, 2 the foreground window only
+    int32_t PaintMode = kPaintAutomatic; // a PaintModeSetting; any other stored value loads as Automatic
 
     uint16_t TitleColorIndex = 1;
     uint16_t TextColorIndex = 1;

@@ -44,15 +44,17 @@ struct WatchedSettings : SettingsRecord {
 
 TEST(SettingsRecord, StoredValuesAreTakenUncheckedMissingOnesGiveTheDefaultsAndAFontNeedsAName) {
     FakeProfileStore odd, saved;
-    odd.values = {{{"Background", "WindowCoverage"}, "7"},  {{"Background", "RefreshFrequency"}, "65537"},
-                  {{"Foreground", "Speed"}, "-1"},          {{"Foreground", "Alignment"}, "-3"},
-                  {{"Foreground", "TitleColorIndex"}, "0"}, {{"Foreground", "ShowTitle"}, "5"},
-                  {{"Foreground", "FontName"}, "Arial"},    {{"Foreground", "FontData"}, "-16,0,0,0,700"}};
+    odd.values = {{{"Background", "WindowCoverage"}, "7"},      {{"Background", "RefreshFrequency"}, "65537"},
+                  {{"Background", "PaintMode"}, "2"},           {{"Foreground", "Speed"}, "-1"},
+                  {{"Foreground", "Alignment"}, "-3"},          {{"Foreground", "TitleColorIndex"}, "0"},
+                  {{"Foreground", "ShowTitle"}, "5"},           {{"Foreground", "FontName"}, "Arial"},
+                  {{"Foreground", "FontData"}, "-16,0,0,0,700"}};
     WatchedSettings settings;
     settings.LoadSettings(odd);
     EXPECT_EQ(settings.fontChanges, 1) << "one platform font per load";
     settings.SaveSettings(saved);
-    EXPECT_EQ(saved.Text(), "[Background] PaintByType=1 RefreshFrequency=1 WindowCoverage=7 [Foreground] Alignment=-3 "
+    EXPECT_EQ(saved.Text(), "[Background] PaintByType=1 PaintMode=2 RefreshFrequency=1 WindowCoverage=7 "
+                            "[Foreground] Alignment=-3 "
                             "FontData=-16,0,0,0,700,0,0,0,0,0,0,0,0 FontName=Arial ForegroundTransparent=0 Frequency=3 "
                             "ShowTitle=5 Speed=65535 TextBackgroundColorIndex=16 TextBorderColorIndex=2 "
                             "TextColorIndex=1 TitleColorIndex=0 TitleTransparent=1 ")
@@ -65,7 +67,7 @@ TEST(SettingsRecord, StoredValuesAreTakenUncheckedMissingOnesGiveTheDefaultsAndA
     EXPECT_FALSE(settings.TextFontDescription()) << "data without a name is no font";
     settings.SaveSettings(dataOnly);
     EXPECT_EQ(dataOnly.Text(),
-              "[Background] PaintByType=1 RefreshFrequency=5 WindowCoverage=0 [Foreground] Alignment=0 "
+              "[Background] PaintByType=1 PaintMode=0 RefreshFrequency=5 WindowCoverage=0 [Foreground] Alignment=0 "
               "FontData=-16 ForegroundTransparent=0 Frequency=3 ShowTitle=1 Speed=9 "
               "TextBackgroundColorIndex=16 TextBorderColorIndex=2 TextColorIndex=1 TitleColorIndex=1 "
               "TitleTransparent=1 ")
@@ -100,6 +102,27 @@ TEST(SettingsRecord, ColourIndexesResolveInsideTheTable) {
         EXPECT_EQ(settings.GetTextBorderColorIndex(), box);
     }
     EXPECT_EQ(ColourOf(17).blue, 255) << "outside the table: white";
+}
+
+TEST(PaintMode, UnknownValuesReadAsAutomaticWhichPaintsOverTheCaptionExactlyWhenTheDesktopComposes) {
+    // Each case: the stored PaintMode (none: a file from before the key), whether the desktop
+    // composes, then the setting as loaded and where the picture goes.
+    constexpr Presentation into = Presentation::IntoCaption, over = Presentation::OverCaption;
+    const std::tuple<const char*, bool, int32_t, Presentation> cases[] = {
+        {nullptr, false, 0, into}, {nullptr, true, 0, over}, {"0", false, 0, into}, {"0", true, 0, over},
+        {"1", false, 1, into},     {"1", true, 1, into},     {"2", false, 2, over}, {"2", true, 2, over},
+        {"3", false, 0, into},     {"-1", true, 0, over}};
+    for (const auto& [stored, composes, loaded, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << (stored ? stored : "none") << (composes ? ", composed" : ""));
+        FakeProfileStore store;
+        if (stored)
+            store.values[{"Background", "PaintMode"}] = stored;
+        SettingsRecord settings;
+        settings.PaintMode = kPaintOverCaption; // what a load must replace
+        settings.LoadSettings(store);
+        EXPECT_EQ(settings.PaintMode, loaded);
+        EXPECT_EQ(ChoosePresentation(settings.PaintMode, composes), expected);
+    }
 }
 
 // A list box of the main window: its rows' texts and which of them are selected.
