@@ -16,8 +16,8 @@ FORMATS = ["file_bxf.htm", "file_bxb.htm", "file_bxa.htm", "file_bxm.htm"]
 # What the programs ask for (painter/dialogs/help_topics.h, editor/views) and what must answer.
 CASES = {
     "Banderix.chm": {
-        "topics": ["overview.htm", "main_window.htm", "options.htm", "advanced_options.htm", "tray_icon.htm",
-                   "colour_hint.htm"] + FORMATS,
+        "topics": ["overview.htm", "main_window.htm", "options.htm", "advanced_options.htm", "paint_modes.htm",
+                   "tray_icon.htm", "colour_hint.htm"] + FORMATS,
         "contexts": {13: ("options.htm", "Options"), 18: ("advanced_options.htm", "Advanced Options")},
     },
     "Bandsmith.chm": {

@@ -39,10 +39,17 @@ void CaptionSelection::PaintCaption(WindowId window, bool scrollStep) {
     if (title.empty() || title == kIconBarTitle)
         return;
     CaptionRect caption;
-    if (GetCaptionRect(window, caption))
+    if (GetCaptionRect(window, caption) && !DrawsOwnTitleBar(window, caption))
         drawer_.DrawCaption(window, caption, scrollStep);
     if (inputs_.windowCoverage == kPaintAllWindows && !scrollStep)
         desktop_.ForEachDescendant(window, [this](WindowId child) { PaintIfCaptioned(child); });
+}
+
+// A window whose client area reaches up into its caption draws its title bar itself (browsers
+// that put their tabs there): our picture would cover what it draws. Its descendants are still
+// its own windows with captions of their own.
+bool CaptionSelection::DrawsOwnTitleBar(WindowId window, const CaptionRect& caption) const {
+    return desktop_.ClientTop(window) < caption.bottom;
 }
 
 bool CaptionSelection::GetCaptionRect(WindowId window, CaptionRect& caption) const {

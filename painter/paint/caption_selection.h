@@ -38,14 +38,16 @@ public:
 
     // One repaint pass over the desktop according to the coverage mode.
     void RefreshCaptions();
-    // Paints one window's caption unless it is excluded or untitled; in mode 0 (and not on a
-    // scroll step) goes on to its descendants. No caption test here: callers apply it.
+    // Paints one window's caption unless it is excluded, untitled or draws its own title bar; in
+    // mode 0 (and not on a scroll step) goes on to its descendants. No caption test here:
+    // callers apply it.
     void PaintCaption(WindowId window, bool scrollStep);
     // False only for no window.
     bool GetCaptionRect(WindowId window, CaptionRect& caption) const;
 
 private:
     void PaintIfCaptioned(WindowId window);
+    bool DrawsOwnTitleBar(WindowId window, const CaptionRect& caption) const;
 
     const DesktopView& desktop_;
     CaptionDrawer& drawer_;

@@ -26,6 +26,8 @@ public:
     virtual int32_t OuterWidth(WindowId window) const = 0;
     // The title, cut to at most maxLength characters.
     virtual std::string Title(WindowId window, size_t maxLength) const = 0;
+    // How far below the top of the window's outer rectangle its client area begins.
+    virtual int32_t ClientTop(WindowId window) const = 0;
 };
 
 } // namespace bndx

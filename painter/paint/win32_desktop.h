@@ -26,6 +26,7 @@ public:
     uint32_t ExStyle(WindowId window) const override;
     int32_t OuterWidth(WindowId window) const override;
     std::string Title(WindowId window, size_t maxLength) const override;
+    int32_t ClientTop(WindowId window) const override;
 
 private:
     // The descendants of one window as an enumeration listed them: depth first, so that each

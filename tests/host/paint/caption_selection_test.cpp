@@ -59,7 +59,11 @@ TEST_F(CaptionSelectionTest, PassSkipsWindowsThatFailTheCaptionTestOrTheTitleRul
     const WindowId iconBarToo = desktop.Add({0, kCaptioned, 0, 200, "Icon Bar 2"});
     excluded = desktop.Add({});
     const WindowId painted = desktop.Add({});
-    EXPECT_EQ(Pass(), (Windows{iconBarToo, painted}));
+    // The caption lies from 3 to 21: a client area from 20 down is the window's own title bar.
+    const WindowId ownTitleBar = desktop.Add({0, kCaptioned, 0, 200, "Tabs", 20});
+    const WindowId underOwnTitleBar = desktop.Add({ownTitleBar});
+    const WindowId clientBelowCaption = desktop.Add({0, kCaptioned, 0, 200, "Window", 21});
+    EXPECT_EQ(Pass(), (Windows{iconBarToo, painted, underOwnTitleBar, clientBelowCaption}));
 }
 
 TEST_F(CaptionSelectionTest, SkippedWindowsHideTheirDescendantsOnlyFromThemselves) {

@@ -16,6 +16,7 @@ struct SimWindow {
     uint32_t exStyle = 0;
     int32_t width = 200;
     std::string title = "Window";
+    int32_t clientTop = 60; // below any caption the tests' metrics give
 };
 
 class SimulatedDesktop : public DesktopView {
@@ -47,6 +48,7 @@ public:
     std::string Title(WindowId window, size_t maxLength) const override {
         return windows_.at(window).title.substr(0, maxLength);
     }
+    int32_t ClientTop(WindowId window) const override { return windows_.at(window).clientTop; }
 
 private:
     std::map<WindowId, SimWindow> windows_;

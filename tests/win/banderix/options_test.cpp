@@ -70,7 +70,7 @@ TEST_F(BanderixOptions, ApplyShowsANewAlignmentTitleColourAndCoverageAtOnceAndCa
     EXPECT_EQ(settings.Read("Background", "WindowCoverage"), "2");
 }
 
-TEST_F(BanderixOptions, PaintMethodChosenInAdvancedTakesEffectOnlyOnApply) {
+TEST_F(BanderixOptions, PaintMethodAndModeChosenInAdvancedTakeEffectOnlyOnApply) {
     settings.Write(std::string(kRedBackground) + "[Background]\nPaintByType=1\n");
     program.Data().AddBackground("red.bxb", "Red", kRed);
     SubjectWindow subject("Method subject", 40, 560, 400);
@@ -84,8 +84,11 @@ TEST_F(BanderixOptions, PaintMethodChosenInAdvancedTakesEffectOnlyOnApply) {
     const HWND advanced = WaitForWindowOf(program.ProcessId(), kAdvancedTitle, IDC_HOOK_METHOD, 5000);
     ASSERT_NE(advanced, nullptr) << program.DescribeVisible();
     EXPECT_TRUE(IsChecked(advanced, IDC_TIMER_METHOD)) << "the method in force is shown";
+    EXPECT_TRUE(IsChecked(advanced, IDC_PAINT_AUTOMATIC)) << "a file without PaintMode paints automatically";
     Click(advanced, IDC_HOOK_METHOD);
-    ASSERT_TRUE(WaitFor([&] { return IsChecked(advanced, IDC_HOOK_METHOD); }, 2000));
+    Click(advanced, IDC_PAINT_INTO_CAPTION);
+    ASSERT_TRUE(WaitFor(
+        [&] { return IsChecked(advanced, IDC_HOOK_METHOD) && IsChecked(advanced, IDC_PAINT_INTO_CAPTION); }, 2000));
     Click(advanced, IDOK);
     ASSERT_TRUE(Closed(advanced));
     // A scribble on the caption is noticed only by a refresh timer.
@@ -105,6 +108,7 @@ TEST_F(BanderixOptions, PaintMethodChosenInAdvancedTakesEffectOnlyOnApply) {
     EXPECT_TRUE(Closed(options));
     ASSERT_TRUE(program.Close());
     EXPECT_EQ(settings.Read("Background", "PaintByType"), "0");
+    EXPECT_EQ(settings.Read("Background", "PaintMode"), "1");
 }
 
 // Each case: whether a font is saved before, whether the font dialog is left with OK, then the

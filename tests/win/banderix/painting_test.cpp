@@ -1,5 +1,6 @@
 // What a selection change does to other windows' captions: a background painted by the timer
-// or the hook method and taken away again with "None", the scrolling text started at once,
+// or the hook method (never over a window that draws its own title bar) and taken away again
+// with "None", the scrolling text started at once,
 // the settings file rewritten, and the add-in's own configuration offered when it applies.
 #include "tests/win/banderix/banderix_test.h"
 
@@ -17,17 +18,29 @@ struct PaintMethod {
 
 using BanderixPaintMethod = TableTest<BanderixTest, PaintMethod>;
 
+// As browsers with tabs in the title bar do: the client area is the whole window, caption and all.
+LRESULT CALLBACK WholeWindowIsClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCALCSIZE && wParam)
+        return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelected) {
     const bool byTimer = GetParam().paintByType == 1;
     settings.Write("[Background]\nPaintByType=" + std::to_string(GetParam().paintByType) + "\n");
     program.Data().AddBackground("red.bxb", "Red", kRed);
     SubjectWindow subject("Painted subject", 40, 560, 400);
+    SubjectWindow ownTitleBar("Own title bar", 520, 400, 400);
+    SetWindowLongPtrA(ownTitleBar.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WholeWindowIsClient));
+    SetWindowPos(ownTitleBar.Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     ASSERT_TRUE(StartSettled());
     ASSERT_TRUE(BringToFront(subject.Handle()));
     EXPECT_TRUE(subject.ShowsSystemCaption()) << "None at first";
 
     program.Backgrounds().ClickRow(1);
     EXPECT_TRUE(subject.WaitForFill(kRed, 3000)) << "the background is painted at once";
+    PumpMessages(600);
+    EXPECT_NE(ownTitleBar.Fill(), kRed) << "a window that draws its own title bar is left alone";
     EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "Red");
 
     // Under the hook method nothing but the hook can paint this one: no timer runs (below).
