@@ -45,11 +45,13 @@ void CaptionSelection::PaintCaption(WindowId window, bool scrollStep) {
         desktop_.ForEachDescendant(window, [this](WindowId child) { PaintIfCaptioned(child); });
 }
 
-// A window whose client area reaches up into its caption draws its title bar itself (browsers
+// A window whose client area reaches up over its caption draws its title bar itself (browsers
 // that put their tabs there): our picture would cover what it draws. Its descendants are still
-// its own windows with captions of their own.
+// windows with captions of their own. An ordinary client area begins a whole caption below the
+// frame, one over the caption at most a frame's width from the top; the line lies halfway, as the
+// caption is computed from metrics that need not be the window's own (another monitor's DPI).
 bool CaptionSelection::DrawsOwnTitleBar(WindowId window, const CaptionRect& caption) const {
-    return desktop_.ClientTop(window) < caption.bottom;
+    return desktop_.ClientTop(window) < (caption.top + caption.bottom) / 2;
 }
 
 bool CaptionSelection::GetCaptionRect(WindowId window, CaptionRect& caption) const {

@@ -59,11 +59,12 @@ TEST_F(CaptionSelectionTest, PassSkipsWindowsThatFailTheCaptionTestOrTheTitleRul
     const WindowId iconBarToo = desktop.Add({0, kCaptioned, 0, 200, "Icon Bar 2"});
     excluded = desktop.Add({});
     const WindowId painted = desktop.Add({});
-    // The caption lies from 3 to 21: a client area from 20 down is the window's own title bar.
-    const WindowId ownTitleBar = desktop.Add({0, kCaptioned, 0, 200, "Tabs", 20});
+    // The caption lies from 3 to 21: a client area that begins above its middle is the window's
+    // own title bar.
+    const WindowId ownTitleBar = desktop.Add({0, kCaptioned, 0, 200, "Tabs", 11});
     const WindowId underOwnTitleBar = desktop.Add({ownTitleBar});
-    const WindowId clientBelowCaption = desktop.Add({0, kCaptioned, 0, 200, "Window", 21});
-    EXPECT_EQ(Pass(), (Windows{iconBarToo, painted, underOwnTitleBar, clientBelowCaption}));
+    const WindowId clientFromMiddle = desktop.Add({0, kCaptioned, 0, 200, "Window", 12});
+    EXPECT_EQ(Pass(), (Windows{iconBarToo, painted, underOwnTitleBar, clientFromMiddle}));
 }
 
 TEST_F(CaptionSelectionTest, SkippedWindowsHideTheirDescendantsOnlyFromThemselves) {
