@@ -1,13 +1,8 @@
 #include "editor/documents/background_doc.h"
 
-#include "editor/documents/data_directory_win32.h"
-#include "editor/documents/save_location.h"
-#include "platform/framework/application.h"
-#include "platform/framework/file_dialogs.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/replacing_file.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace bndx {
@@ -78,33 +73,6 @@ bool CBackgroundDoc::OnSaveDocument(const std::string& path) {
     SetPathName(path);
     SetModifiedFlag(false);
     return true;
-}
-
-bool CBackgroundDoc::SaveDocument() {
-    if (PathName().empty())
-        return SaveDocumentAs();
-    return Document::SaveDocument();
-}
-
-bool CBackgroundDoc::SaveDocumentAs() {
-    const std::string dataDirectory = EditorDataDirectory();
-    std::string path = ProposedSavePath(DescriptionOf(header_.Description), kBackgroundExtension);
-    if (!PromptForSaveFile(Application::Current().MainWindow, path, "BXB", "BXB Files (*.bxb)|*.bxb|"))
-        return false;
-    if (!IsInDataDirectory(path, dataDirectory)) {
-        char question[1024];
-        std::snprintf(question, sizeof question,
-                      "For Banderix to find and load Backgrounds, they must be saved to the %s directory.  Click YES "
-                      "to save to the directory you have specified or NO to save to the default Banderix Data "
-                      "directory.",
-                      dataDirectory.c_str());
-        if (ShowProgramMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDNO) {
-            path = InDataDirectory(path, dataDirectory);
-            if (!MayReplaceInDataDirectory(path))
-                return false;
-        }
-    }
-    return OnSaveDocument(path);
 }
 
 } // namespace bndx

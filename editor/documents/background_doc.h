@@ -5,13 +5,15 @@
 #include "common/file_headers.h"
 #include "platform/dib/dibutil.h"
 #include "platform/framework/doc_template.h"
-#include "platform/framework/document.h"
+#include "editor/documents/data_file_document.h"
 
 namespace bndx {
 
-class CBackgroundDoc : public Document {
+class CBackgroundDoc : public DataFileDocument {
 public:
     static const RuntimeClass<Document> Class;
+
+    CBackgroundDoc() : DataFileDocument(kBackgroundFile) {}
 
     ~CBackgroundDoc() override;
 
@@ -25,8 +27,9 @@ public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
-    bool SaveDocument() override;
-    bool SaveDocumentAs() override;
+
+protected:
+    std::string Description() const override { return DescriptionOf(header_.Description); }
 
 private:
     HDIB dib_ = nullptr;

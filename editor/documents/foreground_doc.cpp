@@ -1,16 +1,11 @@
 #include "editor/documents/foreground_doc.h"
 
-#include "editor/documents/data_directory_win32.h"
 #include "editor/documents/foreground_lines.h"
-#include "editor/documents/save_location.h"
-#include "platform/framework/application.h"
-#include "platform/framework/file_dialogs.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/replacing_file.h"
 #include "platform/framework/view.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -91,32 +86,6 @@ bool CForegroundDoc::OnSaveDocument(const std::string& path) {
     SetPathName(path);
     SetModifiedFlag(false);
     return true;
-}
-
-bool CForegroundDoc::SaveDocument() {
-    if (PathName().empty())
-        return SaveDocumentAs();
-    return Document::SaveDocument();
-}
-
-bool CForegroundDoc::SaveDocumentAs() {
-    const std::string dataDirectory = EditorDataDirectory();
-    std::string path = ProposedSavePath(DescriptionOf(header_.Description), kForegroundExtension);
-    if (!PromptForSaveFile(Application::Current().MainWindow, path, "BXF", "BXF Files (*.bxf)|*.bxf|"))
-        return false;
-    if (!IsInDataDirectory(path, dataDirectory)) {
-        char question[1024];
-        std::snprintf(question, sizeof question,
-                      "For Banderix to load Foregrounds, they must be saved to the %s directory.  You have selected "
-                      "another directory.  Click Yes to save to the default Banderix Data directory.",
-                      dataDirectory.c_str());
-        if (ShowProgramMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES) {
-            path = InDataDirectory(path, dataDirectory);
-            if (!MayReplaceInDataDirectory(path))
-                return false;
-        }
-    }
-    return OnSaveDocument(path);
 }
 
 } // namespace bndx

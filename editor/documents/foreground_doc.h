@@ -4,7 +4,7 @@
 
 #include "common/file_headers.h"
 #include "platform/framework/doc_template.h"
-#include "platform/framework/document.h"
+#include "editor/documents/data_file_document.h"
 
 #include <string>
 
@@ -22,9 +22,11 @@ protected:
     ~ForegroundLineHolder() = default;
 };
 
-class CForegroundDoc : public Document {
+class CForegroundDoc : public DataFileDocument {
 public:
     static const RuntimeClass<Document> Class;
+
+    CForegroundDoc() : DataFileDocument(kForegroundFile) {}
 
     // The header the view edits in place.
     ForegroundFileHeader* GetHeader() { return &header_; }
@@ -32,8 +34,9 @@ public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
-    bool SaveDocument() override;
-    bool SaveDocumentAs() override;
+
+protected:
+    std::string Description() const override { return DescriptionOf(header_.Description); }
 
 private:
     ForegroundLineHolder* Lines() const;

@@ -32,4 +32,26 @@ std::string FileNamePart(const std::string& path);
 // The same file name, moved into the data directory.
 std::string InDataDirectory(const std::string& chosenPath, const std::string& dataDirectory);
 
+// A kind of file Banderix reads from its data directory, as its save is worded.
+struct DataFileKind {
+    const char* Extension;       // kBackgroundExtension or kForegroundExtension
+    const char* DialogExtension; // what the save dialog appends to a bare name
+    const char* Filter;          // the save dialog's filter
+    const char* Question;        // asked when the chosen folder is another; %s is the data directory
+    bool YesMovesIntoData;       // which answer saves into the data directory instead
+};
+
+// The two kinds ask in their own words, and a background moves on No where a foreground moves on
+// Yes, as each kind always has.
+extern const DataFileKind kBackgroundFile;
+extern const DataFileKind kForegroundFile;
+
+// The question, naming the data directory.
+std::string DataDirectoryQuestion(const DataFileKind& kind, const std::string& dataDirectory);
+
+// Where the file is saved once the question is answered: the chosen path, or the same name in the
+// data directory.
+std::string PathAfterAnswer(const DataFileKind& kind, bool answeredYes, const std::string& chosenPath,
+                            const std::string& dataDirectory);
+
 } // namespace bndx

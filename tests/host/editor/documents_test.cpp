@@ -1,3 +1,4 @@
+#include "editor/documents/foreground_import.h"
 #include "editor/documents/foreground_lines.h"
 #include "editor/documents/mail_message_file.h"
 #include "editor/documents/save_location.h"
@@ -79,6 +80,49 @@ TEST(SaveLocation, AsksOnlyWhenTheChosenFolderIsAnotherOne) {
     EXPECT_FALSE(IsInDataDirectory("C:\\Banderix\\sky.bxb", data));
     EXPECT_EQ(InDataDirectory("D:\\Elsewhere\\sky.bxb", data), "C:\\Banderix\\Data\\sky.bxb");
     EXPECT_EQ(FileNamePart("sky.bxb"), "sky.bxb");
+}
+
+TEST(SaveLocation, EachKindAsksInItsOwnWordsAndMovesTheFileOnItsOwnAnswer) {
+    const std::string data = "C:\\Banderix\\Data\\", chosen = "D:\\Elsewhere\\sky.bxb";
+    EXPECT_EQ(DataDirectoryQuestion(kBackgroundFile, data),
+              "For Banderix to find and load Backgrounds, they must be saved to the C:\\Banderix\\Data\\ directory.  "
+              "Click YES to save to the directory you have specified or NO to save to the default Banderix Data "
+              "directory.");
+    EXPECT_EQ(DataDirectoryQuestion(kForegroundFile, data),
+              "For Banderix to load Foregrounds, they must be saved to the C:\\Banderix\\Data\\ directory.  You have "
+              "selected another directory.  Click Yes to save to the default Banderix Data directory.");
+    const struct {
+        const DataFileKind& kind;
+        bool yes;
+        std::string saved;
+    } cases[] = {{kBackgroundFile, true, chosen},
+                 {kBackgroundFile, false, data + "sky.bxb"},
+                 {kForegroundFile, true, data + "sky.bxb"},
+                 {kForegroundFile, false, chosen}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PathAfterAnswer(c.kind, c.yes, chosen, data), c.saved) << c.kind.Extension << " yes=" << c.yes;
+}
+
+TEST(ForegroundImport, TheFirstLineDescribesAndTheFurtherLinesFollowTrimmedWithoutBlanks) {
+    using Lines = std::vector<std::string>;
+    const struct {
+        std::string text;
+        std::optional<std::string> description;
+        Lines lines;
+    } cases[] = {
+        {"", std::nullopt, {}},
+        {"Words\r\n   one  \r\n\r\n \t \r\ntwo\r\n", "Words", {"one", "two"}},
+        {"  Words \n\tone\ntwo", "  Words ", {"one", "two"}},
+        {"Words\r\none\x1Atwo\r\n", "Words", {"one"}},
+        {"\x1AWords\r\none", std::nullopt, {}},
+        {"\r\nonly\r\n", "", {"only"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.text));
+        const ImportedText imported = ParseImportedText(c.text);
+        EXPECT_EQ(imported.Description, c.description);
+        EXPECT_EQ(imported.Lines, c.lines);
+    }
 }
 
 } // namespace
