@@ -43,26 +43,17 @@ bool CSplashWnd::OnInitDialog() {
     return true;
 }
 
-void CSplashWnd::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (bitmap_) {
-        BITMAP size{};
-        GetObjectA(bitmap_, sizeof size, &size);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        const RECT source{0, 0, size.bmWidth, size.bmHeight};
-        PaintBitmap(dc, &client, bitmap_, &source, palette_);
-    }
-    EndPaint(Handle(), &paint);
+void CSplashWnd::PaintContent(HDC dc, const RECT& client) {
+    if (!bitmap_)
+        return;
+    BITMAP size{};
+    GetObjectA(bitmap_, sizeof size, &size);
+    const RECT source{0, 0, size.bmWidth, size.bmHeight};
+    PaintBitmap(dc, &client, bitmap_, &source, palette_);
 }
 
-bool CSplashWnd::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+bool CSplashWnd::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {
     switch (message) {
-    case WM_PAINT:
-        Paint();
-        result = TRUE;
-        return true;
     case WM_TIMER:
         if (wParam != kCloseTimer)
             return false;

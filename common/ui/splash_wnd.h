@@ -17,9 +17,9 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void PaintContent(HDC dc, const RECT& client) override;
 
 private:
-    void Paint();
     void Release();
 
     HBITMAP bitmap_ = nullptr;

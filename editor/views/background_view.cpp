@@ -2,7 +2,6 @@
 
 #include "common/ui/colour_swatch.h"
 #include "common/colour_table.h"
-#include "common/ui/help.h"
 #include "editor/documents/background_doc.h"
 #include "platform/dib/dibutil.h"
 #include "platform/framework/controls.h"
@@ -30,7 +29,7 @@ COLORREF SwatchColour(UINT colourIndex) {
 
 const RuntimeClass<View> CBackgroundView::Class{"CBackgroundView", []() -> View* { return new CBackgroundView; }};
 
-CBackgroundView::CBackgroundView() : FormView(IDD_BACKGROUND_FORM) {}
+CBackgroundView::CBackgroundView() : EditorFormView(IDD_BACKGROUND_FORM, kHelpTopic) {}
 
 CBackgroundDoc& CBackgroundView::Document() const {
     return static_cast<CBackgroundDoc&>(*GetDocument());
@@ -44,13 +43,6 @@ void CBackgroundView::DoDataExchange(DataExchange& dx) {
 
 bool CBackgroundView::OnInitDialog() {
     return true; // the controls are filled at the initial update, once the document is there
-}
-
-RECT CBackgroundView::ControlRect(int id) const {
-    RECT rect{};
-    GetWindowRect(Item(id), &rect);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 void CBackgroundView::OnInitialUpdate() {
@@ -68,8 +60,8 @@ void CBackgroundView::OnInitialUpdate() {
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     RECT frame = ControlRect(IDC_PREVIEW_FRAME);
     frame.bottom = frame.top + metrics.iCaptionHeight + 4;
-    MoveWindow(Item(IDC_PREVIEW_FRAME), frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-               TRUE);
+    MoveControl(IDC_PREVIEW_FRAME, frame);
+    InvalidateRect(Handle(), nullptr, TRUE);
 
     filling_ = true;
     UpdateData(false);
@@ -105,36 +97,39 @@ void CBackgroundView::OnSetImage() {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void CBackgroundView::OnDraw() {
+void CBackgroundView::PaintContent(HDC dc, const RECT&) {
     HDIB dib = Document().Dib();
     if (!dib || !m_pHeader)
         return;
     RECT preview = ControlRect(IDC_PREVIEW_FRAME);
     InflateRect(&preview, -2, -2);
-    HDC dc = GetDC(Handle());
     const GdiObject palette(GetDeviceCaps(dc, BITSPIXEL) == 8 ? CreateDIBPalette(dib) : nullptr);
     PaintDIB(dc, &preview, dib, static_cast<HPALETTE>(palette.Get()), 0);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, SwatchColour(m_pHeader->ColourIndex));
     TextOutA(dc, preview.left + 3, preview.top + 3, kSampleTitle, static_cast<int>(std::strlen(kSampleTitle)));
-    ReleaseDC(Handle(), dc);
 }
 
-void CBackgroundView::DrawSwatch(const DRAWITEMSTRUCT& item) {
-    if (item.itemID >= kSwatchCount)
-        return; // the focus rectangle of an empty list, say
-    DrawColourSwatch(item.hDC, item.rcItem, SwatchColour(item.itemID), (item.itemState & ODS_SELECTED) != 0);
+bool CBackgroundView::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
+    if (id != IDC_COLOUR_LIST)
+        return false;
+    if (item.itemID < kSwatchCount) // not the focus rectangle of an empty list, say
+        DrawColourSwatch(item.hDC, item.rcItem, SwatchColour(item.itemID), (item.itemState & ODS_SELECTED) != 0);
+    return true;
 }
 
-void CBackgroundView::OnSize(int width) {
-    if (HWND button = Item(IDC_SET_IMAGE)) {
-        const RECT rect = ControlRect(IDC_SET_IMAGE);
+void CBackgroundView::OnSize(int width, int) {
+    if (Item(IDC_SET_IMAGE)) {
+        RECT rect = ControlRect(IDC_SET_IMAGE);
         const int buttonWidth = rect.right - rect.left;
-        MoveWindow(button, width - kRightMargin - buttonWidth, rect.top, buttonWidth, rect.bottom - rect.top, FALSE);
+        rect.right = width - kRightMargin;
+        rect.left = rect.right - buttonWidth;
+        MoveControl(IDC_SET_IMAGE, rect);
     }
-    if (HWND frame = Item(IDC_PREVIEW_FRAME)) {
-        const RECT rect = ControlRect(IDC_PREVIEW_FRAME);
-        MoveWindow(frame, rect.left, rect.top, width - kRightMargin - rect.left, rect.bottom - rect.top, FALSE);
+    if (Item(IDC_PREVIEW_FRAME)) {
+        RECT rect = ControlRect(IDC_PREVIEW_FRAME);
+        rect.right = width - kRightMargin;
+        MoveControl(IDC_PREVIEW_FRAME, rect);
     }
     InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -156,46 +151,6 @@ bool CBackgroundView::OnCommand(int id, int notifyCode, HWND control) {
     default:
         return FormView::OnCommand(id, notifyCode, control);
     }
-}
-
-bool CBackgroundView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(Handle(), &paint);
-        EndPaint(Handle(), &paint);
-        OnDraw();
-        result = TRUE;
-        return true;
-    }
-    case WM_SIZE:
-        OnSize(LOWORD(lParam));
-        return false;
-    case WM_DRAWITEM:
-        if (wParam != IDC_COLOUR_LIST)
-            return false;
-        DrawSwatch(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        result = TRUE;
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CBackgroundView::HasCommand(UINT id, bool& enabled) {
-    if (id == ID_HELP_CONTENTS) {
-        enabled = true;
-        return true;
-    }
-    return FormView::HasCommand(id, enabled);
-}
-
-bool CBackgroundView::RunCommand(UINT id) {
-    if (id == ID_HELP_CONTENTS) {
-        ShowHelp(GetAncestor(Handle(), GA_ROOT), "Bandsmith.HLP", kHelpContext, kHelpTopic);
-        return true;
-    }
-    return FormView::RunCommand(id);
 }
 
 } // namespace bndx

@@ -5,7 +5,7 @@
 
 #include "common/file_headers.h"
 #include "platform/framework/doc_template.h"
-#include "platform/framework/view.h"
+#include "editor/views/editor_form_view.h"
 
 #include <string>
 
@@ -13,31 +13,29 @@ namespace bndx {
 
 class CBackgroundDoc;
 
-class CBackgroundView : public FormView {
+class CBackgroundView : public EditorFormView {
 public:
     static const RuntimeClass<View> Class;
 
     CBackgroundView();
 
     void OnInitialUpdate() override;
-    bool HasCommand(UINT id, bool& enabled) override;
-    bool RunCommand(UINT id) override;
 
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(DataExchange& dx) override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void OnSize(int width, int height) override;
+    // Draws the swatches of the colour list.
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
+    // Draws the image and "Sample Title" inside the preview frame.
+    void PaintContent(HDC dc, const RECT& client) override;
 
 private:
     CBackgroundDoc& Document() const;
     void OnDescriptionChanged();
     void OnColourChanged();
     void OnSetImage();
-    void OnDraw();
-    void OnSize(int width);
-    void DrawSwatch(const DRAWITEMSTRUCT& item);
-    RECT ControlRect(int id) const;
 
     std::string m_strDescription;
     int32_t m_nColor = -1;

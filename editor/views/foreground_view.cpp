@@ -1,6 +1,6 @@
 #include "editor/views/foreground_view.h"
 
-#include "common/ui/help.h"
+#include "editor/documents/foreground_import.h"
 #include "platform/framework/file_dialogs.h"
 #include "resources/editor/resource.h"
 
@@ -24,8 +24,8 @@ constexpr int kRightMargin = 20;
 constexpr int kListToButtons = 30;
 constexpr int kBottomMargin = 20;
 
-// The file as a text-mode read sees it: a file that will not open gives false. A read that fails
-// part-way keeps what came before.
+// The file's bytes: a file that will not open gives false. A read that fails part-way keeps what
+// came before.
 bool ReadTextFile(const std::string& path, std::string& text) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -36,36 +36,7 @@ bool ReadTextFile(const std::string& path, std::string& text) {
     while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
         text.append(chunk, read);
     CloseHandle(file);
-    // Ctrl+Z ends a text file, as old editors left it there.
-    const size_t end = text.find('\x1A');
-    if (end != std::string::npos)
-        text.erase(end);
     return true;
-}
-
-// The lines without their ends; CR LF ends a line as LF does, and a last line needs no end.
-std::vector<std::string> TextLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        const size_t next = end == std::string::npos ? text.size() : end + 1;
-        if (end == std::string::npos)
-            end = text.size();
-        else if (end > start && text[end - 1] == '\r')
-            --end;
-        lines.push_back(text.substr(start, end - start));
-        start = next;
-    }
-    return lines;
-}
-
-std::string Trimmed(const std::string& line) {
-    constexpr char kWhiteSpace[] = " \t\n\v\f\r";
-    const size_t last = line.find_last_not_of(kWhiteSpace);
-    if (last == std::string::npos)
-        return {};
-    return line.substr(0, last + 1).substr(line.find_first_not_of(kWhiteSpace));
 }
 
 // A notification's text in this program's code page, whichever character set the list chose.
@@ -83,7 +54,7 @@ std::string NarrowText(const wchar_t* text) {
 
 const RuntimeClass<View> CForegroundView::Class{"CForegroundView", []() -> View* { return new CForegroundView; }};
 
-CForegroundView::CForegroundView() : FormView(IDD_FOREGROUND_FORM) {}
+CForegroundView::CForegroundView() : EditorFormView(IDD_FOREGROUND_FORM, kHelpTopic) {}
 
 CForegroundDoc& CForegroundView::Document() const {
     return static_cast<CForegroundDoc&>(*GetDocument());
@@ -91,13 +62,6 @@ CForegroundDoc& CForegroundView::Document() const {
 
 HWND CForegroundView::List() const {
     return Item(IDC_STRING_LIST);
-}
-
-RECT CForegroundView::ControlRect(HWND control) const {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 void CForegroundView::DoDataExchange(DataExchange& dx) {
@@ -238,16 +202,12 @@ void CForegroundView::OnImport() {
 void CForegroundView::ImportStrings(const std::string& path) {
     Document().SetModifiedFlag();
     std::string text;
-    const std::vector<std::string> lines = ReadTextFile(path, text) ? TextLines(text) : std::vector<std::string>();
-    // An empty file leaves the description alone: there is no first line to take it from.
-    if (!lines.empty()) {
-        m_strDescription = lines.front().substr(0, kMaxDescriptionLength);
+    const ImportedText imported = ReadTextFile(path, text) ? ParseImportedText(text) : ImportedText{};
+    if (imported.Description) {
+        m_strDescription = imported.Description->substr(0, kMaxDescriptionLength);
         CopyDescriptionToHeader();
-        for (size_t n = 1; n < lines.size(); ++n) {
-            const std::string line = Trimmed(lines[n]);
-            if (!line.empty())
-                InsertAtTop(line);
-        }
+        for (const std::string& line : imported.Lines)
+            InsertAtTop(line);
         TellOtherViews();
     }
     ShowDescription();
@@ -271,29 +231,27 @@ void CForegroundView::OnEndLabelEdit(int item, const std::string* text) {
     TellOtherViews();
 }
 
-// True when the notification was one of the list's label edits. The answers let every edit begin
-// and keep the text as typed.
-bool CForegroundView::OnNotify(const NMHDR& header) {
+bool CForegroundView::OnNotify(const NMHDR& header, LRESULT& answer) {
     if (header.idFrom != IDC_STRING_LIST)
         return false;
     switch (header.code) {
     case LVN_BEGINLABELEDITA:
     case LVN_BEGINLABELEDITW:
         OnBeginLabelEdit();
-        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, FALSE);
+        answer = FALSE;
         return true;
     case LVN_ENDLABELEDITA: {
         const auto& info = reinterpret_cast<const NMLVDISPINFOA&>(header);
         const std::string text = info.item.pszText ? info.item.pszText : "";
         OnEndLabelEdit(info.item.iItem, info.item.pszText ? &text : nullptr);
-        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
+        answer = TRUE;
         return true;
     }
     case LVN_ENDLABELEDITW: {
         const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
         const std::string text = info.item.pszText ? NarrowText(info.item.pszText) : "";
         OnEndLabelEdit(info.item.iItem, info.item.pszText ? &text : nullptr);
-        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, TRUE);
+        answer = TRUE;
         return true;
     }
     default:
@@ -304,19 +262,21 @@ bool CForegroundView::OnNotify(const NMHDR& header) {
 void CForegroundView::OnSize(int width, int height) {
     int buttonWidth = 0;
     for (int id : {IDC_ADD_STRING, IDC_DELETE_STRINGS, IDC_IMPORT_STRINGS}) {
-        HWND button = Item(id);
-        if (!button)
+        if (!Item(id))
             continue;
-        const RECT rect = ControlRect(button);
+        RECT rect = ControlRect(id);
         buttonWidth = rect.right - rect.left;
-        MoveWindow(button, width - kRightMargin - buttonWidth, rect.top, buttonWidth, rect.bottom - rect.top, FALSE);
+        rect.right = width - kRightMargin;
+        rect.left = rect.right - buttonWidth;
+        MoveControl(id, rect);
     }
-    if (HWND list = List()) {
-        const RECT rect = ControlRect(list);
-        const int right = std::max(width - buttonWidth - kListToButtons, static_cast<int>(rect.left));
+    if (List()) {
+        RECT rect = ControlRect(IDC_STRING_LIST);
+        rect.right = std::max(width - buttonWidth - kListToButtons, static_cast<int>(rect.left));
         // Too short a window leaves the list as tall as it was rather than turning it inside out.
-        const int bottom = height - kBottomMargin > rect.top ? height - kBottomMargin : rect.bottom;
-        MoveWindow(list, rect.left, rect.top, right - rect.left, bottom - rect.top, FALSE);
+        if (height - kBottomMargin > rect.top)
+            rect.bottom = height - kBottomMargin;
+        MoveControl(IDC_STRING_LIST, rect);
     }
     InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -342,37 +302,6 @@ bool CForegroundView::OnCommand(int id, int notifyCode, HWND control) {
     default:
         return FormView::OnCommand(id, notifyCode, control);
     }
-}
-
-bool CForegroundView::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
-    switch (message) {
-    case WM_NOTIFY:
-        if (!OnNotify(*reinterpret_cast<const NMHDR*>(lParam)))
-            return false;
-        result = TRUE;
-        return true;
-    case WM_SIZE:
-        OnSize(LOWORD(lParam), HIWORD(lParam));
-        return false;
-    default:
-        return false;
-    }
-}
-
-bool CForegroundView::HasCommand(UINT id, bool& enabled) {
-    if (id == ID_HELP_CONTENTS) {
-        enabled = true;
-        return true;
-    }
-    return FormView::HasCommand(id, enabled);
-}
-
-bool CForegroundView::RunCommand(UINT id) {
-    if (id == ID_HELP_CONTENTS) {
-        ShowHelp(GetAncestor(Handle(), GA_ROOT), "Bandsmith.HLP", kHelpContext, kHelpTopic);
-        return true;
-    }
-    return FormView::RunCommand(id);
 }
 
 } // namespace bndx

@@ -6,14 +6,14 @@
 #include "common/file_headers.h"
 #include "editor/documents/foreground_doc.h"
 #include "platform/framework/doc_template.h"
-#include "platform/framework/view.h"
+#include "editor/views/editor_form_view.h"
 
 #include <string>
 #include <vector>
 
 namespace bndx {
 
-class CForegroundView : public FormView, public ForegroundLineHolder {
+class CForegroundView : public EditorFormView, public ForegroundLineHolder {
 public:
     static const RuntimeClass<View> Class;
 
@@ -31,14 +31,14 @@ public:
 
     void OnInitialUpdate() override;
     void OnUpdate(View* sender, LPARAM hint) override;
-    bool HasCommand(UINT id, bool& enabled) override;
-    bool RunCommand(UINT id) override;
 
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(DataExchange& dx) override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    // Takes the list's label edits: every edit may begin, and the text typed is kept.
+    bool OnNotify(const NMHDR& header, LRESULT& answer) override;
+    void OnSize(int width, int height) override;
 
 private:
     CForegroundDoc& Document() const;
@@ -54,9 +54,6 @@ private:
     void OnImport();
     void OnBeginLabelEdit();
     void OnEndLabelEdit(int item, const std::string* text);
-    bool OnNotify(const NMHDR& header);
-    void OnSize(int width, int height);
-    RECT ControlRect(HWND control) const;
 
     std::string m_strDescription;
     ForegroundFileHeader* m_pHeader = nullptr;

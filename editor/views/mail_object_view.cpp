@@ -1,6 +1,5 @@
 #include "editor/views/mail_object_view.h"
 
-#include "common/ui/help.h"
 #include "editor/export/mail_system.h"
 #include "editor/export/message_program.h"
 #include "editor/export/program_export.h"
@@ -13,8 +12,7 @@ namespace bndx {
 
 namespace {
 
-constexpr char kHelpFile[] = "Bandsmith.HLP";
-constexpr ULONG_PTR kMailMessageHelpTopic = 14;
+constexpr ULONG_PTR kHelpTopic = 14;
 
 // The message block holds 511 characters and a NUL; the field admits one more, which the
 // program export cuts off rather than refusing what the user could type.
@@ -43,23 +41,11 @@ bool IsTextField(int id) {
     return id == IDC_MAIL_ADDRESS || id == IDC_MAIL_MESSAGE || id == IDC_MAIL_NAME || id == IDC_MAIL_SUBJECT;
 }
 
-// The control's rectangle in its parent's client coordinates.
-RECT PlaceOf(HWND control) {
-    RECT place;
-    GetWindowRect(control, &place);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
-void MoveTo(HWND control, const RECT& place) {
-    MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
-}
-
 } // namespace
 
 const RuntimeClass<View> CMailObjectView::Class{"CMailObjectView", []() -> View* { return new CMailObjectView; }};
 
-CMailObjectView::CMailObjectView() : FormView(IDD_MAILOBJECT_FORM) {}
+CMailObjectView::CMailObjectView() : EditorFormView(IDD_MAILOBJECT_FORM, kHelpTopic) {}
 
 void CMailObjectView::DoDataExchange(DataExchange& dx) {
     FormView::DoDataExchange(dx);
@@ -73,24 +59,12 @@ void CMailObjectView::DoDataExchange(DataExchange& dx) {
 }
 
 bool CMailObjectView::HasCommand(UINT id, bool& enabled) {
-    if (id == ID_HELP_CONTENTS) {
-        enabled = true;
-        return true;
-    }
     // The message's texts live in its one form; a second window could not show the same edits.
     if (id == ID_WINDOW_NEW) {
         enabled = false;
         return true;
     }
-    return FormView::HasCommand(id, enabled);
-}
-
-bool CMailObjectView::RunCommand(UINT id) {
-    if (id == ID_HELP_CONTENTS) {
-        ShowHelp(GetAncestor(Handle(), GA_ROOT), kHelpFile, kHelpContext, kMailMessageHelpTopic);
-        return true;
-    }
-    return FormView::RunCommand(id);
+    return EditorFormView::HasCommand(id, enabled);
 }
 
 bool CMailObjectView::OnCommand(int id, int notifyCode, HWND control) {
@@ -112,16 +86,8 @@ bool CMailObjectView::OnCommand(int id, int notifyCode, HWND control) {
 }
 
 bool CMailObjectView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    switch (message) {
-    case WM_SIZE:
-        Layout(LOWORD(lParam), HIWORD(lParam));
-        break;
-    case WM_DESTROY:
+    if (message == WM_DESTROY)
         OnDestroy();
-        break;
-    default:
-        break;
-    }
     return FormView::OnMessage(message, wParam, lParam, result);
 }
 
@@ -183,27 +149,27 @@ void CMailObjectView::OnDestroy() {
     next->ExchangeTexts(false);
 }
 
-void CMailObjectView::Layout(int width, int height) {
+void CMailObjectView::OnSize(int width, int height) {
     for (int id : {IDC_MAIL_SEND, IDC_MAIL_TEST}) {
-        if (HWND button = Item(id)) {
-            RECT place = PlaceOf(button);
+        if (Item(id)) {
+            RECT place = ControlRect(id);
             const LONG buttonWidth = place.right - place.left;
             place.right = width - 20;
             place.left = place.right - buttonWidth;
-            MoveTo(button, place);
+            MoveControl(id, place);
         }
     }
-    if (HWND subject = Item(IDC_MAIL_SUBJECT)) {
-        RECT place = PlaceOf(subject);
+    if (Item(IDC_MAIL_SUBJECT)) {
+        RECT place = ControlRect(IDC_MAIL_SUBJECT);
         place.right = width - 30;
-        MoveTo(subject, place);
+        MoveControl(IDC_MAIL_SUBJECT, place);
     }
-    if (HWND message = Item(IDC_MAIL_MESSAGE)) {
-        RECT place = PlaceOf(message);
+    if (Item(IDC_MAIL_MESSAGE)) {
+        RECT place = ControlRect(IDC_MAIL_MESSAGE);
         place.right = width - 30;
         if (height - 20 > place.top)
             place.bottom = height - 20;
-        MoveTo(message, place);
+        MoveControl(IDC_MAIL_MESSAGE, place);
     }
     InvalidateRect(Handle(), nullptr, TRUE);
 }

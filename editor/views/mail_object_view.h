@@ -4,11 +4,11 @@
 
 #include "editor/documents/mail_object_doc.h"
 #include "platform/framework/doc_template.h"
-#include "platform/framework/view.h"
+#include "editor/views/editor_form_view.h"
 
 namespace bndx {
 
-class CMailObjectView : public FormView, public MailMessageForm {
+class CMailObjectView : public EditorFormView, public MailMessageForm {
 public:
     static const RuntimeClass<View> Class;
 
@@ -18,12 +18,12 @@ public:
     bool ExchangeTexts(bool save) override { return UpdateData(save); }
 
     bool HasCommand(UINT id, bool& enabled) override;
-    bool RunCommand(UINT id) override;
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    void OnSize(int width, int height) override;
 
 private:
     // Called for Test: runs the message program here.
@@ -36,7 +36,6 @@ private:
     void SaveAsProgram();
     // Called when the window is going: hands the texts on if this form held the document's.
     void OnDestroy();
-    void Layout(int width, int height);
 
     MailMessage texts_;
     // Set while the texts are put into the controls, whose change notices are then not edits.

@@ -118,6 +118,18 @@ void Dialog::OnCancel() {
 
 void Dialog::DoDataExchange(DataExchange&) {}
 
+bool Dialog::OnNotify(const NMHDR&, LRESULT&) {
+    return false;
+}
+
+void Dialog::OnSize(int, int) {}
+
+bool Dialog::OnDrawItem(int, const DRAWITEMSTRUCT&) {
+    return false;
+}
+
+void Dialog::PaintContent(HDC, const RECT&) {}
+
 bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
     return false;
 }
@@ -165,6 +177,34 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnInitDialog();
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY: {
+        LRESULT answer = 0;
+        if (!OnNotify(*reinterpret_cast<const NMHDR*>(lParam), answer))
+            return FALSE;
+        // A dialog procedure's own return value only says the message was handled.
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, answer);
+        return TRUE;
+    }
+    case WM_SIZE:
+        OnSize(LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    case WM_DRAWITEM:
+        return OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window_, &paint);
+        RECT client;
+        GetClientRect(window_, &client);
+        PaintContent(dc, client);
+        EndPaint(window_, &paint);
+        return TRUE;
+    }
+    case WM_PRINTCLIENT: {
+        RECT client;
+        GetClientRect(window_, &client);
+        PaintContent(reinterpret_cast<HDC>(wParam), client);
+        return TRUE;
+    }
     default:
         return FALSE;
     }

@@ -44,6 +44,16 @@ protected:
     virtual void OnCancel();
     // Called to list the bindings between controls and members.
     virtual void DoDataExchange(DataExchange& dx);
+    // Called for a notification from a control; true when handled, answer being what the
+    // control is told back.
+    virtual bool OnNotify(const NMHDR& header, LRESULT& answer);
+    // Called when the client area took a new size.
+    virtual void OnSize(int width, int height);
+    // Called to draw an owner-drawn control; true when it was drawn.
+    virtual bool OnDrawItem(int id, const DRAWITEMSTRUCT& item);
+    // Called to draw what the dialog shows besides its controls over the whole client area, on
+    // the screen and when it is printed. The default draws nothing.
+    virtual void PaintContent(HDC dc, const RECT& client);
     // Called for every message before the handlers above; true when handled, result being
     // what the dialog procedure returns for it.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);

@@ -7,6 +7,47 @@
 
 namespace bndx {
 
+namespace {
+
+// The window's frame and client area, each drawn by the window itself; the origin of dc is the
+// window's top-left corner.
+void PrintWindowTree(HWND window, HDC dc);
+
+// The visible children from the bottom of the z-order up, each at its place in the parent's
+// client area (the origin of dc), so that the upper ones land on top.
+void PrintChildren(HWND parent, HDC dc) {
+    for (HWND child = GetWindow(GetWindow(parent, GW_CHILD), GW_HWNDLAST); child;
+         child = GetWindow(child, GW_HWNDPREV)) {
+        if (!(GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        RECT place;
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+        const int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, place.left, place.top, nullptr);
+        IntersectClipRect(dc, 0, 0, place.right - place.left, place.bottom - place.top);
+        PrintWindowTree(child, dc);
+        RestoreDC(dc, saved);
+    }
+}
+
+// The system's PrintWindow leaves the children out on some systems, and WM_PRINT draws them
+// only where the default window procedure does: the tree is walked here instead.
+void PrintWindowTree(HWND window, HDC dc) {
+    SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    const int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, client.x - frame.left, client.y - frame.top, nullptr);
+    SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_ERASEBKGND | PRF_CLIENT);
+    PrintChildren(window, dc);
+    RestoreDC(dc, saved);
+}
+
+} // namespace
+
 View::~View() {
     if (document_)
         document_->RemoveView(this);
@@ -32,7 +73,9 @@ void View::OnPrint(HDC dc, const RECT& page) {
     ReleaseDC(window, screen);
     {
         ScopedSelect selected(memory.Get(), bitmap.Get());
-        PrintWindow(window, memory.Get(), PW_CLIENTONLY);
+        // The client area only: its children, not the window's own frame.
+        SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(memory.Get()), PRF_ERASEBKGND | PRF_CLIENT);
+        PrintChildren(window, memory.Get());
     }
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -46,6 +89,19 @@ void View::OnPrint(HDC dc, const RECT& page) {
     const int pageHeight = MulDiv(pageWidth, height, width);
     StretchDIBits(dc, page.left, page.top, pageWidth, pageHeight, 0, 0, width, height, pixels.data(), &info,
                   DIB_RGB_COLORS, SRCCOPY);
+}
+
+RECT FormView::ControlRect(int id) const {
+    RECT rect{};
+    if (HWND control = Item(id)) {
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, Dialog::Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return rect;
+}
+
+void FormView::MoveControl(int id, const RECT& rect) const {
+    MoveWindow(Item(id), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
 }
 
 bool View::HasCommand(UINT id, bool& enabled) {

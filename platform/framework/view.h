@@ -31,6 +31,8 @@ public:
         (void)hint;
     }
     // Draws the view for printing and preview onto a page of the given size (device units).
+    // The default draws the window and its controls as they show on the screen, each painting
+    // itself (WM_PRINTCLIENT), scaled to the page's width.
     virtual void OnPrint(HDC dc, const RECT& page);
 
     // Print, Print Direct and Print Preview of this view.
@@ -58,6 +60,12 @@ protected:
     // A form has no OK or Cancel: Enter and Esc must not end the view.
     void OnOK() override {}
     void OnCancel() override {}
+
+    // The control's rectangle in the form's client coordinates; empty when there is no such control.
+    RECT ControlRect(int id) const;
+    // Moves the control to a rectangle in the form's client coordinates without repainting: the
+    // form is repainted once, after all its controls moved.
+    void MoveControl(int id, const RECT& rect) const;
 };
 
 } // namespace bndx

@@ -1,20 +1,25 @@
-// The editor's text foreground and mail message documents in a main frame of the test's own:
-// what only a hosted document shows. Files pass through the forms byte for byte, filling a form
-// is no edit, damaged files open, and a save that fails keeps both the changes and the old file.
+// The editor's documents in a main frame of the test's own: what only a hosted document shows.
+// Files pass through the forms byte for byte, filling a form is no edit, damaged files open, a
+// save that fails keeps both the changes and the old file, and each form prints what it shows.
+#include "editor/documents/background_doc.h"
 #include "editor/documents/foreground_doc.h"
 #include "editor/documents/mail_object_doc.h"
+#include "editor/views/background_view.h"
 #include "editor/views/foreground_view.h"
 #include "editor/views/mail_object_view.h"
 #include "platform/framework/doc_application.h"
 #include "platform/framework/mdi_child.h"
 #include "platform/framework/mdi_frame.h"
 #include "platform/framework/message_box.h"
+#include "platform/framework/scoped_gdi.h"
 #include "resources/editor/resource.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 
@@ -58,7 +63,7 @@ protected:
         std::filesystem::create_directories(folder_);
     }
     ~HostedDocument() override {
-        for (DocTemplate* kind : {&foreground_, &mail_})
+        for (DocTemplate* kind : {&background_, &foreground_, &mail_})
             while (!kind->Documents().empty())
                 kind->Documents().front()->OnCloseDocument();
         SetMessageBoxSink(nullptr);
@@ -90,6 +95,7 @@ protected:
 
     static inline Texts told_;
     MdiFrame frame_;
+    DocTemplate background_{IDR_BACKGROUNDTYPE, CBackgroundDoc::Class, kPlainFrame, CBackgroundView::Class};
     DocTemplate foreground_{IDR_FOREGROUNDTYPE, CForegroundDoc::Class, kPlainFrame, CForegroundView::Class};
     DocTemplate mail_{IDR_MAILOBJECTTYPE, CMailObjectDoc::Class, kPlainFrame, CMailObjectView::Class};
     const std::string folder_ =
@@ -118,10 +124,11 @@ TEST_F(HostedDocument, AForegroundDescriptionTypedOrImportedStaysInsideItsField)
     EXPECT_STREQ(document.GetHeader()->Description, "A description of forty characte");
     EXPECT_TRUE(document.IsModified());
 
-    std::ofstream(folder_ + "long.txt", std::ios::binary) << "A first line much longer than the field holds\r\n";
+    std::ofstream(folder_ + "long.txt", std::ios::binary) << "A first line much longer than the field holds\r\nb\r\nc";
     dynamic_cast<CForegroundView&>(*document.Views().at(0)).ImportStrings(folder_ + "long.txt");
     EXPECT_STREQ(document.GetHeader()->Description, "A first line much longer than t");
     EXPECT_EQ(document.GetHeader()->LineCount, 0) << "the field after the description is untouched";
+    EXPECT_EQ(Lines(document), (Texts{"c", "b"})) << "each imported line goes to the top";
 }
 
 TEST_F(HostedDocument, MailFieldsTypedAreSavedAndOpenAgainUnmodified) {
@@ -183,6 +190,95 @@ TEST_F(HostedDocument, ASaveThatFailsReturnsFalseAndKeepsTheChangesAndTheOldFile
         EXPECT_EQ(ReadAll(old), bytes);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "nothing left beside it";
         EXPECT_EQ(told_, (Texts{"Failed to save document " + nowhere + ".", "Failed to save document " + old + "."}));
+        document.OnCloseDocument();
+    }
+}
+
+// 32 bits a pixel, 0xRRGGBB; bottom-up for a positive height.
+BITMAPINFOHEADER Header32(int width, int height) {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    return header;
+}
+
+// A 2x2 bitmap file of one colour, read by the picture library as Set Image reads it.
+HDIB SolidImage(const std::string& path, uint32_t colour) {
+    const BITMAPINFOHEADER info = Header32(2, 2);
+    const BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof info + 16, 0, 0, sizeof file + sizeof info};
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file)
+        .write(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int n = 0; n < 4; ++n)
+        out.write(reinterpret_cast<const char*>(&colour), sizeof colour);
+    out.close();
+    return LoadDIB(path.c_str());
+}
+
+// Where the control shows its content, in the form's coordinates: inside its border, and for the
+// list its top line.
+RECT ContentOf(HWND form, int id) {
+    HWND control = GetDlgItem(form, id);
+    RECT rect{};
+    rect.left = LVIR_BOUNDS;
+    if (id != IDC_STRING_LIST || !SendMessageA(control, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect)))
+        GetClientRect(control, &rect);
+    MapWindowPoints(control, form, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Print and Print Preview draw their page through the view's OnPrint: the picture the background
+// form paints itself, and the lines and texts its controls show, must all reach the page.
+TEST_F(HostedDocument, EachFormPrintsWhatItShows) {
+    constexpr uint32_t kPicture = 0x20A040;
+    const auto rgb = [](COLORREF c) { return uint32_t{GetRValue(c)} << 16 | GetGValue(c) << 8 | GetBValue(c); };
+    // Text, selected or not, is neither the fields' white nor the form's grey that shows where a
+    // control was left out.
+    const auto ink = [plain = rgb(GetSysColor(COLOR_WINDOW)), left = rgb(GetSysColor(COLOR_3DFACE))](uint32_t pixel) {
+        return pixel != plain && pixel != left;
+    };
+    const struct {
+        const char* form;
+        DocTemplate& kind;
+        std::string file;
+        std::vector<int> controls; // each must show something
+        std::function<bool(uint32_t pixel)> shown;
+    } cases[] = {
+        {"background", background_, "", {IDC_PREVIEW_FRAME}, [](uint32_t pixel) { return pixel == kPicture; }},
+        {"foreground", foreground_, kBcThenA, {IDC_STRING_LIST}, ink},
+        {"mail message", mail_, kTypedMail, {IDC_MAIL_NAME, IDC_MAIL_ADDRESS, IDC_MAIL_SUBJECT, IDC_MAIL_MESSAGE}, ink},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.form);
+        Document& document = Open(c.kind, c.file.empty() ? "" : "printed", c.file);
+        if (auto* background = dynamic_cast<CBackgroundDoc*>(&document))
+            background->SetDib(SolidImage(folder_ + "picture.bmp", kPicture));
+        View& view = *document.Views().at(0);
+        MoveWindow(GetParent(view.Handle()), 0, 0, 640, 480, FALSE); // the frame the form fills
+        RECT client;
+        GetClientRect(view.Handle(), &client);
+        BITMAPINFO info{};
+        info.bmiHeader = Header32(client.right, -client.bottom);
+        void* bits = nullptr;
+        const GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        const MemoryDc page(nullptr);
+        {
+            const ScopedSelect selected(page.Get(), bitmap.Get());
+            view.OnPrint(page.Get(), client); // a page as wide as the form takes it pixel for pixel
+        }
+        const auto* pixels = static_cast<const uint32_t*>(bits);
+        for (int id : c.controls) {
+            RECT area = ContentOf(view.Handle(), id);
+            IntersectRect(&area, &area, &client);
+            int shown = 0;
+            for (int y = area.top; y < area.bottom; ++y)
+                for (int x = area.left; x < area.right; ++x)
+                    shown += c.shown(pixels[y * client.right + x] & 0xFFFFFF);
+            EXPECT_GT(shown, 0) << "control " << id;
+        }
         document.OnCloseDocument();
     }
 }
