@@ -17,7 +17,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <fstream>
@@ -43,6 +42,10 @@ const std::string kForegroundHeader =
 const std::string kAThenBc = kForegroundHeader + "\1\0a\2\0bc"s;
 const std::string kBcThenA = kForegroundHeader + "\2\0bc\1\0a"s;
 const std::string kTypedMail = "\3\0Ann\17\0ann@example.org\2\0Hi\7\0Look up"s;
+// A background header, then a bitmap file of 2x2 pixels of 32 bits, all 0x20A040.
+const std::string kGreenBackground =
+    std::string(52, '\0') + "BM\x46\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\2\0\0\0\2\0\0\0\1\0\x20\0"s +
+    std::string(24, '\0') + "\x40\xA0\x20\0\x40\xA0\x20\0\x40\xA0\x20\0\x40\xA0\x20\0"s;
 
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -194,30 +197,6 @@ TEST_F(HostedDocument, ASaveThatFailsReturnsFalseAndKeepsTheChangesAndTheOldFile
     }
 }
 
-// 32 bits a pixel, 0xRRGGBB; bottom-up for a positive height.
-BITMAPINFOHEADER Header32(int width, int height) {
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    return header;
-}
-
-// A 2x2 bitmap file of one colour, read by the picture library as Set Image reads it.
-HDIB SolidImage(const std::string& path, uint32_t colour) {
-    const BITMAPINFOHEADER info = Header32(2, 2);
-    const BITMAPFILEHEADER file{0x4D42, sizeof file + sizeof info + 16, 0, 0, sizeof file + sizeof info};
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file)
-        .write(reinterpret_cast<const char*>(&info), sizeof info);
-    for (int n = 0; n < 4; ++n)
-        out.write(reinterpret_cast<const char*>(&colour), sizeof colour);
-    out.close();
-    return LoadDIB(path.c_str());
-}
-
 // Where the control shows its content, in the form's coordinates: inside its border, and for the
 // list its top line.
 RECT ContentOf(HWND form, int id) {
@@ -233,7 +212,6 @@ RECT ContentOf(HWND form, int id) {
 // Print and Print Preview draw their page through the view's OnPrint: the picture the background
 // form paints itself, and the lines and texts its controls show, must all reach the page.
 TEST_F(HostedDocument, EachFormPrintsWhatItShows) {
-    constexpr uint32_t kPicture = 0x20A040;
     const auto rgb = [](COLORREF c) { return uint32_t{GetRValue(c)} << 16 | GetGValue(c) << 8 | GetBValue(c); };
     // Text, selected or not, is neither the fields' white nor the form's grey that shows where a
     // control was left out.
@@ -247,21 +225,27 @@ TEST_F(HostedDocument, EachFormPrintsWhatItShows) {
         std::vector<int> controls; // each must show something
         std::function<bool(uint32_t pixel)> shown;
     } cases[] = {
-        {"background", background_, "", {IDC_PREVIEW_FRAME}, [](uint32_t pixel) { return pixel == kPicture; }},
+        {"background",
+         background_,
+         kGreenBackground,
+         {IDC_PREVIEW_FRAME},
+         [](uint32_t pixel) { return pixel == 0x20A040; }},
         {"foreground", foreground_, kBcThenA, {IDC_STRING_LIST}, ink},
         {"mail message", mail_, kTypedMail, {IDC_MAIL_NAME, IDC_MAIL_ADDRESS, IDC_MAIL_SUBJECT, IDC_MAIL_MESSAGE}, ink},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.form);
-        Document& document = Open(c.kind, c.file.empty() ? "" : "printed", c.file);
-        if (auto* background = dynamic_cast<CBackgroundDoc*>(&document))
-            background->SetDib(SolidImage(folder_ + "picture.bmp", kPicture));
+        Document& document = Open(c.kind, "printed", c.file);
         View& view = *document.Views().at(0);
         MoveWindow(GetParent(view.Handle()), 0, 0, 640, 480, FALSE); // the frame the form fills
         RECT client;
         GetClientRect(view.Handle(), &client);
         BITMAPINFO info{};
-        info.bmiHeader = Header32(client.right, -client.bottom);
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = client.right;
+        info.bmiHeader.biHeight = -client.bottom; // top-down: row y at y * width
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
         void* bits = nullptr;
         const GdiObject bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         const MemoryDc page(nullptr);
