@@ -168,11 +168,14 @@ void CSelectorDlg::OnTrayCallback(LPARAM mouseMessage) {
     SetForegroundWindow(Handle());
 }
 
-void CSelectorDlg::OnDrawItem(const DRAWITEMSTRUCT& item) {
+bool CSelectorDlg::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
+    if (id != IDC_BACKGROUND_LIST || !engine_)
+        return false;
     if (item.itemID == static_cast<UINT>(-1))
-        return; // an empty list asks only for its focus rectangle
+        return true; // an empty list asks only for its focus rectangle
     auto* entry = reinterpret_cast<CBackgroundEntry*>(item.itemData);
     DrawBackgroundItem(item, entry, entry ? entry->Description : kNoneLabel, engine_->In256ColourMode);
+    return true;
 }
 
 void CSelectorDlg::OnDestroy() {
@@ -242,12 +245,6 @@ bool CSelectorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR
         return false;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<INT_PTR>(icon_);
-        return true;
-    case WM_DRAWITEM:
-        if (wParam != IDC_BACKGROUND_LIST || !engine_)
-            return false;
-        OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        result = TRUE;
         return true;
     case WM_DESTROY:
         if (engine_)

@@ -34,6 +34,7 @@ protected:
     // Hide (also Enter, Esc and the close box).
     void OnCancel() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
 
 private:
     void OnSettingChange(UINT code);
@@ -42,7 +43,6 @@ private:
     void OnConfigureForeground();
     void OnOptions();
     void OnTrayCallback(LPARAM mouseMessage);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnDestroy();
     void SaveSelection();
 

@@ -192,13 +192,11 @@ bool COptionsDlg::OnCommand(int id, int notifyCode, HWND control) {
     }
 }
 
-bool COptionsDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_DRAWITEM && wParam == IDC_COLOUR_LIST) {
-        DrawColourRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        result = TRUE;
-        return true;
-    }
-    return false;
+bool COptionsDlg::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
+    if (id != IDC_COLOUR_LIST)
+        return false;
+    DrawColourRow(item);
+    return true;
 }
 
 } // namespace bndx

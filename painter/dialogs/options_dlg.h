@@ -33,7 +33,7 @@ protected:
     bool OnCommand(int id, int notifyCode, HWND control) override;
     void OnOK() override;
     void DoDataExchange(DataExchange& dx) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
 
 private:
     static constexpr int kElementCount = 4;
