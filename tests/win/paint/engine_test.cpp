@@ -48,26 +48,18 @@ protected:
         host.engine->RefreshCaptions();
     }
     void StartScroll(const char* text) {
-        PaintScheduler& scheduler = host.engine->Scheduler;
         line.text = text;
-        scheduler.CurrentForeground = &line;
-        scheduler.ScrollText = text;
-        scheduler.ResetScrollPosition = true;
-        scheduler.StartTimer(TIMER_SCROLL_STEP, false);
-        ASSERT_TRUE(scheduler.Scrolling);
-        ::KillTimer(host.Window(), TIMER_SCROLL_STEP); // the test makes every step itself
+        host.StartScroll(line);
+        ASSERT_TRUE(host.engine->Scheduler.Scrolling());
     }
-    void Step() { host.engine->OnMessage(WM_TIMER, TIMER_SCROLL_STEP, 0); }
+    void Step() { host.Step(); }
 
     std::string backgroundPath;
     CBackgroundEntry background;
     EngineHost host;
     std::optional<TestWindow> front;
     CaptionRect caption{};
-    struct : LineSource {
-        const char* GetNextLine() override { return text; }
-        const char* text = "";
-    } line;
+    FixedLine line;
 };
 
 TEST_F(PaintEngineTest, PaintsOnlyInsideTheCaptionRectLeavingTheButtonsAndNothingWithoutABackground) {
@@ -151,15 +143,16 @@ TEST_F(PaintEngineTest, ScrollTextMovesTwoPixelsPerStepAndEndsWhenItHasPassedThe
     host.engine->CurrentBackground = &background;
     StartScroll("IIII");
     const auto textAt = [&] { return FirstColumnOf(ScreenCapture::OfWindow(window), caption, kYellow); };
-    int steps = 0;
+    int steps = 1; // the first is drawn as the cycle starts
     for (; steps < 50; ++steps)
         Step();
-    EXPECT_EQ(ScrollPosition, caption.right - caption.left - 2 * 50) << "starts at the caption's width";
+    const int32_t position = host.engine->Scheduler.Scroll().Position;
+    EXPECT_EQ(position, caption.right - caption.left - 2 * 50) << "starts at the caption's width";
     // Glyphs start a pixel or two right of the position they are drawn at.
-    EXPECT_TRUE(WaitFor([&] { return textAt() >= ScrollPosition + 2 && textAt() <= ScrollPosition + 2 + 3; }, 2000))
-        << "the text is drawn where the position says: " << textAt() << " for " << ScrollPosition + 2;
+    EXPECT_TRUE(WaitFor([&] { return textAt() >= position + 2 && textAt() <= position + 2 + 3; }, 2000))
+        << "the text is drawn where the position says: " << textAt() << " for " << position + 2;
 
-    for (; host.engine->Scheduler.Scrolling && steps < 1000; ++steps)
+    for (; host.engine->Scheduler.Scrolling() && steps < 1000; ++steps)
         Step();
     HDC screen = GetDC(nullptr);
     SIZE extent{};
