@@ -41,24 +41,41 @@ void DrawBox(HDC dc, const RECT& box, COLORREF fill, COLORREF outline) {
     RoundRect(dc, box.left, box.top, box.right, box.bottom, kBoxCornerSize, kBoxCornerSize);
 }
 
+// Lines from files are in the system's code page; titles are taken as the system holds them, so
+// that a title in any script shows as the system shows it.
 int32_t TextWidth(HDC dc, const std::string& text) {
     SIZE extent{};
     GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
     return extent.cx;
 }
 
-void DrawLine(HDC dc, const std::string& text, COLORREF colour, int32_t x, int32_t width, const CaptionRect& caption) {
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    RECT area{x, caption.top, x + width, caption.bottom};
+int32_t TextWidth(HDC dc, const std::wstring& text) {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
+void DrawTextIn(HDC dc, const std::string& text, RECT& area) {
     DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area, kTextFormat);
 }
 
-std::string WindowTitle(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1);
-    const int copied = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
+void DrawTextIn(HDC dc, const std::wstring& text, RECT& area) {
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, kTextFormat);
+}
+
+template <typename Text>
+void DrawLine(HDC dc, const Text& text, COLORREF colour, int32_t x, int32_t width, const CaptionRect& caption) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour);
+    RECT area{x, caption.top, x + width, caption.bottom};
+    DrawTextIn(dc, text, area);
+}
+
+std::wstring WindowTitle(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1);
+    const int copied = GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()));
+    return std::wstring(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
 } // namespace
@@ -150,7 +167,7 @@ ScrollPlacement CaptionRenderer::DrawScrollText(HDC dc, const CaptionRect& capti
 
 void CaptionRenderer::DrawTitle(HDC dc, HWND window, const CaptionRect& caption) {
     const PainterSettings& settings = state_.settings;
-    const std::string title = WindowTitle(window);
+    const std::wstring title = WindowTitle(window);
     ScopedSelect font(dc, static_cast<HGDIOBJ>(settings.GetTextFont()));
     const int32_t width = TextWidth(dc, title);
     const int32_t x = TitleX(settings.Alignment, caption, width);

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <optional>
+#include <vector>
 
 namespace bndx::test {
 namespace {
@@ -161,6 +163,89 @@ TEST_F(PaintEngineTest, ScrollTextMovesTwoPixelsPerStepAndEndsWhenItHasPassedThe
     EXPECT_EQ(steps, (caption.right - caption.left + extent.cx + 1) / 2 + 1)
         << "ends at the first tick with the right end at or left of 0";
     EXPECT_TRUE(WaitFor([&] { return textAt() < 0; }, 2000)) << "the caption is repainted without the text";
+}
+
+// A window of a Unicode class, so that its title keeps every script.
+class UnicodeTitled {
+public:
+    explicit UnicodeTitled(const wchar_t* title) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"BndxUnicodeTitled";
+        RegisterClassW(&windowClass); // fails harmlessly when already registered
+        window_ = CreateWindowExW(0, windowClass.lpszClassName, title, kOverlapped, 100, 100, 300, 120, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
+        SetForegroundWindow(window_);
+        WaitFor([this] { return GetForegroundWindow() == window_; }, 2000);
+        PumpMessages(200);
+    }
+    ~UnicodeTitled() { DestroyWindow(window_); }
+    HWND Handle() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// The ink of a title drawn as the renderer draws it, left aligned in yellow on red, here.
+std::vector<uint32_t> DrawnHere(const wchar_t* title, HFONT font, const CaptionRect& caption) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(info.bmiHeader), caption.right, -caption.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
+    HGDIOBJ previousFont = SelectObject(dc, font);
+    const RECT all{0, 0, caption.right, caption.bottom};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    const RECT inside{caption.left, caption.top, caption.right, caption.bottom};
+    FillRect(dc, &inside, red);
+    DeleteObject(red);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, title, static_cast<int>(wcslen(title)), &extent);
+    RECT area{20, caption.top, 20 + extent.cx, caption.bottom};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 0));
+    DrawTextW(dc, title, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX);
+    GdiFlush();
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> drawn(pixels, pixels + static_cast<size_t>(caption.right) * caption.bottom);
+    SelectObject(dc, previousFont);
+    DeleteObject(SelectObject(dc, previousBitmap));
+    DeleteDC(dc);
+    return drawn;
+}
+
+TEST_F(PaintEngineTest, TitlesInEveryScriptShowAsTheSameStringDrawnWithTheSameFont) {
+    LOGFONTA font{};
+    font.lfHeight = -13;
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyA(font.lfFaceName, "Tahoma");
+    host.settings.SetTextFont(font);
+    host.settings.TitleColorIndex = 7;                                                // yellow
+    for (const wchar_t* title : {L"\x039a\x03b1\x03bb\x03b7\x03bc\x03ad\x03c1\x03b1", // Greek
+                                 L"\x041f\x0440\x0438\x0432\x0435\x0442"}) {          // Cyrillic
+        SCOPED_TRACE(static_cast<unsigned>(title[0]));
+        const UnicodeTitled window(title);
+        caption = host.CaptionOf(window.Handle());
+        Paint();
+        const std::vector<uint32_t> expected = DrawnHere(title, host.settings.GetTextFont(), caption);
+        const int titleEnd = caption.right / 2; // the title is short; the buttons are the system's
+        ASSERT_TRUE(Shows(window.Handle(), caption.left + 1, caption.top + 1, kRed, 2000));
+        const ScreenCapture shot = ScreenCapture::OfWindow(window.Handle());
+        int inked = 0, differing = 0;
+        for (int y = caption.top; y < caption.bottom; ++y)
+            for (int x = caption.left; x < titleEnd; ++x) {
+                const uint32_t want = expected[static_cast<size_t>(y) * caption.right + x] & 0xFFFFFF;
+                inked += want != kRed;
+                differing += shot.At(x, y) != want;
+            }
+        EXPECT_GT(inked, 20) << "the title leaves ink";
+        EXPECT_EQ(differing, 0) << "pixels of the caption differ from the title drawn here";
+        if (HasFailure())
+            shot.Save("engine-unicode-title");
+    }
 }
 
 // The highest slot of the process's drawing-object table a burst of new objects takes. Freed
