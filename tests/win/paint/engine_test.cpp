@@ -1,5 +1,7 @@
 // The caption painting engine on real windows: what it paints, where, and when.
 #include "painter/paint/caption_layout.h"
+#include "painter/paint/kept_surface.h"
+#include "platform/framework/scoped_gdi.h"
 #include "tests/win/desktop.h"
 #include "tests/win/paint/engine_host.h"
 
@@ -8,7 +10,6 @@
 #include <algorithm>
 #include <cwchar>
 #include <optional>
-#include <vector>
 
 namespace bndx::test {
 namespace {
@@ -187,21 +188,13 @@ private:
     HWND window_;
 };
 
-// The ink of a title drawn as the renderer draws it, left aligned in yellow on red, here.
-std::vector<uint32_t> DrawnHere(const wchar_t* title, HFONT font, const CaptionRect& caption) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(info.bmiHeader), caption.right, -caption.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
-    HGDIOBJ previousFont = SelectObject(dc, font);
-    const RECT all{0, 0, caption.right, caption.bottom};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+// The title drawn as the renderer draws it, left aligned in yellow on red, here.
+void DrawHere(KeptSurface& surface, const wchar_t* title, HFONT font, const CaptionRect& caption) {
+    HDC dc = surface.Get(caption.right, caption.bottom);
+    ScopedSelect selected(dc, static_cast<HGDIOBJ>(font));
+    const GdiObject red(CreateSolidBrush(RGB(255, 0, 0)));
     const RECT inside{caption.left, caption.top, caption.right, caption.bottom};
-    FillRect(dc, &inside, red);
-    DeleteObject(red);
+    FillRect(dc, &inside, static_cast<HBRUSH>(red.Get()));
     SIZE extent{};
     GetTextExtentPoint32W(dc, title, static_cast<int>(wcslen(title)), &extent);
     RECT area{20, caption.top, 20 + extent.cx, caption.bottom};
@@ -209,12 +202,6 @@ std::vector<uint32_t> DrawnHere(const wchar_t* title, HFONT font, const CaptionR
     SetTextColor(dc, RGB(255, 255, 0));
     DrawTextW(dc, title, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX);
     GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    std::vector<uint32_t> drawn(pixels, pixels + static_cast<size_t>(caption.right) * caption.bottom);
-    SelectObject(dc, previousFont);
-    DeleteObject(SelectObject(dc, previousBitmap));
-    DeleteDC(dc);
-    return drawn;
 }
 
 TEST_F(PaintEngineTest, TitlesInEveryScriptShowAsTheSameStringDrawnWithTheSameFont) {
@@ -230,14 +217,15 @@ TEST_F(PaintEngineTest, TitlesInEveryScriptShowAsTheSameStringDrawnWithTheSameFo
         const UnicodeTitled window(title);
         caption = host.CaptionOf(window.Handle());
         Paint();
-        const std::vector<uint32_t> expected = DrawnHere(title, host.settings.GetTextFont(), caption);
+        KeptSurface expected;
+        DrawHere(expected, title, host.settings.GetTextFont(), caption);
         const int titleEnd = caption.right / 2; // the title is short; the buttons are the system's
         ASSERT_TRUE(Shows(window.Handle(), caption.left + 1, caption.top + 1, kRed, 2000));
         const ScreenCapture shot = ScreenCapture::OfWindow(window.Handle());
         int inked = 0, differing = 0;
         for (int y = caption.top; y < caption.bottom; ++y)
             for (int x = caption.left; x < titleEnd; ++x) {
-                const uint32_t want = expected[static_cast<size_t>(y) * caption.right + x] & 0xFFFFFF;
+                const uint32_t want = expected.Row(y)[x] & 0xFFFFFF;
                 inked += want != kRed;
                 differing += shot.At(x, y) != want;
             }
