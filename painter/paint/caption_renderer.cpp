@@ -4,7 +4,6 @@
 #include "platform/framework/scoped_gdi.h"
 #include "common/colour_table.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
