@@ -4,24 +4,22 @@
 // front window, and the processor time a resident engine takes over 30 seconds at the default
 // settings, at five passes a second and at the heaviest settings, and that of the same message
 // loop and timers painting nothing. Prints one line of figures per measurement.
-#include "common/file_headers.h"
-#include "common/painter_messages.h"
-#include "painter/paint/paint_engine.h"
 #include "platform/framework/scoped_gdi.h"
 #include "tests/win/desktop.h"
+#include "tests/win/paint/engine_host.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace {
 
 using namespace bndx;
+using test::EngineHost;
+using test::FixedLine;
 using test::PumpMessages;
 
 constexpr int32_t kBackgroundWidth = 600;
@@ -69,91 +67,16 @@ double ProcessCpuMicroseconds() {
 
 // A 600x20 background at 24 bits, a red-to-yellow ramp, written as the editor writes them.
 std::string WriteBackground() {
-    constexpr uint32_t kRowBytes = kBackgroundWidth * 3; // already a multiple of four
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = kBackgroundWidth;
-    info.biHeight = kBackgroundHeight;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = kRowBytes * kBackgroundHeight;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    const BackgroundFileHeader header = MakeBackgroundHeader("Bench ramp", 0);
-
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    const std::string path = std::string(dir) + "BenchRamp.BXB";
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    constexpr DWORD kImageBytes = kBackgroundWidth * kBackgroundHeight * 3;
+    const BITMAPINFOHEADER info{
+        sizeof(info), kBackgroundWidth, kBackgroundHeight, 1, 24, BI_RGB, kImageBytes, 0, 0, 0, 0};
+    std::vector<uint8_t> rows; // bottom-up; a row of 600 pixels needs no padding
     for (int32_t y = 0; y < kBackgroundHeight; ++y)
-        for (int32_t x = 0; x < kBackgroundWidth; ++x) {
-            const char pixel[3] = {0, static_cast<char>(x * 255 / kBackgroundWidth), static_cast<char>(255 - y * 4)};
-            out.write(pixel, 3);
-        }
-    return path;
+        for (int32_t x = 0; x < kBackgroundWidth; ++x)
+            rows.insert(rows.end(),
+                        {0, static_cast<uint8_t>(x * 255 / kBackgroundWidth), static_cast<uint8_t>(255 - y * 4)});
+    return test::WriteBackground("BenchRamp", info, {}, rows);
 }
-
-class FixedLine : public LineSource {
-public:
-    const char* GetNextLine() override { return kScrollLine; }
-};
-
-class ListedForegrounds : public ForegroundSelection {
-public:
-    int32_t SelectedCount() const override { return static_cast<int32_t>(entries.size()); }
-    LineSource* SelectedEntry(int32_t n) const override { return entries.at(static_cast<size_t>(n)); }
-    std::vector<LineSource*> entries;
-};
-
-// A hidden main window titled "Banderix" whose messages go to the engine, as the real one's do,
-// counting the timer messages it receives.
-class EngineHost {
-public:
-    EngineHost() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "BndxBenchEngineHost";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(0, windowClass.lpszClassName, kPainterWindowTitle, WS_OVERLAPPED, 0, 0, 10, 10,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr);
-        engine = std::make_unique<PaintEngine>(window_, settings, foregrounds);
-        engine->ReadMetrics();
-        engine->ReadColourDepth();
-        current_ = this;
-    }
-    ~EngineHost() {
-        engine.reset();
-        current_ = nullptr;
-        DestroyWindow(window_);
-    }
-
-    HWND Window() const { return window_; }
-
-    PainterSettings settings;
-    ListedForegrounds foregrounds;
-    std::unique_ptr<PaintEngine> engine;
-    int timerTicks[kIdleStepTimer + 1] = {};
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (current_) {
-            if (message == WM_TIMER && wParam <= kIdleStepTimer)
-                ++current_->timerTicks[wParam];
-            current_->engine->OnMessage(message, wParam, lParam);
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    static EngineHost* current_;
-    HWND window_;
-};
-EngineHost* EngineHost::current_ = nullptr;
 
 // The benchmark's desktop: cascaded top-level windows, the last one in front, each with its
 // captioned children side by side in its client area.
@@ -269,8 +192,8 @@ COLORREF CaptionPixel(const BenchDesktop& desktop) {
 // the captions that still show its paint, so mode 0 is also timed right after the system has
 // redrawn every frame, when every caption has to be copied again. Mode 0 is also taken apart:
 // choosing the windows and their captions alone, drawing the background alone (and at the
-// picture's own height, which needs no scaling), composing every caption off-screen (background,
-// title, button copies) alone, and getting and releasing each window's device context alone.
+// picture's own height, which needs no scaling), composing every caption off-screen (background
+// and title) alone, and getting and releasing each window's device context alone.
 bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     EngineHost host;
     PaintEngine& engine = *host.engine;
@@ -284,7 +207,7 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     CaptionSelection selection(view, list, {allWindows, none, metrics});
     CaptionRenderer renderer(
         {engine.Scheduler, host.settings, engine.CurrentBackground, engine.In256ColourMode, engine.Metrics});
-    OffscreenSurface offscreen, windowStandIn;
+    OffscreenSurface offscreen;
 
     Timing mode1, system1, mode0, system0, afterRedraw;
     Timing selecting, backgroundOnly, unscaledBackground, composing, windowDcs;
@@ -317,7 +240,7 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
         composing.Round(kPassesPerRound, [&] {
             renderer.BeginPass(); // as in a pass: the foreground window is asked for once
             for (const auto& [window, caption] : list.captions)
-                renderer.RenderCaption(offscreen.dc.Get(), ToHandle(window), windowStandIn.dc.Get(), caption, false);
+                renderer.Compose(ToHandle(window), caption, false);
             renderer.EndPass();
         });
         windowDcs.Round(kPassesPerRound, [&] {
@@ -347,25 +270,19 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
 
 void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background) {
     EngineHost host;
-    FixedLine line;
+    FixedLine line(kScrollLine);
     host.engine->CurrentBackground = &background;
-    PaintScheduler& scheduler = host.engine->Scheduler;
-    scheduler.CurrentForeground = &line;
-    const auto startCycle = [&] {
-        scheduler.ScrollText = kScrollLine;
-        scheduler.ResetScrollPosition = true;
-        scheduler.StartTimer(TIMER_SCROLL_STEP, false);
-        ::KillTimer(host.Window(), TIMER_SCROLL_STEP); // the benchmark makes every step itself
-    };
     Timing steps;
     int cycles = 0;
+    // Every operation is one step: the first of a cycle is drawn as the cycle starts.
     for (int round = 0; round < kRounds; ++round)
         steps.Round(kScrollSteps / kRounds, [&] {
-            if (!scheduler.Scrolling) {
-                startCycle();
-                ++cycles;
+            if (host.engine->Scheduler.Scrolling()) {
+                host.Step();
+                return;
             }
-            host.engine->OnMessage(WM_TIMER, TIMER_SCROLL_STEP, 0);
+            host.StartScroll(line);
+            ++cycles;
         });
     steps.Print("scroll_step", 1);
     std::printf("scroll_cycles front_is_foreground=%d cycles_started=%d\n", GetForegroundWindow() == desktop.front,
@@ -393,7 +310,7 @@ void RunMessageLoop(const std::function<void()>& afterEach) {
 // starts at once, as a frequency tick would start it, so that text scrolls all the time.
 void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t speed, CBackgroundEntry& background) {
     EngineHost host;
-    FixedLine line;
+    FixedLine line(kScrollLine);
     host.settings.RefreshFrequency = refreshFrequency;
     host.settings.Speed = speed;
     PaintScheduler& scheduler = host.engine->Scheduler;
@@ -410,7 +327,7 @@ void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t spee
     const int ticksBefore[] = {host.timerTicks[TIMER_REFRESH], host.timerTicks[TIMER_SCROLL_STEP]};
     int cycles = 0;
     RunMessageLoop([&] {
-        if (!scheduler.Scrolling) {
+        if (!scheduler.Scrolling()) {
             scheduler.ChooseForeground();
             ++cycles;
         }

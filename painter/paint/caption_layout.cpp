@@ -6,6 +6,7 @@ namespace {
 
 constexpr int32_t kLeftTitleX = 20;
 constexpr int32_t kRightTitleGap = 13;
+constexpr uint32_t kExDlgModalFrame = 0x00000001;
 
 } // namespace
 
@@ -40,6 +41,15 @@ CaptionRect ScrollBox(int32_t position, int32_t textWidth, const CaptionRect& ca
     if (end < ScrollStart(caption))
         box.right = end + kBoxMargin;
     return box;
+}
+
+bool HasIcon(uint32_t windowStyle, uint32_t exStyle) {
+    return (windowStyle & style::kSysMenu) && !(exStyle & (style::kExToolWindow | kExDlgModalFrame));
+}
+
+ButtonBox IconBox(const CaptionRect& caption) {
+    const int32_t height = caption.bottom - caption.top;
+    return ButtonBox{caption.left, caption.top, height, height};
 }
 
 void StripLeadingWhiteSpace(std::string& text) {

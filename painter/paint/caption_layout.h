@@ -31,6 +31,13 @@ bool ScrollHasRunOut(int32_t position, int32_t textWidth, const CaptionRect& cap
 // The box behind the scrolling text: the caption, narrowed to the text where the text lies inside.
 CaptionRect ScrollBox(int32_t position, int32_t textWidth, const CaptionRect& caption);
 
+// Whether the system draws the window's icon at the caption's left end: a window with a system
+// menu that is neither a tool window nor a dialog with a modal frame.
+bool HasIcon(uint32_t windowStyle, uint32_t exStyle);
+
+// The box the icon takes: the caption's left end, as wide as the caption is high.
+ButtonBox IconBox(const CaptionRect& caption);
+
 // Removes leading blanks, tabs and line breaks from a line about to scroll.
 void StripLeadingWhiteSpace(std::string& text);
 

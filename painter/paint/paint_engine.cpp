@@ -1,6 +1,7 @@
 #include "painter/paint/paint_engine.h"
 
 #include "common/painter_messages.h"
+#include "painter/paint/into_caption_presenter.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/program.h"
 
@@ -39,13 +40,20 @@ void ShowLastError() {
 
 PaintEngine::PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds)
     : owner_(owner), settings_(settings), foregrounds_(foregrounds),
+      presenter_(std::make_unique<IntoCaptionPresenter>(In256ColourMode)),
       renderer_({Scheduler, settings_, CurrentBackground, In256ColourMode, Metrics}),
-      selection_(desktop_, renderer_, {settings_.WindowCoverage, ExcludedWindow, captionMetrics_}) {
+      selection_(desktop_, *this, {settings_.WindowCoverage, ExcludedWindow, captionMetrics_}) {
     Metrics.cbSize = kNonClientMetricsSize;
 }
 
 PaintEngine::~PaintEngine() {
     Scheduler.OnDestroy();
+    presenter_->WithdrawAll();
+}
+
+void PaintEngine::UsePresenter(std::unique_ptr<CaptionPresenter> presenter) {
+    presenter_->WithdrawAll();
+    presenter_ = std::move(presenter);
 }
 
 void PaintEngine::ReadMetrics() {
@@ -65,7 +73,7 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam < TIMER_REFRESH || wParam > TIMER_SCROLL_FREQUENCY)
             return false;
-        Scheduler.OnTimer(static_cast<int32_t>(wParam));
+        Scheduler.OnTimer(static_cast<TimerKind>(wParam));
         return true;
     case WM_PAINT_CAPTION:
         if (PaintingEnabled)
@@ -73,6 +81,8 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return true;
     case WM_EXCLUDE_WINDOW:
         ExcludedWindow = wParam == 0 ? static_cast<WindowId>(lParam) : 0;
+        if (ExcludedWindow)
+            presenter_->Withdraw(ToHandle(ExcludedWindow)); // its caption is another program's now
         return true;
     default:
         return false;
@@ -101,6 +111,32 @@ void PaintEngine::OnPaintCaption(HWND window) {
         selection_.PaintCaption(ToWindowId(window), false);
     } catch (...) {
         ShowMessageBox("Exception in Painting Window", kErrorCaption);
+    }
+}
+
+void PaintEngine::BeginPass() {
+    renderer_.BeginPass();
+}
+
+void PaintEngine::EndPass() {
+    renderer_.EndPass();
+}
+
+void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& caption, bool scrollStep) {
+    const HWND window = ToHandle(windowId);
+    Composition composition = renderer_.Compose(window, caption, scrollStep);
+    if (composition.scroll &&
+        Scheduler.OnScrollPlaced(*composition.scroll, scrollStep) == AfterScroll::kRepaintWithoutText)
+        composition = renderer_.Compose(window, caption, false);
+    switch (composition.outcome) {
+    case Composition::Outcome::kComposed:
+        presenter_->Present(window, composition.composed);
+        break;
+    case Composition::Outcome::kSystemsOwn:
+        presenter_->Withdraw(window);
+        break;
+    case Composition::Outcome::kLeaveAsIs:
+        break;
     }
 }
 
@@ -170,7 +206,12 @@ void PaintEngine::KillTimer(TimerKind kind) {
 }
 
 void PaintEngine::InvalidateAllWindows() {
+    presenter_->WithdrawAll();
     InvalidateRect(nullptr, nullptr, FALSE);
+}
+
+bool PaintEngine::HasBackground() const {
+    return CurrentBackground != nullptr;
 }
 
 void PaintEngine::ShowMessage(const std::string& text) {

@@ -1,8 +1,10 @@
 // The caption painter's engine as the main window holds it: the state that painting shares, the
-// scheduler bound to the main window's timers, the hook module, window selection and the
-// renderer. The main window forwards its messages and selection changes here.
+// scheduler bound to the main window's timers, the hook module, window selection, the renderer
+// and the presenter that puts its compositions on screen. The main window forwards its messages
+// and selection changes here.
 #pragma once
 
+#include "painter/paint/caption_presenter.h"
 #include "painter/paint/caption_renderer.h"
 #include "painter/paint/caption_selection.h"
 #include "painter/paint/paint_scheduler.h"
@@ -11,6 +13,8 @@
 #include "painter/sources/backgrounds.h"
 
 #include <windows.h>
+
+#include <memory>
 
 namespace bndx {
 
@@ -24,7 +28,7 @@ protected:
     ~ForegroundSelection() = default;
 };
 
-class PaintEngine : private SchedulerHost {
+class PaintEngine : private SchedulerHost, private CaptionDrawer {
 public:
     // Timers run on owner, which receives WM_TIMER and the private messages.
     PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds);
@@ -43,6 +47,10 @@ public:
     void RefreshCaptions() override;
     void SetHook(bool install) override;
 
+    // From now on compositions go to presenter; the one before hands every caption back first.
+    // Into the caption until another is given.
+    void UsePresenter(std::unique_ptr<CaptionPresenter> presenter);
+
     // The state painting shares; the main window sets CurrentBackground and PaintingEnabled.
     NONCLIENTMETRICSA Metrics{};
     BOOL In256ColourMode = FALSE;
@@ -57,10 +65,15 @@ private:
     void KillTimer(TimerKind kind) override;
     void PaintScrollStep() override;
     void InvalidateAllWindows() override;
+    bool HasBackground() const override;
     void ShowMessage(const std::string& text) override;
     int32_t SelectedForegroundCount() const override;
     LineSource* SelectedForeground(int32_t n) const override;
     int32_t RandomBelow(int32_t n) override;
+
+    void BeginPass() override;
+    void EndPass() override;
+    void DrawCaption(WindowId window, const CaptionRect& caption, bool scrollStep) override;
 
     void OnPaintCaption(HWND window);
 
@@ -69,6 +82,7 @@ private:
     const ForegroundSelection& foregrounds_;
     Win32Desktop desktop_;
     CaptionMetrics captionMetrics_{};
+    std::unique_ptr<CaptionPresenter> presenter_;
     CaptionRenderer renderer_;
     CaptionSelection selection_;
 };

@@ -18,18 +18,32 @@ template <size_t N> bool InTable(const uint32_t (&)[N], int32_t setting) {
     return setting >= 1 && setting <= static_cast<int32_t>(N);
 }
 
-bool IsKnownKind(int32_t kind) {
+bool IsKnownKind(TimerKind kind) {
     return kind >= TIMER_REFRESH && kind <= TIMER_SCROLL_FREQUENCY;
 }
 
-bool IsBlank(std::string text) {
-    StripLeadingWhiteSpace(text);
-    return text.empty();
+// A method of a value the settings file may hold but the Options dialog never sets is no change.
+PaintMethodChange ChangeTo(int32_t paintByType) {
+    switch (paintByType) {
+    case kPaintByHook:
+        return kChangedToHook;
+    case kPaintByTimer:
+        return kChangedToTimer;
+    default:
+        return kChangedNothing;
+    }
 }
 
 } // namespace
 
-uint32_t PaintScheduler::GetTimerPeriod(int32_t kind) {
+ScrollPlacement PlaceScrollText(const ScrollState& scroll, int32_t textWidth, const CaptionRect& caption) {
+    const int32_t position = scroll.ResetPosition ? ScrollStart(caption) : scroll.Position;
+    if (ScrollHasRunOut(position, textWidth, caption))
+        return {true, ScrollStart(caption)};
+    return {false, position};
+}
+
+uint32_t PaintScheduler::GetTimerPeriod(TimerKind kind) {
     const SchedulingSettings settings = host_.Settings();
     switch (kind) {
     case TIMER_REFRESH:
@@ -53,65 +67,81 @@ uint32_t PaintScheduler::GetTimerPeriod(int32_t kind) {
     }
 }
 
-bool PaintScheduler::IsRunning(int32_t kind) const {
+bool PaintScheduler::IsRunning(TimerKind kind) const {
     return IsKnownKind(kind) && timerHandles_[kind - 1] != -1;
 }
 
-void PaintScheduler::StartTimer(int32_t kind, bool chooseNewLine) {
+void PaintScheduler::StartTimer(TimerKind kind, bool chooseNewLine) {
     if (!IsKnownKind(kind))
         return;
     int32_t& handle = timerHandles_[kind - 1];
-    const auto timer = static_cast<TimerKind>(kind);
-    switch (timer) {
+    switch (kind) {
     case TIMER_REFRESH:
         if (handle != -1)
             return;
         host_.RefreshCaptions(); // the first pass at once, not a period later
-        handle = host_.SetTimer(timer, GetTimerPeriod(kind));
+        handle = host_.SetTimer(kind, GetTimerPeriod(kind));
         return;
     case TIMER_SCROLL_STEP:
-        if (!CurrentForeground) {
-            ScrollText.clear();
+        if (!currentForeground_) {
+            scroll_.Text.clear();
             return;
         }
         if (handle != -1)
             return;
         if (chooseNewLine) {
-            const char* line = CurrentForeground->GetNextLine();
-            ScrollText = line ? line : "";
+            const char* line = currentForeground_->GetNextLine();
+            scroll_.Text = line ? line : "";
+            StripLeadingWhiteSpace(scroll_.Text);
         }
         // A line with nothing to show would never run out: its cycle ends before it starts, so
         // that the next frequency tick picks again.
-        if (IsBlank(ScrollText))
+        if (scroll_.Text.empty())
             return;
-        Scrolling = true;
+        scrolling_ = true;
         if (chooseNewLine)
             host_.PaintScrollStep(); // the first step at once, while the step timer is not yet running
-        handle = host_.SetTimer(timer, GetTimerPeriod(kind));
+        handle = host_.SetTimer(kind, GetTimerPeriod(kind));
         return;
     case TIMER_SCROLL_FREQUENCY:
         if (handle != -1)
             return;
-        ResetScrollPosition = true;
+        scroll_.ResetPosition = true;
         OnTimer(TIMER_SCROLL_FREQUENCY);
-        handle = host_.SetTimer(timer, GetTimerPeriod(kind));
+        handle = host_.SetTimer(kind, GetTimerPeriod(kind));
         return;
     }
 }
 
-void PaintScheduler::StopTimer(int32_t kind) {
+void PaintScheduler::StopTimer(TimerKind kind) {
     if (!IsRunning(kind))
         return;
-    const auto timer = static_cast<TimerKind>(kind);
-    if (timer == TIMER_SCROLL_STEP)
-        Scrolling = false;
-    host_.KillTimer(timer);
+    if (kind == TIMER_SCROLL_STEP)
+        scrolling_ = false;
+    host_.KillTimer(kind);
     timerHandles_[kind - 1] = -1;
-    if (timer == TIMER_SCROLL_FREQUENCY)
+    if (kind == TIMER_SCROLL_FREQUENCY)
         StopTimer(TIMER_SCROLL_STEP);
 }
 
-void PaintScheduler::OnTimer(int32_t id) {
+AfterScroll PaintScheduler::OnScrollPlaced(const ScrollPlacement& placement, bool scrollStep) {
+    scroll_.ResetPosition = false;
+    if (!placement.ranOut) {
+        scroll_.Position = scrollStep ? placement.position - kScrollStepPixels : placement.position;
+        return AfterScroll::kDone; // only scroll ticks move the text
+    }
+    scroll_.Position = placement.position;
+    // At the first step of a cycle the step timer does not run yet: the cycle goes on from the
+    // caption's start at the next tick.
+    StopTimer(TIMER_SCROLL_STEP);
+    if (!host_.HasBackground()) {
+        host_.InvalidateAllWindows(); // the system redraws every caption its own way
+        return AfterScroll::kDone;
+    }
+    return scrolling_ ? AfterScroll::kDone : AfterScroll::kRepaintWithoutText;
+}
+
+void PaintScheduler::OnTimer(TimerKind id) {
     switch (id) {
     case TIMER_REFRESH:
         host_.RefreshCaptions();
@@ -131,11 +161,11 @@ void PaintScheduler::ChooseForeground() {
     const int32_t selected = host_.SelectedForegroundCount();
     if (selected <= 0)
         return;
-    CurrentForeground = host_.SelectedForeground(host_.RandomBelow(selected));
+    currentForeground_ = host_.SelectedForeground(host_.RandomBelow(selected));
     StartTimer(TIMER_SCROLL_STEP, true); // a running cycle goes on; only the pick changes
 }
 
-void PaintScheduler::ApplyPaintMethod(bool restartScroll, int32_t change) {
+void PaintScheduler::ApplyPaintMethod(bool restartScroll, PaintMethodChange change) {
     switch (change) {
     case kChangedToHook:
         StopTimer(TIMER_REFRESH);
@@ -149,7 +179,7 @@ void PaintScheduler::ApplyPaintMethod(bool restartScroll, int32_t change) {
         StopTimer(TIMER_REFRESH);
         StartTimer(TIMER_REFRESH);
         break;
-    default:
+    case kChangedNothing:
         break;
     }
     if (restartScroll) {
@@ -186,9 +216,9 @@ bool PaintScheduler::IsSelectedForeground(const LineSource* entry) const {
 }
 
 void PaintScheduler::OnForegroundSelChange() {
-    if (CurrentForeground && IsSelectedForeground(CurrentForeground))
+    if (currentForeground_ && IsSelectedForeground(currentForeground_))
         return; // the running cycle goes on undisturbed
-    CurrentForeground = nullptr;
+    currentForeground_ = nullptr;
     StopTimer(TIMER_SCROLL_FREQUENCY);
     if (host_.SelectedForegroundCount() == 0) {
         host_.InvalidateAllWindows();
@@ -201,9 +231,9 @@ void PaintScheduler::OnForegroundSelChange() {
 void PaintScheduler::OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged) {
     if (coverageChanged)
         host_.InvalidateAllWindows();
-    int32_t change = kChangedNothing;
+    PaintMethodChange change = kChangedNothing;
     if (methodChanged)
-        change = host_.Settings().PaintByType;
+        change = ChangeTo(host_.Settings().PaintByType);
     else if (refreshRateChanged)
         change = kChangedRefreshRate;
     host_.RefreshCaptions();

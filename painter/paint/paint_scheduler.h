@@ -4,6 +4,7 @@
 // clock and desktop can drive it as window timers and the real desktop do.
 #pragma once
 
+#include "common/caption_geometry.h"
 #include "painter/sources/line_source.h"
 
 #include <cstdint>
@@ -29,6 +30,32 @@ enum PaintMethodChange : int32_t {
     kChangedNothing = -1,
 };
 
+// The scrolling text as the scheduler keeps it; only the scheduler changes it.
+struct ScrollState {
+    // The line of the current cycle, its leading white space removed; kept after the cycle ends.
+    std::string Text;
+    // Left end of the text, in the whole-window coordinates of whichever window is painted: one
+    // value for the program, so the text goes on where it was on a new front window.
+    int32_t Position = 0;
+    // The next drawing of the text starts it at the caption's start.
+    bool ResetPosition = false;
+};
+
+// Where the renderer put the scrolling text on a caption.
+struct ScrollPlacement {
+    // The text has run out on this caption (its right end reached x = 0, or it starts beyond the
+    // caption's width): nothing was drawn.
+    bool ranOut;
+    // Where the text was drawn; after a run-out, where a scroll starts on this caption.
+    int32_t position;
+};
+
+// Places a text textWidth wide on a caption by the scroll state.
+ScrollPlacement PlaceScrollText(const ScrollState& scroll, int32_t textWidth, const CaptionRect& caption);
+
+// What follows a scroll drawing.
+enum class AfterScroll { kDone, kRepaintWithoutText };
+
 struct SchedulingSettings {
     int32_t RefreshFrequency;
     int32_t Speed;
@@ -47,6 +74,7 @@ public:
     // One tick of the scrolling text on the foreground window, if it has a caption.
     virtual void PaintScrollStep() = 0;
     virtual void InvalidateAllWindows() = 0;
+    virtual bool HasBackground() const = 0;
     virtual void SetHook(bool install) = 0;
     virtual void ShowMessage(const std::string& text) = 0;
     // The foreground list: how many rows are selected, and the entry of the n-th selected row.
@@ -60,13 +88,14 @@ class PaintScheduler {
 public:
     explicit PaintScheduler(SchedulerHost& host) : host_(host) {}
 
-    uint32_t GetTimerPeriod(int32_t kind);
-    void StartTimer(int32_t kind, bool chooseNewLine = false);
-    void StopTimer(int32_t kind);
-    bool IsRunning(int32_t kind) const;
-    void OnTimer(int32_t id);
+    // Any other kind gives 0 after a message.
+    uint32_t GetTimerPeriod(TimerKind kind);
+    void StartTimer(TimerKind kind, bool chooseNewLine = false);
+    void StopTimer(TimerKind kind);
+    bool IsRunning(TimerKind kind) const;
+    void OnTimer(TimerKind id);
     void ChooseForeground();
-    void ApplyPaintMethod(bool restartScroll, int32_t change);
+    void ApplyPaintMethod(bool restartScroll, PaintMethodChange change);
 
     // Called with whether a background was selected before and is now.
     void OnBackgroundSelChange(bool hadBackground, bool hasBackground);
@@ -78,16 +107,21 @@ public:
     void OnClose();
     void OnDestroy();
 
-    // The shared state of painting that the renderer reads and writes.
-    std::string ScrollText;
-    bool Scrolling = false;
-    bool ResetScrollPosition = false;
-    LineSource* CurrentForeground = nullptr;
+    // The renderer's report of drawing the scrolling text on the foreground window's caption.
+    AfterScroll OnScrollPlaced(const ScrollPlacement& placement, bool scrollStep);
+
+    // What the renderer reads.
+    const ScrollState& Scroll() const { return scroll_; }
+    bool Scrolling() const { return scrolling_; } // the step timer runs
+    const LineSource* CurrentForeground() const { return currentForeground_; }
 
 private:
     bool IsSelectedForeground(const LineSource* entry) const;
 
     SchedulerHost& host_;
+    ScrollState scroll_;
+    bool scrolling_ = false;
+    LineSource* currentForeground_ = nullptr;
     int32_t timerHandles_[3] = {-1, -1, -1};
 };
 

@@ -32,67 +32,95 @@ TEST_F(PaintSchedulerTest, PeriodsComeFromTheTablesAndUnknownSettingsFallBackWit
     EXPECT_EQ(scheduler.GetTimerPeriod(TIMER_REFRESH), 250u);
     EXPECT_EQ(scheduler.GetTimerPeriod(TIMER_SCROLL_STEP), 250u);
     EXPECT_EQ(scheduler.GetTimerPeriod(TIMER_SCROLL_FREQUENCY), 60000u);
-    EXPECT_EQ(scheduler.GetTimerPeriod(4), 0u);
+    EXPECT_EQ(scheduler.GetTimerPeriod(static_cast<TimerKind>(4)), 0u);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Unrecognized Refresh Speed", "Unrecognized Foreground Speed",
                                                        "Unrecognized Speed", "Unknown Timer Type"}));
 }
 
 TEST_F(PaintSchedulerTest, SelectingAForegroundStartsACycleAtOnceAndEachFrequencyTickTheNext) {
     Select({&news});
-    EXPECT_EQ(scheduler.CurrentForeground, &news);
-    EXPECT_EQ(scheduler.ScrollText, "Headline one");
-    EXPECT_TRUE(scheduler.Scrolling && scheduler.ResetScrollPosition);
+    EXPECT_EQ(scheduler.CurrentForeground(), &news);
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline one");
+    EXPECT_TRUE(scheduler.Scrolling());
     EXPECT_EQ(host.steps, 1) << "drawn before any period has passed";
+    EXPECT_EQ(scheduler.Scroll().Position, 4 - 2) << "drawn at the caption's start, then moved";
     EXPECT_EQ(Period(TIMER_SCROLL_STEP), 25u) << "speed 9";
     EXPECT_EQ(Period(TIMER_SCROLL_FREQUENCY), 60000u);
     host.Advance(25 * 3);
-    EXPECT_FALSE(scheduler.Scrolling || host.Running(TIMER_SCROLL_STEP)) << "the renderer reported the line's end";
+    EXPECT_FALSE(scheduler.Scrolling() || host.Running(TIMER_SCROLL_STEP)) << "the renderer reported the line's end";
     EXPECT_TRUE(host.Running(TIMER_SCROLL_FREQUENCY)) << "waiting for the next cycle";
     host.Advance(60000 - 25 * 3);
-    EXPECT_EQ(scheduler.ScrollText, "Headline two");
-    EXPECT_TRUE(scheduler.Scrolling);
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline two");
+    EXPECT_TRUE(scheduler.Scrolling());
 }
 
 TEST_F(PaintSchedulerTest, AFrequencyTickDuringACycleKeepsTheLineAndOnlyChangesThePick) {
-    host.stepsPerLine = 1000000; // a very long line
+    host.textWidth = 1000000; // a very long line
     Select({&news, &tips});
     const int stepsBefore = host.steps;
     host.randomPick = 1;
     host.Advance(60000);
-    EXPECT_EQ(scheduler.ScrollText, "Headline one") << "the long line is not cut short";
-    EXPECT_EQ(scheduler.CurrentForeground, &tips);
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline one") << "the long line is not cut short";
+    EXPECT_EQ(scheduler.CurrentForeground(), &tips);
     EXPECT_EQ(host.steps - stepsBefore, 60000 / 25) << "no extra first step for a pick during a cycle";
 }
 
 TEST_F(PaintSchedulerTest, ChangingTheSelectionKeepsOrDropsTheRunningCycleAndSelectingAgainStartsOne) {
-    host.stepsPerLine = 1000;
+    host.textWidth = 1000;
     Select({&news});
     const int refreshes = host.refreshes;
     Select({&tips, &news});
-    EXPECT_EQ(scheduler.ScrollText, "Headline one") << "the scrolling foreground is still selected";
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline one") << "the scrolling foreground is still selected";
     EXPECT_EQ(host.refreshes, refreshes);
     Select({});
-    EXPECT_EQ(scheduler.CurrentForeground, nullptr);
-    EXPECT_FALSE(scheduler.Scrolling || host.Running(TIMER_SCROLL_STEP) || host.Running(TIMER_SCROLL_FREQUENCY));
+    EXPECT_EQ(scheduler.CurrentForeground(), nullptr);
+    EXPECT_FALSE(scheduler.Scrolling() || host.Running(TIMER_SCROLL_STEP) || host.Running(TIMER_SCROLL_FREQUENCY));
     EXPECT_EQ(host.invalidations, 1) << "every caption goes back to the system's";
-
-    // On a caption narrower than the last, the first step only puts the text back to its start.
-    host.runOutOnNextStep = true;
     Select({&tips});
-    EXPECT_EQ(scheduler.ScrollText, "Tip") << "selecting one again starts a cycle at once";
-    EXPECT_TRUE(scheduler.Scrolling && host.Running(TIMER_SCROLL_STEP)) << "a run-out at the first step ends nothing";
+    EXPECT_EQ(scheduler.Scroll().Text, "Tip") << "selecting one again starts a cycle at once";
+}
+
+// Only the first cycle starts at the caption's start; every later one where the last one ended,
+// which on a narrower caption lies beyond its end.
+TEST_F(PaintSchedulerTest, ARunOutEndsACycleOnlyOnceTheStepTimerRuns) {
+    host.frontCaption.right = 10;
+    Select({&news});
+    host.Advance(25 * 6); // drawn at 10, 8, 6, 4, 2 and 0; run out at -2
+    ASSERT_FALSE(scheduler.Scrolling());
+    EXPECT_EQ(host.repaintsWithoutText, 1);
+    EXPECT_EQ(scheduler.Scroll().Position, 10) << "left at the start of the caption it ended on";
+
+    host.frontCaption.right = 4; // a narrower window comes to the front
+    host.hasBackground = false;
+    host.Advance(60000 - 25 * 6);
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline two");
+    EXPECT_TRUE(scheduler.Scrolling()) << "the run-out at the first step, before the step timer ran, ends nothing";
+    EXPECT_TRUE(host.Running(TIMER_SCROLL_STEP));
+    EXPECT_EQ(scheduler.Scroll().Position, 4) << "only put back to this caption's start";
+    EXPECT_EQ(host.invalidations, 1) << "without a background the system redraws every caption once";
     host.Advance(25);
-    EXPECT_TRUE(scheduler.Scrolling) << "the line scrolls from the next tick on";
+    EXPECT_EQ(scheduler.Scroll().Position, 2) << "the line scrolls from the next tick on";
+
+    host.hasBackground = true;
+    host.Advance(25 * 3); // drawn at 2 and 0, run out at -2
+    ASSERT_FALSE(scheduler.Scrolling());
+    host.frontCaption.right = 2;
+    scheduler.OnOptionsApplied(false, false, false);
+    EXPECT_TRUE(scheduler.Scrolling()) << "the last line replays";
+    host.Advance(25);
+    EXPECT_FALSE(scheduler.Scrolling()) << "a replay on a narrower caption ends at its first tick";
+    EXPECT_EQ(host.repaintsWithoutText, 3);
+    EXPECT_EQ(scheduler.Scroll().Position, 2);
 }
 
 TEST_F(PaintSchedulerTest, OptionsReplayTheCurrentLineAtTheNewSpeedButNeverABlankOne) {
     Select({&news});
     host.Advance(25 * 3); // the cycle ends
-    ASSERT_FALSE(scheduler.Scrolling);
+    ASSERT_FALSE(scheduler.Scrolling());
     host.settings.Speed = 10;
     scheduler.OnOptionsApplied(false, false, false);
-    EXPECT_TRUE(scheduler.Scrolling);
-    EXPECT_EQ(scheduler.ScrollText, "Headline one") << "no new line";
+    EXPECT_TRUE(scheduler.Scrolling());
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline one") << "no new line";
     EXPECT_EQ(Period(TIMER_SCROLL_STEP), 10u);
     host.settings.Speed = 1;
     scheduler.OnOptionsClosed(Period(TIMER_SCROLL_STEP), Period(TIMER_SCROLL_FREQUENCY)); // the periods before
@@ -101,13 +129,13 @@ TEST_F(PaintSchedulerTest, OptionsReplayTheCurrentLineAtTheNewSpeedButNeverABlan
     ScriptedForeground blanks{{"   ", "Real news"}};
     const int steps = host.steps;
     Select({&blanks});
-    EXPECT_FALSE(scheduler.Scrolling || host.Running(TIMER_SCROLL_STEP)) << "a blank line ends its cycle at once";
+    EXPECT_FALSE(scheduler.Scrolling() || host.Running(TIMER_SCROLL_STEP)) << "a blank line ends its cycle at once";
     scheduler.ApplyPaintMethod(true, kChangedNothing);
-    EXPECT_FALSE(scheduler.Scrolling) << "nor is a blank line replayed";
+    EXPECT_FALSE(scheduler.Scrolling()) << "nor is a blank line replayed";
     EXPECT_EQ(host.steps, steps);
     host.Advance(60000);
-    EXPECT_EQ(scheduler.ScrollText, "Real news") << "the next tick picks again";
-    EXPECT_TRUE(scheduler.Scrolling);
+    EXPECT_EQ(scheduler.Scroll().Text, "Real news") << "the next tick picks again";
+    EXPECT_TRUE(scheduler.Scrolling());
 }
 
 TEST_F(PaintSchedulerTest, TheBackgroundSelectionAndTheOptionsStartAndStopTheRepaintMethod) {

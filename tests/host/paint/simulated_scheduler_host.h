@@ -28,14 +28,16 @@ public:
     SchedulingSettings settings{5, 9, 1, kPaintByTimer};
     std::vector<LineSource*> selected;
     int32_t randomPick = 0;
-    // How many scroll steps the current line takes before the renderer reports it has run out;
-    // the first step of a cycle may report it at once (a narrower caption).
-    int stepsPerLine = 3;
-    bool runOutOnNextStep = false;
+    bool hasBackground = true;
+    // The front window's caption and the width every line measures on it. At the defaults a
+    // line takes four steps: drawn at 4, 2, 0, and run out at -2.
+    CaptionRect frontCaption{0, 0, 4, 18};
+    int32_t textWidth = 2;
 
     int refreshes = 0;
     int steps = 0;
     int invalidations = 0;
+    int repaintsWithoutText = 0;
     bool hooked = false;
     std::vector<std::string> messages;
     PaintScheduler* scheduler = nullptr;
@@ -54,18 +56,18 @@ public:
     }
     void KillTimer(TimerKind kind) override { timers.erase(kind); }
     void RefreshCaptions() override { ++refreshes; }
+    // What the engine does on a step: the renderer places the text by the real rules, if it draws
+    // any, and the scheduler hears where.
     void PaintScrollStep() override {
         ++steps;
-        ++stepsThisLine_;
-        // What the renderer does when the text has run out: stop the step timer.
-        if (runOutOnNextStep || stepsThisLine_ > stepsPerLine) {
-            runOutOnNextStep = false;
-            stepsThisLine_ = 0;
-            if (scheduler->Scrolling)
-                scheduler->StopTimer(TIMER_SCROLL_STEP);
-        }
+        if (!scheduler->Scrolling() || scheduler->Scroll().Text.empty())
+            return;
+        const ScrollPlacement placement = PlaceScrollText(scheduler->Scroll(), textWidth, frontCaption);
+        if (scheduler->OnScrollPlaced(placement, true) == AfterScroll::kRepaintWithoutText)
+            ++repaintsWithoutText;
     }
     void InvalidateAllWindows() override { ++invalidations; }
+    bool HasBackground() const override { return hasBackground; }
     void SetHook(bool install) override { hooked = install; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     int32_t SelectedForegroundCount() const override { return static_cast<int32_t>(selected.size()); }
@@ -90,9 +92,6 @@ public:
         now = end;
     }
     bool Running(TimerKind kind) const { return timers.count(kind) != 0; }
-
-private:
-    int stepsThisLine_ = 0;
 };
 
 } // namespace bndx::test

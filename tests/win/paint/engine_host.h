@@ -1,5 +1,5 @@
-// What the engine tests share: background files written as the editor writes them, and the
-// engine on a hidden main window, as Banderix holds it.
+// What the engine tests and the painting benchmark share: background files written as the editor
+// writes them, and the engine on a hidden main window, as Banderix holds it.
 #pragma once
 
 #include "common/caption_geometry.h"
@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,12 +45,21 @@ inline std::string WriteSolidBackground(const char* name, uint8_t red, uint8_t g
     return WriteBackground(name, info, {}, rows);
 }
 
-struct NoForegrounds : ForegroundSelection {
-    int32_t SelectedCount() const override { return 0; }
-    LineSource* SelectedEntry(int32_t) const override { return nullptr; }
+struct ListedForegrounds : ForegroundSelection {
+    int32_t SelectedCount() const override { return static_cast<int32_t>(entries.size()); }
+    LineSource* SelectedEntry(int32_t n) const override { return entries.at(static_cast<size_t>(n)); }
+    std::vector<LineSource*> entries;
 };
 
-// A hidden main window titled "Banderix" whose messages go to the engine, as the real one's do.
+// A foreground whose every line is the same.
+struct FixedLine : LineSource {
+    explicit FixedLine(const char* line = "") : text(line) {}
+    const char* GetNextLine() override { return text; }
+    const char* text;
+};
+
+// A hidden main window titled "Banderix" whose messages go to the engine, as the real one's do,
+// counting the timer messages it receives by timer id.
 class EngineHost {
 public:
     EngineHost() {
@@ -60,7 +70,7 @@ public:
         engine = std::make_unique<PaintEngine>(window_, settings, foregrounds);
         engine->ReadMetrics();
         engine->ReadColourDepth();
-        current_ = engine.get();
+        current_ = this;
     }
     ~EngineHost() {
         engine->SetHook(false);
@@ -83,17 +93,32 @@ public:
                                   static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), Metrics());
     }
 
+    // Starts a scroll cycle of line from the caption's start, its first step drawn at once, as a
+    // (re)started frequency timer does; the caller then makes every further step itself.
+    void StartScroll(FixedLine& line) {
+        foregrounds.entries = {&line};
+        engine->Scheduler.StopTimer(TIMER_SCROLL_FREQUENCY);
+        engine->Scheduler.StartTimer(TIMER_SCROLL_FREQUENCY);
+        ::KillTimer(window_, TIMER_SCROLL_STEP);
+        ::KillTimer(window_, TIMER_SCROLL_FREQUENCY);
+    }
+    void Step() { engine->OnMessage(WM_TIMER, TIMER_SCROLL_STEP, 0); }
+
     PainterSettings settings;
-    NoForegrounds foregrounds;
+    ListedForegrounds foregrounds;
     std::unique_ptr<PaintEngine> engine;
+    std::map<WPARAM, int> timerTicks;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (current_)
-            current_->OnMessage(message, wParam, lParam);
+        if (current_) {
+            if (message == WM_TIMER)
+                ++current_->timerTicks[wParam];
+            current_->engine->OnMessage(message, wParam, lParam);
+        }
         return DefWindowProcA(window, message, wParam, lParam);
     }
-    static inline PaintEngine* current_ = nullptr;
+    static inline EngineHost* current_ = nullptr;
     HWND window_;
 };
 

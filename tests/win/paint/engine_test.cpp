@@ -1,11 +1,14 @@
 // The caption painting engine on real windows: what it paints, where, and when.
 #include "painter/paint/caption_layout.h"
+#include "painter/paint/kept_surface.h"
+#include "platform/framework/scoped_gdi.h"
 #include "tests/win/desktop.h"
 #include "tests/win/paint/engine_host.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <optional>
 
 namespace bndx::test {
@@ -48,26 +51,18 @@ protected:
         host.engine->RefreshCaptions();
     }
     void StartScroll(const char* text) {
-        PaintScheduler& scheduler = host.engine->Scheduler;
         line.text = text;
-        scheduler.CurrentForeground = &line;
-        scheduler.ScrollText = text;
-        scheduler.ResetScrollPosition = true;
-        scheduler.StartTimer(TIMER_SCROLL_STEP, false);
-        ASSERT_TRUE(scheduler.Scrolling);
-        ::KillTimer(host.Window(), TIMER_SCROLL_STEP); // the test makes every step itself
+        host.StartScroll(line);
+        ASSERT_TRUE(host.engine->Scheduler.Scrolling());
     }
-    void Step() { host.engine->OnMessage(WM_TIMER, TIMER_SCROLL_STEP, 0); }
+    void Step() { host.Step(); }
 
     std::string backgroundPath;
     CBackgroundEntry background;
     EngineHost host;
     std::optional<TestWindow> front;
     CaptionRect caption{};
-    struct : LineSource {
-        const char* GetNextLine() override { return text; }
-        const char* text = "";
-    } line;
+    FixedLine line;
 };
 
 TEST_F(PaintEngineTest, PaintsOnlyInsideTheCaptionRectLeavingTheButtonsAndNothingWithoutABackground) {
@@ -151,15 +146,16 @@ TEST_F(PaintEngineTest, ScrollTextMovesTwoPixelsPerStepAndEndsWhenItHasPassedThe
     host.engine->CurrentBackground = &background;
     StartScroll("IIII");
     const auto textAt = [&] { return FirstColumnOf(ScreenCapture::OfWindow(window), caption, kYellow); };
-    int steps = 0;
+    int steps = 1; // the first is drawn as the cycle starts
     for (; steps < 50; ++steps)
         Step();
-    EXPECT_EQ(ScrollPosition, caption.right - caption.left - 2 * 50) << "starts at the caption's width";
+    const int32_t position = host.engine->Scheduler.Scroll().Position;
+    EXPECT_EQ(position, caption.right - caption.left - 2 * 50) << "starts at the caption's width";
     // Glyphs start a pixel or two right of the position they are drawn at.
-    EXPECT_TRUE(WaitFor([&] { return textAt() >= ScrollPosition + 2 && textAt() <= ScrollPosition + 2 + 3; }, 2000))
-        << "the text is drawn where the position says: " << textAt() << " for " << ScrollPosition + 2;
+    EXPECT_TRUE(WaitFor([&] { return textAt() >= position + 2 && textAt() <= position + 2 + 3; }, 2000))
+        << "the text is drawn where the position says: " << textAt() << " for " << position + 2;
 
-    for (; host.engine->Scheduler.Scrolling && steps < 1000; ++steps)
+    for (; host.engine->Scheduler.Scrolling() && steps < 1000; ++steps)
         Step();
     HDC screen = GetDC(nullptr);
     SIZE extent{};
@@ -168,6 +164,76 @@ TEST_F(PaintEngineTest, ScrollTextMovesTwoPixelsPerStepAndEndsWhenItHasPassedThe
     EXPECT_EQ(steps, (caption.right - caption.left + extent.cx + 1) / 2 + 1)
         << "ends at the first tick with the right end at or left of 0";
     EXPECT_TRUE(WaitFor([&] { return textAt() < 0; }, 2000)) << "the caption is repainted without the text";
+}
+
+// A window of a Unicode class, so that its title keeps every script.
+class UnicodeTitled {
+public:
+    explicit UnicodeTitled(const wchar_t* title) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"BndxUnicodeTitled";
+        RegisterClassW(&windowClass); // fails harmlessly when already registered
+        window_ = CreateWindowExW(0, windowClass.lpszClassName, title, kOverlapped, 100, 100, 300, 120, nullptr,
+                                  nullptr, windowClass.hInstance, nullptr);
+        SetForegroundWindow(window_);
+        WaitFor([this] { return GetForegroundWindow() == window_; }, 2000);
+        PumpMessages(200);
+    }
+    ~UnicodeTitled() { DestroyWindow(window_); }
+    HWND Handle() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// The title drawn as the renderer draws it, left aligned in yellow on red, here.
+void DrawHere(KeptSurface& surface, const wchar_t* title, HFONT font, const CaptionRect& caption) {
+    HDC dc = surface.Get(caption.right, caption.bottom);
+    ScopedSelect selected(dc, static_cast<HGDIOBJ>(font));
+    const GdiObject red(CreateSolidBrush(RGB(255, 0, 0)));
+    const RECT inside{caption.left, caption.top, caption.right, caption.bottom};
+    FillRect(dc, &inside, static_cast<HBRUSH>(red.Get()));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, title, static_cast<int>(wcslen(title)), &extent);
+    RECT area{20, caption.top, 20 + extent.cx, caption.bottom};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 0));
+    DrawTextW(dc, title, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | DT_NOPREFIX);
+    GdiFlush();
+}
+
+TEST_F(PaintEngineTest, TitlesInEveryScriptShowAsTheSameStringDrawnWithTheSameFont) {
+    LOGFONTA font{};
+    font.lfHeight = -13;
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyA(font.lfFaceName, "Tahoma");
+    host.settings.SetTextFont(font);
+    host.settings.TitleColorIndex = 7;                                                // yellow
+    for (const wchar_t* title : {L"\x039a\x03b1\x03bb\x03b7\x03bc\x03ad\x03c1\x03b1", // Greek
+                                 L"\x041f\x0440\x0438\x0432\x0435\x0442"}) {          // Cyrillic
+        SCOPED_TRACE(static_cast<unsigned>(title[0]));
+        const UnicodeTitled window(title);
+        caption = host.CaptionOf(window.Handle());
+        Paint();
+        KeptSurface expected;
+        DrawHere(expected, title, host.settings.GetTextFont(), caption);
+        const int titleEnd = caption.right / 2; // the title is short; the buttons are the system's
+        ASSERT_TRUE(Shows(window.Handle(), caption.left + 1, caption.top + 1, kRed, 2000));
+        const ScreenCapture shot = ScreenCapture::OfWindow(window.Handle());
+        int inked = 0, differing = 0;
+        for (int y = caption.top; y < caption.bottom; ++y)
+            for (int x = caption.left; x < titleEnd; ++x) {
+                const uint32_t want = expected.Row(y)[x] & 0xFFFFFF;
+                inked += want != kRed;
+                differing += shot.At(x, y) != want;
+            }
+        EXPECT_GT(inked, 20) << "the title leaves ink";
+        EXPECT_EQ(differing, 0) << "pixels of the caption differ from the title drawn here";
+        if (HasFailure())
+            shot.Save("engine-unicode-title");
+    }
 }
 
 // The highest slot of the process's drawing-object table a burst of new objects takes. Freed
