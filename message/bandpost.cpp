@@ -1,5 +1,7 @@
 // Bandpost: scrolls the one line of text in its message block once across the caption of the
 // window in front, tells a running Banderix to leave that caption alone meanwhile, and ends.
+// Where the desktop composes window frames, what is drawn into another window's caption never
+// reaches the screen, so each frame is shown instead in a click-through window laid over it.
 // Built without a C runtime (see message/CMakeLists.txt): no globals with constructors, no
 // library calls beyond the platform's.
 #include <windows.h>
@@ -10,15 +12,39 @@
 #include "common/message_block.h"
 #include "common/painter_messages.h"
 
+// The start of the program's own image, which is its instance handle; put there by the linker.
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
 namespace {
 
-constexpr char kClassName[] = "Banderix_Mail_Class";
-constexpr char kWindowTitle[] = "Banderix Mail Message";
+// Every text lives in the code section: a section of its own would cost a whole 512-byte block
+// of the file.
+#define BNDX_IN_CODE __attribute__((section(".text$texts"), aligned(1)))
+
+constexpr bool SameText(const char* a, const char* b) {
+    return *a == *b && (*a == 0 || SameText(a + 1, b + 1));
+}
+
+constexpr char kClassName[] BNDX_IN_CODE = "Banderix_Mail_Class";
+constexpr char kWindowTitle[] BNDX_IN_CODE = "Banderix Mail Message";
+constexpr char kPainterTitle[] BNDX_IN_CODE = "Banderix";
+constexpr char kBlockType[] BNDX_IN_CODE = "BNDX_MAIL_FOREGROUND";
+static_assert(SameText(kPainterTitle, bndx::kPainterWindowTitle) &&
+                  SameText(kBlockType, bndx::kMessageBlockResourceType),
+              "the texts other programs know");
+constexpr char kOverlayClass[] BNDX_IN_CODE = "Static"; // a system class: it only has to exist
+constexpr char kCompositionLibrary[] BNDX_IN_CODE = "\\dwmapi.dll";
+constexpr char kCompositionQueryName[] BNDX_IN_CODE = "DwmIsCompositionEnabled";
+constexpr char kAttributeQueryName[] BNDX_IN_CODE = "DwmGetWindowAttribute";
 constexpr UINT_PTR kFrameTimer = 1;
 constexpr UINT kFramePeriodMs = 25;
 constexpr int kStepPixels = 2;
 constexpr COLORREF kTextColour = RGB(255, 255, 255);
 constexpr int kTitleBufferSize = 64;
+constexpr DWORD kButtonBoundsAttribute = 5; // DWMWA_CAPTION_BUTTON_BOUNDS, in window coordinates
+
+using CompositionQuery = HRESULT(WINAPI*)(BOOL*);
+using WindowAttributeQuery = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
 
 // The metrics record as it was before the padded-border field: accepted by every version.
 constexpr UINT kNonClientMetricsSize = 340;
@@ -33,19 +59,22 @@ static_assert(bndx::style::kThickFrame == WS_THICKFRAME && bndx::style::kDlgFram
 // Everything the program keeps; zero-initialised by the loader.
 struct ProgramState {
     NONCLIENTMETRICSA metrics;
-    char text[bndx::kMessageBlockSize];
+    char text[bndx::kMessageBlockSize]; // the whole block; the text is its first textLength bytes
     int textLength;
     int messageX;       // left end of the text, relative to the drawing area
     bool scrollStarted; // false until the first frame places the text at the area's right
     bool repositioning; // guards the move to the bottom against its own notification
+    HWND overlay;       // made only where the desktop composes; then every frame is shown in it
+    WindowAttributeQuery windowAttribute;
+    BITMAPINFOHEADER overlayFormat;
+    WNDCLASSA windowClass; // here rather than on the stack, where it would have to be cleared
 };
 ProgramState g_state;
 
+// The block is read into the text's own buffer: the text is its beginning.
 void LoadMessageText() {
-    char block[bndx::kMessageBlockSize];
     DWORD copied = 0;
-    HRSRC info =
-        FindResourceA(nullptr, MAKEINTRESOURCEA(bndx::kMessageBlockResourceId), bndx::kMessageBlockResourceType);
+    HRSRC info = FindResourceA(nullptr, MAKEINTRESOURCEA(bndx::kMessageBlockResourceId), kBlockType);
     HGLOBAL loaded = info ? LoadResource(nullptr, info) : nullptr;
     const char* data = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     if (data) {
@@ -53,24 +82,22 @@ void LoadMessageText() {
         if (copied > bndx::kMessageBlockSize)
             copied = bndx::kMessageBlockSize;
         for (DWORD i = 0; i < copied; ++i)
-            block[i] = data[i];
+            g_state.text[i] = data[i];
     }
     for (DWORD i = copied; i < bndx::kMessageBlockSize; ++i)
-        block[i] = ' '; // a short or missing block reads as if padded out with spaces
-    g_state.textLength = static_cast<int>(bndx::MessageTextLength(block));
-    for (int i = 0; i < g_state.textLength; ++i)
-        g_state.text[i] = block[i];
+        g_state.text[i] = ' '; // a short or missing block reads as if padded out with spaces
+    g_state.textLength = static_cast<int>(bndx::MessageTextLength(g_state.text));
 }
 
 // Posted, never sent: a hung Banderix must not stop the message.
 void NotifyPainter(HWND captionWindow) {
-    if (HWND painter = FindWindowA(nullptr, bndx::kPainterWindowTitle))
+    if (HWND painter = FindWindowA(nullptr, kPainterTitle))
         PostMessageA(painter, bndx::WM_EXCLUDE_WINDOW, 0, reinterpret_cast<LPARAM>(captionWindow));
 }
 
 bool QualifiesAsTarget(HWND window) {
-    char title[kTitleBufferSize];
-    if (GetWindowTextA(window, title, kTitleBufferSize) <= 0)
+    WCHAR title[kTitleBufferSize];
+    if (GetWindowTextW(window, title, kTitleBufferSize) <= 0)
         return false;
     return bndx::PassesCaptionTest(static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)));
 }
@@ -89,7 +116,9 @@ public:
     FrameSurface(HWND target, const bndx::CaptionRect& area)
         : target_(target), windowDc_(GetWindowDC(target)),
           clip_(CreateRectRgn(area.left, area.top, area.right, area.bottom)), memoryDc_(CreateCompatibleDC(windowDc_)),
-          bitmap_(CreateCompatibleBitmap(windowDc_, area.right, area.bottom)) {
+          bitmap_(g_state.overlay ? CreateDIBSection(windowDc_, reinterpret_cast<BITMAPINFO*>(&g_state.overlayFormat),
+                                                     DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0)
+                                  : CreateCompatibleBitmap(windowDc_, area.right, area.bottom)) {
         SelectClipRgn(windowDc_, clip_);
         previousBitmap_ = SelectObject(memoryDc_, bitmap_);
     }
@@ -106,12 +135,14 @@ public:
     bool IsUsable() const { return windowDc_ && clip_ && memoryDc_ && bitmap_; }
     HDC Window() const { return windowDc_; }
     HDC Memory() const { return memoryDc_; }
+    DWORD* Pixels() const { return pixels_; }
 
 private:
     HWND target_;
     HDC windowDc_;
     HRGN clip_;
     HDC memoryDc_;
+    DWORD* pixels_ = nullptr; // the overlay's picture, top row first; set while the bitmap is made
     HBITMAP bitmap_;
     HGDIOBJ previousBitmap_ = nullptr;
 };
@@ -152,6 +183,11 @@ bool PaintMessageFrame() {
                                        g_state.metrics.iSmCaptionHeight};
     const bndx::CaptionRect area = bndx::ComputeCaptionRect(bounds.right - bounds.left, windowStyle, exStyle, metrics);
     const int areaWidth = area.right - area.left;
+    g_state.overlayFormat.biSize = sizeof(BITMAPINFOHEADER);
+    g_state.overlayFormat.biWidth = area.right;
+    g_state.overlayFormat.biHeight = -area.bottom;
+    g_state.overlayFormat.biPlanes = 1;
+    g_state.overlayFormat.biBitCount = 32;
 
     FrameSurface surface(target, area);
     if (!surface.IsUsable())
@@ -182,11 +218,63 @@ bool PaintMessageFrame() {
     if (buttons.hasMinMax)
         CopyBoxFromScreen(surface, buttons.minMax);
 
-    BitBlt(surface.Window(), 0, 0, area.right, area.bottom, dc, 0, 0, SRCCOPY);
+    if (!g_state.overlay) {
+        BitBlt(surface.Window(), 0, 0, area.right, area.bottom, dc, 0, 0, SRCCOPY);
+        return true;
+    }
+    // The overlay spans what the system would draw the title over: past the icon, up to the
+    // buttons, whose hover and press feedback stays visible. Where the desktop window manager
+    // knows where the buttons are (its buttons are wider than the metrics say), it is asked.
+    const int captionHeight = bndx::CaptionHeight(exStyle, metrics);
+    int left = area.left;
+    if ((windowStyle & WS_SYSMENU) && !(exStyle & WS_EX_TOOLWINDOW))
+        left += captionHeight;
+    int right = buttons.hasMinMax ? buttons.minMax.x : buttons.hasClose ? buttons.close.x : area.right;
+    RECT managerButtons;
+    if (g_state.windowAttribute &&
+        g_state.windowAttribute(target, kButtonBoundsAttribute, &managerButtons, sizeof managerButtons) == S_OK &&
+        managerButtons.right > managerButtons.left)
+        right = managerButtons.left;
+    GdiFlush();
+    for (DWORD* pixel = surface.Pixels(); pixel != surface.Pixels() + area.right * area.bottom; ++pixel)
+        *pixel |= 0xFF000000; // opaque: GDI leaves the alpha of what it draws at zero
+    POINT source{left, area.top};
+    POINT destination{bounds.left + left, bounds.top + area.top};
+    SIZE size{right - left, area.bottom - area.top};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    SetWindowLongPtrA(g_state.overlay, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(target));
+    UpdateLayeredWindow(g_state.overlay, nullptr, &destination, &size, dc, &source, 0, &blend, ULW_ALPHA);
+    // The system keeps an owned window above its owner; Wine does not across processes.
+    SetWindowPos(g_state.overlay, GetWindow(target, GW_HWNDPREV), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     return true;
 }
 
+// Whether the desktop window manager composes window frames (always from Windows 8 on). Its
+// library is looked for in the system folder only, and only at run time: older systems lack it.
+bool DesktopComposes() {
+    char path[MAX_PATH + sizeof kCompositionLibrary];
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return false;
+    for (UINT i = 0; i < sizeof kCompositionLibrary; ++i)
+        path[length + i] = kCompositionLibrary[i];
+    HMODULE library = LoadLibraryA(path);
+    if (!library)
+        return false;
+    auto* isComposing =
+        reinterpret_cast<CompositionQuery>(reinterpret_cast<void*>(GetProcAddress(library, kCompositionQueryName)));
+    g_state.windowAttribute =
+        reinterpret_cast<WindowAttributeQuery>(reinterpret_cast<void*>(GetProcAddress(library, kAttributeQueryName)));
+    BOOL composing = FALSE;
+    return isComposing && isComposing(&composing) == S_OK && composing;
+}
+
 void OnCreate(HWND window) {
+    if (DesktopComposes())
+        g_state.overlay =
+            CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kOverlayClass,
+                            nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     g_state.metrics.cbSize = kNonClientMetricsSize;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &g_state.metrics, 0);
     LoadMessageText();
@@ -205,6 +293,7 @@ void OnPositionChanged(HWND window) {
 void OnTimer(HWND window) {
     if (PaintMessageFrame())
         return;
+    DestroyWindow(g_state.overlay);
     InvalidateRect(nullptr, nullptr, FALSE); // every window redraws, and with it the real captions
     KillTimer(window, kFrameTimer);
     DestroyWindow(window);
@@ -233,8 +322,8 @@ LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 int RunBandpost() {
     if (FindWindowA(kClassName, nullptr))
         return 0; // one message at a time
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(&__ImageBase);
+    WNDCLASSA& windowClass = g_state.windowClass;
     windowClass.lpfnWndProc = MessageWindowProc;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kClassName;
@@ -244,10 +333,8 @@ int RunBandpost() {
                          nullptr))
         return 0;
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message); // no window of Bandpost's takes keys: nothing to translate
     return message.message == WM_QUIT ? static_cast<int>(message.wParam) : 0;
 }
 
