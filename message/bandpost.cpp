@@ -244,9 +244,13 @@ bool PaintMessageFrame() {
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     SetWindowLongPtrA(g_state.overlay, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(target));
     UpdateLayeredWindow(g_state.overlay, nullptr, &destination, &size, dc, &source, 0, &blend, ULW_ALPHA);
-    // The system keeps an owned window above its owner; Wine does not across processes.
-    SetWindowPos(g_state.overlay, GetWindow(target, GW_HWNDPREV), 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // The system keeps an owned window above its owner; Wine does not across processes. Put
+    // after the window above the target it shares the target's band; at the very top, it must
+    // join the topmost band to be above a topmost target.
+    HWND above = GetWindow(target, GW_HWNDPREV);
+    if (!above && (exStyle & WS_EX_TOPMOST))
+        above = HWND_TOPMOST;
+    SetWindowPos(g_state.overlay, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     return true;
 }
 
