@@ -8,7 +8,13 @@
 
 #include <cstddef>
 
+// Every text lives in the code section: a section of its own would cost a whole 512-byte block
+// of the file.
+#define BNDX_IN_CODE __attribute__((section(".text$texts"), aligned(1)))
+#define BNDX_COMPOSITION_TEXT BNDX_IN_CODE
+
 #include "common/caption_geometry.h"
+#include "common/desktop_composition_win32.h"
 #include "common/message_block.h"
 #include "common/painter_messages.h"
 
@@ -16,10 +22,6 @@
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
-
-// Every text lives in the code section: a section of its own would cost a whole 512-byte block
-// of the file.
-#define BNDX_IN_CODE __attribute__((section(".text$texts"), aligned(1)))
 
 constexpr bool SameText(const char* a, const char* b) {
     return *a == *b && (*a == 0 || SameText(a + 1, b + 1));
@@ -33,8 +35,6 @@ static_assert(SameText(kPainterTitle, bndx::kPainterWindowTitle) &&
                   SameText(kBlockType, bndx::kMessageBlockResourceType),
               "the texts other programs know");
 constexpr char kOverlayClass[] BNDX_IN_CODE = "Static"; // a system class: it only has to exist
-constexpr char kCompositionLibrary[] BNDX_IN_CODE = "\\dwmapi.dll";
-constexpr char kCompositionQueryName[] BNDX_IN_CODE = "DwmIsCompositionEnabled";
 constexpr char kAttributeQueryName[] BNDX_IN_CODE = "DwmGetWindowAttribute";
 constexpr UINT_PTR kFrameTimer = 1;
 constexpr UINT kFramePeriodMs = 25;
@@ -43,7 +43,6 @@ constexpr COLORREF kTextColour = RGB(255, 255, 255);
 constexpr int kTitleBufferSize = 64;
 constexpr DWORD kButtonBoundsAttribute = 5; // DWMWA_CAPTION_BUTTON_BOUNDS, in window coordinates
 
-using CompositionQuery = HRESULT(WINAPI*)(BOOL*);
 using WindowAttributeQuery = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
 
 // The metrics record as it was before the padded-border field: accepted by every version.
@@ -254,31 +253,16 @@ bool PaintMessageFrame() {
     return true;
 }
 
-// Whether the desktop window manager composes window frames (always from Windows 8 on). Its
-// library is looked for in the system folder only, and only at run time: older systems lack it.
-bool DesktopComposes() {
-    char path[MAX_PATH + sizeof kCompositionLibrary];
-    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return false;
-    for (UINT i = 0; i < sizeof kCompositionLibrary; ++i)
-        path[length + i] = kCompositionLibrary[i];
-    HMODULE library = LoadLibraryA(path);
-    if (!library)
-        return false;
-    auto* isComposing =
-        reinterpret_cast<CompositionQuery>(reinterpret_cast<void*>(GetProcAddress(library, kCompositionQueryName)));
-    g_state.windowAttribute =
-        reinterpret_cast<WindowAttributeQuery>(reinterpret_cast<void*>(GetProcAddress(library, kAttributeQueryName)));
-    BOOL composing = FALSE;
-    return isComposing && isComposing(&composing) == S_OK && composing;
-}
-
 void OnCreate(HWND window) {
-    if (DesktopComposes())
+    // The library stays loaded: each frame asks it where the caption buttons are.
+    HMODULE compositionLibrary = bndx::LoadCompositionLibrary();
+    if (compositionLibrary && bndx::DesktopComposes(compositionLibrary)) {
+        g_state.windowAttribute = reinterpret_cast<WindowAttributeQuery>(
+            reinterpret_cast<void*>(GetProcAddress(compositionLibrary, kAttributeQueryName)));
         g_state.overlay =
             CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kOverlayClass,
                             nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    }
     g_state.metrics.cbSize = kNonClientMetricsSize;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &g_state.metrics, 0);
     LoadMessageText();
