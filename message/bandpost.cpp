@@ -141,7 +141,7 @@ private:
     HDC windowDc_;
     HRGN clip_;
     HDC memoryDc_;
-    DWORD* pixels_ = nullptr; // the overlay's picture, top row first; set while the bitmap is made
+    DWORD* pixels_ = nullptr; // the overlay's picture, bottom row first; set while the bitmap is made
     HBITMAP bitmap_;
     HGDIOBJ previousBitmap_ = nullptr;
 };
@@ -184,7 +184,7 @@ bool PaintMessageFrame() {
     const int areaWidth = area.right - area.left;
     g_state.overlayFormat.biSize = sizeof(BITMAPINFOHEADER);
     g_state.overlayFormat.biWidth = area.right;
-    g_state.overlayFormat.biHeight = -area.bottom;
+    g_state.overlayFormat.biHeight = area.bottom;
     g_state.overlayFormat.biPlanes = 1;
     g_state.overlayFormat.biBitCount = 32;
 
