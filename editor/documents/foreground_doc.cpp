@@ -67,12 +67,12 @@ bool CForegroundDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CForegroundDoc::OnSaveDocument(const std::string& path) {
+    // The view shows the newest line on top, so the file takes them bottom up: a file opened and
+    // saved again stays as it was, and lines added since follow the ones it held.
     std::vector<std::string> strings;
-    if (const ForegroundLineHolder* lines = Lines()) {
-        const int count = lines->GetStringCount();
-        for (int n = 0; n < count; ++n)
+    if (const ForegroundLineHolder* lines = Lines())
+        for (int n = lines->GetStringCount(); n-- > 0;)
             strings.push_back(lines->GetString(n));
-    }
     header_.LineCount = static_cast<int32_t>(strings.size());
     header_.Checksum = DescriptionChecksum(DescriptionOf(header_.Description));
     const std::vector<uint8_t> bytes = ForegroundFileBytes(header_, strings);

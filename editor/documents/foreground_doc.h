@@ -10,8 +10,9 @@
 
 namespace bndx {
 
-// What the document needs of the view that holds its lines: the lines it reads, handed over
-// before the view is first shown, and the lines as they stand, top first, when it saves.
+// What the document needs of the view that holds its lines: the lines it reads, in file order,
+// handed over before the view is first shown, and the lines as they stand when it saves. The
+// view shows the file's last line at the top (index 0).
 class ForegroundLineHolder {
 public:
     virtual void AddString(std::string text) = 0;
