@@ -51,7 +51,10 @@ bool ReplacingFile::Commit() {
     }
     CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    if (!MoveFileExA(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    // A rename replaces a read-only file as readily as any other; the user marked it to be kept.
+    const DWORD attributes = GetFileAttributesA(target_.c_str());
+    if ((attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) ||
+        !MoveFileExA(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileA(temporary_.c_str());
         return false;
     }
