@@ -15,7 +15,17 @@ bool IsLetterOrDigit(char c) {
     return IsCharAlphaNumericA(c) != FALSE;
 }
 
+std::string UpperCase(const std::string& name) {
+    std::string upper = name;
+    CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
+    return upper;
+}
+
 } // namespace
+
+bool IsInDataDirectory(const std::string& chosenPath, const std::string& dataDirectory) {
+    return IsInDataDirectory(chosenPath, dataDirectory, UpperCase);
+}
 
 std::string EditorDataDirectory() {
     PrivateProfileFile settings(SettingsFilePath());

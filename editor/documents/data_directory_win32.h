@@ -13,6 +13,10 @@ std::string EditorDataDirectory();
 // asked about the folder the user picked. True when the save may go ahead.
 bool MayReplaceInDataDirectory(const std::string& path);
 
+// Whether the path chosen lies in the data directory, the folders compared as the file system
+// does: letter case aside for every letter of the user's code page.
+bool IsInDataDirectory(const std::string& chosenPath, const std::string& dataDirectory);
+
 // The data directory followed by the file name proposed for the description (IsCharAlphaNumericA
 // decides which characters stay); extension is kBackgroundExtension or kForegroundExtension.
 std::string ProposedSavePath(const std::string& description, const char* extension);

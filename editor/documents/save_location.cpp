@@ -14,30 +14,11 @@ std::string ProposedFileName(const std::string& description, const char* extensi
     return name + extension;
 }
 
-namespace {
-
-// Only ASCII letters are folded: a folder that differs in the case of another letter merely
-// costs the user one question.
-char FoldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(a[i]) != FoldCase(b[i]))
-            return false;
-    return true;
-}
-
-} // namespace
-
-bool IsInDataDirectory(const std::string& chosenPath, const std::string& dataDirectory) {
+bool IsInDataDirectory(const std::string& chosenPath, const std::string& dataDirectory, FolderCaseFold fold) {
     const size_t slash = chosenPath.rfind('\\');
     if (slash == std::string::npos)
         return true;
-    return EqualIgnoringCase(chosenPath.substr(0, slash + 1), dataDirectory);
+    return fold(chosenPath.substr(0, slash + 1)) == fold(dataDirectory);
 }
 
 std::string FileNamePart(const std::string& path) {

@@ -21,10 +21,14 @@ using LetterOrDigitTest = bool (*)(char c);
 // by the extension: "My Sky #2" and ".bxb" give "My_Sky__2.bxb". The folder is the caller's.
 std::string ProposedFileName(const std::string& description, const char* extension, LetterOrDigitTest isLetterOrDigit);
 
+// A folder name in one letter case, as the file system compares them. On Windows this is
+// CharUpperBuffA, so that every letter of the user's code page counts, not only A to Z.
+using FolderCaseFold = std::string (*)(const std::string& name);
+
 // Whether a path chosen in the save dialog lies in the data directory: its folder (everything up
-// to and including the last backslash) equals the data directory, letter case aside. A path
+// to and including the last backslash) equals the data directory once both are folded. A path
 // without any backslash has no folder to object to, so it counts as lying there.
-bool IsInDataDirectory(const std::string& chosenPath, const std::string& dataDirectory);
+bool IsInDataDirectory(const std::string& chosenPath, const std::string& dataDirectory, FolderCaseFold fold);
 
 // The part after the last backslash; the whole text when there is none.
 std::string FileNamePart(const std::string& path);

@@ -71,13 +71,21 @@ TEST(SaveLocation, ProposesTheDescriptionWithOnlyLettersAndDigits) {
         << "the caller's test decides what a letter is";
 }
 
+std::string AsciiUpperCase(const std::string& name) {
+    std::string upper = name;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
 TEST(SaveLocation, AsksOnlyWhenTheChosenFolderIsAnotherOne) {
     const std::string data = "C:\\Banderix\\Data\\";
-    EXPECT_TRUE(IsInDataDirectory("C:\\Banderix\\Data\\sky.bxb", data));
-    EXPECT_TRUE(IsInDataDirectory("c:\\BANDERIX\\data\\sky.bxb", data)) << "letter case aside";
-    EXPECT_TRUE(IsInDataDirectory("sky.bxb", data)) << "no folder to object to";
-    EXPECT_FALSE(IsInDataDirectory("C:\\Banderix\\Data\\Sub\\sky.bxb", data));
-    EXPECT_FALSE(IsInDataDirectory("C:\\Banderix\\sky.bxb", data));
+    const auto in = [&](const std::string& path) { return IsInDataDirectory(path, data, AsciiUpperCase); };
+    EXPECT_TRUE(in("C:\\Banderix\\Data\\sky.bxb"));
+    EXPECT_TRUE(in("c:\\BANDERIX\\data\\sky.bxb")) << "letter case aside";
+    EXPECT_TRUE(in("sky.bxb")) << "no folder to object to";
+    EXPECT_FALSE(in("C:\\Banderix\\Data\\Sub\\sky.bxb"));
+    EXPECT_FALSE(in("C:\\Banderix\\sky.bxb"));
     EXPECT_EQ(InDataDirectory("D:\\Elsewhere\\sky.bxb", data), "C:\\Banderix\\Data\\sky.bxb");
     EXPECT_EQ(FileNamePart("sky.bxb"), "sky.bxb");
 }
