@@ -21,12 +21,12 @@ DocApplication& DocApplication::Current() {
 }
 
 void DocApplication::SetRegistryKey(const char* key) {
-    profile_ = std::make_unique<RegistryProfile>(key, ProgramName());
+    profile_ = std::make_unique<RegistryProfile>(key, ApplicationName());
 }
 
 ProfileStore& DocApplication::Profile() {
     if (!profile_)
-        profile_ = std::make_unique<RegistryProfile>(ProgramName(), ProgramName());
+        profile_ = std::make_unique<RegistryProfile>(ProgramName(), ApplicationName());
     return *profile_;
 }
 

@@ -25,7 +25,7 @@ public:
 
     static DocApplication& Current();
 
-    // The profile goes to HKEY_CURRENT_USER\Software\<key>\<program's name>.
+    // The profile goes to HKEY_CURRENT_USER\Software\<key>\<application's name>.
     void SetRegistryKey(const char* key);
     ProfileStore& Profile();
     // Reads the recent-file list, which keeps that many entries.

@@ -1,5 +1,7 @@
 #include "platform/framework/program.h"
 
+#include "platform/framework/framework_ids.h"
+
 namespace bndx {
 
 namespace {
@@ -21,6 +23,14 @@ const std::string& ProgramName() {
         std::string file = ProgramPath();
         file.erase(0, file.find_last_of('\\') + 1);
         return file.substr(0, file.find_last_of('.'));
+    }();
+    return name;
+}
+
+const std::string& ApplicationName() {
+    static const std::string name = [] {
+        const std::string title = LoadProgramString(IDS_APP_TITLE);
+        return title.empty() ? ProgramName() : title;
     }();
     return name;
 }

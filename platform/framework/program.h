@@ -14,6 +14,10 @@ HINSTANCE ProgramInstance();
 // the program's own message boxes.
 const std::string& ProgramName();
 
+// The application's name: string IDS_APP_TITLE of the program's string table, the file's name
+// when the program has none. It names the program's profile.
+const std::string& ApplicationName();
+
 // The folder of the program file, ending in a backslash.
 std::string ProgramDirectory();
 
