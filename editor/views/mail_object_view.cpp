@@ -5,8 +5,10 @@
 #include "editor/export/program_export.h"
 #include "platform/framework/file_dialogs.h"
 #include "platform/framework/message_box.h"
-#include "platform/framework/framework_ids.h"
 #include "resources/editor/resource.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace bndx {
 
@@ -37,8 +39,16 @@ private:
     HCURSOR before_;
 };
 
+constexpr int kTextFields[] = {IDC_MAIL_NAME, IDC_MAIL_ADDRESS, IDC_MAIL_SUBJECT, IDC_MAIL_MESSAGE};
+
 bool IsTextField(int id) {
-    return id == IDC_MAIL_ADDRESS || id == IDC_MAIL_MESSAGE || id == IDC_MAIL_NAME || id == IDC_MAIL_SUBJECT;
+    return std::find(std::begin(kTextFields), std::end(kTextFields), id) != std::end(kTextFields);
+}
+
+std::string TextOf(HWND control) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 } // namespace
@@ -58,20 +68,41 @@ void CMailObjectView::DoDataExchange(DataExchange& dx) {
     filling_ = wasFilling;
 }
 
-bool CMailObjectView::HasCommand(UINT id, bool& enabled) {
-    // The message's texts live in its one form; a second window could not show the same edits.
-    if (id == ID_WINDOW_NEW) {
-        enabled = false;
-        return true;
+void CMailObjectView::OnInitialUpdate() {
+    EditorFormView::OnInitialUpdate();
+    for (View* view : GetDocument()->Views()) {
+        const auto* other = dynamic_cast<const CMailObjectView*>(view);
+        if (other && other != this && other->Handle()) {
+            ShowFieldsOf(*other);
+            return;
+        }
     }
-    return EditorFormView::HasCommand(id, enabled);
+}
+
+void CMailObjectView::OnUpdate(View* sender, LPARAM) {
+    const auto* other = dynamic_cast<const CMailObjectView*>(sender);
+    if (other && other != this)
+        ShowFieldsOf(*other);
+}
+
+void CMailObjectView::ShowFieldsOf(const CMailObjectView& other) {
+    filling_ = true;
+    for (int id : kTextFields) {
+        const std::string text = TextOf(other.Item(id));
+        if (TextOf(Item(id)) != text)
+            SetWindowTextA(Item(id), text.c_str());
+    }
+    filling_ = false;
 }
 
 bool CMailObjectView::OnCommand(int id, int notifyCode, HWND control) {
     if (notifyCode == EN_CHANGE && IsTextField(id)) {
-        // The texts reach the members only when they are used; a change just needs saving.
-        if (!filling_ && GetDocument())
+        // The texts reach the members only when they are used; a change needs saving, and
+        // showing in the document's other windows.
+        if (!filling_ && GetDocument()) {
             GetDocument()->SetModifiedFlag(true);
+            GetDocument()->UpdateAllViews(this);
+        }
         return true;
     }
     if (notifyCode == BN_CLICKED && id == IDC_MAIL_TEST) {

@@ -17,7 +17,10 @@ public:
     MailMessage& Texts() override { return texts_; }
     bool ExchangeTexts(bool save) override { return UpdateData(save); }
 
-    bool HasCommand(UINT id, bool& enabled) override;
+    // A further window on the document starts from the texts another one shows.
+    void OnInitialUpdate() override;
+    // Shows what was typed in another window on the document.
+    void OnUpdate(View* sender, LPARAM hint) override;
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -36,6 +39,7 @@ private:
     void SaveAsProgram();
     // Called when the window is going: hands the texts on if this form held the document's.
     void OnDestroy();
+    void ShowFieldsOf(const CMailObjectView& other);
 
     MailMessage texts_;
     // Set while the texts are put into the controls, whose change notices are then not edits.
