@@ -2,15 +2,18 @@
 // Files pass through the forms byte for byte, filling a form is no edit, damaged files open, a
 // save that fails keeps both the changes and the old file, and each form prints what it shows.
 #include "editor/documents/background_doc.h"
+#include "editor/documents/data_directory_win32.h"
 #include "editor/documents/foreground_doc.h"
 #include "editor/documents/mail_object_doc.h"
 #include "editor/views/background_view.h"
 #include "editor/views/foreground_view.h"
 #include "editor/views/mail_object_view.h"
 #include "platform/framework/doc_application.h"
+#include "platform/framework/framework_ids.h"
 #include "platform/framework/mdi_child.h"
 #include "platform/framework/mdi_frame.h"
 #include "platform/framework/message_box.h"
+#include "platform/framework/registry_profile.h"
 #include "platform/framework/scoped_gdi.h"
 #include "resources/editor/resource.h"
 
@@ -82,10 +85,10 @@ protected:
         EXPECT_NE(document, nullptr) << name;
         return *document;
     }
-    static HWND Form(const Document& document) { return document.Views().at(0)->Handle(); }
-    static std::string Field(const Document& document, int id) {
+    static HWND Form(const Document& document, size_t window = 0) { return document.Views().at(window)->Handle(); }
+    static std::string Field(const Document& document, int id, size_t window = 0) {
         char text[600] = {};
-        GetDlgItemTextA(Form(document), id, text, sizeof text);
+        GetDlgItemTextA(Form(document, window), id, text, sizeof text);
         return text;
     }
     static Texts Lines(const Document& document) {
@@ -105,16 +108,18 @@ protected:
         (std::filesystem::temp_directory_path() / ("bxv" + std::to_string(GetCurrentProcessId()))).string() + "\\";
 };
 
-TEST_F(HostedDocument, ForegroundLinesShowBottomUpAndEachSaveReversesThem) {
-    Document& document = Open(foreground_, "in.bxf", kBcThenA);
-    EXPECT_EQ(Lines(document), (Texts{"a", "bc"}));
+TEST_F(HostedDocument, ForegroundLinesShowNewestFirstAndSaveInFileOrder) {
+    Document& document = Open(foreground_, "in.bxf", kAThenBc);
+    EXPECT_EQ(Lines(document), (Texts{"bc", "a"}));
     EXPECT_EQ(Field(document, IDC_FOREGROUND_DESCRIPTION), "1234567890");
     EXPECT_FALSE(document.IsModified()) << "showing the file is not an edit";
     ASSERT_TRUE(document.OnSaveDocument(folder_ + "in.bxf"));
-    EXPECT_EQ(ReadAll(folder_ + "in.bxf"), kAThenBc);
+    EXPECT_EQ(ReadAll(folder_ + "in.bxf"), kAThenBc) << "opened and saved, the file stays byte for byte";
 
-    ASSERT_TRUE(Open(foreground_, "out.bxf", kAThenBc).OnSaveDocument(folder_ + "out.bxf"));
-    EXPECT_EQ(ReadAll(folder_ + "out.bxf"), kBcThenA) << "two passes give the file back byte for byte";
+    // A line added at the top of the list follows the ones the file held.
+    SendMessageA(Form(document), WM_COMMAND, MAKEWPARAM(IDC_ADD_STRING, BN_CLICKED), 0);
+    ASSERT_TRUE(document.OnSaveDocument(folder_ + "in.bxf"));
+    EXPECT_EQ(ReadAll(folder_ + "in.bxf").substr(44), "\3\0\0\0\1\0a\2\0bc\10\0New Text"s);
     EXPECT_TRUE(told_.empty());
 }
 
@@ -153,6 +158,14 @@ TEST_F(HostedDocument, MailFieldsTypedAreSavedAndOpenAgainUnmodified) {
     for (const auto& [id, text] : fields)
         EXPECT_EQ(Field(again, id), text);
     EXPECT_FALSE(again.IsModified()) << "filling the form is not an edit";
+
+    // Window > New Window shows the same texts, and what is typed in one window shows in the other.
+    ASSERT_TRUE(frame_.RouteCommand(ID_WINDOW_NEW));
+    ASSERT_EQ(again.Views().size(), 2u);
+    for (const auto& [id, text] : fields)
+        EXPECT_EQ(Field(again, id, 1), text);
+    SetDlgItemTextA(Form(again, 1), IDC_MAIL_SUBJECT, "Hello");
+    EXPECT_EQ(Field(again, IDC_MAIL_SUBJECT), "Hello");
 }
 
 TEST_F(HostedDocument, AShortOrDamagedMailFileOpensWithWhatCouldBeRead) {
@@ -189,10 +202,16 @@ TEST_F(HostedDocument, ASaveThatFailsReturnsFalseAndKeepsTheChangesAndTheOldFile
         const bool saved = document.OnSaveDocument(old);
         CloseHandle(held);
         EXPECT_FALSE(saved);
+        // A read-only file is kept, and stays read-only.
+        SetFileAttributesA(old.c_str(), FILE_ATTRIBUTE_READONLY);
+        EXPECT_FALSE(document.OnSaveDocument(old));
+        EXPECT_EQ(GetFileAttributesA(old.c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
+        SetFileAttributesA(old.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_TRUE(document.IsModified());
         EXPECT_EQ(ReadAll(old), bytes);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1) << "nothing left beside it";
-        EXPECT_EQ(told_, (Texts{"Failed to save document " + nowhere + ".", "Failed to save document " + old + "."}));
+        EXPECT_EQ(told_, (Texts{"Failed to save document " + nowhere + ".", "Failed to save document " + old + ".",
+                                "Failed to save document " + old + "."}));
         document.OnCloseDocument();
     }
 }
@@ -265,6 +284,28 @@ TEST_F(HostedDocument, EachFormPrintsWhatItShows) {
         }
         document.OnCloseDocument();
     }
+}
+
+TEST(EditorProfile, IsKeptUnderTheApplicationsNameNotTheProgramFilesName) {
+    g_application.SetRegistryKey("BndxProfileTest");
+    EXPECT_EQ(dynamic_cast<RegistryProfile&>(g_application.Profile()).KeyPath(),
+              "Software\\BndxProfileTest\\Bandsmith");
+}
+
+std::string InCodePage(const wchar_t* text) {
+    char bytes[64] = {};
+    BOOL lost = FALSE;
+    WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, &lost);
+    return lost ? "" : bytes;
+}
+
+TEST(SaveLocation, FoldersDifferingOnlyInTheCaseOfAnyLetterAreTheDataDirectory) {
+    const std::string upper = InCodePage(L"C:\\\u00C9T\u00C9\\Data\\"),
+                      lower = InCodePage(L"c:\\\u00E9t\u00E9\\data\\");
+    if (upper.empty() || lower.empty())
+        GTEST_SKIP() << "the code page has no accented letters";
+    EXPECT_TRUE(IsInDataDirectory(lower + "sky.bxb", upper));
+    EXPECT_FALSE(IsInDataDirectory(InCodePage(L"c:\\\u00E8t\u00E9\\data\\sky.bxb"), upper));
 }
 
 } // namespace
