@@ -31,6 +31,14 @@ HMENU WindowMenuOf(HMENU bar) {
     return nullptr;
 }
 
+// How near a side of the frame a dropped toolbar must be to dock there, in pixels.
+constexpr int kDockReach = 24;
+
+// Shown by its own style, whether or not the frame is on screen yet.
+bool IsShown(HWND window) {
+    return window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
 // A system command's prompt is kept under the command's own id; the system may set the low
 // four bits of the id it reports.
 UINT SystemCommandPromptId(UINT command) {
@@ -145,26 +153,90 @@ bool MdiFrame::RunCommand(UINT id) {
 }
 
 void MdiFrame::ToggleBar(HWND bar) {
-    ShowWindow(bar, IsWindowVisible(bar) ? SW_HIDE : SW_SHOW);
+    const bool show = !IsWindowVisible(bar);
+    if (bar == toolbar_.Handle() && toolbarSide_ == DockSide::Floating) {
+        ShowWindow(floating_.Handle(), show ? SW_SHOWNA : SW_HIDE);
+        return;
+    }
+    ShowWindow(bar, show ? SW_SHOW : SW_HIDE);
     Layout();
 }
 
-void MdiFrame::Layout() {
+DockArea MdiFrame::BarArea() const {
     RECT area;
     GetClientRect(Handle(), &area);
-    if (IsWindowVisible(toolbar_.Handle())) {
-        SendMessageA(toolbar_.Handle(), TB_AUTOSIZE, 0, 0);
-        RECT bar;
-        GetWindowRect(toolbar_.Handle(), &bar);
-        area.top += bar.bottom - bar.top;
-    }
-    if (IsWindowVisible(statusBar_.Handle())) {
-        statusBar_.Layout();
+    if (IsShown(statusBar_.Handle())) {
         RECT bar;
         GetWindowRect(statusBar_.Handle(), &bar);
         area.bottom -= bar.bottom - bar.top;
     }
-    MoveWindow(client_, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+void MdiFrame::Layout() {
+    if (IsShown(statusBar_.Handle()))
+        statusBar_.Layout();
+    DockArea area = BarArea();
+    HWND bar = toolbar_.Handle();
+    if (toolbarSide_ != DockSide::Floating && IsShown(bar)) {
+        const SIZE size = toolbar_.Extent();
+        const int width = area.Right - area.Left, height = area.Bottom - area.Top;
+        switch (toolbarSide_) {
+        case DockSide::Top:
+            MoveWindow(bar, area.Left, area.Top, width, size.cy, TRUE);
+            area.Top += size.cy;
+            break;
+        case DockSide::Bottom:
+            area.Bottom -= size.cy;
+            MoveWindow(bar, area.Left, area.Bottom, width, size.cy, TRUE);
+            break;
+        case DockSide::Left:
+            MoveWindow(bar, area.Left, area.Top, size.cx, height, TRUE);
+            area.Left += size.cx;
+            break;
+        default:
+            area.Right -= size.cx;
+            MoveWindow(bar, area.Right, area.Top, size.cx, height, TRUE);
+            break;
+        }
+    }
+    MoveWindow(client_, area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top, TRUE);
+}
+
+void MdiFrame::DockToolbar(DockSide side, POINT where) {
+    HWND bar = toolbar_.Handle();
+    if (!bar)
+        return;
+    if (side == DockSide::Floating) {
+        toolbar_.SetVertical(false);
+        if (!floating_.Hold(Handle(), bar, toolbar_.Extent(), where))
+            return;
+    } else {
+        if (GetParent(bar) != Handle())
+            SetParent(bar, Handle());
+        toolbar_.SetVertical(IsVertical(side));
+        if (floating_.Handle())
+            ShowWindow(floating_.Handle(), SW_HIDE);
+        lastDocked_ = side;
+    }
+    // Commands and tooltips come to the frame wherever the bar sits.
+    SendMessageA(bar, TB_SETPARENT, reinterpret_cast<WPARAM>(Handle()), 0);
+    toolbarSide_ = side;
+    Layout();
+}
+
+void MdiFrame::OnToolbarDropped(POINT screen) {
+    POINT at = screen;
+    ScreenToClient(Handle(), &at);
+    DockToolbar(DockSideAt(at.x, at.y, BarArea(), kDockReach), screen);
+}
+
+void MdiFrame::OnFloatingBarMoved(POINT screen) {
+    POINT at = screen;
+    ScreenToClient(Handle(), &at);
+    const DockSide side = DockSideAt(at.x, at.y, BarArea(), kDockReach);
+    if (side != DockSide::Floating)
+        DockToolbar(side);
 }
 
 void MdiFrame::OnChildActivated(MdiChild* child) {
@@ -269,6 +341,8 @@ LRESULT MdiFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                   Handle(), nullptr, ProgramInstance(), &client);
         if (!client_ || !OnCreate())
             return -1;
+        if (toolbar_.Handle())
+            toolbar_.OnDropped([this](POINT screen) { OnToolbarDropped(screen); });
         statusBar_.SetMessage(LoadProgramString(IDS_IDLE_MESSAGE));
         return 0;
     }

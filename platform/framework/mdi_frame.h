@@ -5,6 +5,8 @@
 #pragma once
 
 #include "platform/framework/command_target.h"
+#include "platform/framework/dock_side.h"
+#include "platform/framework/floating_bar.h"
 #include "platform/framework/status_bar.h"
 #include "platform/framework/toolbar.h"
 #include "platform/framework/window.h"
@@ -38,6 +40,11 @@ public:
     // The title: the program's name, then the active document's.
     void UpdateTitle();
 
+    // Docks the toolbar along a side of the frame, or floats it with its window's top left at
+    // where (screen coordinates). The user does the same by dragging the bar.
+    void DockToolbar(DockSide side, POINT where = {});
+    DockSide ToolbarSide() const { return toolbarSide_; }
+
     bool IsCommandEnabled(UINT id);
     bool RouteCommand(UINT id);
 
@@ -60,6 +67,9 @@ private:
     void ShowPrompt(UINT item, UINT flags);
     void Layout();
     void ToggleBar(HWND bar);
+    DockArea BarArea() const;
+    void OnToolbarDropped(POINT screen);
+    void OnFloatingBarMoved(POINT screen);
 
     UINT resourceId_ = 0;
     HWND client_ = nullptr;
@@ -67,6 +77,10 @@ private:
     std::vector<ACCEL> accelerators_;
     std::string appTitle_;
     Toolbar toolbar_;
+    DockSide toolbarSide_ = DockSide::Top;
+    // Where a floating bar goes back to when its caption is double-clicked.
+    DockSide lastDocked_ = DockSide::Top;
+    FloatingBar floating_{[this](POINT screen) { OnFloatingBarMoved(screen); }, [this] { DockToolbar(lastDocked_); }};
     StatusBar statusBar_;
 };
 

@@ -1,6 +1,7 @@
-// The recent-file list and the command line: what a user sees in the File menu and which file
-// a double-clicked document opens.
+// The recent-file list, the command line and toolbar docking: what a user sees in the File
+// menu, which file a double-clicked document opens, and where a dropped toolbar goes.
 #include "platform/framework/command_line.h"
+#include "platform/framework/dock_side.h"
 #include "platform/framework/recent_files.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,20 @@ TEST(CommandLine, TheFirstArgumentThatIsNoSwitchNamesTheDocument) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(DocumentArgument(c.line), c.document) << c.line;
+}
+
+TEST(DockSide, ABarDroppedNearASideDocksThereAndElsewhereFloats) {
+    const DockArea area{0, 30, 400, 300};
+    const struct {
+        int x, y;
+        DockSide side;
+    } cases[] = {
+        {200, 40, DockSide::Top},       {200, 15, DockSide::Top},    {200, 295, DockSide::Bottom},
+        {5, 150, DockSide::Left},       {410, 150, DockSide::Right}, {200, 150, DockSide::Floating},
+        {200, -10, DockSide::Floating}, {3, 35, DockSide::Left},     {5, 35, DockSide::Top},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DockSideAt(c.x, c.y, area, 20), c.side) << c.x << "," << c.y;
 }
 
 } // namespace

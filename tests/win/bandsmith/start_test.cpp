@@ -1,5 +1,6 @@
 // Starting the editor: the document types it offers when no document is named, the window each
-// one opens in, and the document named on the command line opened at once.
+// one opens in, the document named on the command line opened at once, and the main frame's
+// toolbar docked on any side or floating.
 #include "tests/win/bandsmith/bandsmith_test.h"
 
 #include "common/line_records.h"
@@ -64,6 +65,51 @@ TEST_F(BandsmithStart, CancellingTheNewDialogLeavesOnlyTheEmptyMainFrame) {
     EXPECT_TRUE(editor.ChildFrames().empty());
     EXPECT_EQ(TextOf(editor.MainFrame()), kEditorName);
     EXPECT_TRUE(editor.Running());
+}
+
+// The bar's rectangle in the frame's client coordinates.
+RECT PlaceIn(HWND frame, HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+// Picks the bar up by its free corner, where no button lies, and lets go at a point of the frame.
+void DragBar(HWND bar, HWND frame, POINT drop) {
+    RECT bounds;
+    GetClientRect(bar, &bounds);
+    MapWindowPoints(frame, bar, &drop, 1);
+    SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bounds.right - 3, bounds.bottom - 3));
+    SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+}
+
+TEST_F(BandsmithStart, TheToolbarDocksOnTheSideItIsDroppedNearAndFloatsElsewhere) {
+    ASSERT_TRUE(editor.Start());
+    Click(editor.NewDialog(), IDCANCEL);
+    ASSERT_TRUE(editor.WaitForMainFrame()) << editor.DescribeVisible();
+    const HWND frame = editor.MainFrame(), bar = GetDlgItem(frame, IDW_TOOLBAR);
+    const HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
+    RECT area;
+    GetClientRect(frame, &area);
+    EXPECT_EQ(PlaceIn(frame, bar).top, 0) << "docked at the top to begin with";
+
+    DragBar(bar, frame, {3, area.bottom / 2});
+    RECT place = PlaceIn(frame, bar);
+    EXPECT_EQ(place.left, 0);
+    EXPECT_GT(place.bottom - place.top, place.right - place.left) << "the buttons stand in a column";
+    EXPECT_EQ(PlaceIn(frame, client).left, place.right) << "the documents' area begins beside it";
+
+    DragBar(bar, frame, {area.right / 2, area.bottom / 2});
+    const HWND floating = GetAncestor(bar, GA_ROOT);
+    ASSERT_NE(floating, frame);
+    EXPECT_EQ(GetWindow(floating, GW_OWNER), frame);
+    EXPECT_TRUE(IsWindowVisible(bar));
+    EXPECT_EQ(PlaceIn(frame, client).left, 0) << "the documents' area takes the whole width";
+
+    SendMessageA(floating, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    EXPECT_EQ(GetParent(bar), frame) << "a double click on its caption docks it where it was";
+    EXPECT_EQ(PlaceIn(frame, bar).left, 0);
 }
 
 struct NamedDocument {

@@ -56,7 +56,7 @@ HWND BandsmithProgram::NewDocument(NewType type) {
 }
 
 HWND BandsmithProgram::MainFrame() const {
-    return WaitForWindowOf(ProcessId(), nullptr, IDW_TOOLBAR);
+    return WaitForWindowOf(ProcessId(), nullptr, IDW_STATUS_BAR); // the toolbar may float in a window of its own
 }
 
 bool BandsmithProgram::WaitForMainFrame(DWORD timeoutMs) const {
