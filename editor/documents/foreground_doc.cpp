@@ -21,6 +21,10 @@ bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
+    // Room for the whole file at once: a long file read by doubling would briefly take twice its size.
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (1LL << 30))
+        bytes.reserve(static_cast<size_t>(size.QuadPart));
     uint8_t chunk[4096];
     DWORD read = 0;
     while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
@@ -57,6 +61,7 @@ bool CForegroundDoc::OnOpenDocument(const std::string& path) {
     if (!ReadFileBytes(path, bytes))
         return true; // the file went between the framework's look and ours: an empty foreground
     ForegroundContent content = ReadForegroundFileBytes(bytes.data(), bytes.size());
+    std::vector<uint8_t>().swap(bytes); // a long file's lines are room enough
     header_ = content.Header;
     // A description that fills its whole field still ends inside it.
     header_.Description[kDescriptionFieldSize - 1] = '\0';

@@ -19,6 +19,9 @@ ForegroundContent ReadForegroundFileBytes(const uint8_t* data, size_t size) {
     if (headerBytes < sizeof(content.Header))
         return content;
 
+    // Every record takes at least its two length bytes, whatever the header claims.
+    const size_t mostLines = (size - headerBytes) / 2;
+    content.Lines.reserve(std::min(static_cast<size_t>(std::max<int32_t>(content.Header.LineCount, 0)), mostLines));
     LineRecordReader records(data + headerBytes, size - headerBytes);
     const char* text;
     size_t length;

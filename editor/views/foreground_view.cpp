@@ -78,26 +78,27 @@ void CForegroundView::AddString(std::string text) {
 }
 
 int CForegroundView::GetStringCount() const {
-    return static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(lines_.size());
 }
 
 std::string CForegroundView::GetString(int index) const {
-    char text[kMaxStringLength + 1] = {};
-    LVITEMA item{};
-    item.iSubItem = 0;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(List(), LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    return text;
+    return index >= 0 && index < GetStringCount() ? lines_[static_cast<size_t>(index)] : std::string();
 }
 
 void CForegroundView::InsertAtTop(const std::string& text) {
-    std::string shown = text.substr(0, kMaxStringLength);
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = 0;
-    item.pszText = shown.data();
-    SendMessageA(List(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    lines_.insert(lines_.begin(), text.substr(0, kMaxStringLength));
+    ShowLines();
+}
+
+// The list holds no lines of its own, only their number: it asks for each line it draws, so a
+// file of a hundred thousand lines opens at once and costs no more than its text.
+void CForegroundView::ShowLines() {
+    LVITEMA none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    // Selections are kept by position, which no longer holds the same lines.
+    SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    SendMessageA(List(), LVM_SETITEMCOUNT, lines_.size(), 0);
+    InvalidateRect(List(), nullptr, TRUE);
 }
 
 void CForegroundView::ShowDescription() {
@@ -112,9 +113,8 @@ void CForegroundView::CopyDescriptionToHeader() {
 }
 
 void CForegroundView::CopyStringsFrom(const CForegroundView& other) {
-    SendMessageA(List(), LVM_DELETEALLITEMS, 0, 0);
-    for (int n = other.GetStringCount(); n-- > 0;)
-        InsertAtTop(other.GetString(n));
+    lines_ = other.lines_;
+    ShowLines();
 }
 
 // The other windows on the document come to show what this one now holds.
@@ -134,10 +134,15 @@ void CForegroundView::OnInitialUpdate() {
     column.pszText = const_cast<char*>(kColumnTitle);
     SendMessageA(List(), LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
 
-    // Each goes to the top, so the list shows the lines in the reverse of the file's order.
+    // The list shows the lines in the reverse of the file's order, the newest on top.
     const bool handedOver = !PendingStrings.empty();
-    for (const std::string& text : PendingStrings)
-        InsertAtTop(text);
+    lines_.reserve(PendingStrings.size());
+    for (auto line = PendingStrings.rbegin(); line != PendingStrings.rend(); ++line) {
+        if (line->size() > kMaxStringLength)
+            line->resize(kMaxStringLength);
+        lines_.push_back(std::move(*line));
+    }
+    ShowLines();
     PendingStrings.clear();
     PendingStrings.shrink_to_fit();
 
@@ -183,13 +188,17 @@ void CForegroundView::OnAdd() {
 
 void CForegroundView::OnDelete() {
     Document().SetModifiedFlag();
-    bool deleted = false;
-    for (LRESULT item; (item = SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)) != -1;) {
-        SendMessageA(List(), LVM_DELETEITEM, static_cast<WPARAM>(item), 0);
-        deleted = true;
-    }
-    if (deleted)
-        TellOtherViews();
+    std::vector<size_t> selected;
+    for (LRESULT item = -1;
+         (item = SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED)) != -1;)
+        selected.push_back(static_cast<size_t>(item));
+    if (selected.empty())
+        return;
+    for (auto item = selected.rbegin(); item != selected.rend(); ++item)
+        if (*item < lines_.size())
+            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*item));
+    ShowLines();
+    TellOtherViews();
 }
 
 void CForegroundView::OnImport() {
@@ -206,8 +215,13 @@ void CForegroundView::ImportStrings(const std::string& path) {
     if (imported.Description) {
         m_strDescription = imported.Description->substr(0, kMaxDescriptionLength);
         CopyDescriptionToHeader();
-        for (const std::string& line : imported.Lines)
-            InsertAtTop(line);
+        // Each goes to the top, so the last line of the text ends up first.
+        std::vector<std::string> lastFirst(imported.Lines.rbegin(), imported.Lines.rend());
+        for (std::string& line : lastFirst)
+            if (line.size() > kMaxStringLength)
+                line.resize(kMaxStringLength);
+        lines_.insert(lines_.begin(), lastFirst.begin(), lastFirst.end());
+        ShowLines();
         TellOtherViews();
     }
     ShowDescription();
@@ -222,12 +236,10 @@ void CForegroundView::OnBeginLabelEdit() {
 void CForegroundView::OnEndLabelEdit(int item, const std::string* text) {
     if (!text)
         return; // cancelled: the label stays as it was
-    // Set here already, rather than by the list once we answer, so the other windows copy it.
-    std::string label = text->substr(0, kMaxStringLength);
-    LVITEMA change{};
-    change.iSubItem = 0;
-    change.pszText = label.data();
-    SendMessageA(List(), LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&change));
+    if (item < 0 || item >= GetStringCount())
+        return;
+    lines_[static_cast<size_t>(item)] = text->substr(0, kMaxStringLength);
+    SendMessageA(List(), LVM_REDRAWITEMS, static_cast<WPARAM>(item), item);
     TellOtherViews();
 }
 
@@ -235,6 +247,22 @@ bool CForegroundView::OnNotify(const NMHDR& header, LRESULT& answer) {
     if (header.idFrom != IDC_STRING_LIST)
         return false;
     switch (header.code) {
+    case LVN_GETDISPINFOA: {
+        auto& info = const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header));
+        if ((info.item.mask & LVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0)
+            lstrcpynA(info.item.pszText, GetString(info.item.iItem).c_str(), info.item.cchTextMax);
+        return true;
+    }
+    case LVN_GETDISPINFOW: {
+        auto& info = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header));
+        if ((info.item.mask & LVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0) {
+            info.item.pszText[0] = L'\0';
+            MultiByteToWideChar(CP_ACP, 0, GetString(info.item.iItem).c_str(), -1, info.item.pszText,
+                                info.item.cchTextMax);
+            info.item.pszText[info.item.cchTextMax - 1] = L'\0';
+        }
+        return true;
+    }
     case LVN_BEGINLABELEDITA:
     case LVN_BEGINLABELEDITW:
         OnBeginLabelEdit();

@@ -1,5 +1,5 @@
 // The form of a text foreground document: its description and, in a one-column list, the lines
-// Banderix scrolls. The list holds the lines while the document is open; every window on the
+// Banderix scrolls. The form holds the lines while the document is open; every window on the
 // document shows the same lines, so closing any one of them loses nothing.
 #pragma once
 
@@ -44,6 +44,8 @@ private:
     CForegroundDoc& Document() const;
     HWND List() const;
     void InsertAtTop(const std::string& text);
+    // Has the list show lines_ afresh, nothing selected.
+    void ShowLines();
     void ShowDescription();
     void CopyDescriptionToHeader();
     void CopyStringsFrom(const CForegroundView& other);
@@ -58,6 +60,8 @@ private:
     std::string m_strDescription;
     ForegroundFileHeader* m_pHeader = nullptr;
     std::vector<std::string> PendingStrings;
+    // The lines as the list shows them, the top one first; the list itself holds only their number.
+    std::vector<std::string> lines_;
     // Set while the members are shown in the controls: the changes that raises are not the user's.
     bool filling_ = false;
 };
