@@ -243,10 +243,13 @@ void CForegroundView::OnEndLabelEdit(int item, const std::string* text) {
     TellOtherViews();
 }
 
+// The list's requests for a line to show and its label edits. The answers let every edit begin
+// and keep the text as typed.
 bool CForegroundView::OnNotify(const NMHDR& header, LRESULT& answer) {
     if (header.idFrom != IDC_STRING_LIST)
         return false;
     switch (header.code) {
+    // A display request is answered in the request itself, which the list hands over to be filled.
     case LVN_GETDISPINFOA: {
         auto& info = const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header));
         if ((info.item.mask & LVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0)
