@@ -111,6 +111,12 @@ protected:
 TEST_F(HostedDocument, ForegroundLinesShowNewestFirstAndSaveInFileOrder) {
     Document& document = Open(foreground_, "in.bxf", kAThenBc);
     EXPECT_EQ(Lines(document), (Texts{"bc", "a"}));
+    char shown[8] = {};
+    LVITEMA item{};
+    item.pszText = shown;
+    item.cchTextMax = sizeof shown;
+    SendDlgItemMessageA(Form(document), IDC_STRING_LIST, LVM_GETITEMTEXTA, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(shown, "a") << "the list shows the lines the form holds";
     EXPECT_EQ(Field(document, IDC_FOREGROUND_DESCRIPTION), "1234567890");
     EXPECT_FALSE(document.IsModified()) << "showing the file is not an edit";
     ASSERT_TRUE(document.OnSaveDocument(folder_ + "in.bxf"));
