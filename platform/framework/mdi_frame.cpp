@@ -223,6 +223,9 @@ void MdiFrame::DockToolbar(DockSide side, POINT where) {
     SendMessageA(bar, TB_SETPARENT, reinterpret_cast<WPARAM>(Handle()), 0);
     toolbarSide_ = side;
     Layout();
+    // The documents' windows keep their place in the client area that moved; their frames are
+    // drawn again too, which moving the client alone leaves undone.
+    RedrawWindow(client_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void MdiFrame::OnToolbarDropped(POINT screen) {

@@ -185,6 +185,13 @@ LRESULT Toolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         dragging_ = false;
         break;
+    case WM_ERASEBKGND: {
+        // A flat bar would show whatever lies behind it: the frame's dark workspace colour.
+        RECT client;
+        GetClientRect(window_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
     case WM_PAINT: {
         const LRESULT result = CallWindowProcA(original_, window_, message, wParam, lParam);
         DrawGrip();
