@@ -12,6 +12,9 @@ namespace bndx {
 
 constexpr size_t kLineRecordLengthSize = 2;
 constexpr size_t kMaxLineRecordLength = 0xFFFF;
+// Neither program reads more of a text foreground file: a million lines of a few dozen
+// characters fit, and a file of any size cannot take the memory it likes.
+constexpr size_t kLargestForegroundFile = 64u << 20;
 
 // Appends one record. A line longer than the length field can state is cut to fit it.
 void AppendLineRecord(std::vector<uint8_t>& bytes, const char* text, size_t length);

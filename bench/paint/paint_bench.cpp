@@ -174,18 +174,15 @@ public:
 
 // An off-screen surface as large as any caption of the benchmark's windows.
 struct OffscreenSurface {
-    HDC screen = GetDC(nullptr);
-    MemoryDc dc{screen};
-    ScopedSelect bitmap{dc.Get(), GdiObject(CreateCompatibleBitmap(screen, kWindowWidth, kOffscreenHeight))};
-    ~OffscreenSurface() { ReleaseDC(nullptr, screen); }
+    ClientDc screen{nullptr};
+    MemoryDc dc{screen.Get()};
+    ScopedSelect bitmap{dc.Get(), GdiObject(CreateCompatibleBitmap(screen.Get(), kWindowWidth, kOffscreenHeight))};
 };
 
 // The colour of a point inside the front window's caption, to see that a pass or a redraw drew.
 COLORREF CaptionPixel(const BenchDesktop& desktop) {
-    HDC dc = GetWindowDC(desktop.front);
-    const COLORREF colour = GetPixel(dc, kWindowWidth * 2 / 3, 12); // right of the title, left of the buttons
-    ReleaseDC(desktop.front, dc);
-    return colour;
+    // Right of the title, left of the buttons.
+    return GetPixel(WindowDc(desktop.front).Get(), kWindowWidth * 2 / 3, 12);
 }
 
 // Repaint passes and the system's redraw of the same frames, taken in turn; a pass leaves alone

@@ -54,26 +54,21 @@ WatchedProgram::WatchedProgram() {
     // Wine reports the creation of windows and changes of focus, but not their showing and
     // hiding; those are looked for. Out of context, so that nothing of this process is loaded
     // into the program; for every process, so that the hook is in place before its first window.
-    hook_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_FOCUS, nullptr, OnEvent, 0, 0,
-                            WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    hook_.Reset(SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_FOCUS, nullptr, OnEvent, 0, 0,
+                                WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
     watched = this;
 }
 
 WatchedProgram::~WatchedProgram() {
     watched = nullptr;
-    if (hook_)
-        UnhookWinEvent(hook_);
-    if (!process_)
-        return;
     if (Running()) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
+        TerminateProcess(process_.Get(), 99);
+        WaitForSingleObject(process_.Get(), 5000);
     }
-    CloseHandle(process_);
 }
 
 bool WatchedProgram::Running() const {
-    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 void CALLBACK WatchedProgram::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG child, DWORD, DWORD) {
@@ -131,8 +126,8 @@ bool WatchedProgram::Start(const std::string& path, DWORD timeoutMs) {
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &info))
         return false;
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
+    const UniqueKernelObject thread(info.hThread);
+    process_.Reset(info.hProcess);
     processId_ = info.dwProcessId;
     // The events reach this thread only as it pumps messages, so none is lost while the id is unknown.
     for (;;) {
@@ -158,11 +153,11 @@ Ending WatchedProgram::End(DWORD timeoutMs) {
     ending.closed = test::WaitFor([this] { return !Running(); }, timeoutMs);
     ending.ms = MillisecondsSince(posted);
     if (!ending.closed) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
+        TerminateProcess(process_.Get(), 99);
+        WaitForSingleObject(process_.Get(), 5000);
     }
     DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
+    GetExitCodeProcess(process_.Get(), &code);
     ending.exitCode = static_cast<long>(code);
     return ending;
 }

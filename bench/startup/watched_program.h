@@ -2,7 +2,7 @@
 // as its "Close" button ends it.
 #pragma once
 
-#include <windows.h>
+#include "platform/framework/win32_handles.h"
 
 #include <map>
 #include <string>
@@ -37,7 +37,7 @@ public:
     bool Start(const std::string& path, DWORD timeoutMs);
     const StartTimes& Times() const { return times_; }
     HWND MainWindow() const { return main_; }
-    HANDLE Process() const { return process_; }
+    HANDLE Process() const { return process_.Get(); }
     bool Running() const;
     // Posts the Close button's command and waits for the process to end; ends it by force
     // when it does not end in time.
@@ -50,8 +50,8 @@ private:
     // One look at the main window; true once start-up is over.
     bool Look();
 
-    HWINEVENTHOOK hook_ = nullptr;
-    HANDLE process_ = nullptr;
+    UniqueWinEventHook hook_;
+    UniqueKernelObject process_;
     DWORD processId_ = 0;
     LONGLONG startTicks_ = 0;
     std::map<HWND, double> created_; // top-level windows of the process titled like the main window

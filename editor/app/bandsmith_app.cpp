@@ -13,6 +13,7 @@
 #include "editor/views/mail_object_view.h"
 #include "platform/framework/doc_application.h"
 #include "platform/framework/framework_ids.h"
+#include "platform/framework/scoped_gdi.h"
 #include "resources/editor/resource.h"
 
 #include <memory>
@@ -63,9 +64,7 @@ protected:
         if (splash_->Handle())
             SetFocus(splash_->Handle());
 
-        HDC dc = GetDC(frame_->Handle());
-        const bool colours256 = GetDeviceCaps(dc, BITSPIXEL) == 8;
-        ReleaseDC(frame_->Handle(), dc);
+        const bool colours256 = GetDeviceCaps(ClientDc(frame_->Handle()).Get(), BITSPIXEL) == 8;
         if (colours256) {
             COneTimeDlg hint(kColourDepthHint, 0, frame_->Handle(), Profile());
             hint.ShowHint(kColourDepthHint);

@@ -2,6 +2,7 @@
 
 #include "platform/framework/message_box.h"
 #include "platform/framework/replacing_file.h"
+#include "platform/framework/win32_handles.h"
 
 #include <cstring>
 
@@ -38,18 +39,17 @@ bool CBackgroundDoc::OnOpenDocument(const std::string& path) {
     if (!Document::OnOpenDocument(path))
         return false;
     header_ = BackgroundFileHeader{};
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file)
         return true; // an unreadable file opens as an empty background
     DWORD read = 0;
-    if (ReadFile(file, &header_, sizeof header_, &read, nullptr) && read == sizeof header_)
-        SetDib(ReadDIBFromFile(file, sizeof header_));
+    if (ReadFile(file.Get(), &header_, sizeof header_, &read, nullptr) && read == sizeof header_)
+        SetDib(ReadDIBFromFile(file.Get(), sizeof header_));
     else
         header_ = BackgroundFileHeader{};
     // A description that fills its whole field still ends inside it.
     header_.Description[kDescriptionFieldSize - 1] = '\0';
-    CloseHandle(file);
     return true;
 }
 

@@ -1,6 +1,8 @@
 #include "editor/documents/foreground_doc.h"
 
+#include "common/line_records.h"
 #include "editor/documents/foreground_lines.h"
+#include "platform/framework/file_bytes.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/replacing_file.h"
 #include "platform/framework/view.h"
@@ -14,24 +16,6 @@ namespace bndx {
 namespace {
 
 constexpr char kNewDescription[] = "New Foreground Doc";
-
-// The whole file, or as much of it as could be read before an error; false when it would not open.
-bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    // Room for the whole file at once: a long file read by doubling would briefly take twice its size.
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (1LL << 30))
-        bytes.reserve(static_cast<size_t>(size.QuadPart));
-    uint8_t chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
-        bytes.insert(bytes.end(), chunk, chunk + read);
-    CloseHandle(file);
-    return true;
-}
 
 } // namespace
 
@@ -57,11 +41,12 @@ bool CForegroundDoc::OnOpenDocument(const std::string& path) {
     if (!Document::OnOpenDocument(path))
         return false;
     header_ = ForegroundFileHeader{};
-    std::vector<uint8_t> bytes;
-    if (!ReadFileBytes(path, bytes))
+    // A read that fails part-way keeps the lines that came before.
+    FileBytes file = ReadFileBytes(path, kLargestForegroundFile);
+    if (!file.opened)
         return true; // the file went between the framework's look and ours: an empty foreground
-    ForegroundContent content = ReadForegroundFileBytes(bytes.data(), bytes.size());
-    std::vector<uint8_t>().swap(bytes); // a long file's lines are room enough
+    ForegroundContent content = ReadForegroundFileBytes(file.bytes.data(), file.bytes.size());
+    std::vector<uint8_t>().swap(file.bytes); // a long file's lines are room enough
     header_ = content.Header;
     // A description that fills its whole field still ends inside it.
     header_.Description[kDescriptionFieldSize - 1] = '\0';

@@ -1,6 +1,7 @@
 #include "editor/export/mail_system.h"
 
 #include "platform/framework/message_box.h"
+#include "platform/framework/win32_handles.h"
 
 #include <mapi.h>
 
@@ -18,21 +19,9 @@ std::string SystemMailLibrary() {
     return std::string(folder, length) + "\\" + kMailLibraryName;
 }
 
-class ScopedLibrary {
-public:
-    explicit ScopedLibrary(const std::string& path)
-        : module_(path.empty() ? nullptr : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)) {}
-    ~ScopedLibrary() {
-        if (module_)
-            FreeLibrary(module_);
-    }
-    ScopedLibrary(const ScopedLibrary&) = delete;
-    ScopedLibrary& operator=(const ScopedLibrary&) = delete;
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
+UniqueModule LoadMailLibrary(const std::string& path) {
+    return UniqueModule(path.empty() ? nullptr : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+}
 
 // Keeps the user away from the owner while the mail system's dialogs run: they are modal to it,
 // but a mail system may enable its owner between the logon and the send dialog, and a click
@@ -83,8 +72,8 @@ bool MailSystemPresentAt(const std::string& libraryPath) {
 
 void MailMessageProgramThrough(const std::string& libraryPath, HWND owner, const std::string& address,
                                const std::string& subject, const std::string& programPath) {
-    const ScopedLibrary library(libraryPath);
-    if (!library.Get()) {
+    const UniqueModule library = LoadMailLibrary(libraryPath);
+    if (!library) {
         ShowProgramMessageBox(kMailSystemNotLoaded);
         return;
     }

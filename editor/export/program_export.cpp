@@ -2,8 +2,7 @@
 
 #include "editor/export/message_program.h"
 #include "platform/framework/message_box.h"
-
-#include <windows.h>
+#include "platform/framework/win32_handles.h"
 
 namespace bndx {
 
@@ -23,22 +22,6 @@ std::string UnableToCreate(const std::string& path) {
 
 constexpr char kProgramDamaged[] =
     "The Banderix Mail Message program inside Bandsmith is missing or damaged.  Please reinstall Bandsmith.";
-
-class ScopedFile {
-public:
-    explicit ScopedFile(HANDLE file) : file_(file) {}
-    ~ScopedFile() {
-        if (Valid())
-            CloseHandle(file_);
-    }
-    ScopedFile(const ScopedFile&) = delete;
-    ScopedFile& operator=(const ScopedFile&) = delete;
-    bool Valid() const { return file_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return file_; }
-
-private:
-    HANDLE file_;
-};
 
 bool WriteAll(HANDLE file, const std::vector<uint8_t>& bytes) {
     DWORD written = 0;
@@ -84,9 +67,9 @@ std::string WriteMessageProgram(const std::string& message) {
     const std::string path = TemporaryProgramPath();
     bool created = false, written = false;
     {
-        ScopedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-        created = file.Valid();
+        const UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        created = static_cast<bool>(file);
         written = created && WriteAll(file.Get(), program);
     }
     if (!written) {
@@ -109,8 +92,8 @@ bool StartProgram(const std::string& path) {
     if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    // The program runs on its own; nothing here waits for it.
+    const UniqueKernelObject thread(process.hThread), program(process.hProcess);
     return true;
 }
 

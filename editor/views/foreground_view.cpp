@@ -1,6 +1,8 @@
 #include "editor/views/foreground_view.h"
 
+#include "common/line_records.h"
 #include "editor/documents/foreground_import.h"
+#include "platform/framework/file_bytes.h"
 #include "platform/framework/file_dialogs.h"
 #include "resources/editor/resource.h"
 
@@ -27,15 +29,11 @@ constexpr int kBottomMargin = 20;
 // The file's bytes: a file that will not open gives false. A read that fails part-way keeps what
 // came before.
 bool ReadTextFile(const std::string& path, std::string& text) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    // Imported text becomes a foreground's lines, so it is held to a foreground file's size.
+    const FileBytes file = ReadFileBytes(path, kLargestForegroundFile);
+    if (!file.opened)
         return false;
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
-        text.append(chunk, read);
-    CloseHandle(file);
+    text.assign(file.bytes.begin(), file.bytes.end());
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "painter/settings/selection.h"
 #include "platform/framework/application.h"
 #include "platform/framework/program.h"
+#include "platform/framework/scoped_gdi.h"
 #include "resources/painter/resource.h"
 
 namespace bndx {
@@ -95,10 +96,7 @@ void CSelectorDlg::OnSettingChange(UINT code) {
         engine_->ReadMetrics();
         backgroundList_.SetRowHeight(engine_->Metrics.iCaptionHeight & 0xFFFF);
     }
-    HDC dc = GetDC(Handle());
-    const int bitsPerPixel = GetDeviceCaps(dc, BITSPIXEL);
-    ReleaseDC(Handle(), dc);
-    engine_->In256ColourMode = bitsPerPixel == 8;
+    engine_->In256ColourMode = GetDeviceCaps(ClientDc(Handle()).Get(), BITSPIXEL) == 8;
     if (engine_->In256ColourMode) {
         COneTimeDlg hint(kColourDepthHint, 0, nullptr, profile_);
         hint.ShowHint(kColourDepthHint);

@@ -4,6 +4,8 @@
 #include "painter/paint/into_caption_presenter.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/program.h"
+#include "platform/framework/scoped_gdi.h"
+#include "platform/framework/win32_handles.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -19,8 +21,8 @@ constexpr char kHookProc[] = "HookProc";
 constexpr char kProgramName[] = "Banderix";
 
 // One hook for the program, whichever engine installed it.
-HMODULE g_hookModule = nullptr;
-HHOOK g_hook = nullptr;
+UniqueModule g_hookModule;
+UniqueHook g_hook;
 
 // The hook module beside the program, never one found elsewhere on the search path.
 std::string HookModulePath() {
@@ -63,9 +65,8 @@ void PaintEngine::ReadMetrics() {
 }
 
 void PaintEngine::ReadColourDepth() {
-    HDC screen = GetDC(nullptr);
-    In256ColourMode = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES) == 8;
-    ReleaseDC(nullptr, screen);
+    const ClientDc screen(nullptr);
+    In256ColourMode = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) == 8;
 }
 
 bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -157,17 +158,18 @@ void PaintEngine::SetHook(bool install) {
                 return;
             // A module left loaded by an earlier failure is used again rather than loaded twice.
             if (!g_hookModule)
-                g_hookModule = LoadLibraryA(HookModulePath().c_str());
+                g_hookModule.Reset(LoadLibraryA(HookModulePath().c_str()));
             if (!g_hookModule) {
                 ShowMessageBox("Failed at GetModuleHandle", kErrorCaption);
                 return;
             }
-            auto* proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(g_hookModule, kHookProc)));
+            auto* proc =
+                reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(g_hookModule.Get(), kHookProc)));
             if (!proc) {
                 ShowMessageBox("Failed at GetProcAddress", kErrorCaption);
                 return;
             }
-            g_hook = SetWindowsHookExA(WH_CALLWNDPROC, proc, g_hookModule, 0);
+            g_hook.Reset(SetWindowsHookExA(WH_CALLWNDPROC, proc, g_hookModule.Get(), 0));
             if (!g_hook)
                 ShowMessageBox("Failed at SetWindowsHookEx", kErrorCaption);
         } catch (...) {
@@ -176,16 +178,9 @@ void PaintEngine::SetHook(bool install) {
         return;
     }
     try {
-        if (g_hook) {
-            const HHOOK hook = g_hook;
-            g_hook = nullptr;
-            if (!UnhookWindowsHookEx(hook))
-                ShowLastError();
-        }
-        if (g_hookModule) {
-            FreeLibrary(g_hookModule);
-            g_hookModule = nullptr;
-        }
+        if (!g_hook.Reset())
+            ShowLastError();
+        g_hookModule.Reset();
     } catch (...) {
         ShowMessageBox("Exception in SetHook FALSE", kErrorCaption);
     }

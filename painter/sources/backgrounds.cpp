@@ -3,27 +3,27 @@
 #include "painter/sources/data_directory.h"
 #include "painter/sources/source_messages.h"
 #include "platform/framework/message_box.h"
+#include "platform/framework/win32_handles.h"
 
 #include <memory>
 
 namespace bndx {
 
 CBackgroundEntry::CBackgroundEntry(const char* path) : CSourceEntry(0) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const UniqueFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file)
         return;
     DWORD read = 0;
     // A file shorter than the header leaves the rest of the header zero.
-    const bool readFailed = !ReadFile(file, &header_, sizeof(header_), &read, nullptr);
+    const bool readFailed = !ReadFile(file.Get(), &header_, sizeof(header_), &read, nullptr);
     const bool newer = !readFailed && header_.Version != kFileFormatVersion;
     if (!readFailed && !newer) {
         SetDescription(header_.Description);
-        image_ = ReadDIBFromFile(file, sizeof(header_));
+        image_ = ReadDIBFromFile(file.Get(), sizeof(header_));
         if (image_)
             palette_ = CreateDIBPalette(image_);
     }
-    CloseHandle(file);
     if (readFailed)
         ShowMessageBox(std::string("Error opening ") + path, kErrorCaption);
     else if (newer)

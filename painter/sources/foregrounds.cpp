@@ -1,33 +1,17 @@
 #include "painter/sources/foregrounds.h"
 
+#include "common/line_records.h"
 #include "painter/sources/data_directory.h"
 #include "painter/sources/foreground_file.h"
 #include "painter/sources/source_messages.h"
+#include "platform/framework/file_bytes.h"
 #include "platform/framework/message_box.h"
 
 #include <memory>
-#include <stdexcept>
+#include <exception>
 #include <vector>
 
 namespace bndx {
-namespace {
-
-// The whole file, read in chunks: a foreground file fits in one, so opening, one read and
-// closing are all the platform is asked for, which keeps a scan of many files quick.
-std::vector<uint8_t> ReadWholeFile(HANDLE file) {
-    std::vector<uint8_t> bytes;
-    uint8_t chunk[16384];
-    DWORD read;
-    do {
-        if (!ReadFile(file, chunk, sizeof(chunk), &read, nullptr))
-            throw std::runtime_error("read failed");
-        bytes.insert(bytes.end(), chunk, chunk + read);
-    } while (read == sizeof(chunk));
-    return bytes;
-}
-
-} // namespace
-
 CForegroundEntry::CForegroundEntry(const char* path, int32_t isAddIn) : CSourceEntry(isAddIn) {
     if (isAddIn)
         LoadAddIn(path);
@@ -35,25 +19,21 @@ CForegroundEntry::CForegroundEntry(const char* path, int32_t isAddIn) : CSourceE
         LoadTextFile(path);
 }
 
-CForegroundEntry::~CForegroundEntry() {
-    if (module_)
-        FreeLibrary(module_);
-}
-
 void CForegroundEntry::LoadTextFile(const char* path) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
     ForegroundFileResult result = ForegroundFileResult::Read;
     bool failed = false;
     try {
-        const std::vector<uint8_t> bytes = ReadWholeFile(file);
-        result = ReadForegroundFile(bytes.data(), bytes.size(), header_, *this);
+        const FileBytes file = ReadFileBytes(path, kLargestForegroundFile);
+        if (!file.opened)
+            return;
+        // Part of a file would scroll as if it were all of it: a read that fails or runs past
+        // the limit counts as a file that cannot be read.
+        failed = !file.whole;
+        if (!failed)
+            result = ReadForegroundFile(file.bytes.data(), file.bytes.size(), header_, *this);
     } catch (const std::exception&) {
         failed = true;
     }
-    CloseHandle(file);
     if (failed)
         ShowMessageBox(std::string("Error opening ") + path, kErrorCaption);
     else if (result == ForegroundFileResult::NewerVersion)
@@ -61,13 +41,13 @@ void CForegroundEntry::LoadTextFile(const char* path) {
 }
 
 void CForegroundEntry::LoadAddIn(const char* path) {
-    module_ = LoadLibraryA(path);
+    module_.Reset(LoadLibraryA(path));
     if (!module_) {
         ShowMessageBox(std::string("Error loading ") + path, kErrorCaption);
         return;
     }
     getForeground_ = reinterpret_cast<GetForegroundFunction>(
-        reinterpret_cast<void*>(GetProcAddress(module_, BNDX_GET_FOREGROUND_EXPORT)));
+        reinterpret_cast<void*>(GetProcAddress(module_.Get(), BNDX_GET_FOREGROUND_EXPORT)));
     if (getForeground_)
         addIn_ = getForeground_();
     if (!addIn_) {

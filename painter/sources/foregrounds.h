@@ -8,6 +8,7 @@
 #include "painter/sources/line_rotation.h"
 #include "painter/sources/line_source.h"
 #include "painter/sources/source_entry.h"
+#include "platform/framework/win32_handles.h"
 
 #include <windows.h>
 
@@ -20,7 +21,6 @@ public:
     // Loads the foreground at the path: a text file when isAddIn is 0, else a module. Failures
     // are told to the user and leave the description empty.
     CForegroundEntry(const char* path, int32_t isAddIn);
-    ~CForegroundEntry() override;
 
     // Runs an add-in's own configuration; anything else cannot be configured.
     int16_t Configure() override;
@@ -34,7 +34,7 @@ private:
 
     char lineBuffer_[kLineBufferSize] = {};
     ForegroundFileHeader header_ = {};
-    HMODULE module_ = nullptr;
+    UniqueModule module_;
     GetForegroundFunction getForeground_ = nullptr;
     CForegroundAddIn* addIn_ = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "platform/dib/dib_core.h"
 #include "platform/framework/scoped_gdi.h"
+#include "platform/framework/win32_handles.h"
 
 #include <cstring>
 #include <memory>
@@ -162,13 +163,9 @@ BOOL WriteDIBToFile(HDIB dib, HANDLE file) {
 HDIB LoadDIB(const char* path) {
     if (!path)
         return nullptr;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return nullptr;
-    HDIB dib = ReadDIBFromFile(file, 0);
-    CloseHandle(file);
-    return dib;
+    const bndx::UniqueFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    return file ? ReadDIBFromFile(file.Get(), 0) : nullptr;
 }
 
 HPALETTE CreateDIBPalette(HDIB dib) {

@@ -7,6 +7,7 @@
 #include "platform/framework/mdi_child.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/view.h"
+#include "platform/framework/win32_handles.h"
 
 namespace bndx {
 
@@ -28,12 +29,10 @@ bool Document::OnNewDocument() {
 }
 
 bool Document::OnOpenDocument(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    if (!UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))) {
         ShowProgramMessageBox("Failed to open document.", MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    CloseHandle(file);
     DeleteContents();
     modified_ = false;
     return true;

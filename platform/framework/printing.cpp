@@ -57,10 +57,10 @@ RECT PageArea(HDC printer) {
 }
 
 HBITMAP DrawPage(View& view) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP page = CreateCompatibleBitmap(screen, kPreviewPageWidth, kPreviewPageHeight);
+    const ClientDc screen(nullptr);
+    HBITMAP page = CreateCompatibleBitmap(screen.Get(), kPreviewPageWidth, kPreviewPageHeight);
     {
-        MemoryDc memory(screen);
+        MemoryDc memory(screen.Get());
         ScopedSelect selected(memory.Get(), page);
         RECT whole{0, 0, kPreviewPageWidth, kPreviewPageHeight};
         FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -68,7 +68,6 @@ HBITMAP DrawPage(View& view) {
                         kPreviewPageHeight - kMarginHundredths};
         view.OnPrint(memory.Get(), area);
     }
-    ReleaseDC(nullptr, screen);
     return page;
 }
 
@@ -127,14 +126,15 @@ void ShowPrintSetup(HWND owner) {
 }
 
 void PrintView(View& view, HWND owner, const char* documentName, bool direct) {
-    HDC printer = nullptr;
+    UniqueDc owned;
     if (direct) {
-        printer = ChosenPrinter(owner);
+        owned.Reset(ChosenPrinter(owner));
     } else {
         PRINTDLGA dialog;
         if (RunPrintDialog(owner, PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS, dialog))
-            printer = dialog.hDC;
+            owned.Reset(dialog.hDC);
     }
+    const HDC printer = owned.Get();
     if (!printer)
         return;
     DOCINFOA document{};
@@ -149,7 +149,6 @@ void PrintView(View& view, HWND owner, const char* documentName, bool direct) {
         AbortDoc(printer);
         ShowProgramMessageBox("Failed to print the document.", MB_OK | MB_ICONEXCLAMATION);
     }
-    DeleteDC(printer);
 }
 
 void ShowPrintPreview(View& view, HWND owner) {

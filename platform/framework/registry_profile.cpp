@@ -1,6 +1,6 @@
 #include "platform/framework/registry_profile.h"
 
-#include <windows.h>
+#include "platform/framework/win32_handles.h"
 
 #include <cstdlib>
 #include <vector>
@@ -9,27 +9,14 @@ namespace bndx {
 
 namespace {
 
-// A section's key, opened for reading or made for writing; closed when the owner goes.
-class SectionKey {
-public:
-    SectionKey(const std::string& path, bool create) {
-        const LONG result =
-            create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key_, nullptr)
-                   : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_);
-        if (result != ERROR_SUCCESS)
-            key_ = nullptr;
-    }
-    ~SectionKey() {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    SectionKey(const SectionKey&) = delete;
-    SectionKey& operator=(const SectionKey&) = delete;
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
+// A section's key, opened for reading or made for writing; none when that failed.
+UniqueRegKey SectionKey(const std::string& path, bool create) {
+    HKEY key = nullptr;
+    const LONG result =
+        create ? RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr)
+               : RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key);
+    return UniqueRegKey(result == ERROR_SUCCESS ? key : nullptr);
+}
 
 } // namespace
 
@@ -37,7 +24,7 @@ RegistryProfile::RegistryProfile(const std::string& registryKey, const std::stri
     : path_("Software\\" + registryKey + "\\" + programName) {}
 
 std::string RegistryProfile::ReadString(const char* section, const char* key, const std::string& defaultValue) {
-    const SectionKey opened(path_ + "\\" + section, false);
+    const UniqueRegKey opened = SectionKey(path_ + "\\" + section, false);
     DWORD type = 0;
     DWORD size = 0;
     if (!opened.Get() || RegQueryValueExA(opened.Get(), key, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
@@ -51,7 +38,7 @@ std::string RegistryProfile::ReadString(const char* section, const char* key, co
 }
 
 int32_t RegistryProfile::ReadInt(const char* section, const char* key, int32_t defaultValue) {
-    const SectionKey opened(path_ + "\\" + section, false);
+    const UniqueRegKey opened = SectionKey(path_ + "\\" + section, false);
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof value;
@@ -65,14 +52,14 @@ int32_t RegistryProfile::ReadInt(const char* section, const char* key, int32_t d
 }
 
 void RegistryProfile::WriteString(const char* section, const char* key, const std::string& value) {
-    const SectionKey created(path_ + "\\" + section, true);
+    const UniqueRegKey created = SectionKey(path_ + "\\" + section, true);
     if (created.Get())
         RegSetValueExA(created.Get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                        static_cast<DWORD>(value.size() + 1));
 }
 
 void RegistryProfile::WriteInt(const char* section, const char* key, int32_t value) {
-    const SectionKey created(path_ + "\\" + section, true);
+    const UniqueRegKey created = SectionKey(path_ + "\\" + section, true);
     const DWORD stored = static_cast<DWORD>(value);
     if (created.Get())
         RegSetValueExA(created.Get(), key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), sizeof stored);

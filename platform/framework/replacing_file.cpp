@@ -10,8 +10,8 @@ ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {
     if (!GetTempFileNameA(folder.c_str(), "bnd", 0, temporary))
         return;
     temporary_ = temporary;
-    file_ = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file_ == INVALID_HANDLE_VALUE)
+    file_.Reset(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file_)
         DeleteFileA(temporary);
 }
 
@@ -20,9 +20,8 @@ ReplacingFile::~ReplacingFile() {
 }
 
 void ReplacingFile::Discard() {
-    if (file_ != INVALID_HANDLE_VALUE) {
-        CloseHandle(file_);
-        file_ = INVALID_HANDLE_VALUE;
+    if (file_) {
+        file_.Reset();
         DeleteFileA(temporary_.c_str());
     }
 }
@@ -34,7 +33,7 @@ bool ReplacingFile::Write(const void* data, size_t size) {
     while (size > 0) {
         const DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
         DWORD written = 0;
-        if (!WriteFile(file_, bytes, chunk, &written, nullptr) || written != chunk) {
+        if (!WriteFile(file_.Get(), bytes, chunk, &written, nullptr) || written != chunk) {
             failed_ = true;
             return false;
         }
@@ -45,12 +44,11 @@ bool ReplacingFile::Write(const void* data, size_t size) {
 }
 
 bool ReplacingFile::Commit() {
-    if (failed_ || !IsOpen() || !FlushFileBuffers(file_)) {
+    if (failed_ || !IsOpen() || !FlushFileBuffers(file_.Get())) {
         Discard();
         return false;
     }
-    CloseHandle(file_);
-    file_ = INVALID_HANDLE_VALUE;
+    file_.Reset();
     // A rename replaces a read-only file as readily as any other; the user marked it to be kept.
     const DWORD attributes = GetFileAttributesA(target_.c_str());
     if ((attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) ||

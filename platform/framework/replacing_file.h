@@ -2,7 +2,7 @@
 // save that fails half-way never destroys the file that was there.
 #pragma once
 
-#include <windows.h>
+#include "platform/framework/win32_handles.h"
 
 #include <string>
 
@@ -17,9 +17,9 @@ public:
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
+    bool IsOpen() const { return static_cast<bool>(file_); }
     // For writers that take a file handle; its failures are the caller's to report to Fail.
-    HANDLE Handle() const { return file_; }
+    HANDLE Handle() const { return file_.Get(); }
     // Appends bytes; false (and from then on every later step) when writing failed.
     bool Write(const void* data, size_t size);
     // Marks the file as failed, so that Commit leaves the target alone.
@@ -32,7 +32,7 @@ private:
 
     std::string target_;
     std::string temporary_;
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    UniqueFile file_;
     bool failed_ = false;
 };
 

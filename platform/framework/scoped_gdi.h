@@ -2,28 +2,73 @@
 // is released before the paint returns, whichever way it returns.
 #pragma once
 
+#include "platform/framework/unique_handle.h"
+
 #include <windows.h>
 
 #include <utility>
 
 namespace bndx {
 
-// A pen, brush, region, bitmap or font of our own, deleted when the owner goes.
-class GdiObject {
+namespace handle_traits {
+
+struct GdiObject {
+    using Type = HGDIOBJ;
+    static Type Invalid() { return nullptr; }
+    static bool Close(Type object) { return DeleteObject(object) != FALSE; }
+};
+
+// A DC made by CreateDC or CreateCompatibleDC.
+struct CreatedDc {
+    using Type = HDC;
+    static Type Invalid() { return nullptr; }
+    static bool Close(Type dc) { return DeleteDC(dc) != FALSE; }
+};
+
+// A window's DC from GetDC or GetWindowDC goes back to the window it came from.
+struct WindowDcOf {
+    HWND window;
+    HDC dc;
+    bool operator==(const WindowDcOf& other) const { return window == other.window && dc == other.dc; }
+};
+struct BorrowedDc {
+    using Type = WindowDcOf;
+    static Type Invalid() { return {nullptr, nullptr}; }
+    static bool Close(Type handle) { return ReleaseDC(handle.window, handle.dc) != 0; }
+};
+
+} // namespace handle_traits
+
+// A pen, brush, region, bitmap, palette or font of our own, deleted when the owner goes.
+using GdiObject = UniqueHandle<handle_traits::GdiObject>;
+
+// A printer's DC, or any other from CreateDC.
+using UniqueDc = UniqueHandle<handle_traits::CreatedDc>;
+
+// An off-screen surface compatible with another.
+class MemoryDc : public UniqueDc {
 public:
-    explicit GdiObject(HGDIOBJ object = nullptr) : object_(object) {}
-    ~GdiObject() {
-        if (object_)
-            DeleteObject(object_);
-    }
-    GdiObject(GdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-    GdiObject& operator=(GdiObject&&) = delete;
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    HGDIOBJ Get() const { return object_; }
+    explicit MemoryDc(HDC compatibleWith) : UniqueDc(CreateCompatibleDC(compatibleWith)) {}
+};
+
+// The client area's drawing surface of a window; of the screen for no window.
+class ClientDc {
+public:
+    explicit ClientDc(HWND window) : owner_({window, GetDC(window)}) {}
+    HDC Get() const { return owner_.Get().dc; }
 
 private:
-    HGDIOBJ object_;
+    UniqueHandle<handle_traits::BorrowedDc> owner_;
+};
+
+// The whole-window drawing surface of a window, origin at its outer top-left corner.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : owner_({window, GetWindowDC(window)}) {}
+    HDC Get() const { return owner_.Get().dc; }
+
+private:
+    UniqueHandle<handle_traits::BorrowedDc> owner_;
 };
 
 // Selects an object into a device context for a scope: the previous one goes back first, then the
@@ -46,39 +91,6 @@ private:
     HDC dc_;
     GdiObject owned_;
     HGDIOBJ previous_;
-};
-
-// The whole-window drawing surface of a window, origin at its outer top-left corner.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    ~WindowDc() {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-// An off-screen surface compatible with another.
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDc() {
-        if (dc_)
-            DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
 };
 
 } // namespace bndx

@@ -2,6 +2,7 @@
 
 #include "platform/framework/framework_ids.h"
 #include "platform/framework/program.h"
+#include "platform/framework/scoped_gdi.h"
 
 #include <commctrl.h>
 
@@ -31,7 +32,8 @@ bool StatusBar::Create(HWND parent, UINT id, const std::vector<UINT>& indicators
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ProgramInstance(), nullptr);
     if (!window_)
         return false;
-    HDC dc = GetDC(window_);
+    const ClientDc client(window_);
+    const HDC dc = client.Get();
     HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window_, WM_GETFONT, 0, 0)));
     bool loaded = true;
     for (UINT indicator : indicators) {
@@ -45,7 +47,6 @@ bool StatusBar::Create(HWND parent, UINT id, const std::vector<UINT>& indicators
         panes_.push_back(Pane{indicator, text, size.cx + kPanePadding});
     }
     SelectObject(dc, font);
-    ReleaseDC(window_, dc);
     if (!loaded)
         return false;
     Layout();

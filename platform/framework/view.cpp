@@ -67,10 +67,9 @@ void View::OnPrint(HDC dc, const RECT& page) {
     const int height = client.bottom;
     if (width <= 0 || height <= 0)
         return;
-    HDC screen = GetDC(window);
-    MemoryDc memory(screen);
-    const GdiObject bitmap(CreateCompatibleBitmap(screen, width, height));
-    ReleaseDC(window, screen);
+    const ClientDc screen(window);
+    const MemoryDc memory(screen.Get());
+    const GdiObject bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     {
         ScopedSelect selected(memory.Get(), bitmap.Get());
         // The client area only: its children, not the window's own frame.

@@ -12,6 +12,8 @@
 //
 // Titles match from their start, so "Bandsmith" finds "Bandsmith - [Sunset.bxb]". Exit code 0
 // on success, 1 when the window is not there, 2 on a wrong command line.
+#include "platform/framework/scoped_gdi.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -94,15 +96,13 @@ RECT StripOfFrontWindow() {
 // Copies one part of the screen into a bitmap file.
 bool SaveScreenPart(HDC screen, const RECT& part, const std::string& path) {
     const int width = part.right - part.left, height = part.bottom - part.top;
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, part.left, part.top, SRCCOPY);
-    SelectObject(memory, old);
-    const bool saved = SaveBitmap(path, memory, bitmap, width, height);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return saved;
+    const bndx::MemoryDc memory(screen);
+    const bndx::GdiObject bitmap(CreateCompatibleBitmap(screen, width, height));
+    {
+        const bndx::ScopedSelect selected(memory.Get(), bitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, screen, part.left, part.top, SRCCOPY);
+    }
+    return SaveBitmap(path, memory.Get(), static_cast<HBITMAP>(bitmap.Get()), width, height);
 }
 
 int Film(const std::string& folder, double seconds, double fps, int desktopEvery) {
@@ -110,7 +110,8 @@ int Film(const std::string& folder, double seconds, double fps, int desktopEvery
     if (strip.right <= strip.left || strip.bottom <= strip.top)
         return 1;
     const RECT desktop{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    HDC screen = GetDC(nullptr);
+    const bndx::ClientDc screenDc(nullptr);
+    const HDC screen = screenDc.Get();
     const int frames = static_cast<int>(seconds * fps);
     const double period = 1000.0 / fps;
     const DWORD start = GetTickCount();
@@ -128,7 +129,6 @@ int Film(const std::string& folder, double seconds, double fps, int desktopEvery
             saved &= SaveScreenPart(screen, desktop, folder + name);
         }
     }
-    ReleaseDC(nullptr, screen);
     std::printf("%d frames of %ldx%ld\n", frames, strip.right - strip.left, strip.bottom - strip.top);
     return saved ? 0 : 1;
 }
