@@ -1,10 +1,13 @@
 // The dialog layer on a real template: data exchange both ways, the template's initial data,
-// refusals, and exceptions thrown by handlers.
+// refusals, and exceptions thrown by handlers. And the bounded whole-file read on real files.
 #include "platform/framework/dialog.h"
+#include "platform/framework/file_bytes.h"
 #include "platform/framework/message_box.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -99,6 +102,32 @@ TEST(DialogExceptions, AHandlersExceptionEndsTheModalRunAndComesOutOfIt) {
     EXPECT_EQ(dialog.Handle(), nullptr);
     // The object can run again afterwards.
     EXPECT_THROW(dialog.DoModal(), std::runtime_error);
+}
+
+// Files at, under and over the limit, one crossing the size the file is read in.
+TEST(FileBytes, AreReadUpToTheLimitAndSayWhetherThatWasTheWholeFile) {
+    char folder[MAX_PATH];
+    ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
+    const std::string path = std::string(folder) + "bndx_file_bytes.bin";
+    struct Case {
+        size_t size, limit;
+        bool whole;
+    };
+    for (const Case& test :
+         {Case{0, 0, true}, Case{5, 5, true}, Case{5, 4, false}, Case{70000, 70001, true}, Case{70000, 65537, false}}) {
+        SCOPED_TRACE(testing::Message() << test.size << " bytes, limit " << test.limit);
+        std::string content(test.size, '\0');
+        for (size_t n = 0; n < content.size(); ++n)
+            content[n] = static_cast<char>(n * 7 + n / 251);
+        std::ofstream(path, std::ios::binary) << content;
+        const FileBytes read = ReadFileBytes(path, test.limit);
+        EXPECT_TRUE(read.opened);
+        EXPECT_EQ(test.whole, read.whole);
+        EXPECT_EQ(content.substr(0, std::min(test.size, test.limit)),
+                  std::string(read.bytes.begin(), read.bytes.end()));
+    }
+    DeleteFileA(path.c_str());
+    EXPECT_FALSE(ReadFileBytes(path, 10).opened);
 }
 
 } // namespace
