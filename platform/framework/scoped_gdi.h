@@ -12,27 +12,23 @@ namespace bndx {
 
 namespace handle_traits {
 
-struct GdiObject {
-    using Type = HGDIOBJ;
-    static Type Invalid() { return nullptr; }
+struct GdiObject : NullIsNone<HGDIOBJ> {
     static bool Close(Type object) { return DeleteObject(object) != FALSE; }
 };
 
 // A DC made by CreateDC or CreateCompatibleDC.
-struct CreatedDc {
-    using Type = HDC;
-    static Type Invalid() { return nullptr; }
+struct CreatedDc : NullIsNone<HDC> {
     static bool Close(Type dc) { return DeleteDC(dc) != FALSE; }
 };
 
 // A window's DC from GetDC or GetWindowDC goes back to the window it came from.
-struct WindowDcOf {
+struct WindowAndDc {
     HWND window;
     HDC dc;
-    bool operator==(const WindowDcOf& other) const { return window == other.window && dc == other.dc; }
+    bool operator==(const WindowAndDc& other) const { return window == other.window && dc == other.dc; }
 };
-struct BorrowedDc {
-    using Type = WindowDcOf;
+struct ReleasedDc {
+    using Type = WindowAndDc;
     static Type Invalid() { return {nullptr, nullptr}; }
     static bool Close(Type handle) { return ReleaseDC(handle.window, handle.dc) != 0; }
 };
@@ -51,24 +47,28 @@ public:
     explicit MemoryDc(HDC compatibleWith) : UniqueDc(CreateCompatibleDC(compatibleWith)) {}
 };
 
-// The client area's drawing surface of a window; of the screen for no window.
-class ClientDc {
+// A window's drawing surface, given back to the window when the owner goes.
+class BorrowedDc {
 public:
-    explicit ClientDc(HWND window) : owner_({window, GetDC(window)}) {}
     HDC Get() const { return owner_.Get().dc; }
 
+protected:
+    BorrowedDc(HWND window, HDC dc) : owner_({window, dc}) {}
+
 private:
-    UniqueHandle<handle_traits::BorrowedDc> owner_;
+    UniqueHandle<handle_traits::ReleasedDc> owner_;
+};
+
+// The client area's drawing surface of a window; of the screen for no window.
+class ClientDc : public BorrowedDc {
+public:
+    explicit ClientDc(HWND window) : BorrowedDc(window, GetDC(window)) {}
 };
 
 // The whole-window drawing surface of a window, origin at its outer top-left corner.
-class WindowDc {
+class WindowDc : public BorrowedDc {
 public:
-    explicit WindowDc(HWND window) : owner_({window, GetWindowDC(window)}) {}
-    HDC Get() const { return owner_.Get().dc; }
-
-private:
-    UniqueHandle<handle_traits::BorrowedDc> owner_;
+    explicit WindowDc(HWND window) : BorrowedDc(window, GetWindowDC(window)) {}
 };
 
 // Selects an object into a device context for a scope: the previous one goes back first, then the

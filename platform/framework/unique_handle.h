@@ -51,4 +51,14 @@ private:
     Type handle_ = Traits::Invalid();
 };
 
+namespace handle_traits {
+
+// For the traits of handles that are null when they hold nothing.
+template <typename T> struct NullIsNone {
+    using Type = T;
+    static Type Invalid() { return nullptr; }
+};
+
+} // namespace handle_traits
+
 } // namespace bndx

@@ -9,17 +9,13 @@ namespace bndx {
 
 namespace handle_traits {
 
-// CreateFile says "none" with INVALID_HANDLE_VALUE, where other kernel calls say it with null.
-struct File {
-    using Type = HANDLE;
-    static Type Invalid() { return INVALID_HANDLE_VALUE; }
+struct KernelObject : NullIsNone<HANDLE> {
     static bool Close(Type handle) { return CloseHandle(handle) != FALSE; }
 };
 
-struct KernelObject {
-    using Type = HANDLE;
-    static Type Invalid() { return nullptr; }
-    static bool Close(Type handle) { return CloseHandle(handle) != FALSE; }
+// CreateFile says "none" with INVALID_HANDLE_VALUE, where other kernel calls say it with null.
+struct File : KernelObject {
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
 };
 
 struct FileSearch {
@@ -28,27 +24,19 @@ struct FileSearch {
     static bool Close(Type handle) { return FindClose(handle) != FALSE; }
 };
 
-struct Module {
-    using Type = HMODULE;
-    static Type Invalid() { return nullptr; }
+struct Module : NullIsNone<HMODULE> {
     static bool Close(Type module) { return FreeLibrary(module) != FALSE; }
 };
 
-struct RegKey {
-    using Type = HKEY;
-    static Type Invalid() { return nullptr; }
+struct RegKey : NullIsNone<HKEY> {
     static bool Close(Type key) { return RegCloseKey(key) == ERROR_SUCCESS; }
 };
 
-struct Hook {
-    using Type = HHOOK;
-    static Type Invalid() { return nullptr; }
+struct Hook : NullIsNone<HHOOK> {
     static bool Close(Type hook) { return UnhookWindowsHookEx(hook) != FALSE; }
 };
 
-struct WinEventHook {
-    using Type = HWINEVENTHOOK;
-    static Type Invalid() { return nullptr; }
+struct WinEventHook : NullIsNone<HWINEVENTHOOK> {
     static bool Close(Type hook) { return UnhookWinEvent(hook) != FALSE; }
 };
 
