@@ -45,9 +45,10 @@ constexpr DWORD kButtonBoundsAttribute = 5; // DWMWA_CAPTION_BUTTON_BOUNDS, in w
 
 using WindowAttributeQuery = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
 
-// The metrics record as it was before the padded-border field: accepted by every version.
+// The metrics record as Windows XP has it, before Vista's padded-border field: accepted by every
+// version.
 constexpr UINT kNonClientMetricsSize = 340;
-static_assert(offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth) == kNonClientMetricsSize, "metrics layout");
+static_assert(sizeof(NONCLIENTMETRICSA) == kNonClientMetricsSize, "metrics layout");
 
 static_assert(bndx::style::kThickFrame == WS_THICKFRAME && bndx::style::kDlgFrame == WS_DLGFRAME &&
                   bndx::style::kVisible == WS_VISIBLE && bndx::style::kMinimize == WS_MINIMIZE &&

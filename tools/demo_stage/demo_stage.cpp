@@ -12,6 +12,10 @@
 //
 // Titles match from their start, so "Bandsmith" finds "Bandsmith - [Sunset.bxb]". Exit code 0
 // on success, 1 when the window is not there, 2 on a wrong command line.
+// Never shipped, it runs on the build machine's Wine only, so it may use what came after the
+// oldest Windows the programs run on.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0600
 #include "platform/framework/scoped_gdi.h"
 
 #include <windows.h>

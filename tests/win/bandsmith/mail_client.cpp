@@ -2,6 +2,8 @@
 
 #include "tests/win/desktop.h"
 
+#include <shlwapi.h>
+
 #include <fstream>
 
 namespace bndx::e2e {
@@ -59,7 +61,7 @@ StandInMailClient::~StandInMailClient() {
     WriteProfileStringA("MAIL", "MAPI", hadMapiKey_ ? previousMapiKey_.c_str() : nullptr);
     HKEY clients = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kClientsKey, 0, KEY_ALL_ACCESS, &clients) == ERROR_SUCCESS) {
-        RegDeleteTreeA(clients, kClientName);
+        SHDeleteKeyA(clients, kClientName);
         if (hadClient_)
             SetString(clients, nullptr, previousClient_);
         else

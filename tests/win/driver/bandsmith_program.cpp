@@ -4,6 +4,8 @@
 #include "tests/win/desktop.h"
 #include "tests/win/driver/settings_file.h"
 
+#include <shlwapi.h>
+
 #include <algorithm>
 
 namespace bndx::e2e {
@@ -98,11 +100,11 @@ bool BandsmithProgram::Exit(DWORD timeoutMs) {
 }
 
 BandsmithProfile::BandsmithProfile() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kProfileKey);
 }
 
 BandsmithProfile::~BandsmithProfile() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kProfileKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kProfileKey);
 }
 
 std::string BandsmithProfile::Read(const char* section, const char* key) const {

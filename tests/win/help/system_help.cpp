@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
+
 #include <fstream>
 
 namespace bndx::e2e {
@@ -53,7 +55,7 @@ SystemHelp::SystemHelp(Kind kind) {
 
 SystemHelp::~SystemHelp() {
     for (const char* program : kPrograms)
-        RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\Wine\\AppDefaults\\") + program).c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\Wine\\AppDefaults\\") + program).c_str());
     // A program still holding the stand-in keeps the file from being replaced; it is on its way out.
     if (GetFileAttributesA(saved_.c_str()) != INVALID_FILE_ATTRIBUTES &&
         !test::WaitFor([this] { return CopyFileA(saved_.c_str(), library_.c_str(), FALSE) != FALSE; }, 10000))

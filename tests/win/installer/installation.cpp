@@ -3,6 +3,7 @@
 #include "tests/win/desktop.h"
 
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -101,7 +102,7 @@ void InstallerTest::RemoveInstallation() const {
     std::error_code ignored;
     fs::remove_all(kInstallFolder, ignored);
     fs::remove_all(StartMenuFolder(), ignored);
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kUninstallKey);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
     HKEY run;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSignInKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
         RegDeleteValueA(run, "Banderix");

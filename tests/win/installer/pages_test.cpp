@@ -6,6 +6,7 @@
 #include "tests/win/desktop.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <fstream>
 
@@ -89,8 +90,7 @@ TEST_P(UninstallAnswer, DecidesWhetherTheUsersSettingsAndFilesGo) {
     const std::string mine = Installed("DATA\\Mine.bxf");
     std::ofstream(mine, std::ios::binary) << "made by the user";
     const DWORD one = 1;
-    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kEditorSettingsKey, "Hint", REG_DWORD, &one, sizeof one),
-              ERROR_SUCCESS);
+    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kEditorSettingsKey, "Hint", REG_DWORD, &one, sizeof one), ERROR_SUCCESS);
 
     Process uninstaller;
     ASSERT_TRUE(StartUninstaller(uninstaller));
