@@ -27,6 +27,10 @@ add_compile_definitions(_WIN32_WINNT=0x0${major}0${minor} WINVER=0x0${major}0${m
 add_link_options(-Wl,--major-os-version,${major},--minor-os-version,${minor}
                  -Wl,--major-subsystem-version,${major},--minor-subsystem-version,${minor})
 
+# Small over fast: the programs wait on the window system, not on their own code; unused
+# functions and data are left out of the programs (see bndx_ship).
+add_compile_options(-Os -ffunction-sections)
+
 # The symbols split off the shipped programs, for reading a crash report against.
 set(BNDX_SYMBOLS_DIR ${CMAKE_BINARY_DIR}/symbols)
 
@@ -46,6 +50,7 @@ function(bndx_ship target)
     # information stays in the build folder, named by a debug link in the shipped file.
     get_target_property(options ${target} LINK_OPTIONS)
     if(NOT "-s" IN_LIST options)
+        target_link_options(${target} PRIVATE -Wl,--gc-sections)
         set(symbols ${BNDX_SYMBOLS_DIR}/$<TARGET_FILE_NAME:${target}>.debug)
         add_custom_command(TARGET ${target} POST_BUILD
             COMMAND ${CMAKE_COMMAND} -E make_directory ${BNDX_SYMBOLS_DIR}
