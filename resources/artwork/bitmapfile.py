@@ -8,10 +8,10 @@ def _row_stride(width, bits):
     return ((width * bits + 31) // 32) * 4
 
 
-def _info_header(width, height, bits, image_size, colours_used=0):
-    # BITMAPINFOHEADER, bottom-up, BI_RGB, 96 dpi.
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size, 3780, 3780, colours_used,
-                       colours_used)
+def _info_header(width, height, bits, image_size, colours_used=0, compression=0):
+    # BITMAPINFOHEADER, bottom-up, BI_RGB (or BI_RLE8), 96 dpi.
+    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, image_size, 3780, 3780,
+                       colours_used, colours_used)
 
 
 def _file(path, info, table, pixels):
@@ -34,18 +34,46 @@ def write_bmp24(path, rows):
     _file(path, _info_header(width, height, 24, len(data)), b"", bytes(data))
 
 
-def write_bmp8(path, indices, palette):
+def _rle8_row(row):
+    """One row in BI_RLE8: runs of one colour as (count, index), the rest as absolute runs
+    (0, count of at least 3, indexes, padded to a word), then the end of line."""
+    out = bytearray()
+    i, width = 0, len(row)
+    while i < width:
+        j = i
+        while j < width and j - i < 255 and row[j] == row[i]:
+            j += 1
+        if j - i >= 3 or width - i < 3:
+            out += bytes((j - i, row[i]))
+            i = j
+            continue
+        k = i
+        while k < width and k - i < 255 and not (k + 2 < width and row[k] == row[k + 1] == row[k + 2]):
+            k += 1
+        if k - i < 3:  # an absolute run of one or two would read as an escape
+            out += b"".join(bytes((1, index)) for index in row[i:k])
+        else:
+            out += bytes((0, k - i)) + bytes(row[i:k]) + bytes((k - i) & 1)
+        i = k
+    return out + bytes((0, 0))
+
+
+def write_bmp8(path, indices, palette, compressed=False):
     """indices: top-to-bottom rows of palette indexes; palette: up to 256 (r, g, b) tuples, all
-    of which are written, so every index a row uses must name one."""
+    of which are written, so every index a row uses must name one. Compressed is BI_RLE8, for
+    the large pictures the programs carry."""
     height, width = len(indices), len(indices[0])
     if not 1 <= len(palette) <= 256 or max(max(row) for row in indices) >= len(palette):
         raise ValueError("pixels name colours outside the palette")
     stride = _row_stride(width, 8)
     data = bytearray()
     for row in reversed(indices):
-        data += bytes(row) + bytes(stride - width)
+        data += _rle8_row(row) if compressed else bytes(row) + bytes(stride - width)
+    if compressed:
+        data += bytes((0, 1))
     table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
-    _file(path, _info_header(width, height, 8, len(data), len(palette)), table, bytes(data))
+    _file(path, _info_header(width, height, 8, len(data), len(palette), 1 if compressed else 0), table,
+          bytes(data))
 
 
 def _icon_image(canvas):

@@ -45,13 +45,13 @@ def bitmap_exact(build, colours):
     return write
 
 
-def bitmap_256(build):
+def bitmap_256(build, compressed=False):
     """8 bits per pixel with the picture's own 256-colour palette, dithered."""
 
     def write(path):
         rows = build().opaque_rgb()
         colours = palette.system_palette(rows)
-        bitmapfile.write_bmp8(path, palette.dither(rows, colours), colours)
+        bitmapfile.write_bmp8(path, palette.dither(rows, colours), colours, compressed)
 
     return write
 
@@ -70,13 +70,13 @@ CLASSIC = list(painter_art.VGA.values())
 PICTURES = {
     "banderix-icon": ("banderix.ico", icon(*(lambda s=s: painter_art.program_icon(s) for s in (16, 32, 48)))),
     "banderix-hint": ("banderix_hint.bmp", bitmap_exact(painter_art.hint_picture, list(painter_art.VGA.values()))),
-    "banderix-splash": ("banderix_splash.bmp", bitmap_256(painter_art.splash_picture)),
+    "banderix-splash": ("banderix_splash.bmp", bitmap_256(painter_art.splash_picture, compressed=True)),
     "bandsmith-icon": ("bandsmith.ico", sizes_icon(editor_art.program_icon)),
     "bandsmith-background-icon": ("bandsmith_background.ico", sizes_icon(editor_art.background_icon)),
     "bandsmith-mail-icon": ("bandsmith_mail.ico", sizes_icon(editor_art.mail_icon)),
     "bandsmith-foreground-icon": ("bandsmith_foreground.ico", sizes_icon(editor_art.foreground_icon)),
     "bandsmith-toolbar": ("bandsmith_toolbar.bmp", bitmap_exact(editor_art.toolbar_strip, CLASSIC)),
-    "bandsmith-splash": ("bandsmith_splash.bmp", bitmap_256(editor_art.splash_picture)),
+    "bandsmith-splash": ("bandsmith_splash.bmp", bitmap_256(editor_art.splash_picture, compressed=True)),
     # The same picture as Banderix's: the warning it illustrates is the same.
     "bandsmith-hint": ("bandsmith_hint.bmp", bitmap_exact(painter_art.hint_picture, CLASSIC)),
     "installer-welcome": ("installer_welcome.bmp", bitmap_24(painter_art.installer_picture)),
