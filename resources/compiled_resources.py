@@ -48,10 +48,12 @@ def string(res, string_id):
 
 
 def bitmap(res, bitmap_id):
-    """(width, height, bits, colours) of a bitmap resource, which must be uncompressed and whole."""
+    """(width, height, bits, colours) of a bitmap resource, which must be whole: uncompressed, or
+    RLE8 with the number of bytes its header names."""
     data = res[(2, bitmap_id)]
-    size, width, height, _, bits, compression, _, _, _, used = struct.unpack_from("<IiiHHIIiiI", data)
+    size, width, height, _, bits, compression, image_size, _, _, used = struct.unpack_from("<IiiHHIIiiI", data)
     colours = used or (1 << bits if bits <= 8 else 0)
-    if (size, compression) != (40, 0) or len(data) != 40 + 4 * colours + (width * bits + 31) // 32 * 4 * abs(height):
-        raise ValueError("bitmap %d is not a whole uncompressed DIB" % bitmap_id)
+    pixels = {0: (width * bits + 31) // 32 * 4 * abs(height), 1: image_size if bits == 8 else -1}.get(compression, -1)
+    if size != 40 or len(data) != 40 + 4 * colours + pixels:
+        raise ValueError("bitmap %d is not a whole DIB, uncompressed or RLE8" % bitmap_id)
     return width, height, bits, colours
