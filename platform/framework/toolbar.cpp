@@ -2,6 +2,7 @@
 
 #include "platform/framework/framework_ids.h"
 #include "platform/framework/program.h"
+#include "platform/framework/scoped_gdi.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -207,14 +208,13 @@ LRESULT Toolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Toolbar::DrawGrip() const {
     if (vertical_)
         return;
-    HDC dc = GetDC(window_);
+    const ClientDc dc(window_);
     RECT client;
     GetClientRect(window_, &client);
     for (int n = 0; n < 2; ++n) {
         RECT ridge{2 + 3 * n, client.top + 2, 5 + 3 * n, client.bottom - 2};
-        DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
+        DrawEdge(dc.Get(), &ridge, BDR_RAISEDINNER, BF_RECT);
     }
-    ReleaseDC(window_, dc);
 }
 
 void Toolbar::Enable(UINT command, bool enable) const {
