@@ -14,4 +14,7 @@ constexpr unsigned int WM_HIDE_SELECTOR = kWmUser + 103;  // posted to itself: h
 // The title by which other programs find Banderix's main window.
 constexpr char kPainterWindowTitle[] = "Banderix";
 
+// The window class of the windows Banderix shows over other windows' captions.
+constexpr char kOverlayWindowClass[] = "BanderixOverlay";
+
 } // namespace bndx

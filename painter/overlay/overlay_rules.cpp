@@ -1,0 +1,62 @@
+#include "painter/overlay/overlay_rules.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace bndx {
+
+bool OverlayShowsOver(const TargetView& target) {
+    return target.exists && target.visible && !target.minimised && !target.cloaked && !target.fullScreen &&
+           !target.movingOrSizing;
+}
+
+bool IsFullScreen(const ScreenRect& window, const ScreenRect& monitor, int32_t captionBottom) {
+    const bool coversMonitor = window.left <= monitor.left && window.top <= monitor.top &&
+                               window.right >= monitor.right && window.bottom >= monitor.bottom;
+    return coversMonitor && captionBottom <= monitor.top;
+}
+
+OverlayStep NextStep(const TargetView& before, const TargetView& now, int32_t pictureWidth, bool overlayShown) {
+    OverlayStep step;
+    if (!now.exists) {
+        step.destroy = true;
+        return step;
+    }
+    const bool showable = OverlayShowsOver(now);
+    const bool fits = pictureWidth == now.window.Width();
+    step.show = showable && fits;
+    step.place = step.show && (!overlayShown || !(before.window == now.window));
+    // Asked once, when the size changes or the target comes back; not again at every look.
+    const bool justChanged = before.window.Width() != now.window.Width() || !OverlayShowsOver(before);
+    step.askPicture = showable && !fits && justChanged;
+    return step;
+}
+
+void CutOverlayPicture(const CaptionRect& caption, const std::vector<ButtonBox>& clear, const uint32_t* composition,
+                       int32_t stride, OverlayPicture& picture) {
+    picture.caption = caption;
+    const int32_t width = std::max(picture.Width(), 0);
+    const int32_t height = std::max(picture.Height(), 0);
+    picture.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+    constexpr uint32_t kOpaque = 0xFF000000;
+    constexpr uint32_t kColour = 0x00FFFFFF;
+    for (int32_t y = 0; y < height; ++y) {
+        const uint32_t* source =
+            composition + static_cast<ptrdiff_t>(caption.top + y) * stride + static_cast<ptrdiff_t>(caption.left);
+        uint32_t* target = picture.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+        for (int32_t x = 0; x < width; ++x)
+            target[x] = kOpaque | (source[x] & kColour);
+    }
+    // Transparent pixels carry no colour: premultiplied alpha.
+    for (const ButtonBox& box : clear) {
+        const int32_t left = std::max(box.x - caption.left, 0);
+        const int32_t right = std::min(box.x + box.width - caption.left, width);
+        const int32_t top = std::max(box.y - caption.top, 0);
+        const int32_t bottom = std::min(box.y + box.height - caption.top, height);
+        for (int32_t y = top; y < bottom; ++y)
+            for (int32_t x = left; x < right; ++x)
+                picture.pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = 0;
+    }
+}
+
+} // namespace bndx

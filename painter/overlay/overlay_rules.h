@@ -1,0 +1,75 @@
+// What an overlay over another window's caption does when its target changes: shown or hidden
+// for the target's state, moved along, or waiting for a new picture because the caption's size
+// changed. Portable, so that the rules run on the host; the overlay thread applies them.
+#pragma once
+
+#include "common/caption_geometry.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace bndx {
+
+// A rectangle in screen coordinates; right and bottom exclusive.
+struct ScreenRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    int32_t Width() const { return right - left; }
+    int32_t Height() const { return bottom - top; }
+    bool operator==(const ScreenRect& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+};
+
+// What the overlay thread last saw of a target window.
+struct TargetView {
+    bool exists = false;
+    bool visible = false;
+    bool minimised = false;
+    bool cloaked = false; // on another virtual desktop, or hidden by the desktop window manager
+    bool fullScreen = false;
+    bool movingOrSizing = false; // between the start and the end of a move or resize by the user
+    ScreenRect window;           // the outer window rectangle
+};
+
+// An overlay shows only over a target the user can see as an ordinary captioned window.
+bool OverlayShowsOver(const TargetView& target);
+
+// A target covers its monitor and shows no caption there: a full-screen video, game or slide show.
+bool IsFullScreen(const ScreenRect& window, const ScreenRect& monitor, int32_t captionBottom);
+
+struct OverlayStep {
+    bool destroy = false;    // the target is gone
+    bool show = false;       // the overlay is to be on screen after the step
+    bool place = false;      // put it at its place over the target (moved, or shown again)
+    bool askPicture = false; // the picture no longer fits the target: ask for one of the new size
+};
+
+// From what the overlay last saw of its target to what it sees now. pictureWidth is the width
+// of the window the overlay's picture was composed for: after a change of size the overlay
+// hides until a picture of the new size arrives, and asks for one once.
+OverlayStep NextStep(const TargetView& before, const TargetView& now, int32_t pictureWidth, bool overlayShown);
+
+// A composed caption as an overlay shows it: 32-bit pixels with premultiplied alpha, opaque
+// where the caption is painted and fully transparent over what must stay the system's own.
+struct OverlayPicture {
+    CaptionRect caption{};        // where it lies in the target's whole-window coordinates
+    std::vector<uint32_t> pixels; // caption-sized, rows top-down, 0xAARRGGBB
+    int32_t Width() const { return caption.right - caption.left; }
+    int32_t Height() const { return caption.bottom - caption.top; }
+    bool operator==(const OverlayPicture& other) const {
+        return caption.left == other.caption.left && caption.top == other.caption.top &&
+               caption.right == other.caption.right && caption.bottom == other.caption.bottom && pixels == other.pixels;
+    }
+};
+
+// The caption cut from a composition in whole-window coordinates: pixels 0x00RRGGBB (top byte
+// ignored), row y starting at composition + y * stride. The boxes in clear (the caption buttons,
+// the window icon) stay fully transparent, so the system's own show through.
+// into keeps its memory from one cut to the next.
+void CutOverlayPicture(const CaptionRect& caption, const std::vector<ButtonBox>& clear, const uint32_t* composition,
+                       int32_t stride, OverlayPicture& into);
+
+} // namespace bndx

@@ -1,0 +1,400 @@
+#include "painter/overlay/overlay_thread.h"
+
+#include "common/painter_messages.h"
+#include "painter/overlay/dwm_frame.h"
+
+#include <utility>
+#include <vector>
+
+namespace bndx {
+
+namespace {
+
+constexpr UINT kReconcileMessage = WM_APP + 1; // the wanted pictures changed
+constexpr UINT kStopMessage = WM_APP + 2;      // destroy every overlay and end the thread
+constexpr UINT_PTR kCheckTimer = 1;
+constexpr int32_t kWidthAtArrival = -1;
+constexpr int32_t kNoPicture = -2; // fits no window
+constexpr DWORD kStartTimeoutMs = 5000;
+// A thread stalled by a hung target is left to end with the process; its windows go with it.
+constexpr DWORD kStopTimeoutMs = 2000;
+
+constexpr DWORD kOverlayExStyle = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
+
+LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+ScreenRect ToScreenRect(const RECT& r) {
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
+}
+
+// The top-level window a target belongs to: overlays are owned by it and stacked above it.
+HWND RootOf(HWND target) {
+    HWND root = GetAncestor(target, GA_ROOT);
+    return root ? root : target;
+}
+
+// Moves overlay directly above root in the stacking order unless it is there already. Only our
+// own window changes place, so nothing here waits for the target's thread.
+void PlaceAbove(HWND overlay, HWND root) {
+    HWND above = GetWindow(root, GW_HWNDPREV);
+    if (above == overlay)
+        return;
+    SetWindowPos(overlay, above ? above : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+// Puts a picture into a layered window at a place on the screen.
+void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at) {
+    const int32_t width = picture.Width();
+    const int32_t height = picture.Height();
+    if (width < 1 || height < 1)
+        return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down, as the picture's rows are
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (memory && bitmap && bits) {
+        CopyMemory(bits, picture.pixels.data(), picture.pixels.size() * sizeof(uint32_t));
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        SIZE size{width, height};
+        POINT origin{0, 0};
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        UpdateLayeredWindow(overlay, nullptr, &at, &size, memory, &origin, 0, &blend, ULW_ALPHA);
+        SelectObject(memory, previous);
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    if (memory)
+        DeleteDC(memory);
+}
+
+} // namespace
+
+// The overlay thread's own state: the overlay windows and what it last saw of their targets.
+class OverlayThread::Worker : private TargetEventSink {
+public:
+    Worker(OverlayThread& owner, HWND painter, UINT checkPeriodMs)
+        : owner_(owner), painter_(painter), checkPeriodMs_(checkPeriodMs) {}
+
+    static DWORD WINAPI Run(void* parameter);
+
+private:
+    struct Overlay {
+        HWND window = nullptr;
+        uint64_t version = 0; // of the picture it holds
+        std::shared_ptr<const OverlayPicture> picture;
+        int32_t pictureWidth = 0;
+        bool pictureShown = false; // the picture it holds is the one on screen
+        bool shown = false;
+        bool movingOrSizing = false;
+        TargetView seen;
+    };
+
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Start();
+    void Reconcile();
+    void CheckAll();
+    void Check(HWND target, Overlay& overlay);
+    TargetView Observe(HWND target, const Overlay& overlay) const;
+    void Destroy(Overlay& overlay);
+    void UpdateTimer();
+    void OnTargetEvent(HWND window, DWORD event) override;
+
+    OverlayThread& owner_;
+    HWND painter_;
+    UINT checkPeriodMs_;
+    HWND control_ = nullptr;
+    bool timerRunning_ = false;
+    HWND foreground_ = nullptr;
+    std::map<HWND, Overlay> overlays_;
+};
+
+DWORD WINAPI OverlayThread::Worker::Run(void* parameter) {
+    auto* worker = static_cast<Worker*>(parameter);
+    HANDLE started = worker->owner_.started_;
+    if (!worker->Start()) {
+        SetEvent(started);
+        return 1;
+    }
+    worker->owner_.control_ = worker->control_;
+    SetEvent(started);
+    TargetEvents events(*worker);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+    return 0;
+}
+
+bool OverlayThread::Worker::Start() {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA overlayClass{};
+    overlayClass.lpfnWndProc = OverlayProc;
+    overlayClass.hInstance = instance;
+    overlayClass.lpszClassName = kOverlayWindowClass;
+    RegisterClassA(&overlayClass); // already there when an earlier thread registered it
+    constexpr char kControlClass[] = "BanderixOverlayControl";
+    WNDCLASSA controlClass{};
+    controlClass.lpfnWndProc = ControlProc;
+    controlClass.hInstance = instance;
+    controlClass.lpszClassName = kControlClass;
+    RegisterClassA(&controlClass);
+    control_ = CreateWindowExA(0, kControlClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, this);
+    return control_ != nullptr;
+}
+
+LRESULT CALLBACK OverlayThread::Worker::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+    auto* worker = reinterpret_cast<Worker*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!worker)
+        return DefWindowProcA(window, message, wParam, lParam);
+    try {
+        switch (message) {
+        case kReconcileMessage:
+            worker->owner_.wakePending_ = false;
+            worker->Reconcile();
+            return 0;
+        case WM_TIMER:
+            worker->CheckAll();
+            return 0;
+        case kStopMessage:
+            for (auto& entry : worker->overlays_)
+                worker->Destroy(entry.second);
+            worker->overlays_.clear();
+            DestroyWindow(window);
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+        }
+    } catch (...) {
+        // Out of memory for a picture: the overlay keeps what it showed; the next change tries again.
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void OverlayThread::Worker::Reconcile() {
+    std::vector<std::pair<HWND, Wanted>> wanted;
+    owner_.Lock();
+    wanted.assign(owner_.wanted_.begin(), owner_.wanted_.end());
+    owner_.Unlock();
+
+    std::map<HWND, Overlay> kept;
+    for (auto& [target, want] : wanted) {
+        auto found = overlays_.find(target);
+        Overlay overlay;
+        if (found != overlays_.end()) {
+            overlay = std::move(found->second);
+            overlays_.erase(found);
+        }
+        if (overlay.version != want.version) {
+            overlay.version = want.version;
+            overlay.picture = want.picture;
+            overlay.pictureWidth = kWidthAtArrival;
+            overlay.pictureShown = false;
+        }
+        kept.emplace(target, std::move(overlay));
+    }
+    for (auto& entry : overlays_)
+        Destroy(entry.second); // withdrawn
+    overlays_ = std::move(kept);
+    for (auto& [target, overlay] : overlays_)
+        Check(target, overlay);
+    UpdateTimer();
+}
+
+void OverlayThread::Worker::CheckAll() {
+    foreground_ = GetForegroundWindow();
+    for (auto it = overlays_.begin(); it != overlays_.end();) {
+        Check(it->first, it->second);
+        // A target that is gone keeps no entry; the main thread withdraws it at its next pass.
+        it = it->second.seen.exists || it->second.window ? std::next(it) : overlays_.erase(it);
+    }
+    UpdateTimer();
+}
+
+TargetView OverlayThread::Worker::Observe(HWND target, const Overlay& overlay) const {
+    TargetView view;
+    RECT rect;
+    // A window that is gone has no rectangle; asking this first spares a separate question.
+    if (!GetWindowRect(target, &rect))
+        return view;
+    view.exists = true;
+    view.window = ToScreenRect(rect);
+    const HWND root = RootOf(target);
+    view.visible = root == target ? (GetWindowLongPtrA(target, GWL_STYLE) & WS_VISIBLE) != 0 : IsWindowVisible(target);
+    view.minimised = IsIconic(root) != FALSE;
+    view.cloaked = DwmCloaked(root);
+    view.movingOrSizing = overlay.movingOrSizing;
+    // Only a window that covers its whole monitor can be full-screen.
+    if (overlay.picture && !(overlay.seen.window == view.window && !overlay.seen.fullScreen)) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        if (GetMonitorInfoA(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor))
+            view.fullScreen = IsFullScreen(view.window, ToScreenRect(monitor.rcMonitor),
+                                           view.window.top + overlay.picture->caption.bottom);
+    }
+    return view;
+}
+
+void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
+    const TargetView now = Observe(target, overlay);
+    // A picture is taken to fit the target as it is when the picture arrives: it was composed
+    // a moment ago, and a change of size since then asks for a new one at the next look anyway.
+    if (overlay.pictureWidth == kWidthAtArrival)
+        overlay.pictureWidth = now.window.Width();
+    const OverlayStep step =
+        NextStep(overlay.seen, now, overlay.picture ? overlay.pictureWidth : kNoPicture, overlay.shown);
+    overlay.seen = now;
+    if (step.destroy) {
+        Destroy(overlay);
+        return;
+    }
+    if (step.askPicture)
+        PostMessageA(painter_, WM_PAINT_CAPTION, 0, reinterpret_cast<LPARAM>(target));
+    if (!step.show) {
+        if (overlay.shown)
+            ShowWindow(overlay.window, SW_HIDE);
+        overlay.shown = false;
+        return;
+    }
+    const HWND root = RootOf(target);
+    if (!overlay.window) {
+        overlay.window = CreateWindowExA(kOverlayExStyle, kOverlayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                         nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (!overlay.window)
+            return;
+        // Owned by the target, the system keeps it above its target and hides it with it.
+        SetWindowLongPtrA(overlay.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(root));
+    }
+    const POINT at{now.window.left + overlay.picture->caption.left, now.window.top + overlay.picture->caption.top};
+    if (!overlay.pictureShown) {
+        UpdatePicture(overlay.window, *overlay.picture, at);
+        overlay.pictureShown = true;
+    } else if (step.place) {
+        SetWindowPos(overlay.window, nullptr, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+    if (!overlay.shown)
+        ShowWindow(overlay.window, SW_SHOWNA);
+    overlay.shown = true;
+    // Not every system keeps a window owned across processes above its owner once the owner is
+    // activated; the place is asserted again at every look.
+    PlaceAbove(overlay.window, root);
+}
+
+void OverlayThread::Worker::Destroy(Overlay& overlay) {
+    if (overlay.window)
+        DestroyWindow(overlay.window);
+    overlay.window = nullptr;
+    overlay.shown = false;
+    overlay.pictureShown = false;
+}
+
+void OverlayThread::Worker::UpdateTimer() {
+    const bool wanted = !overlays_.empty();
+    if (wanted == timerRunning_)
+        return;
+    if (wanted)
+        SetTimer(control_, kCheckTimer, checkPeriodMs_, nullptr);
+    else
+        KillTimer(control_, kCheckTimer);
+    timerRunning_ = wanted;
+}
+
+void OverlayThread::Worker::OnTargetEvent(HWND window, DWORD event) {
+    try {
+        if (event == EVENT_SYSTEM_FOREGROUND)
+            foreground_ = window;
+        for (auto& [target, overlay] : overlays_) {
+            if (target != window && RootOf(target) != window)
+                continue;
+            if (event == EVENT_SYSTEM_MOVESIZESTART || event == EVENT_SYSTEM_MOVESIZEEND)
+                overlay.movingOrSizing = event == EVENT_SYSTEM_MOVESIZESTART;
+            if (event == EVENT_OBJECT_NAMECHANGE && target == window)
+                PostMessageA(painter_, WM_PAINT_CAPTION, 0, reinterpret_cast<LPARAM>(target));
+            Check(target, overlay);
+        }
+    } catch (...) {
+        // As in the control window: the next look tries again.
+    }
+}
+
+OverlayThread::OverlayThread(HWND painter, UINT checkPeriodMs) {
+    InitializeCriticalSection(&lock_);
+    started_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    worker_ = std::make_unique<Worker>(*this, painter, checkPeriodMs);
+    if (!started_)
+        return;
+    thread_ = CreateThread(nullptr, 0, Worker::Run, worker_.get(), 0, nullptr);
+    if (thread_)
+        WaitForSingleObject(started_, kStartTimeoutMs);
+}
+
+OverlayThread::~OverlayThread() {
+    if (thread_) {
+        if (control_)
+            PostMessageA(control_, kStopMessage, 0, 0);
+        if (WaitForSingleObject(thread_, kStopTimeoutMs) != WAIT_OBJECT_0)
+            (void)worker_.release(); // still in use by a thread the process's end will take along
+        CloseHandle(thread_);
+    }
+    if (started_)
+        CloseHandle(started_);
+    DeleteCriticalSection(&lock_);
+}
+
+void OverlayThread::Wake() {
+    if (control_ && !wakePending_.exchange(true))
+        PostMessageA(control_, kReconcileMessage, 0, 0);
+}
+
+void OverlayThread::Show(HWND target, const OverlayPicture& picture) {
+    // Only this thread writes the wanted pictures, so it may read them without the lock.
+    const auto found = wanted_.find(target);
+    if (found != wanted_.end() && *found->second.picture == picture)
+        return;
+    auto shared = std::make_shared<const OverlayPicture>(picture);
+    Lock();
+    Wanted& wanted = wanted_[target];
+    wanted.picture = std::move(shared);
+    wanted.version = ++nextVersion_;
+    Unlock();
+    Wake();
+}
+
+void OverlayThread::Withdraw(HWND target) {
+    if (wanted_.find(target) == wanted_.end())
+        return;
+    Lock();
+    wanted_.erase(target);
+    Unlock();
+    Wake();
+}
+
+void OverlayThread::WithdrawAll() {
+    if (wanted_.empty())
+        return;
+    Lock();
+    wanted_.clear();
+    Unlock();
+    Wake();
+}
+
+} // namespace bndx

@@ -1,0 +1,88 @@
+#include "painter/overlay/overlay_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace bndx {
+namespace {
+
+constexpr ScreenRect kAt{100, 100, 400, 300};
+constexpr ScreenRect kMoved{150, 120, 450, 320};
+constexpr ScreenRect kWider{100, 100, 500, 300};
+
+TargetView Shown(ScreenRect window) {
+    TargetView view;
+    view.exists = view.visible = true;
+    view.window = window;
+    return view;
+}
+
+TargetView With(ScreenRect window, bool TargetView::*flag, bool value = true) {
+    TargetView view = Shown(window);
+    view.*flag = value;
+    return view;
+}
+
+TEST(OverlayRules, StepsForEachChangeOfTheTarget) {
+    const struct {
+        const char* name;
+        TargetView before, now;
+        int32_t pictureWidth;
+        bool shown;
+        OverlayStep expected; // destroy, show, place, askPicture
+    } cases[] = {
+        {"first picture", TargetView{}, Shown(kAt), 300, false, {false, true, true, false}},
+        {"nothing changed", Shown(kAt), Shown(kAt), 300, true, {false, true, false, false}},
+        {"moved", Shown(kAt), Shown(kMoved), 300, true, {false, true, true, false}},
+        {"resized: hides and asks once", Shown(kAt), Shown(kWider), 300, true, {false, false, false, true}},
+        {"still the old picture: asks no more", Shown(kWider), Shown(kWider), 300, false, {}},
+        {"the new picture arrives", Shown(kWider), Shown(kWider), 400, false, {false, true, true, false}},
+        {"minimised", Shown(kAt), With(kAt, &TargetView::minimised), 300, true, {}},
+        {"restored", With(kAt, &TargetView::minimised), Shown(kAt), 300, false, {false, true, true, false}},
+        {"restored at a new size",
+         With(kAt, &TargetView::minimised),
+         Shown(kWider),
+         300,
+         false,
+         {false, false, false, true}},
+        {"hidden", Shown(kAt), With(kAt, &TargetView::visible, false), 300, true, {}},
+        {"cloaked", Shown(kAt), With(kAt, &TargetView::cloaked), 300, true, {}},
+        {"full screen", Shown(kAt), With(kAt, &TargetView::fullScreen), 300, true, {}},
+        {"being moved", Shown(kAt), With(kMoved, &TargetView::movingOrSizing), 300, true, {}},
+        {"gone", Shown(kAt), TargetView{}, 300, true, {true, false, false, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const OverlayStep step = NextStep(c.before, c.now, c.pictureWidth, c.shown);
+        EXPECT_EQ(step.destroy, c.expected.destroy);
+        EXPECT_EQ(step.show, c.expected.show);
+        EXPECT_EQ(step.place, c.expected.place);
+        EXPECT_EQ(step.askPicture, c.expected.askPicture);
+    }
+}
+
+TEST(OverlayRules, FullScreenCoversTheMonitorWithItsCaptionAboveIt) {
+    constexpr ScreenRect monitor{0, 0, 1024, 768};
+    EXPECT_TRUE(IsFullScreen({-8, -31, 1032, 776}, monitor, -8)) << "caption pushed above the screen";
+    EXPECT_FALSE(IsFullScreen({-8, -8, 1032, 776}, monitor, 23)) << "maximised: the caption shows";
+    EXPECT_FALSE(IsFullScreen({0, -31, 1024, 700}, monitor, -8)) << "does not reach the bottom";
+}
+
+TEST(OverlayRules, PictureIsOpaqueExceptWhereItIsToStayClear) {
+    // A 12 x 4 composition; the caption is its 10 x 2 middle.
+    std::vector<uint32_t> composition(12 * 4, 0xAB123456);
+    const CaptionRect caption{1, 1, 11, 3};
+    const std::vector<ButtonBox> clear{{8, 1, 3, 2}, {1, 1, 2, 2}, {-5, 0, 3, 9}}; // close, icon, outside
+    OverlayPicture picture;
+    picture.pixels.assign(99, 7); // what an earlier, larger cut left
+    CutOverlayPicture(caption, clear, composition.data(), 12, picture);
+    ASSERT_EQ(picture.pixels.size(), 20u);
+    const char* expectedRow = "cc.....ccc";
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 10; ++x) {
+            SCOPED_TRACE(testing::Message() << "x " << x << " y " << y);
+            EXPECT_EQ(picture.pixels[static_cast<size_t>(y * 10 + x)], expectedRow[x] == 'c' ? 0u : 0xFF123456u);
+        }
+}
+
+} // namespace
+} // namespace bndx
