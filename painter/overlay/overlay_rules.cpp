@@ -32,6 +32,15 @@ OverlayStep NextStep(const TargetView& before, const TargetView& now, int32_t pi
     return step;
 }
 
+CaptionRect CaptionFromFrame(const ScreenRect& window, const ScreenRect& visibleFrame, const ScreenRect& buttons) {
+    return CaptionRect{visibleFrame.left - window.left + 1, buttons.top, buttons.right, buttons.bottom};
+}
+
+CaptionRect CaptionFromTitleBar(const ScreenRect& window, const ScreenRect& titleBar, const CaptionRect& byMetrics) {
+    return CaptionRect{std::min(byMetrics.left, titleBar.left - window.left), titleBar.top - window.top,
+                       titleBar.right - window.left, titleBar.bottom - window.top};
+}
+
 void CutOverlayPicture(const CaptionRect& caption, const std::vector<ButtonBox>& clear, const uint32_t* composition,
                        int32_t stride, OverlayPicture& picture) {
     picture.caption = caption;

@@ -52,6 +52,15 @@ struct OverlayStep {
 // hides until a picture of the new size arrives, and asks for one once.
 OverlayStep NextStep(const TargetView& before, const TargetView& now, int32_t pictureWidth, bool overlayShown);
 
+// Where the caption lies over today's frames, in whole-window coordinates (origin at the outer
+// top-left of the window rectangle, which there includes invisible resize borders).
+// From the desktop window manager: the caption runs from the visible frame's left edge, inside
+// its one-pixel line, to the right end of the caption buttons, as high as the buttons.
+CaptionRect CaptionFromFrame(const ScreenRect& window, const ScreenRect& visibleFrame, const ScreenRect& buttons);
+// From the system's title bar, which leaves out the window icon: its height and right end, and
+// the left end the caption metrics give, so that the icon's box stays part of the caption.
+CaptionRect CaptionFromTitleBar(const ScreenRect& window, const ScreenRect& titleBar, const CaptionRect& byMetrics);
+
 // A composed caption as an overlay shows it: 32-bit pixels with premultiplied alpha, opaque
 // where the caption is painted and fully transparent over what must stay the system's own.
 struct OverlayPicture {

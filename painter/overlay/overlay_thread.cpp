@@ -42,12 +42,21 @@ HWND RootOf(HWND target) {
     return root ? root : target;
 }
 
+// The nearest shown window above a window in the stacking order. Hidden windows do not count:
+// where they lie among the shown ones is not always kept up to date.
+HWND ShownWindowAbove(HWND window) {
+    HWND above = GetWindow(window, GW_HWNDPREV);
+    while (above && !IsWindowVisible(above))
+        above = GetWindow(above, GW_HWNDPREV);
+    return above;
+}
+
 // Moves overlay directly above root in the stacking order unless it is there already. Only our
 // own window changes place, so nothing here waits for the target's thread.
 void PlaceAbove(HWND overlay, HWND root) {
-    HWND above = GetWindow(root, GW_HWNDPREV);
+    HWND above = ShownWindowAbove(root);
     if (above == overlay)
-        return;
+        above = ShownWindowAbove(overlay);
     SetWindowPos(overlay, above ? above : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
@@ -291,12 +300,15 @@ void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         SetWindowPos(overlay.window, nullptr, at.x, at.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
-    if (!overlay.shown)
+    const bool appears = !overlay.shown;
+    if (appears)
         ShowWindow(overlay.window, SW_SHOWNA);
     overlay.shown = true;
     // Not every system keeps a window owned across processes above its owner once the owner is
-    // activated; the place is asserted again at every look.
-    PlaceAbove(overlay.window, root);
+    // activated: the place is asserted again whenever the overlay shows or moves, and at every
+    // look while its target is in front, where activation raises it.
+    if (appears || step.place || root == foreground_)
+        PlaceAbove(overlay.window, root);
 }
 
 void OverlayThread::Worker::Destroy(Overlay& overlay) {

@@ -120,6 +120,9 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, bo
     else
         FillRectangle(dc, rect, RGB(0, 0, 0));
 
+    const auto windowStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
+    const auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
+    const bool hasIcon = HasIcon(windowStyle, exStyle);
     Composition result{Composition::Outcome::kComposed, {}, {}};
     if (scrollsHere && !scheduler.Scroll().Text.empty()) {
         result.scroll = DrawScrollText(dc, caption);
@@ -128,19 +131,17 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, bo
             return result;
         }
     } else if (state_.settings.ShowTitle) {
-        DrawTitle(dc, window, caption);
+        DrawTitle(dc, window, caption, hasIcon && keepIconClear_);
     }
     GdiFlush();
 
-    const auto windowStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
-    const auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
     ComposedCaption& composed = result.composed;
     composed.pixels = composition_.Pixels();
     composed.stride = composition_.Stride();
     composed.surface = dc;
     composed.caption = caption;
     composed.buttons = ComputeButtonAreas(caption, windowStyle, exStyle, Metrics());
-    composed.hasIcon = HasIcon(windowStyle, exStyle);
+    composed.hasIcon = hasIcon;
     composed.icon = IconBox(caption);
     // In 256 colours the background's own palette must be realised for its picture to show true.
     composed.palette =
@@ -164,12 +165,18 @@ ScrollPlacement CaptionRenderer::DrawScrollText(HDC dc, const CaptionRect& capti
     return placement;
 }
 
-void CaptionRenderer::DrawTitle(HDC dc, HWND window, const CaptionRect& caption) {
+void CaptionRenderer::DrawTitle(HDC dc, HWND window, const CaptionRect& caption, bool clearOfIcon) {
     const PainterSettings& settings = state_.settings;
     const std::wstring title = WindowTitle(window);
     ScopedSelect font(dc, static_cast<HGDIOBJ>(settings.GetTextFont()));
     const int32_t width = TextWidth(dc, title);
-    const int32_t x = TitleX(settings.Alignment, caption, width);
+    int32_t x = TitleX(settings.Alignment, caption, width);
+    if (clearOfIcon) {
+        // The box reaches 10 pixels left of the title; it ends 2 pixels right of the icon.
+        constexpr int32_t kIconGap = 12;
+        const ButtonBox icon = IconBox(caption);
+        x = std::max(x, icon.x + icon.width + kIconGap);
+    }
     if (!settings.TitleTransparent)
         DrawBox(dc, ToRect(TitleBox(x, width, caption)), TableColour(settings.GetTextBackgroundColorIndex()),
                 TableColour(settings.GetTextBorderColorIndex()));

@@ -47,16 +47,20 @@ public:
     void EndPass();
     // The composition stays valid until the next call.
     Composition Compose(HWND window, const CaptionRect& caption, bool scrollStep);
+    // Whether the window icon will show through the composition (over the caption it does): then
+    // a title on the left starts clear of the icon.
+    void KeepIconClear(bool keep) { keepIconClear_ = keep; }
 
 private:
     ScrollPlacement DrawScrollText(HDC dc, const CaptionRect& caption);
-    void DrawTitle(HDC dc, HWND window, const CaptionRect& caption);
+    void DrawTitle(HDC dc, HWND window, const CaptionRect& caption, bool clearOfIcon);
     HWND Foreground() const;
     CaptionMetrics Metrics() const;
     std::optional<uint8_t> BackgroundColour() const;
 
     RenderState state_;
     KeptSurface composition_;
+    bool keepIconClear_ = false;
     bool inPass_ = false;
     HWND passForeground_ = nullptr;
 };

@@ -1,7 +1,10 @@
 #include "painter/paint/paint_engine.h"
 
+#include "common/desktop_composition_win32.h"
 #include "common/painter_messages.h"
+#include "painter/overlay/caption_frame.h"
 #include "painter/paint/into_caption_presenter.h"
+#include "painter/paint/overlay_presenter.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/program.h"
 #include "platform/framework/scoped_gdi.h"
@@ -19,6 +22,9 @@ constexpr UINT kNonClientMetricsSize = 340; // the record before its padded-bord
 constexpr char kHookModule[] = "BndxHook.dll";
 constexpr char kHookProc[] = "HookProc";
 constexpr char kProgramName[] = "Banderix";
+// How often the overlays look at their targets where no window events arrive (under Wine):
+// within this time an overlay follows a moved, minimised or closed target.
+constexpr UINT kOverlayCheckMs = 100;
 
 // One hook for the program, whichever engine installed it.
 UniqueModule g_hookModule;
@@ -41,11 +47,12 @@ void ShowLastError() {
 } // namespace
 
 PaintEngine::PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds)
-    : owner_(owner), settings_(settings), foregrounds_(foregrounds),
+    : owner_(owner), settings_(settings), foregrounds_(foregrounds), desktopComposes_(DesktopComposes()),
       presenter_(std::make_unique<IntoCaptionPresenter>(In256ColourMode)),
       renderer_({Scheduler, settings_, CurrentBackground, In256ColourMode, Metrics}),
       selection_(desktop_, *this, {settings_.WindowCoverage, ExcludedWindow, captionMetrics_}) {
     Metrics.cbSize = kNonClientMetricsSize;
+    PresentAsChosen();
 }
 
 PaintEngine::~PaintEngine() {
@@ -56,6 +63,19 @@ PaintEngine::~PaintEngine() {
 void PaintEngine::UsePresenter(std::unique_ptr<CaptionPresenter> presenter) {
     presenter_->WithdrawAll();
     presenter_ = std::move(presenter);
+}
+
+void PaintEngine::PresentAsChosen() {
+    const Presentation chosen = ChoosePresentation(settings_.PaintMode, desktopComposes_);
+    if (chosen == presentation_)
+        return;
+    presentation_ = chosen;
+    const bool over = chosen == Presentation::OverCaption;
+    renderer_.KeepIconClear(over);
+    if (over)
+        UsePresenter(std::make_unique<OverlayPresenter>(owner_, kOverlayCheckMs));
+    else
+        UsePresenter(std::make_unique<IntoCaptionPresenter>(In256ColourMode));
 }
 
 void PaintEngine::ReadMetrics() {
@@ -79,6 +99,10 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT_CAPTION:
         if (PaintingEnabled)
             OnPaintCaption(reinterpret_cast<HWND>(lParam));
+        return true;
+    case WM_DWMCOMPOSITIONCHANGED:
+        desktopComposes_ = DesktopComposes();
+        PresentAsChosen();
         return true;
     case WM_EXCLUDE_WINDOW:
         ExcludedWindow = wParam == 0 ? static_cast<WindowId>(lParam) : 0;
@@ -123,12 +147,19 @@ void PaintEngine::EndPass() {
     renderer_.EndPass();
 }
 
-void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& caption, bool scrollStep) {
+void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, bool scrollStep) {
+    PresentAsChosen();
     const HWND window = ToHandle(windowId);
+    // Over the caption, the frame as the desktop draws it today decides where the caption lies.
+    const bool over = presentation_ == Presentation::OverCaption;
+    const CaptionFrame frame = over ? CaptionFrameOf(window, byMetrics) : CaptionFrame{byMetrics, false, {}};
+    const CaptionRect& caption = frame.caption;
     Composition composition = renderer_.Compose(window, caption, scrollStep);
     if (composition.scroll &&
         Scheduler.OnScrollPlaced(*composition.scroll, scrollStep) == AfterScroll::kRepaintWithoutText)
         composition = renderer_.Compose(window, caption, false);
+    if (frame.hasButtonBounds)
+        composition.composed.buttons = CaptionButtonAreas{true, frame.buttons, false, {}};
     switch (composition.outcome) {
     case Composition::Outcome::kComposed:
         presenter_->Present(window, composition.composed);

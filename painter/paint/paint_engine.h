@@ -9,6 +9,7 @@
 #include "painter/paint/caption_selection.h"
 #include "painter/paint/paint_scheduler.h"
 #include "painter/paint/win32_desktop.h"
+#include "painter/settings/paint_mode.h"
 #include "painter/settings/painter_settings.h"
 #include "painter/sources/backgrounds.h"
 
@@ -48,7 +49,6 @@ public:
     void SetHook(bool install) override;
 
     // From now on compositions go to presenter; the one before hands every caption back first.
-    // Into the caption until another is given.
     void UsePresenter(std::unique_ptr<CaptionPresenter> presenter);
 
     // The state painting shares; the main window sets CurrentBackground and PaintingEnabled.
@@ -76,12 +76,17 @@ private:
     void DrawCaption(WindowId window, const CaptionRect& caption, bool scrollStep) override;
 
     void OnPaintCaption(HWND window);
+    // Into or over the caption, as the PaintMode setting and the desktop's composition choose;
+    // looked at before each caption, so that a changed setting takes effect with the next paint.
+    void PresentAsChosen();
 
     HWND owner_;
     const PainterSettings& settings_;
     const ForegroundSelection& foregrounds_;
     Win32Desktop desktop_;
     CaptionMetrics captionMetrics_{};
+    bool desktopComposes_;
+    Presentation presentation_ = Presentation::IntoCaption;
     std::unique_ptr<CaptionPresenter> presenter_;
     CaptionRenderer renderer_;
     CaptionSelection selection_;

@@ -84,5 +84,21 @@ TEST(OverlayRules, PictureIsOpaqueExceptWhereItIsToStayClear) {
         }
 }
 
+TEST(OverlayRules, CaptionOnTodaysFramesInWholeWindowCoordinates) {
+    // A window with 7-pixel invisible borders at (100, 100); its buttons 138 wide, 30 high.
+    const ScreenRect window{100, 100, 600, 400};
+    const CaptionRect fromFrame = CaptionFromFrame(window, {107, 100, 593, 393}, {317, 1, 455, 31});
+    EXPECT_EQ(fromFrame.left, 8) << "inside the visible frame's line";
+    EXPECT_EQ(fromFrame.top, 1);
+    EXPECT_EQ(fromFrame.right, 455) << "to the buttons' right end";
+    EXPECT_EQ(fromFrame.bottom, 31);
+
+    const CaptionRect fromTitleBar = CaptionFromTitleBar(window, {132, 101, 593, 131}, CaptionRect{8, 1, 592, 24});
+    EXPECT_EQ(fromTitleBar.left, 8) << "the icon's box stays part of the caption";
+    EXPECT_EQ(fromTitleBar.top, 1);
+    EXPECT_EQ(fromTitleBar.right, 493);
+    EXPECT_EQ(fromTitleBar.bottom, 31);
+}
+
 } // namespace
 } // namespace bndx

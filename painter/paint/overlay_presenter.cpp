@@ -1,0 +1,29 @@
+#include "painter/paint/overlay_presenter.h"
+
+namespace bndx {
+
+void OverlayPresenter::Present(HWND window, const ComposedCaption& composed) {
+    try {
+        clear_.clear();
+        if (composed.buttons.hasClose)
+            clear_.push_back(composed.buttons.close);
+        if (composed.buttons.hasMinMax)
+            clear_.push_back(composed.buttons.minMax);
+        if (composed.hasIcon)
+            clear_.push_back(composed.icon);
+        CutOverlayPicture(composed.caption, clear_, composed.pixels, composed.stride, scratch_);
+        overlays_.Show(window, scratch_);
+    } catch (...) {
+        // No memory for the picture: the overlay keeps what it shows, and the next pass tries again.
+    }
+}
+
+void OverlayPresenter::Withdraw(HWND window) {
+    overlays_.Withdraw(window);
+}
+
+void OverlayPresenter::WithdrawAll() {
+    overlays_.WithdrawAll();
+}
+
+} // namespace bndx
