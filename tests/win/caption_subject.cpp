@@ -1,20 +1,19 @@
 // A program of its own for tests that watch another process's windows: shows a captioned window
 // titled by its first argument, retitles it to the second argument after half a second, and
-// ends after two seconds.
+// ends after two seconds. With "hang" as its only argument it shows a window titled "Hung
+// subject" and handles its messages for three seconds, then stops handling them, as a program
+// that hangs, and ends after a minute.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
-int main(int argc, char** argv) {
-    const char* title = argc > 1 ? argv[1] : "Caption subject";
-    const char* retitle = argc > 2 ? argv[2] : "Caption subject retitled";
-    HWND window = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 260, 120, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!window)
-        return 1;
+namespace {
+
+void PumpFor(DWORD milliseconds, HWND window, const char* retitle) {
     const DWORD start = GetTickCount();
-    bool retitled = false;
-    while (GetTickCount() - start < 2000) {
+    bool retitled = retitle == nullptr;
+    while (GetTickCount() - start < milliseconds) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
@@ -24,6 +23,21 @@ int main(int argc, char** argv) {
         }
         Sleep(10);
     }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool hang = argc == 2 && std::strcmp(argv[1], "hang") == 0;
+    const char* title = hang ? "Hung subject" : argc > 1 ? argv[1] : "Caption subject";
+    const char* retitle = hang ? nullptr : argc > 2 ? argv[2] : "Caption subject retitled";
+    HWND window = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300, 260, 120, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!window)
+        return 1;
+    PumpFor(hang ? 3000 : 2000, window, retitle);
+    if (hang)
+        Sleep(60000);
     DestroyWindow(window);
     return 0;
 }

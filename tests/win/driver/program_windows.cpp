@@ -1,5 +1,6 @@
 #include "tests/win/driver/program_windows.h"
 
+#include "common/painter_messages.h"
 #include "tests/win/desktop.h"
 
 #include <commctrl.h>
@@ -149,7 +150,9 @@ std::string Narrow(const wchar_t* text) {
 
 std::vector<HWND> VisibleWindowsOf(DWORD processId) {
     std::vector<HWND> visible = TopLevelWindowsOf(processId);
-    visible.erase(std::remove_if(visible.begin(), visible.end(), [](HWND w) { return !IsWindowVisible(w); }),
+    // Banderix's overlays lie over other programs' captions; they are not windows of its own to look at.
+    visible.erase(std::remove_if(visible.begin(), visible.end(),
+                                 [](HWND w) { return !IsWindowVisible(w) || ClassOf(w) == kOverlayWindowClass; }),
                   visible.end());
     return visible;
 }
