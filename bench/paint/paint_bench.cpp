@@ -4,6 +4,7 @@
 // front window, and the processor time a resident engine takes over 30 seconds at the default
 // settings, at five passes a second and at the heaviest settings, and that of the same message
 // loop and timers painting nothing. Prints one line of figures per measurement.
+#include "common/painter_messages.h"
 #include "platform/framework/scoped_gdi.h"
 #include "tests/win/desktop.h"
 #include "tests/win/paint/engine_host.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -265,8 +267,10 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     return system != ours;
 }
 
-void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background) {
+void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background,
+                       int32_t paintMode = kPaintIntoCaption) {
     EngineHost host;
+    host.settings.PaintMode = paintMode;
     FixedLine line(kScrollLine);
     host.engine->CurrentBackground = &background;
     Timing steps;
@@ -281,9 +285,69 @@ void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background
             host.StartScroll(line);
             ++cycles;
         });
-    steps.Print("scroll_step", 1);
+    steps.Print(paintMode == kPaintOverCaption ? "scroll_step_over" : "scroll_step", 1);
     std::printf("scroll_cycles front_is_foreground=%d cycles_started=%d\n", GetForegroundWindow() == desktop.front,
                 cycles);
+}
+
+HWND OverlayOf(HWND target) {
+    struct Search {
+        HWND target;
+        HWND found;
+    } search{target, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM context) {
+            auto* s = reinterpret_cast<Search*>(context);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (std::strcmp(name, kOverlayWindowClass) == 0 && GetWindow(window, GW_OWNER) == s->target)
+                s->found = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Over the caption: a mode 0 pass, once every overlay shows its picture, and how long an overlay
+// takes to follow its target when the target moves (the overlays look at their targets every
+// 100 ms where no window events arrive, as under Wine).
+void MeasureOverCaption(const BenchDesktop& desktop, CBackgroundEntry& background) {
+    EngineHost host;
+    host.settings.PaintMode = kPaintOverCaption;
+    host.engine->CurrentBackground = &background;
+    host.engine->RefreshCaptions();
+    PumpMessages(500);
+    Timing passes;
+    for (int round = 0; round < kRounds; ++round)
+        passes.Round(kPassesPerRound, [&] { host.engine->RefreshCaptions(); });
+    passes.Print("pass_over mode=0", desktop.all.size());
+
+    const HWND overlay = OverlayOf(desktop.front);
+    constexpr int kMoves = 20;
+    double totalMs = 0, worstMs = 0;
+    int followed = 0;
+    for (int move = 0; move < kMoves; ++move) {
+        RECT target, before;
+        GetWindowRect(desktop.front, &target);
+        GetWindowRect(overlay, &before);
+        const int dx = move % 2 ? -7 : 7;
+        SetWindowPos(desktop.front, nullptr, target.left + dx, target.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const LONGLONG start = Now();
+        RECT now = before;
+        while (now.left == before.left && Microseconds(Now() - start) < 1e6) {
+            PumpMessages(1);
+            GetWindowRect(overlay, &now);
+        }
+        const double ms = Microseconds(Now() - start) / 1000;
+        if (now.left == before.left + dx) {
+            ++followed;
+            totalMs += ms;
+            worstMs = std::max(worstMs, ms);
+        }
+    }
+    std::printf("follow_over moves=%d followed=%d mean_ms=%.1f max_ms=%.1f\n", kMoves, followed,
+                followed ? totalMs / followed : 0.0, worstMs);
 }
 
 // Messages one at a time for the resident time, calling afterEach after every one: when passes
@@ -305,8 +369,10 @@ void RunMessageLoop(const std::function<void()>& afterEach) {
 // The engine as Banderix runs it: timer method, the background selected, one foreground whose
 // cycle runs on the front window, real timers and a message loop. When a cycle ends the next
 // starts at once, as a frequency tick would start it, so that text scrolls all the time.
-void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t speed, CBackgroundEntry& background) {
+void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t speed, CBackgroundEntry& background,
+                     int32_t paintMode = kPaintIntoCaption) {
     EngineHost host;
+    host.settings.PaintMode = paintMode;
     FixedLine line(kScrollLine);
     host.settings.RefreshFrequency = refreshFrequency;
     host.settings.Speed = speed;
@@ -376,7 +442,10 @@ int main() {
     }
     const bool drew = MeasurePasses(desktop, background);
     MeasureScrollStep(desktop, background);
+    MeasureOverCaption(desktop, background);
+    MeasureScrollStep(desktop, background, kPaintOverCaption);
     MeasureResident("defaults", 5, 9, background);
+    MeasureResident("over_defaults", 5, 9, background, kPaintOverCaption);
     MeasureResident("five_a_second", 4, 9, background);
     MeasureResident("heaviest", 5, 10, background);
     MeasureIdleLoop();

@@ -15,12 +15,10 @@ ScreenRect ToScreenRect(const RECT& r) {
 
 CaptionFrame CaptionFrameOf(HWND window, const CaptionRect& byMetrics) {
     CaptionFrame frame{byMetrics, false, {}};
-    RECT bounds;
-    if (!GetWindowRect(window, &bounds))
+    RECT visible, bounds, buttons;
+    if (!DwmExtendedFrameBounds(window, visible) || !GetWindowRect(window, &bounds))
         return frame;
-    RECT visible, buttons;
-    const bool hasFrame = DwmExtendedFrameBounds(window, visible);
-    if (hasFrame && DwmCaptionButtonBounds(window, buttons)) {
+    if (DwmCaptionButtonBounds(window, buttons)) {
         frame.caption = CaptionFromFrame(ToScreenRect(bounds), ToScreenRect(visible), ToScreenRect(buttons));
         frame.hasButtonBounds = true;
         frame.buttons =
@@ -30,7 +28,7 @@ CaptionFrame CaptionFrameOf(HWND window, const CaptionRect& byMetrics) {
     // The title bar is asked only where the frame has borders the metrics know nothing of.
     // Elsewhere the metrics describe the caption exactly, and some systems' title bar reaches
     // into the frame's edge.
-    if (!hasFrame || EqualRect(&visible, &bounds))
+    if (EqualRect(&visible, &bounds))
         return frame;
     TITLEBARINFO titleBar{};
     titleBar.cbSize = sizeof(titleBar);

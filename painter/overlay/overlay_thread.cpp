@@ -105,6 +105,7 @@ public:
 private:
     struct Overlay {
         HWND window = nullptr;
+        HWND root = nullptr;  // the target's top-level window, which owns the overlay
         uint64_t version = 0; // of the picture it holds
         std::shared_ptr<const OverlayPicture> picture;
         int32_t pictureWidth = 0;
@@ -246,9 +247,17 @@ TargetView OverlayThread::Worker::Observe(HWND target, const Overlay& overlay) c
         return view;
     view.exists = true;
     view.window = ToScreenRect(rect);
-    const HWND root = RootOf(target);
-    view.visible = root == target ? (GetWindowLongPtrA(target, GWL_STYLE) & WS_VISIBLE) != 0 : IsWindowVisible(target);
-    view.minimised = IsIconic(root) != FALSE;
+    // Each question is a round trip to the window system for another program's window: a
+    // top-level target answers both from its style.
+    const HWND root = overlay.root;
+    if (root == target) {
+        const auto style = static_cast<uint32_t>(GetWindowLongPtrA(target, GWL_STYLE));
+        view.visible = (style & WS_VISIBLE) != 0;
+        view.minimised = (style & WS_MINIMIZE) != 0;
+    } else {
+        view.visible = IsWindowVisible(target) != FALSE;
+        view.minimised = IsIconic(root) != FALSE;
+    }
     view.cloaked = DwmCloaked(root);
     view.movingOrSizing = overlay.movingOrSizing;
     // Only a window that covers its whole monitor can be full-screen.
@@ -263,6 +272,8 @@ TargetView OverlayThread::Worker::Observe(HWND target, const Overlay& overlay) c
 }
 
 void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
+    if (!overlay.root)
+        overlay.root = RootOf(target); // a window keeps its top-level window for life
     const TargetView now = Observe(target, overlay);
     // A picture is taken to fit the target as it is when the picture arrives: it was composed
     // a moment ago, and a change of size since then asks for a new one at the next look anyway.
@@ -283,7 +294,7 @@ void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         overlay.shown = false;
         return;
     }
-    const HWND root = RootOf(target);
+    const HWND root = overlay.root;
     if (!overlay.window) {
         overlay.window = CreateWindowExA(kOverlayExStyle, kOverlayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                          nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -335,7 +346,7 @@ void OverlayThread::Worker::OnTargetEvent(HWND window, DWORD event) {
         if (event == EVENT_SYSTEM_FOREGROUND)
             foreground_ = window;
         for (auto& [target, overlay] : overlays_) {
-            if (target != window && RootOf(target) != window)
+            if (target != window && overlay.root != window)
                 continue;
             if (event == EVENT_SYSTEM_MOVESIZESTART || event == EVENT_SYSTEM_MOVESIZEEND)
                 overlay.movingOrSizing = event == EVENT_SYSTEM_MOVESIZESTART;
