@@ -51,12 +51,18 @@ HWND ShownWindowAbove(HWND window) {
     return above;
 }
 
-// Moves overlay directly above root in the stacking order unless it is there already. Only our
-// own window changes place, so nothing here waits for the target's thread.
-void PlaceAbove(HWND overlay, HWND root) {
+// Moves overlay directly above root in the stacking order, below the nearest shown window above
+// root. Only our own window changes place, so nothing here waits for the target's thread. Unless
+// restack is set, an overlay already there is left alone; a restack there costs little, and
+// after the overlay appears or its target comes to the front it is what keeps Wine showing the
+// overlay, not only listing it, above its target.
+void PlaceAbove(HWND overlay, HWND root, bool restack) {
     HWND above = ShownWindowAbove(root);
-    if (above == overlay)
+    if (above == overlay) {
+        if (!restack)
+            return;
         above = ShownWindowAbove(overlay);
+    }
     SetWindowPos(overlay, above ? above : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
@@ -131,6 +137,7 @@ private:
     HWND control_ = nullptr;
     bool timerRunning_ = false;
     HWND foreground_ = nullptr;
+    bool foregroundChanged_ = false; // since the last look
     std::map<HWND, Overlay> overlays_;
 };
 
@@ -230,7 +237,9 @@ void OverlayThread::Worker::Reconcile() {
 }
 
 void OverlayThread::Worker::CheckAll() {
-    foreground_ = GetForegroundWindow();
+    const HWND foreground = GetForegroundWindow();
+    foregroundChanged_ = foreground != foreground_;
+    foreground_ = foreground;
     for (auto it = overlays_.begin(); it != overlays_.end();) {
         Check(it->first, it->second);
         // A target that is gone keeps no entry; the main thread withdraws it at its next pass.
@@ -319,7 +328,7 @@ void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     // activated: the place is asserted again whenever the overlay shows or moves, and at every
     // look while its target is in front, where activation raises it.
     if (appears || step.place || root == foreground_)
-        PlaceAbove(overlay.window, root);
+        PlaceAbove(overlay.window, root, appears || step.place || foregroundChanged_);
 }
 
 void OverlayThread::Worker::Destroy(Overlay& overlay) {
@@ -343,8 +352,10 @@ void OverlayThread::Worker::UpdateTimer() {
 
 void OverlayThread::Worker::OnTargetEvent(HWND window, DWORD event) {
     try {
-        if (event == EVENT_SYSTEM_FOREGROUND)
+        if (event == EVENT_SYSTEM_FOREGROUND) {
+            foregroundChanged_ = window != foreground_;
             foreground_ = window;
+        }
         for (auto& [target, overlay] : overlays_) {
             if (target != window && overlay.root != window)
                 continue;
