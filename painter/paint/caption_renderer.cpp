@@ -4,6 +4,7 @@
 #include "platform/framework/scoped_gdi.h"
 #include "common/colour_table.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
