@@ -208,10 +208,12 @@ LRESULT CALLBACK OverlayThread::Worker::ControlProc(HWND window, UINT message, W
 
 void OverlayThread::Worker::Reconcile() {
     std::vector<std::pair<HWND, Wanted>> wanted;
-    owner_.Lock();
-    wanted.assign(owner_.wanted_.begin(), owner_.wanted_.end());
-    owner_.Unlock();
+    {
+        const Held held(owner_);
+        wanted.assign(owner_.wanted_.begin(), owner_.wanted_.end());
+    }
 
+    std::vector<HWND> changed;
     std::map<HWND, Overlay> kept;
     for (auto& [target, want] : wanted) {
         auto found = overlays_.find(target);
@@ -225,14 +227,16 @@ void OverlayThread::Worker::Reconcile() {
             overlay.picture = want.picture;
             overlay.pictureWidth = kWidthAtArrival;
             overlay.pictureShown = false;
+            changed.push_back(target);
         }
         kept.emplace(target, std::move(overlay));
     }
     for (auto& entry : overlays_)
         Destroy(entry.second); // withdrawn
     overlays_ = std::move(kept);
-    for (auto& [target, overlay] : overlays_)
-        Check(target, overlay);
+    // The others are looked at by the timer: a scroll step changes one picture, not sixty.
+    for (HWND target : changed)
+        Check(target, overlays_[target]);
     UpdateTimer();
 }
 
@@ -405,29 +409,32 @@ void OverlayThread::Show(HWND target, const OverlayPicture& picture) {
     if (found != wanted_.end() && *found->second.picture == picture)
         return;
     auto shared = std::make_shared<const OverlayPicture>(picture);
-    Lock();
-    Wanted& wanted = wanted_[target];
-    wanted.picture = std::move(shared);
-    wanted.version = ++nextVersion_;
-    Unlock();
+    {
+        const Held held(*this);
+        Wanted& wanted = wanted_[target];
+        wanted.picture = std::move(shared);
+        wanted.version = ++nextVersion_;
+    }
     Wake();
 }
 
 void OverlayThread::Withdraw(HWND target) {
     if (wanted_.find(target) == wanted_.end())
         return;
-    Lock();
-    wanted_.erase(target);
-    Unlock();
+    {
+        const Held held(*this);
+        wanted_.erase(target);
+    }
     Wake();
 }
 
 void OverlayThread::WithdrawAll() {
     if (wanted_.empty())
         return;
-    Lock();
-    wanted_.clear();
-    Unlock();
+    {
+        const Held held(*this);
+        wanted_.clear();
+    }
     Wake();
 }
 

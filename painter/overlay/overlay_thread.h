@@ -43,9 +43,19 @@ private:
     };
     class Worker;
 
+    // The lock over the wanted pictures for a scope, released however the scope ends.
+    class Held {
+    public:
+        explicit Held(const OverlayThread& thread) : lock_(thread.lock_) { EnterCriticalSection(&lock_); }
+        ~Held() { LeaveCriticalSection(&lock_); }
+        Held(const Held&) = delete;
+        Held& operator=(const Held&) = delete;
+
+    private:
+        CRITICAL_SECTION& lock_;
+    };
+
     void Wake();
-    void Lock() const { EnterCriticalSection(&lock_); }
-    void Unlock() const { LeaveCriticalSection(&lock_); }
 
     mutable CRITICAL_SECTION lock_;
     std::map<HWND, Wanted> wanted_;
