@@ -4,6 +4,7 @@
 // never outlives the program or its target.
 #include "tests/win/banderix/banderix_test.h"
 
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -65,9 +66,9 @@ std::string Describe(HWND target) {
     GetWindowRect(overlay, &o);
     GetWindowRect(target, &t);
     char text[200];
-    snprintf(text, sizeof text, " overlay (%ld,%ld,%ld,%ld) visible %d above %d; target (%ld,%ld,%ld,%ld)", o.left,
-             o.top, o.right, o.bottom, IsWindowVisible(overlay), ShownAbove(target) == overlay, t.left,
-             t.top, t.right, t.bottom);
+    std::snprintf(text, sizeof text, " overlay (%ld,%ld,%ld,%ld) visible %d above %d; target (%ld,%ld,%ld,%ld)", o.left,
+                  o.top, o.right, o.bottom, IsWindowVisible(overlay), ShownAbove(target) == overlay, t.left, t.top,
+                  t.right, t.bottom);
     return text;
 }
 
