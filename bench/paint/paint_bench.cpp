@@ -290,21 +290,23 @@ void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background
                 cycles);
 }
 
+struct OverlaySearch {
+    HWND target;
+    HWND found;
+};
+
+BOOL CALLBACK FindOverlay(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<OverlaySearch*>(context);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::strcmp(name, kOverlayWindowClass) == 0 && GetWindow(window, GW_OWNER) == search->target)
+        search->found = window;
+    return TRUE;
+}
+
 HWND OverlayOf(HWND target) {
-    struct Search {
-        HWND target;
-        HWND found;
-    } search{target, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM context) {
-            auto* s = reinterpret_cast<Search*>(context);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (std::strcmp(name, kOverlayWindowClass) == 0 && GetWindow(window, GW_OWNER) == s->target)
-                s->found = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    OverlaySearch search{target, nullptr};
+    EnumWindows(FindOverlay, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -15,17 +15,17 @@ namespace {
 constexpr char kRestoredRed[] = "[Main]\nSelectedBackground=Red\n";
 constexpr uint32_t kWhite = 0xFFFFFF;
 
+BOOL CALLBACK CollectOverlay(HWND window, LPARAM list) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == kOverlayWindowClass)
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> OverlayWindows() {
     std::vector<HWND> found;
-    EnumWindows(
-        [](HWND window, LPARAM list) {
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (std::string(name) == kOverlayWindowClass)
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(CollectOverlay, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
