@@ -42,27 +42,33 @@ HWND RootOf(HWND target) {
     return root ? root : target;
 }
 
-// The nearest shown window above a window in the stacking order. Hidden windows do not count:
-// where they lie among the shown ones is not always kept up to date.
-HWND ShownWindowAbove(HWND window) {
-    HWND above = GetWindow(window, GW_HWNDPREV);
-    while (above && !IsWindowVisible(above))
-        above = GetWindow(above, GW_HWNDPREV);
-    return above;
+// Walks up the stacking order from root over the shown windows (where hidden windows lie among
+// the shown ones is not always kept up to date) and root's overlays, the windows of this thread
+// it owns: whether overlay is among them, and in above the first shown window beyond them.
+bool AmongOverlaysAbove(HWND overlay, HWND root, HWND& above) {
+    bool found = false;
+    for (HWND window = GetWindow(root, GW_HWNDPREV); window; window = GetWindow(window, GW_HWNDPREV)) {
+        if (!IsWindowVisible(window))
+            continue;
+        if (GetWindow(window, GW_OWNER) != root || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
+            above = window;
+            return found;
+        }
+        found = found || window == overlay;
+    }
+    above = nullptr;
+    return found;
 }
 
-// Moves overlay directly above root in the stacking order, below the nearest shown window above
-// root. Only our own window changes place, so nothing here waits for the target's thread. Unless
-// restack is set, an overlay already there is left alone; a restack there costs little, and
-// after the overlay appears or its target comes to the front it is what keeps Wine showing the
-// overlay, not only listing it, above its target.
+// Moves overlay directly above root and its other overlays in the stacking order. Only our own
+// window changes place, so nothing here waits for the target's thread. Unless restack is set, an
+// overlay already there is left alone; a restack there costs little, and after the overlay
+// appears or its target comes to the front it is what keeps Wine showing the overlay, not only
+// listing it, above its target.
 void PlaceAbove(HWND overlay, HWND root, bool restack) {
-    HWND above = ShownWindowAbove(root);
-    if (above == overlay) {
-        if (!restack)
-            return;
-        above = ShownWindowAbove(overlay);
-    }
+    HWND above = nullptr;
+    if (AmongOverlaysAbove(overlay, root, above) && !restack)
+        return;
     SetWindowPos(overlay, above ? above : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
