@@ -25,6 +25,8 @@ constexpr char kProgramName[] = "Banderix";
 // How often the overlays look at their targets where no window events arrive (under Wine):
 // within this time an overlay follows a moved, minimised or closed target.
 constexpr UINT kOverlayCheckMs = 100;
+// WM_DWMCOMPOSITIONCHANGED, which the headers of the oldest Windows the programs run on lack.
+constexpr UINT kCompositionChanged = 0x031E;
 
 // One hook for the program, whichever engine installed it.
 UniqueModule g_hookModule;
@@ -100,7 +102,7 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (PaintingEnabled)
             OnPaintCaption(reinterpret_cast<HWND>(lParam));
         return true;
-    case WM_DWMCOMPOSITIONCHANGED:
+    case kCompositionChanged:
         desktopComposes_ = DesktopComposes();
         PresentAsChosen();
         return true;
