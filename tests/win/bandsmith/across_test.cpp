@@ -24,38 +24,18 @@ protected:
     BanderixProgram banderix;
 };
 
-TEST_F(BandsmithWithBanderix, ABackgroundMadeFromABitmapIsListedAndPaintedByBanderix) {
-    UseInstallation(banderix.Folder());
-    const std::string bitmap = elsewhere / "red.bmp";
+TEST_F(BandsmithWithBanderix, ABackgroundAndAForegroundMadeInBandsmithAreListedAndPaintedByBanderix) {
+    const std::string line = "Yellow words from Bandsmith", bitmap = elsewhere / "red.bmp";
+    UseInstallation(banderix.Folder(), "[Foreground]\nTextColorIndex=7\nForegroundTransparent=1\n");
     WriteBytes(bitmap, SolidBitmapFile(kRed));
     HWND child = nullptr;
     ASSERT_TRUE(StartWithNew(kNewBackground, child));
-    const HWND form = BandsmithProgram::FormOf(child);
+    HWND form = BandsmithProgram::FormOf(child);
     ASSERT_TRUE(TypeText(GetDlgItem(form, IDC_BACKGROUND_DESCRIPTION), "Made in Bandsmith"));
     ASSERT_TRUE(SetImage(form, bitmap));
     ASSERT_TRUE(SaveThroughDialog(ID_FILE_SAVE));
-    const std::string saved = banderix.Data().Path() + "\\Made_in_Bandsmith.bxb";
-    ASSERT_TRUE(WaitFor([&] { return FileExists(saved); }, 5000)) << "not saved where proposed";
-    ASSERT_TRUE(editor.Exit());
 
-    SubjectWindow subject("Subject of a Bandsmith background", 40, 560, 400);
-    ASSERT_TRUE(StartBanderix());
-    // The rows show pictures, not names: the only background of the folder follows None.
-    ASSERT_EQ(banderix.Backgrounds().Count(), 2) << "not listed";
-    ASSERT_TRUE(BringToFront(subject.Handle()));
-    banderix.Backgrounds().ClickRow(1);
-    EXPECT_TRUE(subject.WaitForFill(kRed, 3000)) << "its picture is not what Banderix paints";
-    EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "Made in Bandsmith") << "known by its description";
-    if (HasFailure())
-        subject.Shot().Save("bandsmith-background-in-banderix");
-}
-
-TEST_F(BandsmithWithBanderix, AForegroundWithATypedLineScrollsInBanderix) {
-    const std::string line = "Yellow words from Bandsmith";
-    UseInstallation(banderix.Folder(), "[Foreground]\nTextColorIndex=7\nForegroundTransparent=1\n");
-    HWND child = nullptr;
-    ASSERT_TRUE(StartWithNew(kNewForeground, child));
-    const HWND form = BandsmithProgram::FormOf(child);
+    form = BandsmithProgram::FormOf(editor.NewDocument(kNewForeground));
     ASSERT_TRUE(TypeText(GetDlgItem(form, IDC_FOREGROUND_DESCRIPTION), "Bandsmith lines"));
     Click(form, IDC_ADD_STRING);
     // Add opens the new line for editing in place at once.
@@ -67,31 +47,37 @@ TEST_F(BandsmithWithBanderix, AForegroundWithATypedLineScrollsInBanderix) {
     PressKey(label, VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(label); }, 3000)) << "the line was not taken";
     ASSERT_TRUE(SaveThroughDialog(ID_FILE_SAVE));
-    const std::string saved = banderix.Data().Path() + "\\Bandsmith_lines.bxf";
-    ASSERT_TRUE(WaitFor([&] { return FileExists(saved); }, 5000)) << "not saved where proposed";
+    const std::string background = banderix.Data().Path() + "\\Made_in_Bandsmith.bxb",
+                      foreground = banderix.Data().Path() + "\\Bandsmith_lines.bxf";
+    ASSERT_TRUE(WaitFor([&] { return FileExists(background); }, 5000)) << "not saved where proposed";
+    ASSERT_TRUE(WaitFor([&] { return FileExists(foreground); }, 5000)) << "not saved where proposed";
     ASSERT_TRUE(editor.Exit());
-    EXPECT_EQ(ReadBytes(saved), ForegroundFileBytes("Bandsmith lines", {line}));
+    EXPECT_EQ(ReadBytes(foreground), ForegroundFileBytes("Bandsmith lines", {line}));
 
     // Without buttons the caption shows the text even where it comes in.
-    SubjectWindow subject("Subject of a Bandsmith foreground", 40, 560, 700,
-                          WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME);
+    SubjectWindow subject("Subject of Bandsmith's documents", 40, 560, 700, WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME);
     ASSERT_TRUE(StartBanderix());
+    // The rows show pictures, not names: the only background of the folder follows None.
+    ASSERT_EQ(banderix.Backgrounds().Count(), 2) << "not listed";
+    ASSERT_TRUE(BringToFront(subject.Handle()));
+    banderix.Backgrounds().ClickRow(1);
+    EXPECT_TRUE(subject.WaitForFill(kRed, 3000)) << "its picture is not what Banderix paints";
+    EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "Made in Bandsmith") << "known by its description";
     const int row = banderix.Foregrounds().RowOf("Bandsmith lines");
     ASSERT_GE(row, 0) << "not listed";
-    ASSERT_TRUE(BringToFront(subject.Handle()));
     banderix.Foregrounds().ClickRow(row);
     EXPECT_TRUE(WaitFor([&] { return subject.ColourSpan(subject.Shot(), kYellow).Found(); }, 3000))
         << "its line does not scroll";
     if (HasFailure())
-        subject.Shot().Save("bandsmith-foreground-in-banderix");
+        subject.Shot().Save("bandsmith-documents-in-banderix");
 }
 
-TEST_F(BandsmithWithBanderix, ATestedMessageScrollsOverACaptionBanderixLeavesAloneUntilItIsOver) {
+TEST_F(BandsmithWithBanderix, ATestedMessageScrollsTrimmedOverACaptionBanderixLeavesAloneUntilItIsOver) {
     banderix.Data().AddBackground("red.bxb", "Red", kRed);
     UseInstallation(banderix.Folder(), "SelectedBackground=Red\n[Background]\nPaintByType=1\n");
     ASSERT_TRUE(StartBanderix());
     HWND form = nullptr;
-    ASSERT_TRUE(NewMailMessage("Robin", "robin@example.org", "Hello", "Over the red", form));
+    ASSERT_TRUE(NewMailMessage("Robin", "robin@example.org", "Hello", "  Over the red  ", form));
     const HWND frame = editor.MainFrame();
     SetWindowPos(frame, nullptr, 0, 0, 520, 400, SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_TRUE(BringToFront(frame));
@@ -115,6 +101,10 @@ TEST_F(BandsmithWithBanderix, ATestedMessageScrollsOverACaptionBanderixLeavesAlo
 
     ASSERT_TRUE(WaitFor([] { return !MessageProgramRunning(); }, kScrollTimeoutMs));
     EXPECT_TRUE(WaitFor([&] { return fill() == kRed; }, 3000)) << "Banderix did not take the caption back";
+    char temporary[MAX_PATH];
+    GetTempPathA(MAX_PATH, temporary);
+    EXPECT_EQ(ReadBytes(std::string(temporary) + "BndxMsg.exe"), PatchedBandpost("Over the red"))
+        << "the trimmed message in the copy in the temporary folder";
     if (HasFailure())
         test::ScreenCapture::OfWindow(frame).Save("bandsmith-message-over-banderix");
 }

@@ -56,16 +56,6 @@ Span WaitForInk(HWND window, const CaptionLayout& caption, test::ScreenCapture& 
     return span;
 }
 
-int DefaultFontWidth(const std::string& text) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    SIZE extent{};
-    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return extent.cx;
-}
-
 BandsmithTest::BandsmithTest() {
     CreateDirectoryA((installation / "Data").c_str(), nullptr);
     UseInstallation(installation.Path());

@@ -32,8 +32,6 @@ bool MessageProgramRunning();
 // condition; the span then, or the last one seen when the time ran out.
 Span WaitForInk(HWND window, const CaptionLayout& caption, test::ScreenCapture& shot,
                 const std::function<bool(const Span&)>& condition);
-// Width of the text in the default font of a fresh device context, as the message program draws it.
-int DefaultFontWidth(const std::string& text);
 
 class BandsmithTest : public ::testing::Test {
 protected:

@@ -1,6 +1,5 @@
-// A mail message's program as its user meets it: Test scrolls the message over the caption in
-// front, Mail hands the program to the mail system as an attachment, and without a mail system
-// the program is offered to be saved as a file.
+// A mail message's program as its user meets it: Mail hands the program to the mail system as an
+// attachment, and without a mail system the program is offered to be saved as a file.
 #include "tests/win/bandsmith/bandsmith_test.h"
 
 #include "tests/win/bandsmith/mail_client.h"
@@ -8,50 +7,7 @@
 namespace bndx::e2e {
 namespace {
 
-std::string TemporaryProgram() {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "BndxMsg.exe";
-}
-
 using BandsmithMessage = BandsmithTest;
-
-TEST_F(BandsmithMessage, TestScrollsTheTrimmedMessageOnceOverTheCaptionInFront) {
-    const std::string message = "Greetings from Bandsmith";
-    test::PainterStandIn painter;
-    HWND form = nullptr;
-    ASSERT_TRUE(NewMailMessage("Robin", "robin@example.org", "Hello", "  " + message + "  ", form));
-    const HWND frame = editor.MainFrame();
-    // Narrow, so that the message crosses it soon.
-    SetWindowPos(frame, nullptr, 0, 0, 520, 400, SWP_NOMOVE | SWP_NOZORDER);
-    ASSERT_TRUE(BringToFront(frame));
-    const CaptionLayout caption = CaptionLayoutOf(frame);
-
-    Click(form, IDC_MAIL_TEST);
-    ASSERT_TRUE(WaitFor(MessageProgramRunning, 5000)) << "no message program started";
-    // It comes in at the right, over the whole caption: the system's title at the left is gone.
-    test::ScreenCapture shot;
-    const int middle = (caption.area.left + caption.area.right) / 2;
-    const Span entering = WaitForInk(frame, caption, shot, [&](const Span& s) { return s.left > middle; });
-    ASSERT_TRUE(entering.Found()) << "no text came in at the right of the caption";
-    const int expected = DefaultFontWidth(message);
-    const Span inside = WaitForInk(frame, caption, shot, [&](const Span& s) {
-        return s.left < entering.left && s.left + expected < caption.buttons.minMax.x - 4;
-    });
-    ASSERT_TRUE(inside.Found()) << "the text did not move left";
-    EXPECT_LE(inside.right - inside.left + 1, expected) << "wider than \"" << message << "\"";
-    EXPECT_GE(inside.right - inside.left + 1, expected - 4) << "narrower than \"" << message << "\"";
-    if (HasFailure())
-        shot.Save("bandsmith-test-message");
-
-    EXPECT_TRUE(WaitFor([] { return !MessageProgramRunning(); }, kScrollTimeoutMs)) << "it does not end";
-    PumpMessages(100);
-    const std::vector<HWND>& excluded = painter.ExcludedWindows();
-    ASSERT_GE(excluded.size(), 2u);
-    EXPECT_EQ(excluded.front(), frame) << "Banderix is told whose caption is drawn on";
-    EXPECT_EQ(excluded.back(), nullptr) << "and, at the end, that none is";
-    EXPECT_EQ(ReadBytes(TemporaryProgram()), PatchedBandpost(message)) << "the copy in the temporary folder";
-}
 
 TEST_F(BandsmithMessage, MailSendsTheProgramToTheAddressWithTheFixedNote) {
     StandInMailClient mail("1");

@@ -37,34 +37,21 @@ void ExpectOpenedAs(HWND child, const DocumentKind& kind, const std::string& tit
     EXPECT_NE(GetDlgItem(BandsmithProgram::FormOf(child), kind.formControl), nullptr) << "the form of its kind";
 }
 
-using BandsmithNewType = TableTest<BandsmithTest, DocumentKind>;
-
-TEST_P(BandsmithNewType, TheNewDialogOffersTheThreeTypesInOrderAndOpensTheChosenOne) {
-    const DocumentKind& kind = GetParam();
+TEST_F(BandsmithStart, TheNewDialogOffersTheThreeTypesInOrderAndOpensTheChosenOne) {
     ASSERT_TRUE(editor.Start());
-    const HWND dialog = editor.NewDialog();
-    ASSERT_NE(dialog, nullptr) << editor.DescribeVisible();
-    EXPECT_EQ(ListBox(dialog, IDC_NEW_TYPE_LIST).Texts(), kTypeNames);
-
-    const HWND child = editor.ChooseNewType(kind.type);
-    ASSERT_NE(child, nullptr) << editor.DescribeVisible();
-    ExpectOpenedAs(child, kind, kTypeNames[kind.type] + "1");
-    ASSERT_TRUE(editor.WaitForMainFrame());
-    EXPECT_EQ(TextOf(editor.MainFrame()), std::string(kEditorName) + " - " + kTypeNames[kind.type] + "1");
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, BandsmithNewType, ::testing::Values(kForeground, kBackground, kMailMessage),
-                         CaseName<DocumentKind>);
-
-TEST_F(BandsmithStart, CancellingTheNewDialogLeavesOnlyTheEmptyMainFrame) {
-    ASSERT_TRUE(editor.Start());
-    const HWND dialog = editor.NewDialog();
-    ASSERT_NE(dialog, nullptr) << editor.DescribeVisible();
-    Click(dialog, IDCANCEL);
-    ASSERT_TRUE(editor.WaitForMainFrame()) << editor.DescribeVisible();
-    EXPECT_TRUE(editor.ChildFrames().empty());
-    EXPECT_EQ(TextOf(editor.MainFrame()), kEditorName);
-    EXPECT_TRUE(editor.Running());
+    for (const DocumentKind& kind : {kForeground, kBackground, kMailMessage}) {
+        SCOPED_TRACE(kind.name);
+        if (kind.type != kNewForeground)
+            editor.Command(ID_FILE_NEW);
+        const HWND dialog = editor.NewDialog();
+        ASSERT_NE(dialog, nullptr) << editor.DescribeVisible();
+        EXPECT_EQ(ListBox(dialog, IDC_NEW_TYPE_LIST).Texts(), kTypeNames);
+        const HWND child = editor.ChooseNewType(kind.type);
+        ASSERT_NE(child, nullptr) << editor.DescribeVisible();
+        ExpectOpenedAs(child, kind, kTypeNames[kind.type] + "1");
+        const std::string title = std::string(kEditorName) + " - " + kTypeNames[kind.type] + "1";
+        EXPECT_TRUE(WaitFor([&] { return TextOf(editor.MainFrame()) == title; }, 3000)) << TextOf(editor.MainFrame());
+    }
 }
 
 // The bar's rectangle in the frame's client coordinates.
@@ -84,10 +71,12 @@ void DragBar(HWND bar, HWND frame, POINT drop) {
     SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
 }
 
-TEST_F(BandsmithStart, TheToolbarDocksOnTheSideItIsDroppedNearAndFloatsElsewhere) {
+TEST_F(BandsmithStart, CancellingTheNewDialogLeavesTheEmptyFrameWhoseToolbarDocksOnAnySideOrFloats) {
     ASSERT_TRUE(editor.Start());
     Click(editor.NewDialog(), IDCANCEL);
     ASSERT_TRUE(editor.WaitForMainFrame()) << editor.DescribeVisible();
+    EXPECT_TRUE(editor.ChildFrames().empty());
+    EXPECT_EQ(TextOf(editor.MainFrame()), kEditorName);
     const HWND frame = editor.MainFrame(), bar = GetDlgItem(frame, IDW_TOOLBAR);
     const HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
     RECT area;
