@@ -78,6 +78,9 @@ struct MailStub {
         module = LoadLibraryA(path.c_str());
     }
     ~MailStub() { FreeLibrary(module); }
+    std::string Record() const {
+        return reinterpret_cast<const char* (*)()>(reinterpret_cast<void*>(GetProcAddress(module, "MailStubRecord")))();
+    }
     void Answer(ULONG result) const {
         reinterpret_cast<void (*)(ULONG)>(reinterpret_cast<void*>(GetProcAddress(module, "MailStubAnswer")))(result);
     }
@@ -112,6 +115,10 @@ TEST_F(MessageProgram, IsMailedOnlyThroughTheLibraryInItsPlaceWhileTheSystemSays
     const HWND view = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, frame.Handle(), nullptr,
                                       nullptr, nullptr);
     MailMessageProgramThrough(stub.path, view, "ann@example.org", "For you", "C:\\Temp\\BndxMsg.exe");
+    EXPECT_EQ(stub.Record(),
+              "session 0, owner \"Bandsmith\" disabled, flags 9, subject \"For you\", note \"Here is a "
+              "special Kestrelby Banderix message for you.\", 1 recipient: class 1, name "
+              "\"ann@example.org\", no address; 1 file: \"C:\\Temp\\BndxMsg.exe\" as \"BndxMsg.EXE\" at -1");
     EXPECT_TRUE(IsWindowEnabled(frame.Handle())) << "the owner was left disabled";
     EXPECT_EQ(GetActiveWindow(), frame.Handle());
     // Cancelling (1) and a failed logon (3) are the user's doing; other failures are reported.
