@@ -39,23 +39,6 @@ bool MessageProgramRunning() {
     return FindWindowA("Banderix_Mail_Class", nullptr) != nullptr;
 }
 
-Span WaitForInk(HWND window, const CaptionLayout& caption, test::ScreenCapture& shot,
-                const std::function<bool(const Span&)>& condition) {
-    // White text, smoothed at its edges: every channel well above the caption colour's darkest.
-    const auto white = [](uint32_t pixel) {
-        return ((pixel >> 16) & 0xFF) >= 0xA0 && ((pixel >> 8) & 0xFF) >= 0xA0 && (pixel & 0xFF) >= 0xA0;
-    };
-    Span span;
-    WaitFor(
-        [&] {
-            shot = test::ScreenCapture::OfWindow(window);
-            span = InkSpan(shot, caption, white);
-            return span.Found() && condition(span);
-        },
-        10000);
-    return span;
-}
-
 BandsmithTest::BandsmithTest() {
     CreateDirectoryA((installation / "Data").c_str(), nullptr);
     UseInstallation(installation.Path());
@@ -112,16 +95,6 @@ void BandsmithTest::UseInstallation(const std::string& folder, const std::string
     for (const auto& [id, text] : fields)
         if (!TypeText(GetDlgItem(form, id), text))
             return ::testing::AssertionFailure() << "field " << id << " did not take \"" << text << "\"";
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult BandsmithTest::SetImage(HWND form, const std::string& bitmapPath) {
-    Click(form, IDC_SET_IMAGE);
-    const HWND dialog = WaitForFileDialog(editor.ProcessId(), kOpenTitle);
-    if (!dialog)
-        return ::testing::AssertionFailure() << "Set Image opened no dialog: " << editor.DescribeVisible();
-    if (!ChooseFile(dialog, bitmapPath))
-        return ::testing::AssertionFailure() << "the Open dialog did not take " << bitmapPath;
     return ::testing::AssertionSuccess();
 }
 

@@ -11,7 +11,6 @@
 #include "tests/win/driver/subject_window.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,10 +27,6 @@ std::vector<uint8_t> PatchedBandpost(const std::string& text);
 constexpr DWORD kScrollTimeoutMs = 30000;
 // A message program is on its way across a caption.
 bool MessageProgramRunning();
-// Captures the window until the message program's white text in its caption satisfies the
-// condition; the span then, or the last one seen when the time ran out.
-Span WaitForInk(HWND window, const CaptionLayout& caption, test::ScreenCapture& shot,
-                const std::function<bool(const Span&)>& condition);
 
 class BandsmithTest : public ::testing::Test {
 protected:
@@ -52,8 +47,6 @@ protected:
     // Starts the editor with a new mail message whose four fields are typed in; its form.
     ::testing::AssertionResult NewMailMessage(const std::string& name, const std::string& address,
                                               const std::string& subject, const std::string& message, HWND& form);
-    // Presses Set Image on a background form and picks the bitmap file.
-    ::testing::AssertionResult SetImage(HWND form, const std::string& bitmapPath);
 
     ScratchFolder installation;
     ScratchFolder elsewhere;

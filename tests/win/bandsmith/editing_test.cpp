@@ -1,5 +1,7 @@
 // Editing a document as its user does: the question whether to save a changed document, the
-// saved file among the recent ones, and the edit commands that stay unavailable.
+// saved file among the recent ones, the edit commands that stay unavailable, and a mail message
+// offered as a program file when no mail system is installed (what a mail system is handed is
+// tested with a stand-in library in the editor's export tests).
 #include "tests/win/bandsmith/bandsmith_test.h"
 
 #include <commctrl.h>
@@ -87,6 +89,39 @@ TEST_F(BandsmithEditing, UndoCutCopyAndPasteStayDisabledInTheMenuAndOnTheToolbar
     if (HasFailure())
         shot.Save("bandsmith-edit-menu");
     EXPECT_TRUE(CloseMenu(frame));
+}
+
+// MAPI in section MAIL of WIN.INI saying that no mail system is installed, put back at the end.
+struct NoMailSystem {
+    NoMailSystem() {
+        GetProfileStringA("MAIL", "MAPI", "\x01", before, sizeof before);
+        WriteProfileStringA("MAIL", "MAPI", "0");
+    }
+    ~NoMailSystem() { WriteProfileStringA("MAIL", "MAPI", before[0] == '\x01' ? nullptr : before); }
+    char before[16];
+};
+
+TEST_F(BandsmithEditing, WithoutAMailSystemMailOffersToSaveTheProgramAsAFile) {
+    // The library is there, but the system's settings say no mail system is installed.
+    const NoMailSystem noMail;
+    HWND form = nullptr;
+    ASSERT_TRUE(NewMailMessage("Christopher", "chris@example.org", "Subject", "Hello there", form));
+
+    Click(form, IDC_MAIL_SEND);
+    const HWND box = editor.WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << editor.DescribeVisible();
+    EXPECT_EQ(MessageBoxText(box),
+              "This feature requires you to have a MAPI compliant mail system installed which we cannot detect.  You "
+              "can optionally save this Banderix Mail Message as an EXE file and attach it to an email in whatever "
+              "mail system you choose.  Would you like to save Banderix Mail Message as an EXE file?");
+    Click(box, IDYES);
+    const HWND dialog = WaitForFileDialog(editor.ProcessId(), kSaveAsTitle);
+    ASSERT_NE(dialog, nullptr) << editor.DescribeVisible();
+    EXPECT_EQ(FileDialogName(dialog), "BndxMail_Chris.EXE");
+    const std::string saved = elsewhere / "For Chris.exe";
+    ASSERT_TRUE(ChooseFile(dialog, saved));
+    EXPECT_TRUE(WaitFor([&] { return FileExists(saved); }, 5000));
+    EXPECT_EQ(ReadBytes(saved), PatchedBandpost("Hello there"));
 }
 
 } // namespace
