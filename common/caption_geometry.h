@@ -72,6 +72,7 @@ constexpr CaptionRect ComputeCaptionRect(int32_t windowWidth, uint32_t windowSty
 
 // With a thick frame the border enters the min/max box's left edge twice: once through the
 // caption's right edge and once in the bracket. That is where the system draws the buttons.
+// A tool window gets only its close button, whatever its minimise and maximise styles say.
 constexpr CaptionButtonAreas ComputeButtonAreas(const CaptionRect& caption, uint32_t windowStyle, uint32_t exStyle,
                                                 const CaptionMetrics& metrics) {
     CaptionButtonAreas areas{false, {0, 0, 0, 0}, false, {0, 0, 0, 0}};
@@ -82,7 +83,7 @@ constexpr CaptionButtonAreas ComputeButtonAreas(const CaptionRect& caption, uint
     const int32_t y = b + 5;
     areas.hasClose = true;
     areas.close = ButtonBox{caption.right - h, y, h - 2, h - 4};
-    if (windowStyle & (style::kMinimizeBox | style::kMaximizeBox)) {
+    if ((windowStyle & (style::kMinimizeBox | style::kMaximizeBox)) && !(exStyle & style::kExToolWindow)) {
         areas.hasMinMax = true;
         areas.minMax = ButtonBox{caption.right - (b + 3 * h - 3), y, 2 * (h - 2), h - 4};
     }

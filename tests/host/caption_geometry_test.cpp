@@ -44,13 +44,13 @@ TEST(CaptionGeometry, WithoutThickFrameTheAreaStartsAtThree) {
     EXPECT_FALSE(buttons.hasMinMax) << "no minimise or maximise box";
 }
 
-TEST(CaptionGeometry, ToolWindowUsesTheSmallCaptionHeight) {
+TEST(CaptionGeometry, ToolWindowUsesTheSmallCaptionHeightAndHasOnlyItsCloseButton) {
     const auto rect = bndx::ComputeCaptionRect(150, kOverlapped, kExToolWindow, kMetrics);
     ExpectRect(rect, 7, 7, 143, 25 - 18 + 14);
 
     const auto buttons = bndx::ComputeButtonAreas(rect, kOverlapped, kExToolWindow, kMetrics);
     ExpectBox(buttons.close, 143 - 14, 9, 12, 10);
-    ExpectBox(buttons.minMax, 143 - (4 + 42 - 3), 9, 24, 10);
+    EXPECT_FALSE(buttons.hasMinMax) << "the system draws only a close button on a tool window";
 }
 
 TEST(CaptionGeometry, ButtonsNeedASystemMenu) {
