@@ -2,6 +2,8 @@
 
 #include "painter/settings/settings_keys.h"
 
+#include <algorithm>
+
 namespace bndx {
 
 std::string LoadSelection(ProfileStore& store, SettingsRecord& settings) {
@@ -11,7 +13,9 @@ std::string LoadSelection(ProfileStore& store, SettingsRecord& settings) {
 }
 
 void RestoreForegroundSelection(ProfileStore& store, SelectionList& foregrounds) {
-    const int32_t saved = store.ReadInt(keys::kMain, keys::kNumForegroundsSelected, 0);
+    // No more names can have been saved than there are foregrounds: a larger count, which only a
+    // hand-edited file holds, would cost a read of the file for each.
+    const int32_t saved = std::min(store.ReadInt(keys::kMain, keys::kNumForegroundsSelected, 0), foregrounds.Count());
     for (int32_t n = 0; n < saved; ++n) {
         const std::string name = store.ReadString(keys::kMain, keys::ForegroundSelected(n).c_str(), "");
         for (int row = 0; row < foregrounds.Count(); ++row) {

@@ -11,6 +11,26 @@ uint16_t Low16(int32_t value) {
     return static_cast<uint16_t>(value);
 }
 
+// A boolean stored as any non-zero number reads as true.
+int32_t AsBoolean(int32_t value) {
+    return value != 0 ? 1 : 0;
+}
+
+// Coverage 0 and 1 are what they say; any other value paints the foreground window only.
+int32_t AsCoverage(int32_t value) {
+    return value == 0 || value == 1 ? value : 2;
+}
+
+// Only 1 is the timer method; any other value installs the hook, and so must remove it again.
+uint16_t AsPaintMethod(int32_t value) {
+    return value == 1 ? 1 : 0;
+}
+
+// Left, centre or right; any other value centres.
+int32_t AsAlignment(int32_t value) {
+    return value == 0 || value == 2 ? value : 1;
+}
+
 uint16_t ColourOrAutomatic(uint16_t stored, uint16_t automatic) {
     return IsTableColour(stored) ? stored : automatic;
 }
@@ -25,17 +45,17 @@ uint16_t BackgroundColour(std::optional<uint8_t> backgroundColourIndex) {
 
 void SettingsRecord::LoadSettings(ProfileStore& store) {
     using namespace keys;
-    WindowCoverage = store.ReadInt(kBackground, kWindowCoverage, 0);
-    PaintByType = Low16(store.ReadInt(kBackground, kPaintByType, 1));
+    WindowCoverage = AsCoverage(store.ReadInt(kBackground, kWindowCoverage, 0));
+    PaintByType = AsPaintMethod(Low16(store.ReadInt(kBackground, kPaintByType, 1)));
     RefreshFrequency = Low16(store.ReadInt(kBackground, kRefreshFrequency, 5));
     PaintMode = KnownPaintMode(store.ReadInt(kBackground, kPaintMode, kPaintAutomatic));
 
     Speed = Low16(store.ReadInt(kForeground, kSpeed, 9));
     Frequency = Low16(store.ReadInt(kForeground, kFrequency, 3));
-    Alignment = store.ReadInt(kForeground, kAlignment, 0);
-    ForegroundTransparent = store.ReadInt(kForeground, kForegroundTransparent, 0);
-    ShowTitle = store.ReadInt(kForeground, kShowTitle, 1);
-    TitleTransparent = store.ReadInt(kForeground, kTitleTransparent, 1);
+    Alignment = AsAlignment(store.ReadInt(kForeground, kAlignment, 0));
+    ForegroundTransparent = AsBoolean(store.ReadInt(kForeground, kForegroundTransparent, 0));
+    ShowTitle = AsBoolean(store.ReadInt(kForeground, kShowTitle, 1));
+    TitleTransparent = AsBoolean(store.ReadInt(kForeground, kTitleTransparent, 1));
     TitleColorIndex = Low16(store.ReadInt(kForeground, kTitleColorIndex, 1));
     TextColorIndex = Low16(store.ReadInt(kForeground, kTextColorIndex, 1));
     TextBackgroundColorIndex = Low16(store.ReadInt(kForeground, kTextBackgroundColorIndex, 16));

@@ -19,8 +19,11 @@ public:
     SettingsRecord(const SettingsRecord&) = delete;
     SettingsRecord& operator=(const SettingsRecord&) = delete;
 
-    // Reads every setting; a key the store lacks gives its default. Values are taken without
-    // range checks (the 16-bit ones keep their low 16 bits).
+    // Reads every setting; a key the store lacks gives its default. The 16-bit values keep their
+    // low 16 bits. A value outside what the dialogs offer reads as the value it behaves as:
+    // coverage as 2 (the foreground window only), a paint method other than 1 as 0 (the hook),
+    // an alignment as 1 (centre), a boolean as 0 or 1. Speeds, frequencies and refresh rates
+    // stay as stored, so that scheduling can report them; colour indexes read as "Automatic".
     void LoadSettings(ProfileStore& store);
     // Writes every setting. Without a text font, FontName and FontData keep what they hold.
     void SaveSettings(ProfileStore& store) const;
@@ -47,7 +50,7 @@ public:
     const std::optional<FontDescription>& TextFontDescription() const { return textFont_; }
     void SetTextFontDescription(const std::optional<FontDescription>& font);
 
-    // Booleans are 32-bit integers, non-zero meaning set, kept as the file holds them.
+    // Booleans are 32-bit integers, 0 or 1.
     int32_t Alignment = 0; // 0 left, 1 centre, 2 right
     int32_t ForegroundTransparent = 0;
     int32_t ShowTitle = 1;

@@ -15,6 +15,7 @@ namespace {
 // A settings file in memory; a key it lacks reads as the default.
 struct FakeProfileStore : ProfileStore {
     std::string ReadString(const char* section, const char* key, const std::string& defaultValue) override {
+        ++stringReads;
         return values.count({section, key}) ? values[{section, key}] : defaultValue;
     }
     int32_t ReadInt(const char* section, const char* key, int32_t defaultValue) override {
@@ -34,6 +35,7 @@ struct FakeProfileStore : ProfileStore {
         return text;
     }
     std::map<std::pair<std::string, std::string>, std::string> values;
+    int stringReads = 0;
 };
 
 // Counts font changes, as the platform font made from the description follows them.
@@ -42,23 +44,30 @@ struct WatchedSettings : SettingsRecord {
     int fontChanges = 0;
 };
 
-TEST(SettingsRecord, StoredValuesAreTakenUncheckedMissingOnesGiveTheDefaultsAndAFontNeedsAName) {
+TEST(SettingsRecord, StoredValuesReadAsWhatTheyBehaveAsMissingOnesGiveTheDefaultsAndAFontNeedsAName) {
     FakeProfileStore odd, saved;
-    odd.values = {{{"Background", "WindowCoverage"}, "7"},      {{"Background", "RefreshFrequency"}, "65537"},
-                  {{"Background", "PaintMode"}, "2"},           {{"Foreground", "Speed"}, "-1"},
-                  {{"Foreground", "Alignment"}, "-3"},          {{"Foreground", "TitleColorIndex"}, "0"},
-                  {{"Foreground", "ShowTitle"}, "5"},           {{"Foreground", "FontName"}, "Arial"},
+    odd.values = {{{"Background", "WindowCoverage"}, "99"},
+                  {{"Background", "RefreshFrequency"}, "65537"},
+                  {{"Background", "PaintByType"}, "7"},
+                  {{"Background", "PaintMode"}, "2"},
+                  {{"Foreground", "Speed"}, "-1"},
+                  {{"Foreground", "Alignment"}, "-3"},
+                  {{"Foreground", "TitleColorIndex"}, "0"},
+                  {{"Foreground", "ShowTitle"}, "77"},
+                  {{"Foreground", "TitleTransparent"}, "-1"},
+                  {{"Foreground", "ForegroundTransparent"}, "2"},
+                  {{"Foreground", "FontName"}, "Arial"},
                   {{"Foreground", "FontData"}, "-16,0,0,0,700"}};
     WatchedSettings settings;
     settings.LoadSettings(odd);
     EXPECT_EQ(settings.fontChanges, 1) << "one platform font per load";
     settings.SaveSettings(saved);
-    EXPECT_EQ(saved.Text(), "[Background] PaintByType=1 PaintMode=2 RefreshFrequency=1 WindowCoverage=7 "
-                            "[Foreground] Alignment=-3 "
-                            "FontData=-16,0,0,0,700,0,0,0,0,0,0,0,0 FontName=Arial ForegroundTransparent=0 Frequency=3 "
-                            "ShowTitle=5 Speed=65535 TextBackgroundColorIndex=16 TextBorderColorIndex=2 "
+    EXPECT_EQ(saved.Text(), "[Background] PaintByType=0 PaintMode=2 RefreshFrequency=1 WindowCoverage=2 "
+                            "[Foreground] Alignment=1 "
+                            "FontData=-16,0,0,0,700,0,0,0,0,0,0,0,0 FontName=Arial ForegroundTransparent=1 Frequency=3 "
+                            "ShowTitle=1 Speed=65535 TextBackgroundColorIndex=16 TextBorderColorIndex=2 "
                             "TextColorIndex=1 TitleColorIndex=0 TitleTransparent=1 ")
-        << "the 16-bit values keep their low bits";
+        << "coverage, method, alignment and booleans as they behave; the 16-bit values keep their low bits";
 
     FakeProfileStore dataOnly;
     dataOnly.values[{"Foreground", "FontData"}] = "-16";
@@ -154,6 +163,14 @@ TEST(Selection, TheLastSavedBackgroundAndTheSettingsComeBackAndNoneSavesNoBackgr
         EXPECT_EQ(SaveSelection(store, FakeList(foregrounds, {}), FakeList(backgrounds, none), settings), "");
         EXPECT_EQ(LoadSelection(store, loaded), "") << "\"None\" or no row saves no background";
     }
+
+    store.values[{"Main", "NumForegroundsSelected"}] = "100000";
+    store.values[{"Main", "ForegroundSelected2"}] = "Quotes";
+    store.stringReads = 0;
+    FakeList restored(foregrounds, {});
+    RestoreForegroundSelection(store, restored);
+    EXPECT_EQ(restored.selected, (std::set<int>{0, 1}));
+    EXPECT_EQ(store.stringReads, 3) << "no more names are read than there are foregrounds";
 }
 
 } // namespace
