@@ -46,11 +46,25 @@ BackgroundFileHeader MakeBackgroundHeader(const std::string& description, uint8_
     return header;
 }
 
+namespace {
+
+char OneLine(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F ? ' ' : c;
+}
+
+} // namespace
+
 std::string DescriptionOf(const char (&field)[kDescriptionFieldSize]) {
-    size_t length = 0;
-    while (length < kDescriptionFieldSize && field[length] != '\0')
-        ++length;
-    return std::string(field, length);
+    std::string description;
+    for (size_t at = 0; at < kDescriptionFieldSize && field[at] != '\0'; ++at)
+        description += OneLine(field[at]);
+    return description;
+}
+
+void ReplaceControlCharacters(char* text) {
+    for (; *text; ++text)
+        *text = OneLine(*text);
 }
 
 } // namespace bndx

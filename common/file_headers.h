@@ -47,7 +47,12 @@ static_assert(offsetof(BackgroundFileHeader, ColourIndex) == 44, "layout");
 ForegroundFileHeader MakeForegroundHeader(const std::string& description, int32_t lineCount);
 BackgroundFileHeader MakeBackgroundHeader(const std::string& description, uint8_t colourIndex);
 
-// The description held in a header field, up to its NUL or the field's end, whichever comes first.
+// The description held in a header field, up to its NUL or the field's end, whichever comes
+// first. A description is one line wherever it is shown or stored (the settings file keeps it
+// as a value), so every control character the file holds reads as a space.
 std::string DescriptionOf(const char (&field)[kDescriptionFieldSize]);
+
+// The same rule for a NUL-terminated description from elsewhere (an add-in module's), in place.
+void ReplaceControlCharacters(char* text);
 
 } // namespace bndx

@@ -75,6 +75,7 @@ void CBackgroundView::OnDescriptionChanged() {
     UpdateData(true);
     std::memset(m_pHeader->Description, 0, kDescriptionFieldSize);
     std::strncpy(m_pHeader->Description, m_strDescription.c_str(), kDescriptionFieldSize - 1);
+    ReplaceControlCharacters(m_pHeader->Description); // pasted tabs and the like
     Document().SetModifiedFlag();
 }
 

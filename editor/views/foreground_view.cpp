@@ -108,6 +108,7 @@ void CForegroundView::ShowDescription() {
 void CForegroundView::CopyDescriptionToHeader() {
     std::memset(m_pHeader->Description, 0, kDescriptionFieldSize);
     std::strncpy(m_pHeader->Description, m_strDescription.c_str(), kMaxDescriptionLength);
+    ReplaceControlCharacters(m_pHeader->Description); // pasted tabs and the like
 }
 
 void CForegroundView::CopyStringsFrom(const CForegroundView& other) {

@@ -57,6 +57,7 @@ void CForegroundEntry::LoadAddIn(const char* path) {
     addIn_->GetDescription(Description, sizeof(Description));
     // The add-in may have forgotten the terminator; the buffer's last byte stays one.
     Description[sizeof(Description) - 1] = '\0';
+    ReplaceControlCharacters(Description);
 }
 
 int16_t CForegroundEntry::Configure() {

@@ -5,10 +5,8 @@
 namespace bndx {
 
 void CSourceEntry::SetDescription(const char (&field)[kDescriptionFieldSize]) {
-    size_t length = 0;
-    for (; length < kDescriptionFieldSize && field[length] != '\0'; ++length)
-        Description[length] = field[length];
-    Description[length] = '\0';
+    const std::string description = DescriptionOf(field);
+    std::memcpy(Description, description.c_str(), description.size() + 1);
 }
 
 char* CSourceEntry::ReserveLineText(size_t bytes) {

@@ -20,7 +20,8 @@ public:
 
     virtual int16_t Configure() = 0;
 
-    // Takes a file header's description, up to its terminator or the field's end.
+    // Takes a file header's description, up to its terminator or the field's end, each control
+    // character a space (DescriptionOf).
     void SetDescription(const char (&field)[kDescriptionFieldSize]);
 
     // Room for the text of all the lines, owned by the entry: the lines are NUL-terminated

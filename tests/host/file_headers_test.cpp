@@ -41,10 +41,13 @@ TEST(FileHeaders, HeadersAreWrittenWithVersionChecksumAndACutZeroFilledDescripti
     EXPECT_EQ(bgBytes[12 + 3], 0) << "zero-filled after the name";
 }
 
-TEST(FileHeaders, DescriptionWithoutTerminatorIsReadToTheFieldsEnd) {
+TEST(FileHeaders, DescriptionIsReadToTheFieldsEndAsOneLine) {
     char field[bndx::kDescriptionFieldSize];
     std::memset(field, 'y', sizeof(field));
     EXPECT_EQ(bndx::DescriptionOf(field), std::string(32, 'y'));
+
+    std::strcpy(field, "x\r\n[Foreground]\r\nSpeed=0\t\x7F");
+    EXPECT_EQ(bndx::DescriptionOf(field), "x  [Foreground]  Speed=0  ") << "one line, whatever the file holds";
 }
 
 } // namespace
