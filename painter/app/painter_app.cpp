@@ -12,12 +12,35 @@ namespace bndx {
 namespace {
 
 constexpr char kMainWindowTitle[] = "Banderix";
+constexpr char kInstanceMutexName[] = "Kestrelby.Banderix.OneInstance";
+
+// Held for the program's whole life. The main window appears only after the splash and the scan
+// of the data files, so a copy started at the same moment would not find it yet; the mutex is
+// there from the first instant.
+class InstanceMutex {
+public:
+    InstanceMutex() : handle_(CreateMutexA(nullptr, FALSE, kInstanceMutexName)) {
+        heldByAnother_ = handle_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    ~InstanceMutex() {
+        if (handle_)
+            CloseHandle(handle_);
+    }
+    InstanceMutex(const InstanceMutex&) = delete;
+    InstanceMutex& operator=(const InstanceMutex&) = delete;
+    bool HeldByAnother() const { return heldByAnother_; }
+
+private:
+    HANDLE handle_;
+    bool heldByAnother_ = false;
+};
 
 class CPainterApp : public Application {
 protected:
     // The whole life of the program; false, so nothing runs after it.
     bool InitInstance() override {
-        if (FindWindowA(nullptr, kMainWindowTitle)) {
+        const InstanceMutex instance;
+        if (instance.HeldByAnother() || FindWindowA(nullptr, kMainWindowTitle)) {
             ShowProgramMessageBox("Only one instance of Banderix can run at a time.", MB_OK | MB_ICONSTOP);
             return false;
         }

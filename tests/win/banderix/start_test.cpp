@@ -92,5 +92,25 @@ TEST_F(BanderixStart, ASecondCopyRefusesToRunAndLeavesTheFirstAlone) {
     EXPECT_TRUE(program.Close());
 }
 
+TEST_F(BanderixStart, OfTwoCopiesStartedAtOnceOnlyOneRuns) {
+    Process second;
+    ASSERT_TRUE(program.Start());
+    ASSERT_TRUE(second.Start(program.ProgramPath(), program.Folder()));
+    Process* const copies[] = {&program, &second};
+    Process* refused = nullptr;
+    HWND box = nullptr;
+    const auto oneRefuses = [&] {
+        for (Process* copy : copies)
+            if ((box = WaitForMessageBox(copy->ProcessId(), kProgramTitle)))
+                return (refused = copy) != nullptr;
+        return false;
+    };
+    ASSERT_TRUE(WaitFor(oneRefuses, 15000)) << "both run: " << program.DescribeVisible() << second.DescribeVisible();
+    EXPECT_EQ(MessageBoxText(box), "Only one instance of Banderix can run at a time.");
+    Click(box, IDOK);
+    EXPECT_GE(refused->WaitForExit(5000), 0);
+    EXPECT_TRUE((refused == &program ? second : program).Running()) << "the other copy goes on";
+}
+
 } // namespace
 } // namespace bndx::e2e
