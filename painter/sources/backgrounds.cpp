@@ -15,10 +15,11 @@ CBackgroundEntry::CBackgroundEntry(const char* path) : CSourceEntry(0) {
     if (!file)
         return;
     DWORD read = 0;
-    // A file shorter than the header leaves the rest of the header zero.
     const bool readFailed = !ReadFile(file.Get(), &header_, sizeof(header_), &read, nullptr);
-    const bool newer = !readFailed && header_.Version != kFileFormatVersion;
-    if (!readFailed && !newer) {
+    // A file too short for its header is one that cannot be used, not a newer one: skipped silently.
+    const bool tooShort = !readFailed && read < sizeof(header_);
+    const bool newer = !readFailed && !tooShort && header_.Version != kFileFormatVersion;
+    if (!readFailed && !tooShort && !newer) {
         SetDescription(header_.Description);
         image_ = ReadDIBFromFile(file.Get(), sizeof(header_));
         if (image_)
@@ -38,8 +39,10 @@ CBackgroundEntry::~CBackgroundEntry() {
 }
 
 BOOL CBackgroundEntry::Paint(HDC dc, const RECT* rect, BOOL usePalette) {
-    if (!image_)
+    if (!image_) {
+        FillRect(dc, rect, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
         return TRUE;
+    }
     // On a palette device the picture's colours show only through its own palette, realised
     // in the surface drawn on; kept strips are true colour and would fall to the default colours.
     // Strips are fitted for the screen of their time, so a change to 256 colours lets them go.

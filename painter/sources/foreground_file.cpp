@@ -13,6 +13,8 @@ ForegroundFileResult ReadForegroundFile(const uint8_t* data, size_t size, Foregr
     const size_t headerBytes = std::min(size, sizeof(header));
     if (headerBytes > 0)
         std::memcpy(&header, data, headerBytes);
+    if (headerBytes < sizeof(header))
+        return ForegroundFileResult::TooShort; // no version to speak of, so no newer one
     if (header.Version != kFileFormatVersion)
         return ForegroundFileResult::NewerVersion;
 

@@ -13,6 +13,7 @@ namespace bndx {
 enum class ForegroundFileResult {
     Read,
     NewerVersion, // Version is not 1: nothing was taken into the entry
+    TooShort,     // not even the whole header: a file that cannot be used, nothing taken
 };
 
 // Fills the header from the data (a file shorter than the header leaves the rest of it zero).

@@ -21,9 +21,9 @@ struct Entry : CSourceEntry {
 };
 
 // Each case: the version and line count the header states, the bytes missing from the end of
-// the file, and the lines read.
+// the file (65 is all of it), and the lines read.
 TEST(ForegroundFile, OnlyVersionOneIsReadAndOnlyWholeRecordsWithinTheCount) {
-    const std::string description(31, 'd'); // the longest a header holds
+    const std::string description = std::string(29, 'd') + "\r\n"; // the longest a header holds
     const std::tuple<uint32_t, int32_t, size_t, Lines> cases[] = {{1, 3, 0, {"one", "two", "three"}},
                                                                   {1, 3, 1, {"one", "two"}},
                                                                   {1, 3, 7, {"one", "two"}},
@@ -32,7 +32,9 @@ TEST(ForegroundFile, OnlyVersionOneIsReadAndOnlyWholeRecordsWithinTheCount) {
                                                                   {1, -5, 0, {}},
                                                                   {1, INT32_MAX, 0, {"one", "two", "three"}},
                                                                   {0, 3, 0, {}},
-                                                                  {2, 3, 0, {}}};
+                                                                  {2, 3, 0, {}},
+                                                                  {1, 3, 20, {}},
+                                                                  {0, 3, 65, {}}};
     for (const auto& [version, count, missing, expected] : cases) {
         SCOPED_TRACE(testing::Message() << version << "/" << count << "/" << missing);
         std::vector<uint8_t> bytes = ForegroundFileBytes(description, {"one", "two", "three"});
@@ -46,8 +48,11 @@ TEST(ForegroundFile, OnlyVersionOneIsReadAndOnlyWholeRecordsWithinTheCount) {
         for (int32_t i = 0; i < entry.Lines.GetCount(); ++i)
             read.emplace_back(static_cast<const char*>(entry.Lines.GetAt(i)));
         EXPECT_EQ(read, expected);
-        EXPECT_EQ(result == ForegroundFileResult::NewerVersion, version != 1);
-        EXPECT_EQ(entry.Description, version == 1 ? description : "") << "other versions take nothing";
+        const bool tooShort = bytes.size() < sizeof(ForegroundFileHeader);
+        EXPECT_EQ(result == ForegroundFileResult::TooShort, tooShort) << "not called newer";
+        EXPECT_EQ(result == ForegroundFileResult::NewerVersion, version != 1 && !tooShort);
+        EXPECT_EQ(entry.Description, version == 1 && !tooShort ? std::string(29, 'd') + "  " : "")
+            << "other versions take nothing; control characters read as spaces";
     }
 }
 

@@ -79,6 +79,9 @@ TEST(Sources, ScanListsNamedFilesTextForegroundsFirstAndReportsTheBadOnes) {
     Write(data / "sky.bxb", Background("Sky", 4));
     Write(data / "nameless.bxb", Background("", 0));
     Write(data / "future.bxb", Background("Future", 0), 2);
+    Write(data / "empty.bxb", {});
+    Write(data / "short.bxb", {1, 0, 0, 0}); // too short for a header: skipped without a word
+    Write(data / "empty.bxf", {});
 
     MessageLog log;
     const CForegroundCollection foregrounds(data.path);
