@@ -18,6 +18,7 @@ namespace {
 
 constexpr char kTrayTip[] = "Banderix by Kestrelby Software";
 constexpr char kNoneLabel[] = "None";
+constexpr char kNoPictureLabel[] = " (picture cannot be read)";
 constexpr UINT kNonClientMetricsChanged = SPI_SETNONCLIENTMETRICS;
 constexpr uint32_t kColourDepthHint = IDS_256_COLOUR_HINT;
 constexpr WPARAM kLeftButtonDown = WM_LBUTTONDOWN;
@@ -106,7 +107,10 @@ void CSelectorDlg::OnSettingChange(UINT code) {
 void CSelectorDlg::OnBackgroundSelChange() {
     const bool hadBackground = engine_->CurrentBackground != nullptr;
     const int row = backgroundList_.CurrentRow();
-    engine_->CurrentBackground = row < 0 ? nullptr : reinterpret_cast<CBackgroundEntry*>(backgroundList_.ItemData(row));
+    auto* entry = row < 0 ? nullptr : reinterpret_cast<CBackgroundEntry*>(backgroundList_.ItemData(row));
+    // A background without a picture would paint whatever the composition last held; it paints
+    // as "None" does instead, while its row stays selected and saved.
+    engine_->CurrentBackground = entry && entry->HasPicture() ? entry : nullptr;
     engine_->Scheduler.OnBackgroundSelChange(hadBackground, engine_->CurrentBackground != nullptr);
     SaveSelection();
 }
@@ -172,7 +176,10 @@ bool CSelectorDlg::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
     if (item.itemID == static_cast<UINT>(-1))
         return true; // an empty list asks only for its focus rectangle
     auto* entry = reinterpret_cast<CBackgroundEntry*>(item.itemData);
-    DrawBackgroundItem(item, entry, entry ? entry->Description : kNoneLabel, engine_->In256ColourMode);
+    std::string label = entry ? entry->Description : kNoneLabel;
+    if (entry && !entry->HasPicture())
+        label += kNoPictureLabel;
+    DrawBackgroundItem(item, entry, label.c_str(), engine_->In256ColourMode);
     return true;
 }
 

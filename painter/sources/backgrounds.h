@@ -16,7 +16,7 @@ namespace bndx {
 class CBackgroundEntry : public CSourceEntry {
 public:
     // Loads the file at the path. One that cannot be used leaves the description empty; one
-    // whose picture cannot be read keeps its description and paints nothing.
+    // whose picture cannot be read keeps its description (it is listed) but has no picture.
     explicit CBackgroundEntry(const char* path);
     ~CBackgroundEntry() override;
 
@@ -26,9 +26,14 @@ public:
     // index ColourIndex() + 1 of the colour table.
     uint8_t ColourIndex() const { return header_.ColourIndex; }
 
+    // Whether the picture could be read. One that could not is never painted into captions: it
+    // paints as "None" does, so the system's own captions stay.
+    bool HasPicture() const { return image_ != nullptr; }
+
     // Draws the picture into the rectangle, realising the background's palette when asked
     // (the screen runs in 256 colours). Without a palette the picture is fitted to each height
-    // once and kept, so a repaint is one copy.
+    // once and kept, so a repaint is one copy. Without a picture the rectangle is filled grey,
+    // which is how its row in the list shows that the picture could not be read.
     BOOL Paint(HDC dc, const RECT* rect, BOOL usePalette);
 
     // The palette made for the picture, for the caption's surface in 256 colours (null: none).

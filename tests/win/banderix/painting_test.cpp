@@ -90,6 +90,33 @@ TEST_F(BanderixPainting, SelectingAForegroundScrollsItOnTheFrontWindowAtOnce) {
     EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), "0");
 }
 
+// Listed, since its description was read, but never painted: the system's captions stay.
+TEST_F(BanderixPainting, ABackgroundWhosePictureCannotBeReadPaintsAsNoneAndItsRowSaysSo) {
+    settings.Write("[Main]\nSelectedBackground=Broken\n");
+    program.Data().AddUnreadableBackground("broken.bxb", "Broken");
+    SubjectWindow subject("Unbroken subject", 40, 560, 400);
+    ASSERT_TRUE(BringToFront(subject.Handle()));
+    ASSERT_TRUE(StartSettled());
+    ASSERT_TRUE(BringToFront(subject.Handle()));
+    PumpMessages(800);
+    EXPECT_TRUE(subject.ShowsSystemCaption()) << std::hex << subject.Fill();
+    EXPECT_EQ(program.Backgrounds().Selected(), std::vector<int>{1});
+    EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "Broken");
+
+    ASSERT_TRUE(program.ShowFromTray());
+    const ListBox list = program.Backgrounds();
+    RECT client;
+    GetClientRect(list.Handle(), &client);
+    const int y = list.ItemHeight() + list.ItemHeight() / 2;
+    const auto rowShowsGrey = [&] {
+        const test::ScreenCapture shot = test::ScreenCapture::OfWindow(list.Handle());
+        return shot.At(client.right - 4, y) == 0x808080;
+    };
+    EXPECT_TRUE(WaitFor(rowShowsGrey, 3000)) << "the row shows no picture";
+    if (HasFailure())
+        subject.Shot().Save("painting-unreadable");
+}
+
 TEST_F(BanderixPainting, ConfigureIsOfferedForOneSelectedAddInOnly) {
     program.Data().AddTextForeground("quotes.bxf", "Quotes", {"q"});
     ASSERT_TRUE(program.Data().AddSampleAddIn());

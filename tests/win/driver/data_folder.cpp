@@ -67,6 +67,14 @@ void DataFolder::AddBackground(const std::string& fileName, const std::string& d
     descriptions_[Upper(fileName)] = description;
 }
 
+void DataFolder::AddUnreadableBackground(const std::string& fileName, const std::string& description) {
+    AddBackground(fileName, description, 0);
+    const int32_t noWidth = 0;
+    std::fstream file(path_ + "\\" + fileName, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(sizeof(BackgroundFileHeader) + sizeof(BITMAPFILEHEADER) + offsetof(BITMAPINFOHEADER, biWidth));
+    file.write(reinterpret_cast<const char*>(&noWidth), sizeof(noWidth));
+}
+
 bool DataFolder::AddSampleAddIn() {
     const char kName[] = "DateTime.bxa";
     if (!CopyFileA(test::DistPath((std::string("DATA\\") + kName).c_str()).c_str(), (path_ + "\\" + kName).c_str(),

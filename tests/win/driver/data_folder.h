@@ -23,6 +23,8 @@ public:
                            const std::vector<std::string>& lines);
     void AddBackground(const std::string& fileName, const std::string& description, uint32_t rgb,
                        uint8_t colourIndex = 0);
+    // A sound header before a picture no reader accepts (its width is 0).
+    void AddUnreadableBackground(const std::string& fileName, const std::string& description);
     bool AddSampleAddIn();
 
     // The descriptions in the order a directory search finds the files, as the program does.
