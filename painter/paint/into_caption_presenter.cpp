@@ -1,6 +1,6 @@
 #include "painter/paint/into_caption_presenter.h"
 
-#include "platform/framework/scoped_gdi.h"
+#include "painter/paint/caption_surface.h"
 
 namespace bndx {
 
@@ -17,9 +17,9 @@ template <typename Action> void ForEachButton(const CaptionButtonAreas& buttons,
 
 void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed) {
     const CaptionRect& caption = composed.caption;
-    WindowDc surface(window);
-    GdiObject clip(CreateRectRgn(caption.left, caption.top, caption.right, caption.bottom));
-    SelectClipRgn(surface.Get(), static_cast<HRGN>(clip.Get()));
+    const CaptionSurface surface(window, caption);
+    if (!surface.Get())
+        return;
     ForEachButton(composed.buttons, [&](const ButtonBox& box) {
         ExcludeClipRect(surface.Get(), box.x, box.y, box.x + box.width, box.y + box.height);
     });

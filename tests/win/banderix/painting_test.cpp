@@ -90,6 +90,27 @@ TEST_F(BanderixPainting, SelectingAForegroundScrollsItOnTheFrontWindowAtOnce) {
     EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), "0");
 }
 
+// A document window inside a client area inside a frame, as in any MDI program: "Paint All
+// Windows" reaches captions at any depth, through a parent without a caption.
+TEST_F(BanderixPainting, AllWindowsReachesACaptionedWindowBelowOneWithout) {
+    settings.Write("[Main]\nSelectedBackground=Red\n");
+    program.Data().AddBackground("red.bxb", "Red", kRed);
+    SubjectWindow frame("Frame subject", 40, 460, 500);
+    const HWND client = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                                        480, 80, frame.Handle(), nullptr, nullptr, nullptr);
+    const HWND document = CreateWindowExA(0, "STATIC", "Document subject", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                                          10, 5, 300, 70, client, nullptr, nullptr, nullptr);
+    ASSERT_NE(document, nullptr);
+    ASSERT_TRUE(StartSettled());
+    EXPECT_TRUE(frame.WaitForFill(kRed, 3000));
+    const auto documentFill = [&] {
+        return CaptionFill(test::ScreenCapture::OfWindow(document), CaptionLayoutOf(document));
+    };
+    EXPECT_TRUE(WaitFor([&] { return documentFill() == kRed; }, 3000)) << std::hex << documentFill();
+    if (HasFailure())
+        frame.Shot().Save("painting-nested");
+}
+
 // Listed, since its description was read, but never painted: the system's captions stay.
 TEST_F(BanderixPainting, ABackgroundWhosePictureCannotBeReadPaintsAsNoneAndItsRowSaysSo) {
     settings.Write("[Main]\nSelectedBackground=Broken\n");
