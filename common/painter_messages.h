@@ -11,6 +11,11 @@ constexpr unsigned int WM_TRAY_CALLBACK = kWmUser + 101;  // from the tray icon
 constexpr unsigned int WM_EXCLUDE_WINDOW = kWmUser + 102; // from Bandpost: leave this caption alone (0: none)
 constexpr unsigned int WM_HIDE_SELECTOR = kWmUser + 103;  // posted to itself: hide the main window
 
+// WM_PAINT_CAPTION's wParam: 0 names a window whose caption the system redraws; this value names
+// a top-level window that moved, changed size or order, or went away, and so may have uncovered
+// other windows' captions, which the system can show again in its own way without a message.
+constexpr unsigned int kCaptionsUncovered = 1;
+
 // The title by which other programs find Banderix's main window.
 constexpr char kPainterWindowTitle[] = "Banderix";
 

@@ -27,6 +27,9 @@ constexpr char kProgramName[] = "Banderix";
 constexpr UINT kOverlayCheckMs = 100;
 // WM_DWMCOMPOSITIONCHANGED, which the headers of the oldest Windows the programs run on lack.
 constexpr UINT kCompositionChanged = 0x031E;
+// The pass after windows moved away: its own timer, beside the scheduler's three.
+constexpr UINT_PTR kUncoveredTimer = TIMER_SCROLL_FREQUENCY + 1;
+constexpr UINT kUncoveredSettleMs = 150;
 
 // One hook for the program, whichever engine installed it.
 UniqueModule g_hookModule;
@@ -94,12 +97,23 @@ void PaintEngine::ReadColourDepth() {
 bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
+        if (wParam == kUncoveredTimer) {
+            ::KillTimer(owner_, kUncoveredTimer);
+            uncoveredPassDue_ = false;
+            if (PaintingEnabled)
+                RefreshCaptions();
+            return true;
+        }
         if (wParam < TIMER_REFRESH || wParam > TIMER_SCROLL_FREQUENCY)
             return false;
         Scheduler.OnTimer(static_cast<TimerKind>(wParam));
         return true;
     case WM_PAINT_CAPTION:
-        if (PaintingEnabled)
+        if (!PaintingEnabled)
+            return true;
+        if (wParam == kCaptionsUncovered)
+            OnCaptionsUncovered();
+        else
             OnPaintCaption(reinterpret_cast<HWND>(lParam));
         return true;
     case kCompositionChanged:
@@ -172,6 +186,16 @@ void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, b
     case Composition::Outcome::kLeaveAsIs:
         break;
     }
+}
+
+// A window moved away or vanished. The captions it uncovered can show again as the system drew
+// them, from the system's own copy of the screen and without any message that the hook could
+// report; so once the moves have settled, one pass paints what is not painted. Passes of the
+// refresh timer do that anyway.
+void PaintEngine::OnCaptionsUncovered() {
+    if (uncoveredPassDue_ || Scheduler.IsRunning(TIMER_REFRESH))
+        return; // a burst of moves, a window dragged: one pass at a time
+    uncoveredPassDue_ = ::SetTimer(owner_, kUncoveredTimer, kUncoveredSettleMs, nullptr) != 0;
 }
 
 void PaintEngine::RefreshCaptions() {

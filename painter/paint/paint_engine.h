@@ -79,6 +79,7 @@ private:
     // Into or over the caption, as the PaintMode setting and the desktop's composition choose;
     // looked at before each caption, so that a changed setting takes effect with the next paint.
     void PresentAsChosen();
+    void OnCaptionsUncovered();
 
     HWND owner_;
     const PainterSettings& settings_;
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<CaptionPresenter> presenter_;
     CaptionRenderer renderer_;
     CaptionSelection selection_;
+    bool uncoveredPassDue_ = false;
 };
 
 } // namespace bndx

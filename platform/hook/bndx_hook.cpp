@@ -53,6 +53,21 @@ void NotifyPainter(HWND window) {
         PostMessageA(painter, bndx::WM_PAINT_CAPTION, 0, reinterpret_cast<LPARAM>(window));
 }
 
+// A top-level window, captioned or not (a menu, a tooltip), that moved, changed size or order,
+// or was hidden: the part of the screen it left may hold other windows' captions.
+bool UncoversOthers(const CWPSTRUCT& call) {
+    if (call.message != WM_WINDOWPOSCHANGED || GetAncestor(call.hwnd, GA_PARENT) != GetDesktopWindow())
+        return false;
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(call.lParam);
+    constexpr UINT kUnchanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+    return position && ((position->flags & kUnchanged) != kUnchanged || (position->flags & SWP_HIDEWINDOW));
+}
+
+void NotifyPainterOfUncovering(HWND window) {
+    if (HWND painter = FindPainter())
+        PostMessageA(painter, bndx::WM_PAINT_CAPTION, bndx::kCaptionsUncovered, reinterpret_cast<LPARAM>(window));
+}
+
 } // namespace
 
 // Exported as plain "HookProc" in both builds: the link strips the 32-bit stdcall decoration.
@@ -61,6 +76,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK HookProc(int code, WPARAM wPar
         const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
         if (RedrawsCaption(*call) && call->hwnd)
             NotifyPainter(call->hwnd);
+        else if (UncoversOthers(*call))
+            NotifyPainterOfUncovering(call->hwnd);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -90,6 +90,61 @@ TEST_F(BanderixPainting, SelectingAForegroundScrollsItOnTheFrontWindowAtOnce) {
     EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), "0");
 }
 
+// The top row of the caption, from its left end to the buttons: whether all of it is the colour.
+bool CaptionRowIs(HWND window, uint32_t colour) {
+    const test::ScreenCapture shot = test::ScreenCapture::OfWindow(window);
+    const CaptionLayout layout = CaptionLayoutOf(window);
+    const int right = layout.buttons.hasMinMax ? layout.buttons.minMax.x : layout.area.right;
+    for (int x = layout.area.left; x < right; ++x)
+        if (shot.At(x, layout.area.top) != colour)
+            return false;
+    return true;
+}
+
+// A window of another program; one started after the hook was installed is reached by the hook.
+HWND StartHelperWindow(Process& helper, const char* title, int x, int y) {
+    const std::string quoted = std::string("\"") + title + "\"";
+    if (!helper.Start(test::TestProgramPath("caption_subject.exe"), ".", quoted + " " + quoted + " 20000"))
+        return nullptr;
+    HWND window = nullptr;
+    test::WaitFor([&] { return (window = FindWindowA(nullptr, title)) != nullptr; }, 3000);
+    if (window)
+        SetWindowPos(window, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+    return window;
+}
+
+// Under the hook method only what the hook reports is painted. The splash and the main window
+// cover the front window's caption at start-up and uncover it again, which the system may show
+// in its own way without a message.
+TEST_F(BanderixPainting, UnderTheHookMethodTheFrontCaptionIsPaintedWhenStartUpIsOver) {
+    settings.Write("[Main]\nSelectedBackground=Red\n[Background]\nPaintByType=0\n");
+    program.Data().AddBackground("red.bxb", "Red", kRed);
+    Process frontProgram;
+    const HWND front = StartHelperWindow(frontProgram, "Helper in front", 20, 120); // below the splash
+    ASSERT_NE(front, nullptr);
+    ASSERT_TRUE(StartSettled());
+    EXPECT_TRUE(WaitFor([&] { return CaptionRowIs(front, kRed); }, 2000));
+    if (HasFailure())
+        test::ScreenCapture::OfWindow(front).Save("painting-hook-start");
+}
+
+TEST_F(BanderixPainting, UnderTheHookMethodAPartOfACaptionUncoveredByAnotherWindowComesBackPainted) {
+    settings.Write("[Main]\nSelectedBackground=Red\n[Background]\nPaintByType=0\n");
+    program.Data().AddBackground("red.bxb", "Red", kRed);
+    ASSERT_TRUE(StartSettled());
+    Process belowProgram, aboveProgram;
+    const HWND below = StartHelperWindow(belowProgram, "Helper below", 40, 400);
+    ASSERT_NE(below, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return CaptionRowIs(below, kRed); }, 3000));
+    const HWND above = StartHelperWindow(aboveProgram, "Helper above", 100, 390); // over the caption's middle
+    ASSERT_NE(above, nullptr);
+    PumpMessages(500);
+    SetWindowPos(above, nullptr, 500, 600, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitFor([&] { return CaptionRowIs(below, kRed); }, 2000)) << "the uncovered part";
+    if (HasFailure())
+        test::ScreenCapture::OfWindow(below).Save("painting-hook-uncovered");
+}
+
 // A document window inside a client area inside a frame, as in any MDI program: "Paint All
 // Windows" reaches captions at any depth, through a parent without a caption.
 TEST_F(BanderixPainting, AllWindowsReachesACaptionedWindowBelowOneWithout) {
