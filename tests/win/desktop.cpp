@@ -98,8 +98,10 @@ LRESULT CALLBACK PainterStandIn::WindowProc(HWND window, UINT message, WPARAM wP
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     } else if (message == WM_EXCLUDE_WINDOW || message == WM_PAINT_CAPTION) {
         auto* self = reinterpret_cast<PainterStandIn*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        (message == WM_EXCLUDE_WINDOW ? self->excluded_ : self->paintRequests_)
-            .push_back(reinterpret_cast<HWND>(lParam));
+        auto& list = message == WM_EXCLUDE_WINDOW   ? self->excluded_
+                     : wParam == kCaptionsUncovered ? self->uncoverReports_
+                                                    : self->paintRequests_;
+        list.push_back(reinterpret_cast<HWND>(lParam));
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -37,7 +37,8 @@ private:
 };
 
 // A hidden top-level window titled like the caption painter's, recording the windows named
-// by the exclusion and paint-caption messages it receives, in order.
+// by the exclusion and paint-caption messages it receives, in order; the windows reported as
+// having uncovered others apart.
 class PainterStandIn {
 public:
     PainterStandIn();
@@ -46,12 +47,14 @@ public:
     PainterStandIn& operator=(const PainterStandIn&) = delete;
     const std::vector<HWND>& ExcludedWindows() const { return excluded_; }
     const std::vector<HWND>& PaintRequests() const { return paintRequests_; }
+    const std::vector<HWND>& UncoverReports() const { return uncoverReports_; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND window_;
     std::vector<HWND> excluded_;
     std::vector<HWND> paintRequests_;
+    std::vector<HWND> uncoverReports_;
 };
 
 // A program started with CreateProcess; ended by force if still running when destroyed.

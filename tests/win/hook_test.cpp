@@ -62,6 +62,9 @@ TEST(BndxHook, ReportsOnlyCaptionedWindowsAndOnlyWhileInstalled) {
     EXPECT_TRUE(WaitFor([&] { return Contains(painter.PaintRequests(), captioned.Handle()); }, 2000));
     PumpMessages(200);
     EXPECT_FALSE(Contains(painter.PaintRequests(), plain.Handle())) << "a window without a caption was reported";
+    SetWindowPos(plain.Handle(), nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitFor([&] { return Contains(painter.UncoverReports(), plain.Handle()); }, 2000))
+        << "moved away, it may have uncovered captions";
 
     hook.Remove();
     PumpMessages(200);

@@ -75,7 +75,7 @@ TEST_F(SettingsFileTest, WhatIsSavedComesBackThroughTheProfileFunctions) {
     EXPECT_EQ(settings.GetSpeed(), 9) << "a missing file gives the defaults";
     EXPECT_EQ(settings.GetTextFont(), nullptr);
 
-    settings.Alignment = -1;
+    settings.Alignment = 2;
     const LOGFONTA font{-16, 0, 0, 0, FW_BOLD, 1, 0, 0, 0, 0, 0, 0, 0, "Arial"};
     settings.SetTextFont(font);
     settings.SaveSettings(file);
@@ -83,7 +83,7 @@ TEST_F(SettingsFileTest, WhatIsSavedComesBackThroughTheProfileFunctions) {
 
     PainterSettings loaded;
     EXPECT_EQ(LoadSelection(file, loaded), std::string(600, 'B'));
-    EXPECT_EQ(loaded.Alignment, -1);
+    EXPECT_EQ(loaded.Alignment, 2);
     LOGFONTA made{};
     ASSERT_EQ(GetObjectA(loaded.GetTextFont(), sizeof(made), &made), static_cast<int>(sizeof(made)));
     EXPECT_STREQ(made.lfFaceName, "Arial");
