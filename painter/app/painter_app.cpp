@@ -5,6 +5,7 @@
 #include "painter/app/selector_dlg.h"
 #include "platform/framework/application.h"
 #include "platform/framework/message_box.h"
+#include "platform/framework/win32_handles.h"
 #include "resources/painter/resource.h"
 
 namespace bndx {
@@ -19,20 +20,14 @@ constexpr char kInstanceMutexName[] = "Kestrelby.Banderix.OneInstance";
 // there from the first instant.
 class InstanceMutex {
 public:
-    InstanceMutex() : handle_(CreateMutexA(nullptr, FALSE, kInstanceMutexName)) {
-        heldByAnother_ = handle_ && GetLastError() == ERROR_ALREADY_EXISTS;
-    }
-    ~InstanceMutex() {
-        if (handle_)
-            CloseHandle(handle_);
-    }
-    InstanceMutex(const InstanceMutex&) = delete;
-    InstanceMutex& operator=(const InstanceMutex&) = delete;
+    InstanceMutex()
+        : handle_(CreateMutexA(nullptr, FALSE, kInstanceMutexName)),
+          heldByAnother_(handle_ && GetLastError() == ERROR_ALREADY_EXISTS) {}
     bool HeldByAnother() const { return heldByAnother_; }
 
 private:
-    HANDLE handle_;
-    bool heldByAnother_ = false;
+    UniqueKernelObject handle_;
+    bool heldByAnother_;
 };
 
 class CPainterApp : public Application {

@@ -1,7 +1,5 @@
 #include "painter/paint/caption_surface.h"
 
-#include "platform/framework/scoped_gdi.h"
-
 namespace bndx {
 
 namespace {
@@ -18,10 +16,9 @@ CaptionSurface::CaptionSurface(HWND window, const CaptionRect& caption) {
     const GdiObject clip(CreateRectRgn(caption.left, caption.top, caption.right, caption.bottom));
     const HWND top = GetAncestor(window, GA_ROOT);
     if (!top || top == window) {
-        owner_ = window;
-        dc_ = GetWindowDC(window);
-        if (dc_)
-            SelectClipRgn(dc_, Region(clip));
+        dc_.Reset({window, GetWindowDC(window)});
+        if (Get())
+            SelectClipRgn(Get(), Region(clip));
         return;
     }
     RECT topBounds{}, bounds{};
@@ -31,28 +28,27 @@ CaptionSurface::CaptionSurface(HWND window, const CaptionRect& caption) {
     OffsetRgn(Region(clip), origin.x, origin.y);
     // The part of the child that shows (not covered by its siblings or cut by its parents), in
     // screen coordinates; in the top-level window's from there.
-    if (HDC own = GetWindowDC(window)) {
+    {
+        const WindowDc own(window);
         const GdiObject shows(CreateRectRgn(0, 0, 0, 0));
-        if (GetRandomRgn(own, Region(shows), SYSRGN) == kRegionFound) {
+        if (own.Get() && GetRandomRgn(own.Get(), Region(shows), SYSRGN) == kRegionFound) {
             OffsetRgn(Region(shows), -topBounds.left, -topBounds.top);
             CombineRgn(Region(clip), Region(clip), Region(shows), RGN_AND);
         }
-        ReleaseDC(window, own);
     }
-    owner_ = top;
-    dc_ = GetDCEx(top, nullptr, DCX_WINDOW | DCX_CACHE); // children's areas not clipped away
-    if (!dc_)
+    dc_.Reset({top, GetDCEx(top, nullptr, DCX_WINDOW | DCX_CACHE)}); // children's areas not clipped away
+    if (!Get())
         return;
-    SetViewportOrgEx(dc_, origin.x, origin.y, nullptr);
-    SelectClipRgn(dc_, Region(clip)); // in device coordinates: the top-level window's
+    SetViewportOrgEx(Get(), origin.x, origin.y, nullptr);
+    SelectClipRgn(Get(), Region(clip)); // in device coordinates: the top-level window's
 }
 
+// A surface from the cache goes back as it came.
 CaptionSurface::~CaptionSurface() {
-    if (!dc_)
+    if (!Get())
         return;
-    SetViewportOrgEx(dc_, 0, 0, nullptr);
-    SelectClipRgn(dc_, nullptr);
-    ReleaseDC(owner_, dc_);
+    SetViewportOrgEx(Get(), 0, 0, nullptr);
+    SelectClipRgn(Get(), nullptr);
 }
 
 } // namespace bndx

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/caption_geometry.h"
+#include "platform/framework/scoped_gdi.h"
 
 #include <windows.h>
 
@@ -20,11 +21,10 @@ public:
     CaptionSurface& operator=(const CaptionSurface&) = delete;
 
     // In the window's own whole-window coordinates; null when no surface could be had.
-    HDC Get() const { return dc_; }
+    HDC Get() const { return dc_.Get().dc; }
 
 private:
-    HWND owner_ = nullptr; // whose surface it is
-    HDC dc_ = nullptr;
+    UniqueHandle<handle_traits::ReleasedDc> dc_; // given back to the window it came from
 };
 
 } // namespace bndx
