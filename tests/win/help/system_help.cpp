@@ -63,7 +63,7 @@ SystemHelp::~SystemHelp() {
     SetEnvironmentVariableA("BNDX_HELP_RECORD", nullptr);
 }
 
-std::vector<HelpRequest> SystemHelp::WaitForRequests(DWORD timeoutMs) const {
+std::vector<HelpRequest> SystemHelp::WaitForRequests(size_t count, DWORD timeoutMs) const {
     std::vector<HelpRequest> requests;
     test::WaitFor(
         [&] {
@@ -80,7 +80,7 @@ std::vector<HelpRequest> SystemHelp::WaitForRequests(DWORD timeoutMs) const {
                 if (equals != std::string::npos)
                     request[line.substr(0, equals)] = line.substr(equals + 1);
             }
-            return !requests.empty();
+            return requests.size() >= count;
         },
         timeoutMs);
     return requests;

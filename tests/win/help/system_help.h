@@ -24,8 +24,8 @@ public:
     SystemHelp& operator=(const SystemHelp&) = delete;
 
     bool Installed() const { return installed_; }
-    // The requests recorded so far, once the first has arrived; empty when none came in time.
-    std::vector<HelpRequest> WaitForRequests(DWORD timeoutMs) const;
+    // The requests recorded so far, once there are as many as expected or the time has run out.
+    std::vector<HelpRequest> WaitForRequests(size_t count, DWORD timeoutMs) const;
 
 private:
     ScratchFolder record_;

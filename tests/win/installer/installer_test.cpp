@@ -1,8 +1,14 @@
 // The installer and its uninstaller run silently as a user or an administrator's script runs
-// them, and the programs then started from the installation as a user starts them.
+// them, and the programs then started from the installation as a user starts them: Bandsmith
+// saves where Banderix finds its files, and what the user made there outlives the programs.
 #include "tests/win/installer/installation.h"
 
 #include "common/file_headers.h"
+#include "platform/framework/framework_ids.h"
+#include "resources/editor/resource.h"
+// The two programs number these apart; the editor's are not used here.
+#undef IDB_SPLASH
+#undef IDC_COLOUR_LIST
 #include "resources/painter/resource.h"
 #include "tests/win/desktop.h"
 
@@ -42,7 +48,10 @@ std::vector<std::string> Sorted(std::vector<std::string> texts) {
 
 using Installer = InstallerTest;
 
-TEST_F(Installer, PutsEveryShippedFileInPlaceRegistersItAndTakesItAllBack) {
+// One installation serves the programs started from it: what setup put in place, the samples
+// Banderix lists, setup held off while it runs, Bandsmith saving into the installed DATA folder,
+// and the silent uninstall taking all but what the user made.
+TEST_F(Installer, PutsEveryShippedFileInPlaceServesTheProgramsAndTakesBackAllButTheUsersOwn) {
     ASSERT_EQ(Install(), 0);
     std::vector<std::string> expected = DistFiles();
     expected.push_back("Uninstall.exe");
@@ -51,7 +60,6 @@ TEST_F(Installer, PutsEveryShippedFileInPlaceRegistersItAndTakesItAllBack) {
         EXPECT_TRUE(SameBytes(test::DistPath(file.c_str()), Installed(file))) << file;
     // The editor's data directory is Path followed by \Data\: the installed DATA folder.
     EXPECT_EQ(settings.Read("Main", "Path"), kInstallFolder);
-
     for (const char* shortcut : {"Banderix.lnk", "Bandsmith.lnk", "Uninstall Banderix.lnk"})
         EXPECT_TRUE(Exists(StartMenuFolder() + "\\" + shortcut)) << shortcut;
     EXPECT_EQ(RegistryValue(HKEY_LOCAL_MACHINE, kSignInKey, "Banderix"), "\"" + Installed("Banderix.exe") + "\"");
@@ -61,11 +69,53 @@ TEST_F(Installer, PutsEveryShippedFileInPlaceRegistersItAndTakesItAllBack) {
               std::string("\"") + Installed("Uninstall.exe") + "\" /S");
     EXPECT_GT(std::atol(RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "EstimatedSize").c_str()), 0);
 
-    // Nothing of the user's: the folder goes too.
+    Process banderix;
+    ASSERT_TRUE(banderix.Start(Installed("Banderix.exe"), kInstallFolder));
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            main = WaitForWindowOf(banderix.ProcessId(), kProgramTitle, IDC_FOREGROUND_LIST);
+            return main && VisibleWindowsOf(banderix.ProcessId()).empty();
+        },
+        15000))
+        << banderix.DescribeVisible();
+    // Backgrounds are drawn rows without text: None, then one row per described file.
+    const std::vector<std::string> backgrounds = Descriptions<BackgroundFileHeader>("*.BXB");
+    EXPECT_EQ(std::count(backgrounds.begin(), backgrounds.end(), "Sunset Over the Hills"), 1);
+    EXPECT_EQ(ListBox(main, IDC_BACKGROUND_LIST).Count(), static_cast<int>(backgrounds.size()) + 1);
+    // Text foregrounds by their headers; of the add-ins, the one whose description is known.
+    const std::vector<std::string> foregrounds = ListBox(main, IDC_FOREGROUND_LIST).Texts();
+    std::vector<std::string> listed = Descriptions<ForegroundFileHeader>("*.BXF");
+    listed.insert(listed.end(), {"Banderix Tips", "Sayings", kSampleAddInDescription});
+    for (const std::string& text : listed)
+        EXPECT_NE(std::count(foregrounds.begin(), foregrounds.end(), text), 0) << text;
+    EXPECT_EQ(Install(), 2) << "setup must not replace the files of a running Banderix";
+    EXPECT_EQ(Uninstall(), 2);
+    EXPECT_TRUE(Exists(Installed("BndxHook.dll")));
+    banderix.Terminate();
+
+    BandsmithProgram editor;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    ASSERT_TRUE(editor.Process::Start(Installed("Bandsmith.exe"), temp));
+    const HWND child = editor.ChooseNewType(kNewForeground);
+    ASSERT_NE(child, nullptr) << editor.DescribeVisible();
+    ASSERT_TRUE(editor.WaitForMainFrame());
+    ASSERT_TRUE(TypeText(GetDlgItem(BandsmithProgram::FormOf(child), IDC_FOREGROUND_DESCRIPTION), "My words"));
+    editor.Command(ID_FILE_SAVE);
+    const HWND dialog = WaitForFileDialog(editor.ProcessId(), kSaveAsTitle);
+    ASSERT_NE(dialog, nullptr) << editor.DescribeVisible();
+    EXPECT_EQ(FileDialogName(dialog), "My_words.bxf");
+    ASSERT_TRUE(ChooseFile(dialog));
+    EXPECT_TRUE(WaitFor([&] { return Exists(Installed("DATA\\My_words.bxf")); }, 5000))
+        << "proposed elsewhere: " << editor.DescribeVisible();
+    ASSERT_TRUE(editor.Exit());
+
     ASSERT_EQ(Uninstall(), 0);
-    EXPECT_FALSE(Exists(kInstallFolder));
+    EXPECT_EQ(FilesUnder(kInstallFolder), std::vector<std::string>{"DATA\\My_words.bxf"});
     ExpectNothingRegistered();
     EXPECT_EQ(settings.Read("Main", "Path"), kInstallFolder) << "settings are kept unless the user says so";
+    EXPECT_FALSE(profile.RecentFiles().empty()) << "the editor's profile is the user's";
 }
 
 TEST_F(Installer, WritesPathIntoTheUsersOwnSettingsFileWhenThereIsOne) {
@@ -82,35 +132,6 @@ TEST_F(Installer, WritesPathIntoTheUsersOwnSettingsFileWhenThereIsOne) {
     EXPECT_STREQ(value, kInstallFolder);
     GetPrivateProfileStringA("Main", "SelectedBackground", "", value, sizeof value, userFile.c_str());
     EXPECT_STREQ(value, "Red");
-}
-
-TEST_F(Installer, BanderixFromTheInstallationListsTheSamplesAndHoldsOffSetupWhileItRuns) {
-    ASSERT_EQ(Install(), 0);
-    Process banderix;
-    ASSERT_TRUE(banderix.Start(Installed("Banderix.exe"), kInstallFolder));
-    HWND main = nullptr;
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            main = WaitForWindowOf(banderix.ProcessId(), kProgramTitle, IDC_FOREGROUND_LIST);
-            return main && VisibleWindowsOf(banderix.ProcessId()).empty();
-        },
-        15000))
-        << banderix.DescribeVisible();
-
-    // Backgrounds are drawn rows without text: None, then one row per described file.
-    const std::vector<std::string> backgrounds = Descriptions<BackgroundFileHeader>("*.BXB");
-    EXPECT_EQ(std::count(backgrounds.begin(), backgrounds.end(), "Sunset Over the Hills"), 1);
-    EXPECT_EQ(ListBox(main, IDC_BACKGROUND_LIST).Count(), static_cast<int>(backgrounds.size()) + 1);
-    // Text foregrounds by their headers; of the add-ins, the one whose description is known.
-    const std::vector<std::string> foregrounds = ListBox(main, IDC_FOREGROUND_LIST).Texts();
-    std::vector<std::string> expected = Descriptions<ForegroundFileHeader>("*.BXF");
-    expected.insert(expected.end(), {"Banderix Tips", "Sayings", kSampleAddInDescription});
-    for (const std::string& text : expected)
-        EXPECT_NE(std::count(foregrounds.begin(), foregrounds.end(), text), 0) << text;
-
-    EXPECT_EQ(Install(), 2) << "setup must not replace the files of a running Banderix";
-    EXPECT_EQ(Uninstall(), 2);
-    EXPECT_TRUE(Exists(Installed("BndxHook.dll")));
 }
 
 } // namespace
