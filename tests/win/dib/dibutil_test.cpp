@@ -75,7 +75,8 @@ TEST(DibFiles, BitmapFileWrittenAfterABackgroundHeaderReadsBackWithItsColours) {
     DWORD written = 0;
     EXPECT_TRUE(WriteFile(file, &background, sizeof(background), &written, nullptr));
     HDIB junk = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 64); // not an image of the library's form
-    EXPECT_FALSE(WriteDIBToFile(junk, file) || CreateDIBPalette(junk));
+    EXPECT_FALSE(WriteDIBToFile(junk, file));
+    EXPECT_EQ(CreateDIBPalette(junk), nullptr);
     DestroyDIB(junk);
     EXPECT_TRUE(WriteDIBToFile(dib, file));
     HDIB back = ReadDIBFromFile(file, sizeof(background));
@@ -87,7 +88,8 @@ TEST(DibFiles, BitmapFileWrittenAfterABackgroundHeaderReadsBackWithItsColours) {
 
     HPALETTE palette = CreateDIBPalette(back);
     EXPECT_EQ(GetPaletteEntries(palette, 0, 0, nullptr), 2u);
-    EXPECT_TRUE(Entry(palette, 0) == kRed && Entry(palette, 1) == kBlue);
+    EXPECT_EQ(Entry(palette, 0), kRed);
+    EXPECT_EQ(Entry(palette, 1), kBlue);
     DeleteObject(palette);
     DestroyDIB(back);
     DestroyDIB(dib);
@@ -119,7 +121,8 @@ TEST(DibResource, BitmapResourceComesWithItsPaletteAndPaints) {
     ASSERT_NE(bitmap, nullptr);
     BITMAP size{};
     GetObjectA(bitmap, sizeof(size), &size);
-    EXPECT_TRUE(size.bmWidth == 8 && size.bmHeight == 4) << size.bmWidth << " x " << size.bmHeight;
+    EXPECT_EQ(size.bmWidth, 8);
+    EXPECT_EQ(size.bmHeight, 4);
     EXPECT_EQ(Entry(palette, 1), kLime) << "the palette of its own colours";
 
     // Drawn as it is at the origin, then stretched to twice its size beside it.

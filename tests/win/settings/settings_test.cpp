@@ -27,7 +27,8 @@ protected:
         folderExisted_ = machine.Exists(kUserFolder);
         for (const std::string& file : {kWindowsFile, kUserFile})
             MoveFileExA(file.c_str(), (file + ".before-test").c_str(), MOVEFILE_REPLACE_EXISTING);
-        ASSERT_FALSE(machine.Exists(kWindowsFile) || machine.Exists(kUserFile));
+        for (const std::string& file : {kWindowsFile, kUserFile})
+            ASSERT_FALSE(machine.Exists(file)) << file;
     }
     void TearDown() override {
         for (const std::string& file : {kWindowsFile, kUserFile}) {
@@ -57,7 +58,8 @@ TEST_F(SettingsFileTest, TheWindowsDirectoryServesUntilTheUserHasToMoveWithWhatI
     WIN32_FIND_DATAA found;
     const HANDLE probe = FindFirstFileA(JoinPath(machine.WindowsDirectory(), "Banderix-*.tmp").c_str(), &found);
     EXPECT_EQ(probe, INVALID_HANDLE_VALUE) << "probe left behind";
-    EXPECT_FALSE(machine.Exists(kWindowsFile) || machine.Exists(kUserFolder)) << "choosing makes nothing";
+    for (const std::string& made : {kWindowsFile, kUserFolder})
+        EXPECT_FALSE(machine.Exists(made)) << "choosing makes nothing: " << made;
     PrivateProfileFile(kWindowsFile).WriteString("Main", "Path", "C:\\Banderix");
     EXPECT_EQ(SettingsFilePath(), kWindowsFile) << "an existing writable file";
 
