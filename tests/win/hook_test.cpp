@@ -36,20 +36,8 @@ private:
     HHOOK hook_ = nullptr;
 };
 
-TEST(BndxHook, ReportsAnotherProgramsCaptionWhenItIsRetitled) {
-    PainterStandIn painter;
-    InstalledHook hook;
-    ASSERT_TRUE(hook.Installed());
-
-    RunningProgram subject(TestProgramPath("caption_subject.exe"));
-    ASSERT_TRUE(subject.Started());
-    HWND window = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (window = FindWindowA(nullptr, "Caption subject retitled")) != nullptr; }, 5000));
-    EXPECT_TRUE(WaitFor([&] { return Contains(painter.PaintRequests(), window); }, 3000))
-        << "no WM_PAINT_CAPTION for the other program's window";
-    EXPECT_EQ(subject.WaitForExit(5000), 0);
-}
-
+// Another program's window reported through the hook is what the painter's end-to-end cases see
+// painted (HelperCaptionTurns); here, what is reported and when.
 TEST(BndxHook, ReportsOnlyCaptionedWindowsAndOnlyWhileInstalled) {
     PainterStandIn painter;
     InstalledHook hook;
