@@ -1,5 +1,5 @@
 // The Options dialogs as the user works them: Apply takes effect on the captions at once, Cancel
-// keeps what was, the paint method waits for Apply, and the font dialog's choice counts at once.
+// keeps what was applied, and the font dialog's choice counts at once.
 #include "tests/win/banderix/banderix_test.h"
 
 #include <commctrl.h>
@@ -18,8 +18,10 @@ bool Closed(HWND dialog) {
     return WaitFor([dialog] { return !IsWindow(dialog); }, 3000);
 }
 
-TEST_F(BanderixOptions, ApplyShowsANewAlignmentTitleColourAndCoverageAtOnceAndCancelKeepsThem) {
-    settings.Write(std::string(kRedBackground) + "[Foreground]\nTitleColorIndex=7\n");
+// Two rounds of changes, each shown only once applied: the alignment, title colour and coverage,
+// then the paint method and mode in Advanced Options; Cancel then keeps what was applied.
+TEST_F(BanderixOptions, ApplyShowsTheAlignmentTitleColourCoverageThenTheMethodAtOnceAndCancelKeepsThem) {
+    settings.Write(std::string(kRedBackground) + "[Background]\nPaintByType=1\n[Foreground]\nTitleColorIndex=7\n");
     program.Data().AddBackground("red.bxb", "Red", kRed);
     SubjectWindow behind("Subject behind", 520, 560, 400);
     SubjectWindow front("Subject in front", 40, 560, 400);
@@ -42,7 +44,6 @@ TEST_F(BanderixOptions, ApplyShowsANewAlignmentTitleColourAndCoverageAtOnceAndCa
     ASSERT_TRUE(BringToFront(front.Handle()));
     PumpMessages(500);
     EXPECT_TRUE(front.ColourSpan(front.Shot(), kYellow).Found()) << "nothing changes before Apply";
-
     Click(options, ID_APPLY);
     ASSERT_TRUE(BringToFront(front.Handle()));
     const int middle = (front.Caption().left + front.Caption().right) / 2;
@@ -62,24 +63,6 @@ TEST_F(BanderixOptions, ApplyShowsANewAlignmentTitleColourAndCoverageAtOnceAndCa
     PumpMessages(600);
     EXPECT_TRUE(behind.ShowsSystemCaption()) << "and it stays so";
 
-    Click(options, IDCANCEL);
-    EXPECT_TRUE(Closed(options));
-    ASSERT_TRUE(program.Close());
-    EXPECT_EQ(settings.Read("Foreground", "Alignment"), "2") << "what was applied stays after Cancel";
-    EXPECT_EQ(settings.Read("Foreground", "TitleColorIndex"), "10");
-    EXPECT_EQ(settings.Read("Background", "WindowCoverage"), "2");
-}
-
-TEST_F(BanderixOptions, PaintMethodAndModeChosenInAdvancedTakeEffectOnlyOnApply) {
-    settings.Write(std::string(kRedBackground) + "[Background]\nPaintByType=1\n");
-    program.Data().AddBackground("red.bxb", "Red", kRed);
-    SubjectWindow subject("Method subject", 40, 560, 400);
-    ASSERT_TRUE(StartSettled());
-    ASSERT_TRUE(BringToFront(subject.Handle()));
-    ASSERT_TRUE(subject.WaitForFill(kRed, 3000));
-
-    const HWND options = program.OpenOptions();
-    ASSERT_NE(options, nullptr) << program.DescribeVisible();
     Click(options, ID_ADVANCED);
     const HWND advanced = WaitForWindowOf(program.ProcessId(), kAdvancedTitle, IDC_HOOK_METHOD, 5000);
     ASSERT_NE(advanced, nullptr) << program.DescribeVisible();
@@ -92,21 +75,24 @@ TEST_F(BanderixOptions, PaintMethodAndModeChosenInAdvancedTakeEffectOnlyOnApply)
     Click(advanced, IDOK);
     ASSERT_TRUE(Closed(advanced));
     // A scribble on the caption is noticed only by a refresh timer.
-    ASSERT_TRUE(BringToFront(subject.Handle()));
-    subject.Scribble(kGreen);
-    EXPECT_TRUE(subject.WaitForFill(kRed, 2000)) << "the timer method is still in force before Apply";
-
+    ASSERT_TRUE(BringToFront(front.Handle()));
+    front.Scribble(kGreen);
+    EXPECT_TRUE(front.WaitForFill(kRed, 2000)) << "the timer method is still in force before Apply";
     Click(options, ID_APPLY);
     PumpMessages(500);
-    ASSERT_TRUE(BringToFront(subject.Handle()));
+    ASSERT_TRUE(BringToFront(front.Handle()));
     PumpMessages(300);
-    subject.Scribble(kGreen);
+    front.Scribble(kGreen);
     PumpMessages(1200);
-    EXPECT_EQ(subject.Fill(), kGreen) << "after Apply no refresh timer runs";
-    EXPECT_TRUE(HelperCaptionTurns(kRed, 520, 560)) << "the hook has a new program's caption painted";
-    Click(options, IDOK);
+    EXPECT_EQ(front.Fill(), kGreen) << "after Apply no refresh timer runs";
+    EXPECT_TRUE(HelperCaptionTurns(kRed, 520, 400)) << "the hook has a new program's caption painted";
+
+    Click(options, IDCANCEL);
     EXPECT_TRUE(Closed(options));
     ASSERT_TRUE(program.Close());
+    EXPECT_EQ(settings.Read("Foreground", "Alignment"), "2") << "what was applied stays after Cancel";
+    EXPECT_EQ(settings.Read("Foreground", "TitleColorIndex"), "10");
+    EXPECT_EQ(settings.Read("Background", "WindowCoverage"), "2");
     EXPECT_EQ(settings.Read("Background", "PaintByType"), "0");
     EXPECT_EQ(settings.Read("Background", "PaintMode"), "1");
 }
