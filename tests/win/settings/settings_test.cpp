@@ -5,6 +5,7 @@
 #include "painter/settings/painter_settings.h"
 #include "platform/framework/private_profile_file.h"
 #include "painter/settings/selection.h"
+#include "tests/win/driver/settings_file.h"
 
 #include <windows.h>
 
@@ -20,25 +21,9 @@ const std::string kWindowsFile = JoinPath(machine.WindowsDirectory(), kSettingsF
 const std::string kUserFolder = JoinPath(machine.UserDataDirectory(), kPerUserFolderName);
 const std::string kUserFile = JoinPath(kUserFolder, kSettingsFileName);
 
-// Each test starts without a settings file in either place.
+// Each test starts without a settings file in either place, and puts back what was there.
 class SettingsFileTest : public testing::Test {
-protected:
-    void SetUp() override {
-        folderExisted_ = machine.Exists(kUserFolder);
-        for (const std::string& file : {kWindowsFile, kUserFile})
-            MoveFileExA(file.c_str(), (file + ".before-test").c_str(), MOVEFILE_REPLACE_EXISTING);
-        for (const std::string& file : {kWindowsFile, kUserFile})
-            ASSERT_FALSE(machine.Exists(file)) << file;
-    }
-    void TearDown() override {
-        for (const std::string& file : {kWindowsFile, kUserFile}) {
-            DeleteFileA(file.c_str());
-            MoveFileExA((file + ".before-test").c_str(), file.c_str(), 0);
-        }
-        if (!folderExisted_)
-            RemoveDirectoryA(kUserFolder.c_str());
-    }
-    bool folderExisted_ = false;
+    e2e::SettingsFile putAside_;
 };
 
 // The Windows directory of a 64-bit program run by a standard user: nothing there can be
