@@ -107,38 +107,69 @@ LRESULT CALLBACK PainterStandIn::WindowProc(HWND window, UINT message, WPARAM wP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-RunningProgram::RunningProgram(const std::string& path) {
+namespace {
+
+HANDLE StartedPrograms() {
+    static const HANDLE job = [] {
+        const HANDLE made = CreateJobObjectA(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+        return made;
+    }();
+    return job;
+}
+
+} // namespace
+
+Process::~Process() {
+    if (Running())
+        Terminate();
+    if (handle_)
+        CloseHandle(handle_);
+}
+
+bool Process::Start(const std::string& path, const std::string& folder, const std::string& arguments) {
+    if (handle_) {
+        if (Running())
+            Terminate();
+        CloseHandle(handle_);
+        handle_ = nullptr;
+    }
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + path + "\"";
-    if (CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &info)) {
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
+    if (!arguments.empty())
+        commandLine += " " + arguments;
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+        startError_ = GetLastError();
+        return false;
     }
+    AssignProcessToJobObject(StartedPrograms(), info.hProcess);
+    ResumeThread(info.hThread);
+    CloseHandle(info.hThread);
+    handle_ = info.hProcess;
+    id_ = info.dwProcessId;
+    return true;
 }
 
-RunningProgram::~RunningProgram() {
-    if (!process_)
-        return;
-    if (!HasEnded()) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
-    }
-    CloseHandle(process_);
+bool Process::Running() const {
+    return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT;
 }
 
-bool RunningProgram::HasEnded() const {
-    return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
-}
-
-long RunningProgram::WaitForExit(DWORD timeoutMs) {
-    if (!process_ || !WaitFor([this] { return HasEnded(); }, timeoutMs))
+long Process::WaitForExit(DWORD timeoutMs) {
+    if (!handle_ || !WaitFor([this] { return !Running(); }, timeoutMs))
         return -1;
     DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
+    GetExitCodeProcess(handle_, &code);
     return static_cast<long>(code);
+}
+
+void Process::Terminate() {
+    TerminateProcess(handle_, 99);
+    WaitForSingleObject(handle_, 5000);
 }
 
 ScreenCapture ScreenCapture::OfWindow(HWND window) {

@@ -57,20 +57,41 @@ private:
     std::vector<HWND> uncoverReports_;
 };
 
+// One started process, ended by force when nothing else ended it, even if the test is killed.
+class Process {
+public:
+    Process() = default;
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    // In the folder given, or the test's own when none is.
+    bool Start(const std::string& path, const std::string& folder = {}, const std::string& arguments = {});
+    // Why the last Start failed, as the system said it.
+    DWORD StartError() const { return startError_; }
+    DWORD ProcessId() const { return id_; }
+    bool Running() const;
+    // -1 if the process has not ended in time. Messages are pumped meanwhile.
+    long WaitForExit(DWORD timeoutMs);
+    void Terminate();
+
+private:
+    HANDLE handle_ = nullptr;
+    DWORD id_ = 0;
+    DWORD startError_ = 0;
+};
+
 // A program started with CreateProcess; ended by force if still running when destroyed.
 class RunningProgram {
 public:
-    explicit RunningProgram(const std::string& path);
-    ~RunningProgram();
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-    bool Started() const { return process_ != nullptr; }
-    bool HasEnded() const;
-    // The exit code, or -1 if the program did not end in time. Messages are pumped meanwhile.
-    long WaitForExit(DWORD timeoutMs);
+    explicit RunningProgram(const std::string& path) { started_ = process_.Start(path); }
+    bool Started() const { return started_; }
+    bool HasEnded() const { return !process_.Running(); }
+    long WaitForExit(DWORD timeoutMs) { return process_.WaitForExit(timeoutMs); }
 
 private:
-    HANDLE process_ = nullptr;
+    Process process_;
+    bool started_;
 };
 
 // Pixels of a screen area as the user sees them, 0x00RRGGBB, row by row.

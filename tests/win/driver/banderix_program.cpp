@@ -8,21 +8,6 @@
 
 namespace bndx::e2e {
 
-namespace {
-
-HANDLE StartedPrograms() {
-    static const HANDLE job = [] {
-        const HANDLE made = CreateJobObjectA(nullptr, nullptr);
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
-        return made;
-    }();
-    return job;
-}
-
-} // namespace
-
 ScratchFolder::ScratchFolder() {
     char temp[MAX_PATH], name[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -42,58 +27,8 @@ ScratchFolder::~ScratchFolder() {
     }
 }
 
-Process::~Process() {
-    if (Running())
-        Terminate();
-    if (handle_)
-        CloseHandle(handle_);
-}
-
-bool Process::Start(const std::string& path, const std::string& folder, const std::string& arguments) {
-    if (handle_) {
-        if (Running())
-            Terminate();
-        CloseHandle(handle_);
-        handle_ = nullptr;
-    }
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + path + "\"";
-    if (!arguments.empty())
-        commandLine += " " + arguments;
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        folder.c_str(), &startup, &info)) {
-        startError_ = GetLastError();
-        return false;
-    }
-    AssignProcessToJobObject(StartedPrograms(), info.hProcess);
-    ResumeThread(info.hThread);
-    CloseHandle(info.hThread);
-    handle_ = info.hProcess;
-    id_ = info.dwProcessId;
-    return true;
-}
-
-bool Process::Running() const {
-    return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT;
-}
-
-long Process::WaitForExit(DWORD timeoutMs) {
-    if (!handle_ || !test::WaitFor([this] { return !Running(); }, timeoutMs))
-        return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(handle_, &code);
-    return static_cast<long>(code);
-}
-
-void Process::Terminate() {
-    TerminateProcess(handle_, 99);
-    WaitForSingleObject(handle_, 5000);
-}
-
 std::string Process::DescribeVisible() const {
-    return Running() ? e2e::DescribeVisible(id_) : "the program has ended";
+    return Running() ? e2e::DescribeVisible(ProcessId()) : "the program has ended";
 }
 
 BanderixProgram::BanderixProgram() : data_(folder_ / "DATA") {

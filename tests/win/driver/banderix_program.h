@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tests/win/driver/data_folder.h"
+#include "tests/win/desktop.h"
 #include "tests/win/driver/program_windows.h"
 
 #include <windows.h>
@@ -27,28 +28,10 @@ private:
     std::string path_;
 };
 
-// One started process, ended by force when nothing else ended it, even if the test is killed.
-class Process {
+// A started process whose windows a failing test can describe.
+class Process : public test::Process {
 public:
-    Process() = default;
-    ~Process();
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-
-    bool Start(const std::string& path, const std::string& folder, const std::string& arguments = {});
-    // Why the last Start failed, as the system said it.
-    DWORD StartError() const { return startError_; }
-    DWORD ProcessId() const { return id_; }
-    bool Running() const;
-    // -1 if the process has not ended in time.
-    long WaitForExit(DWORD timeoutMs);
-    void Terminate();
     std::string DescribeVisible() const;
-
-private:
-    HANDLE handle_ = nullptr;
-    DWORD id_ = 0;
-    DWORD startError_ = 0;
 };
 
 class BanderixProgram : public Process {

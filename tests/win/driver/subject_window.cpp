@@ -52,7 +52,8 @@ Span InkSpan(const test::ScreenCapture& shot, const CaptionLayout& caption, cons
 bool HelperCaptionTurns(uint32_t colour, int x, int y) {
     // The helper's own titles, before and after it retitles its window.
     const char kTitle[] = "Caption subject", kRetitled[] = "Caption subject retitled";
-    test::RunningProgram helper(test::TestProgramPath("caption_subject.exe"));
+    test::Process helper;
+    helper.Start(test::TestProgramPath("caption_subject.exe"));
     HWND window = nullptr;
     if (!test::WaitFor([&] { return (window = FindWindowA(nullptr, kTitle)) != nullptr; }, 3000))
         return false;
