@@ -1,11 +1,13 @@
 // Bandpost where the desktop composes window frames (a prefix that reports Windows 10): nothing
 // drawn into another window's caption would show there, so the message is laid over it.
-#include "tests/win/bandpost_caption.h"
+#include "tests/win/caption_on_screen.h"
 
 #include <gtest/gtest.h>
 
 namespace bndx::test {
 namespace {
+
+constexpr DWORD kOverlapped = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 
 // The window directly above the target, if it is a click-through overlay the target owns.
 HWND OverlayAbove(HWND target) {
@@ -19,21 +21,21 @@ HWND OverlayAbove(HWND target) {
 
 TEST(BandpostOverComposedFrames, TheMessageScrollsInAnOverlayAboveTheFrontCaptionAndEnds) {
     TestWindow target("Bandpost target", kOverlapped, 0, 360, 140);
-    Caption caption = CaptionOf(target.Handle());
+    CaptionLayout caption = CaptionLayoutOf(target.Handle());
     caption.area.left += caption.area.bottom - caption.area.top; // the window's icon stays uncovered
-    RunningProgram bandpost(DistPath("Bandpost.exe"));
-    ASSERT_TRUE(bandpost.Started());
+    Process bandpost;
+    ASSERT_TRUE(bandpost.Start(DistPath("Bandpost.exe")));
 
     ScreenCapture shot;
     const int middle = (caption.area.left + caption.area.right) / 2;
-    const Span span = WaitForText(target.Handle(), caption, shot, [&](Span s) { return s.first > middle; });
-    ASSERT_GE(span.first, 0) << "no message entered over the caption's right half";
+    const Span span = WaitForWhiteText(target.Handle(), caption, shot, [&](const Span& s) { return s.left > middle; });
+    ASSERT_TRUE(span.Found()) << "no message entered over the caption's right half";
     const HWND overlay = OverlayAbove(target.Handle());
     ASSERT_NE(overlay, nullptr) << "no overlay directly above the front window";
     RECT bounds, covered;
     GetWindowRect(target.Handle(), &bounds);
     GetWindowRect(overlay, &covered);
-    const POINT ink{bounds.left + span.first, bounds.top + (caption.area.top + caption.area.bottom) / 2};
+    const POINT ink{bounds.left + span.left, bounds.top + (caption.area.top + caption.area.bottom) / 2};
     EXPECT_TRUE(PtInRect(&covered, ink)) << "the ink is not the overlay's";
     EXPECT_EQ(WindowFromPoint(ink), target.Handle()) << "the overlay takes the clicks meant for the caption";
     EXPECT_LE(covered.right, bounds.left + caption.buttons.minMax.x) << "the overlay covers the caption buttons";

@@ -1,29 +1,25 @@
 // Bandpost on a real desktop: what it draws on the caption of the window in front, what it
 // tells a running Banderix, and how it ends.
-#include "common/message_block.h"
-#include "tests/win/bandpost_caption.h"
+#include "tests/win/caption_on_screen.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 namespace bndx::test {
 namespace {
 
+constexpr DWORD kOverlapped = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+
+// A copy of Bandpost with the text in its message block, in the temporary folder.
 std::string PatchedCopy(const std::string& text) {
-    std::ifstream in(DistPath("Bandpost.exe"), std::ios::binary);
-    std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const size_t offset = FindMessageBlock(image.data(), image.size());
-    if (offset == kNoMessageBlock)
-        return {};
-    WriteMessageText(reinterpret_cast<char*>(image.data() + offset), text.data(), text.size());
+    const std::vector<uint8_t> image = PatchedBandpost(text);
     char dir[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);
     const std::string path = std::string(dir) + "BandpostPatched.exe";
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), image.size());
-    return path;
+    return image.empty() ? std::string() : path;
 }
 
 TEST(Bandpost, APatchedCopyScrollsItsOwnTextOnceAcrossTheFrontCaptionAndEnds) {
@@ -32,29 +28,30 @@ TEST(Bandpost, APatchedCopyScrollsItsOwnTextOnceAcrossTheFrontCaptionAndEnds) {
     const std::string path = PatchedCopy(text);
     ASSERT_FALSE(path.empty()) << "no message block found in Bandpost.exe";
     TestWindow target("Bandpost target", kOverlapped, 0, 360, 140);
-    const Caption caption = CaptionOf(target.Handle());
+    const CaptionLayout caption = CaptionLayoutOf(target.Handle());
     const ScreenCapture before = ScreenCapture::OfWindow(target.Handle());
-    RunningProgram bandpost(path);
-    ASSERT_TRUE(bandpost.Started());
+    Process bandpost;
+    ASSERT_TRUE(bandpost.Start(path));
 
     // The text enters at the right, where the system draws no text, and moves left; it is
     // measured once wholly inside the area, clear of the buttons.
     ScreenCapture first, later;
     const int middle = (caption.area.left + caption.area.right) / 2;
-    const Span entering = WaitForText(target.Handle(), caption, first, [&](Span s) { return s.first > middle; });
-    ASSERT_GE(entering.first, 0) << "no text appeared in the caption's right half";
+    const Span entering =
+        WaitForWhiteText(target.Handle(), caption, first, [&](const Span& s) { return s.left > middle; });
+    ASSERT_TRUE(entering.Found()) << "no text appeared in the caption's right half";
     HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
     SIZE expected{};
     GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &expected);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
-    const Span span = WaitForText(target.Handle(), caption, later, [&](Span s) {
-        return s.first < entering.first - 20 && s.first + expected.cx < caption.buttons.minMax.x - 4 &&
-               s.first > caption.area.left + 4;
+    const Span span = WaitForWhiteText(target.Handle(), caption, later, [&](const Span& s) {
+        return s.left < entering.left - 20 && s.left + expected.cx < caption.buttons.minMax.x - 4 &&
+               s.left > caption.area.left + 4;
     });
-    ASSERT_LT(span.first, entering.first - 20) << "the text did not move left (last seen at " << span.first << ")";
-    EXPECT_LE(span.second - span.first + 1, expected.cx) << "text on screen is wider than \"" << text << "\"";
-    EXPECT_GE(span.second - span.first + 1, expected.cx - 4) << "text on screen is narrower than \"" << text << "\"";
+    ASSERT_LT(span.left, entering.left - 20) << "the text did not move left (last seen at " << span.left << ")";
+    EXPECT_LE(span.right - span.left + 1, expected.cx) << "text on screen is wider than \"" << text << "\"";
+    EXPECT_GE(span.right - span.left + 1, expected.cx - 4) << "text on screen is narrower than \"" << text << "\"";
 
     const auto outsideArea = [&](int x, int y) {
         return y < caption.area.bottom + 4 &&
@@ -86,18 +83,21 @@ TEST(Bandpost, APatchedCopyScrollsItsOwnTextOnceAcrossTheFrontCaptionAndEnds) {
 
 TEST(Bandpost, SecondCopyEndsAtOnceWhileOneRuns) {
     TestWindow target("Second copy target", kOverlapped, 0, 300, 120);
-    RunningProgram first(DistPath("Bandpost.exe"));
+    Process first;
+    ASSERT_TRUE(first.Start(DistPath("Bandpost.exe")));
     ASSERT_TRUE(WaitFor([] { return FindWindowA("Banderix_Mail_Class", nullptr) != nullptr; }, 5000));
-    RunningProgram second(DistPath("Bandpost.exe"));
+    Process second;
+    ASSERT_TRUE(second.Start(DistPath("Bandpost.exe")));
     EXPECT_EQ(second.WaitForExit(5000), 0);
-    EXPECT_FALSE(first.HasEnded()) << "the first copy goes on scrolling";
+    EXPECT_TRUE(first.Running()) << "the first copy goes on scrolling";
     EXPECT_EQ(first.WaitForExit(kScrollTimeoutMs), 0);
 }
 
 TEST(Bandpost, EndsAtTheNextTickWithoutACaptionedWindowInFront) {
     PainterStandIn painter;
     TestWindow plain("Plain popup", WS_POPUP | WS_VISIBLE, 0, 200, 100);
-    RunningProgram bandpost(DistPath("Bandpost.exe"));
+    Process bandpost;
+    ASSERT_TRUE(bandpost.Start(DistPath("Bandpost.exe")));
     EXPECT_EQ(bandpost.WaitForExit(5000), 0);
     PumpMessages(100);
     ASSERT_EQ(painter.ExcludedWindows().size(), 1u) << "nothing was drawn, so nothing but the end is announced";

@@ -81,19 +81,6 @@ private:
     DWORD startError_ = 0;
 };
 
-// A program started with CreateProcess; ended by force if still running when destroyed.
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::string& path) { started_ = process_.Start(path); }
-    bool Started() const { return started_; }
-    bool HasEnded() const { return !process_.Running(); }
-    long WaitForExit(DWORD timeoutMs) { return process_.WaitForExit(timeoutMs); }
-
-private:
-    Process process_;
-    bool started_;
-};
-
 // Pixels of a screen area as the user sees them, 0x00RRGGBB, row by row.
 class ScreenCapture {
 public:

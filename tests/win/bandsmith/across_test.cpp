@@ -89,15 +89,10 @@ TEST_F(BandsmithWithBanderix, ATestedMessageScrollsTrimmedOverACaptionBanderixLe
     ASSERT_TRUE(WaitFor([&] { return fill() == kRed; }, 3000)) << "Banderix does not paint the editor's caption";
 
     Click(form, IDC_MAIL_TEST);
-    // White text, smoothed at its edges: every channel well above the caption colour's darkest.
-    const auto white = [](uint32_t p) {
-        return (p >> 16 & 0xFF) >= 0xA0 && (p >> 8 & 0xFF) >= 0xA0 && (p & 0xFF) >= 0xA0;
-    };
-    const auto entering = [&] {
-        const Span ink = InkSpan(test::ScreenCapture::OfWindow(frame), caption, white);
-        return ink.Found() && ink.left > (caption.area.left + caption.area.right) / 2;
-    };
-    ASSERT_TRUE(WaitFor(entering, 10000)) << "the message did not come in at the right";
+    test::ScreenCapture shot;
+    const int middle = (caption.area.left + caption.area.right) / 2;
+    ASSERT_TRUE(test::WaitForWhiteText(frame, caption, shot, [&](const Span& s) { return s.left > middle; }).Found())
+        << "the message did not come in at the right";
     // The refresh timer runs five times a second: unless told to keep off, it would show.
     int red = 0, seen = 0;
     for (const DWORD start = GetTickCount(); GetTickCount() - start < 3000 && MessageProgramRunning(); ++seen) {

@@ -1,7 +1,5 @@
 #include "tests/win/bandsmith/bandsmith_test.h"
 
-#include "common/message_block.h"
-
 #include <fstream>
 #include <iterator>
 
@@ -24,15 +22,6 @@ bool FileExists(const std::string& path) {
 
 bool SamePath(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
-std::vector<uint8_t> PatchedBandpost(const std::string& text) {
-    std::vector<uint8_t> image = ReadBytes(test::DistPath("Bandpost.exe"));
-    const size_t offset = FindMessageBlock(image.data(), image.size());
-    if (offset == kNoMessageBlock)
-        return {};
-    WriteMessageText(reinterpret_cast<char*>(image.data() + offset), text.data(), text.size());
-    return image;
 }
 
 bool MessageProgramRunning() {

@@ -16,15 +16,14 @@
 
 namespace bndx::e2e {
 
+using test::kScrollTimeoutMs;
+using test::PatchedBandpost;
+
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 bool FileExists(const std::string& path);
 bool SamePath(const std::string& a, const std::string& b);
-// The shipped message program with the text written into its message block, as the editor
-// makes it.
-std::vector<uint8_t> PatchedBandpost(const std::string& text);
 
-constexpr DWORD kScrollTimeoutMs = 30000;
 // A message program is on its way across a caption.
 bool MessageProgramRunning();
 

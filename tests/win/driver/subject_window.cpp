@@ -4,50 +4,11 @@ namespace bndx::e2e {
 
 namespace {
 
-bool InBox(const ButtonBox& box, int x, int y) {
-    return x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height;
-}
-
 uint32_t FillOf(HWND window) {
     return CaptionFill(test::ScreenCapture::OfWindow(window), CaptionLayoutOf(window));
 }
 
 } // namespace
-
-CaptionMetrics CurrentCaptionMetrics() {
-    NONCLIENTMETRICSA ncm{};
-    ncm.cbSize = 340;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, ncm.cbSize, &ncm, 0);
-    return CaptionMetrics{ncm.iBorderWidth, ncm.iCaptionHeight, ncm.iSmCaptionHeight};
-}
-
-CaptionLayout CaptionLayoutOf(HWND window) {
-    RECT bounds;
-    GetWindowRect(window, &bounds);
-    const auto style = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
-    const auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
-    const CaptionRect area = ComputeCaptionRect(bounds.right - bounds.left, style, exStyle, CurrentCaptionMetrics());
-    return CaptionLayout{area, ComputeButtonAreas(area, style, exStyle, CurrentCaptionMetrics())};
-}
-
-uint32_t CaptionFill(const test::ScreenCapture& shot, const CaptionLayout& caption) {
-    return shot.At(caption.area.left + 2, caption.area.top + 2);
-}
-
-Span InkSpan(const test::ScreenCapture& shot, const CaptionLayout& caption, const std::function<bool(uint32_t)>& ink) {
-    const CaptionButtonAreas& buttons = caption.buttons;
-    Span span;
-    for (int x = caption.area.left; x < caption.area.right && x < shot.Width(); ++x)
-        for (int y = caption.area.top; y < caption.area.bottom && y < shot.Height(); ++y)
-            if (ink(shot.At(x, y)) && !(buttons.hasClose && InBox(buttons.close, x, y)) &&
-                !(buttons.hasMinMax && InBox(buttons.minMax, x, y))) {
-                if (span.left < 0)
-                    span.left = x;
-                span.right = x;
-                break;
-            }
-    return span;
-}
 
 bool HelperCaptionTurns(uint32_t colour, int x, int y) {
     // The helper's own titles, before and after it retitles its window.

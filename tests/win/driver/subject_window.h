@@ -1,8 +1,7 @@
-// Captions as the screen shows them, and a window of the test's own for the program to paint on.
+// A window of the test's own for the program to paint on, and its caption as the screen shows it.
 #pragma once
 
-#include "common/caption_geometry.h"
-#include "tests/win/desktop.h"
+#include "tests/win/caption_on_screen.h"
 
 #include <windows.h>
 
@@ -18,23 +17,12 @@ constexpr uint32_t kBlue = 0x0000FF;
 constexpr uint32_t kYellow = 0xFFFF00;
 constexpr uint32_t kBlack = 0x000000;
 
-// By the record's first version, as the programs read it.
-CaptionMetrics CurrentCaptionMetrics();
-
-struct CaptionLayout {
-    CaptionRect area;
-    CaptionButtonAreas buttons;
-};
-CaptionLayout CaptionLayoutOf(HWND window);
-// The colour at the caption's left end, where neither title nor buttons reach.
-uint32_t CaptionFill(const test::ScreenCapture& shot, const CaptionLayout& caption);
-
-struct Span {
-    int left = -1;
-    int right = -1;
-    bool Found() const { return left >= 0; }
-};
-Span InkSpan(const test::ScreenCapture& shot, const CaptionLayout& caption, const std::function<bool(uint32_t)>& ink);
+using test::CaptionFill;
+using test::CaptionLayout;
+using test::CaptionLayoutOf;
+using test::CurrentCaptionMetrics;
+using test::InkSpan;
+using test::Span;
 
 // A caption without a system menu has no buttons, so text shows even at its right end.
 constexpr DWORD kButtonlessCaption = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
