@@ -9,7 +9,10 @@ namespace {
 
 using BanderixStart = BanderixTest;
 
-TEST_F(BanderixStart, ShowsTheSplashThenLivesHiddenInTheTray) {
+// One run from the splash to Close: the tray icon's clicks, the ways that only hide the window,
+// and a second copy that refuses to run.
+TEST_F(BanderixStart, ShowsTheSplashLivesHiddenInTheTrayAndRunsOnce) {
+    SubjectWindow other("Tray subject", 40, 560, 300);
     ASSERT_TRUE(program.Start());
     HWND splash = nullptr;
     const auto splashShown = [&] {
@@ -20,22 +23,18 @@ TEST_F(BanderixStart, ShowsTheSplashThenLivesHiddenInTheTray) {
     };
     ASSERT_TRUE(WaitFor(splashShown, 5000)) << "no window without a caption appeared: " << program.DescribeVisible();
     const DWORD shownAt = GetTickCount();
-
     ASSERT_TRUE(program.WaitUntilSettled()) << program.DescribeVisible();
     EXPECT_GE(GetTickCount() - shownAt, 1500u) << "the splash stays about two seconds";
     EXPECT_FALSE(IsWindow(splash)) << "the splash window is destroyed, not only hidden";
-}
 
-TEST_F(BanderixStart, OnlyAButtonGoingDownOnTheTrayIconShowsTheWindowInFront) {
-    SubjectWindow other("Tray subject", 40, 560, 300);
-    ASSERT_TRUE(StartSettled());
+    // Only a button going down on the tray icon shows the window, in front.
     const HWND main = program.MainWindow();
     const struct {
         LPARAM mouseMessage;
         bool shows;
-    } cases[] = {{WM_MOUSEMOVE, false}, {WM_LBUTTONUP, false},  {WM_LBUTTONDBLCLK, false},
-                 {WM_RBUTTONUP, false}, {WM_LBUTTONDOWN, true}, {WM_RBUTTONDOWN, true}};
-    for (const auto& c : cases) {
+    } clicks[] = {{WM_MOUSEMOVE, false}, {WM_LBUTTONUP, false},  {WM_LBUTTONDBLCLK, false},
+                  {WM_RBUTTONUP, false}, {WM_LBUTTONDOWN, true}, {WM_RBUTTONDOWN, true}};
+    for (const auto& c : clicks) {
         SCOPED_TRACE(testing::Message() << "mouse message " << c.mouseMessage);
         ASSERT_TRUE(BringToFront(other.Handle()));
         program.PostTrayCallback(c.mouseMessage);
@@ -48,11 +47,7 @@ TEST_F(BanderixStart, OnlyAButtonGoingDownOnTheTrayIconShowsTheWindowInFront) {
             EXPECT_FALSE(IsWindowVisible(main));
         }
     }
-}
 
-TEST_F(BanderixStart, EnterEscTheCloseBoxAndHideOnlyHideTheWindow) {
-    ASSERT_TRUE(StartSettled());
-    const HWND main = program.MainWindow();
     // Enter first: the list that has the focus at first passes it to the default button, "&Hide".
     const struct {
         const char* name;
@@ -69,12 +64,6 @@ TEST_F(BanderixStart, EnterEscTheCloseBoxAndHideOnlyHideTheWindow) {
         PumpMessages(300);
         EXPECT_TRUE(program.Running());
     }
-    EXPECT_TRUE(program.Close()) << "and Close ends it";
-}
-
-TEST_F(BanderixStart, ASecondCopyRefusesToRunAndLeavesTheFirstAlone) {
-    ASSERT_TRUE(StartSettled());
-    const HWND main = program.MainWindow();
 
     Process second;
     ASSERT_TRUE(second.Start(program.ProgramPath(), program.Folder()));
@@ -83,13 +72,12 @@ TEST_F(BanderixStart, ASecondCopyRefusesToRunAndLeavesTheFirstAlone) {
     EXPECT_EQ(MessageBoxText(box), "Only one instance of Banderix can run at a time.");
     EXPECT_EQ(VisibleWindowsOf(second.ProcessId()).size(), 1u) << "no splash: " << second.DescribeVisible();
     EXPECT_FALSE(IsWindowVisible(main)) << "the first copy is not shown";
-
     Click(box, IDOK);
     EXPECT_GE(second.WaitForExit(5000), 0) << "the second copy ends once the message is read";
     PumpMessages(300);
     EXPECT_TRUE(program.Running());
     EXPECT_FALSE(IsWindowVisible(main));
-    EXPECT_TRUE(program.Close());
+    EXPECT_TRUE(program.Close()) << "and Close ends it";
 }
 
 TEST_F(BanderixStart, OfTwoCopiesStartedAtOnceOnlyOneRuns) {
