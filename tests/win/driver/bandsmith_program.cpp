@@ -107,16 +107,16 @@ BandsmithProfile::~BandsmithProfile() {
     SHDeleteKeyA(HKEY_CURRENT_USER, kProfileKey);
 }
 
-std::string BandsmithProfile::Read(const char* section, const char* key) const {
-    char value[1024] = {};
-    DWORD size = sizeof value - 1;
-    DWORD type = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, (std::string(kProgramProfile) + section).c_str(), key,
-                     RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, value, &size) != ERROR_SUCCESS)
+std::string RegistryValue(HKEY root, const char* key, const char* name) {
+    char data[1024] = {};
+    DWORD type = 0, size = sizeof data - 1;
+    if (RegGetValueA(root, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, data, &size) != ERROR_SUCCESS)
         return kAbsent;
-    if (type == REG_DWORD)
-        return std::to_string(*reinterpret_cast<const DWORD*>(value));
-    return value;
+    return type == REG_DWORD ? std::to_string(*reinterpret_cast<const DWORD*>(data)) : std::string(data);
+}
+
+std::string BandsmithProfile::Read(const char* section, const char* key) const {
+    return RegistryValue(HKEY_CURRENT_USER, (std::string(kProgramProfile) + section).c_str(), key);
 }
 
 std::vector<std::string> BandsmithProfile::RecentFiles() const {

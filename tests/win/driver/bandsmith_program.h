@@ -37,6 +37,9 @@ public:
     bool Exit(DWORD timeoutMs = 10000);
 };
 
+// kAbsent when the value is missing; a number for a DWORD.
+std::string RegistryValue(HKEY root, const char* key, const char* name);
+
 // The editor's registry profile: emptied before a test and after it.
 class BandsmithProfile {
 public:

@@ -48,14 +48,6 @@ bool SameBytes(const std::string& a, const std::string& b) {
                       std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
 }
 
-std::string RegistryValue(HKEY root, const char* key, const char* name) {
-    char data[1024];
-    DWORD type = 0, size = sizeof data;
-    if (RegGetValueA(root, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, data, &size) != ERROR_SUCCESS)
-        return kAbsent;
-    return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : std::string(data);
-}
-
 std::string StartMenuFolder() {
     char programs[MAX_PATH];
     SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);

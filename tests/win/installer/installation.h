@@ -21,8 +21,6 @@ constexpr char kSignInKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run
 // Under a folder, with backslashes, sorted.
 std::vector<std::string> FilesUnder(const std::string& folder);
 bool SameBytes(const std::string& a, const std::string& b);
-// kAbsent when the value is missing; a number for a DWORD.
-std::string RegistryValue(HKEY root, const char* key, const char* name);
 std::string StartMenuFolder();
 std::string Installed(const std::string& relative);
 bool Exists(const std::string& path);
