@@ -33,18 +33,25 @@ DIST = None
 
 
 class CompiledHelp(unittest.TestCase):
-    def extract(self, name):
-        folder = tempfile.TemporaryDirectory()
-        self.addCleanup(folder.cleanup)
-        chm = DIST / name
-        self.assertTrue(chm.exists(), "%s was not built" % chm)
-        subprocess.run(["extract_chmLib", str(chm), folder.name], check=True, stdout=subprocess.DEVNULL)
-        return Path(folder.name)
+    files = {}  # each help file's name: the folder it was extracted to
+
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        for name in CASES:
+            chm = DIST / name
+            assert chm.exists(), "%s was not built" % chm
+            cls.files[name] = Path(cls.folder.name) / name
+            subprocess.run(["extract_chmLib", str(chm), str(cls.files[name])], check=True, stdout=subprocess.DEVNULL)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.folder.cleanup()
 
     def test_each_file_holds_its_topics_contents_and_index(self):
         for name, case in CASES.items():
             with self.subTest(name):
-                files = self.extract(name)
+                files = self.files[name]
                 for topic in case["topics"] + ["style.css"]:
                     self.assertTrue((files / topic).is_file(), "%s lacks %s" % (name, topic))
                 stem = name[:-4]
@@ -55,7 +62,7 @@ class CompiledHelp(unittest.TestCase):
 
     def test_links_between_topics_lead_to_topics_of_the_same_file(self):
         for name, case in CASES.items():
-            files = self.extract(name)
+            files = self.files[name]
             for topic in case["topics"]:
                 text = (files / topic).read_text(encoding="latin-1")
                 for link in text.split('href="')[1:]:
@@ -65,7 +72,7 @@ class CompiledHelp(unittest.TestCase):
 
     def test_each_context_number_leads_to_its_topic(self):
         for name, case in CASES.items():
-            files = self.extract(name)
+            files = self.files[name]
             ivb = (files / "#IVB").read_bytes()
             strings = (files / "#STRINGS").read_bytes()
             size = struct.unpack_from("<I", ivb, 0)[0]
@@ -84,7 +91,7 @@ class CompiledHelp(unittest.TestCase):
     def test_the_contents_open_at_the_overview(self):
         for name in CASES:
             with self.subTest(name):
-                system = (self.extract(name) / "#SYSTEM").read_bytes()
+                system = (self.files[name] / "#SYSTEM").read_bytes()
                 # Records after the version word: code, length, data; code 2 is the default topic.
                 pos, default = 4, None
                 while pos + 4 <= len(system):
