@@ -57,14 +57,6 @@ TEST(MessageBlock, NeverReadsByte511) {
     EXPECT_EQ(TextOf(block), "") << "byte 511 alone is not text";
 }
 
-TEST(MessageBlock, WritingCutsTextsTheBlockCannotHold) {
-    std::string block = InitialBlock();
-    const std::string longText(600, 'q');
-    EXPECT_EQ(bndx::WriteMessageText(block.data(), longText.data(), longText.size()), 511u);
-    EXPECT_EQ(block[511], '\0');
-    EXPECT_EQ(TextOf(block), std::string(511, 'q'));
-}
-
 TEST(MessageBlock, IsFoundInAProgramImageByItsInitialContent) {
     std::vector<uint8_t> image(4096, 0x20);
     EXPECT_EQ(bndx::FindMessageBlock(image.data(), image.size()), bndx::kNoMessageBlock)
