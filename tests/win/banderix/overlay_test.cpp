@@ -84,10 +84,6 @@ uint32_t PaintedColour(HWND target) {
     return spot.x < shot.Width() && spot.y < shot.Height() ? shot.At(spot.x, spot.y) : 0xFFFFFFFF;
 }
 
-bool Inside(const ButtonBox& box, int x, int y) {
-    return x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height;
-}
-
 POINT OnScreen(HWND window, POINT inWindow) {
     RECT bounds;
     GetWindowRect(window, &bounds);
@@ -151,11 +147,7 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionAndFollowsItsTarget) {
                   [&](int x, int y) { return x < area.left || x >= area.right || y < area.top || y >= area.bottom; }),
               0)
         << "outside the caption";
-    EXPECT_EQ(test::CountChanged(system, painted,
-                                 [&](int x, int y) {
-                                     return Inside(layout.buttons.close, x, y) || Inside(layout.buttons.minMax, x, y);
-                                 }),
-              0)
+    EXPECT_EQ(test::CountChanged(system, painted, [&](int x, int y) { return layout.InButtons(x, y); }), 0)
         << "the caption buttons stay the system's";
     EXPECT_TRUE(InkSpan(painted, layout, [](uint32_t pixel) { return pixel == kWhite; }).Found()) << "the title";
 
