@@ -65,31 +65,6 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
 INSTANTIATE_TEST_SUITE_P(Methods, BanderixPaintMethod,
                          ::testing::Values(PaintMethod{"Timer", 1}, PaintMethod{"Hook", 0}), CaseName<PaintMethod>);
 
-TEST_F(BanderixPainting, SelectingAForegroundScrollsItOnTheFrontWindowAtOnce) {
-    settings.Write("[Foreground]\nTextColorIndex=7\nForegroundTransparent=1\n");
-    program.Data().AddTextForeground("lines.bxf", "Lines", {"Yellow words passing by"});
-    SubjectWindow subject("Scrolled subject", 40, 560, 700, kButtonlessCaption);
-    ASSERT_TRUE(StartSettled());
-    ASSERT_TRUE(BringToFront(subject.Handle()));
-    const auto textShows = [&] { return subject.ColourSpan(subject.Shot(), kYellow).Found(); };
-    PumpMessages(300);
-    ASSERT_FALSE(textShows());
-
-    program.Foregrounds().ClickRow(0);
-    // The next scroll by the clock would be twenty minutes away.
-    EXPECT_TRUE(WaitFor(textShows, 3000)) << "no text scrolled in at once";
-    EXPECT_EQ(subject.Fill(), kBlack) << "with no background the text runs on black";
-    EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), "1");
-    EXPECT_EQ(settings.Read("Main", "ForegroundSelected0"), "Lines");
-    if (HasFailure())
-        subject.Shot().Save("painting-scroll-start");
-
-    program.Foregrounds().ClickRow(0);
-    EXPECT_TRUE(subject.WaitForSystemCaption(3000)) << "deselecting stops the text and repaints";
-    EXPECT_FALSE(textShows());
-    EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), "0");
-}
-
 // The top row of the caption, from its left end to the buttons: whether all of it is the colour.
 bool CaptionRowIs(HWND window, uint32_t colour) {
     const test::ScreenCapture shot = test::ScreenCapture::OfWindow(window);
@@ -193,17 +168,35 @@ TEST_F(BanderixPainting, ABackgroundWhosePictureCannotBeReadPaintsAsNoneAndItsRo
         subject.Shot().Save("painting-unreadable");
 }
 
-TEST_F(BanderixPainting, ConfigureIsOfferedForOneSelectedAddInOnly) {
-    program.Data().AddTextForeground("quotes.bxf", "Quotes", {"q"});
+// A foreground selected scrolls at once and is saved; Configure is offered for one selected
+// add-in alone and opens the add-in's own configuration.
+TEST_F(BanderixPainting, SelectingAForegroundScrollsItAtOnceAndConfigureIsOfferedForOneAddInOnly) {
+    settings.Write("[Foreground]\nTextColorIndex=7\nForegroundTransparent=1\n");
+    program.Data().AddTextForeground("lines.bxf", "Lines", {"Yellow words passing by"});
     ASSERT_TRUE(program.Data().AddSampleAddIn());
+    SubjectWindow subject("Scrolled subject", 40, 560, 700, kButtonlessCaption);
     ASSERT_TRUE(StartSettled());
-    ASSERT_TRUE(program.ShowFromTray());
-    const HWND main = program.MainWindow();
+    ASSERT_TRUE(BringToFront(subject.Handle()));
+    const auto textShows = [&] { return subject.ColourSpan(subject.Shot(), kYellow).Found(); };
+    PumpMessages(300);
+    ASSERT_FALSE(textShows());
     const ListBox list = program.Foregrounds();
-    const int text = list.RowOf("Quotes"), addIn = list.RowOf(kSampleAddInDescription);
+    const int text = list.RowOf("Lines"), addIn = list.RowOf(kSampleAddInDescription);
     ASSERT_GE(text, 0);
     ASSERT_GE(addIn, 0);
 
+    list.ClickRow(text);
+    // The next scroll by the clock would be twenty minutes away.
+    EXPECT_TRUE(WaitFor(textShows, 3000)) << "no text scrolled in at once";
+    EXPECT_EQ(subject.Fill(), kBlack) << "with no background the text runs on black";
+    if (HasFailure())
+        subject.Shot().Save("painting-scroll-start");
+    list.ClickRow(text);
+    EXPECT_TRUE(subject.WaitForSystemCaption(3000)) << "deselecting stops the text and repaints";
+    EXPECT_FALSE(textShows());
+
+    ASSERT_TRUE(program.ShowFromTray());
+    const HWND main = program.MainWindow();
     const struct {
         std::vector<int> rows;
         bool offered;
@@ -219,7 +212,6 @@ TEST_F(BanderixPainting, ConfigureIsOfferedForOneSelectedAddInOnly) {
         for (size_t k = 0; k < rows.size(); ++k)
             EXPECT_EQ(settings.Read("Main", "ForegroundSelected" + std::to_string(k)), list.Text(rows[k]));
     }
-
     Click(main, IDC_CONFIGURE_FOREGROUND);
     const HWND box = WaitForMessageBox(program.ProcessId(), kSampleAddInDescription, 5000);
     ASSERT_NE(box, nullptr) << "the add-in's own configuration did not open: " << program.DescribeVisible();
