@@ -2,73 +2,61 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+namespace bndx {
 namespace {
 
-using namespace bndx::style;
+using namespace style;
 
-constexpr bndx::CaptionMetrics kMetrics{4, 18, 14};
+constexpr CaptionMetrics kMetrics{4, 18, 14};
 constexpr uint32_t kOverlapped = 0x00CF0000 | kVisible; // caption, sysmenu, thick frame, both boxes
 
-void ExpectRect(const bndx::CaptionRect& r, int left, int top, int right, int bottom) {
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.right, right);
-    EXPECT_EQ(r.bottom, bottom);
+std::tuple<int, int, int, int> Tie(const CaptionRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+std::tuple<int, int, int, int> Tie(const ButtonBox& b) {
+    return {b.x, b.y, b.width, b.height};
 }
 
-void ExpectBox(const bndx::ButtonBox& b, int x, int y, int width, int height) {
-    EXPECT_EQ(b.x, x);
-    EXPECT_EQ(b.y, y);
-    EXPECT_EQ(b.width, width);
-    EXPECT_EQ(b.height, height);
-}
-
-TEST(CaptionGeometry, ThickFrameWindowHasItsBorderInsideTheRectAndTwiceInTheMinMaxBox) {
-    const auto rect = bndx::ComputeCaptionRect(200, kOverlapped, 0, kMetrics);
-    ExpectRect(rect, 7, 7, 193, 25);
-
-    const auto buttons = bndx::ComputeButtonAreas(rect, kOverlapped, 0, kMetrics);
-    ASSERT_TRUE(buttons.hasClose);
-    ExpectBox(buttons.close, 175, 9, 16, 14);
-    ASSERT_TRUE(buttons.hasMinMax);
-    ExpectBox(buttons.minMax, 193 - (4 + 54 - 3), 9, 32, 14);
-}
-
-TEST(CaptionGeometry, WithoutThickFrameTheAreaStartsAtThree) {
-    const uint32_t dialog = kDlgFrame | kSysMenu | kVisible;
-    const auto rect = bndx::ComputeCaptionRect(300, dialog, 0, kMetrics);
-    ExpectRect(rect, 3, 3, 297, 21);
-
-    const auto buttons = bndx::ComputeButtonAreas(rect, dialog, 0, kMetrics);
-    ExpectBox(buttons.close, 279, 5, 16, 14);
-    EXPECT_FALSE(buttons.hasMinMax) << "no minimise or maximise box";
-}
-
-TEST(CaptionGeometry, ToolWindowUsesTheSmallCaptionHeightAndHasOnlyItsCloseButton) {
-    const auto rect = bndx::ComputeCaptionRect(150, kOverlapped, kExToolWindow, kMetrics);
-    ExpectRect(rect, 7, 7, 143, 25 - 18 + 14);
-
-    const auto buttons = bndx::ComputeButtonAreas(rect, kOverlapped, kExToolWindow, kMetrics);
-    ExpectBox(buttons.close, 143 - 14, 9, 12, 10);
-    EXPECT_FALSE(buttons.hasMinMax) << "the system draws only a close button on a tool window";
+TEST(CaptionGeometry, AreaAndButtonsForEachKindOfFrame) {
+    using Rect = std::tuple<int, int, int, int>;
+    const struct {
+        const char* name;
+        int32_t width;
+        uint32_t style, exStyle;
+        Rect area, close, minMax; // minMax all 0: none
+    } cases[] = {
+        // A thick frame lies inside the rect, and twice inside the min/max box.
+        {"thick frame", 200, kOverlapped, 0, {7, 7, 193, 25}, {175, 9, 16, 14}, {138, 9, 32, 14}},
+        {"dialog frame", 300, kDlgFrame | kSysMenu | kVisible, 0, {3, 3, 297, 21}, {279, 5, 16, 14}, {}},
+        {"tool window: close only", 150, kOverlapped, kExToolWindow, {7, 7, 143, 21}, {129, 9, 12, 10}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CaptionRect area = ComputeCaptionRect(c.width, c.style, c.exStyle, kMetrics);
+        EXPECT_EQ(Tie(area), c.area);
+        const CaptionButtonAreas buttons = ComputeButtonAreas(area, c.style, c.exStyle, kMetrics);
+        EXPECT_TRUE(buttons.hasClose);
+        EXPECT_EQ(Tie(buttons.close), c.close);
+        EXPECT_EQ(buttons.hasMinMax ? Tie(buttons.minMax) : Rect{}, c.minMax);
+    }
 }
 
 TEST(CaptionGeometry, ButtonsNeedASystemMenu) {
     const uint32_t noSysMenu = kOverlapped & ~kSysMenu;
-    const auto buttons =
-        bndx::ComputeButtonAreas(bndx::ComputeCaptionRect(200, noSysMenu, 0, kMetrics), noSysMenu, 0, kMetrics);
+    const auto buttons = ComputeButtonAreas(ComputeCaptionRect(200, noSysMenu, 0, kMetrics), noSysMenu, 0, kMetrics);
     EXPECT_FALSE(buttons.hasClose);
     EXPECT_FALSE(buttons.hasMinMax) << "the min/max box is only kept along with the close box";
-
-    const uint32_t maximizeOnly = (kOverlapped & ~kMinimizeBox);
-    EXPECT_TRUE(bndx::ComputeButtonAreas({0, 0, 100, 20}, maximizeOnly, 0, kMetrics).hasMinMax);
+    EXPECT_TRUE(ComputeButtonAreas({0, 0, 100, 20}, kOverlapped & ~kMinimizeBox, 0, kMetrics).hasMinMax);
 }
 
 TEST(CaptionGeometry, CaptionTestLooksAtDialogFrameVisibleAndMinimised) {
-    EXPECT_TRUE(bndx::PassesCaptionTest(kDlgFrame | kVisible));
-    EXPECT_FALSE(bndx::PassesCaptionTest(kDlgFrame)) << "hidden";
-    EXPECT_FALSE(bndx::PassesCaptionTest(kDlgFrame | kVisible | kMinimize)) << "minimised";
-    EXPECT_FALSE(bndx::PassesCaptionTest(0x00800000 | kVisible)) << "WS_BORDER alone is no caption";
+    EXPECT_TRUE(PassesCaptionTest(kDlgFrame | kVisible));
+    EXPECT_FALSE(PassesCaptionTest(kDlgFrame)) << "hidden";
+    EXPECT_FALSE(PassesCaptionTest(kDlgFrame | kVisible | kMinimize)) << "minimised";
+    EXPECT_FALSE(PassesCaptionTest(0x00800000 | kVisible)) << "WS_BORDER alone is no caption";
 }
 
 } // namespace
+} // namespace bndx

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace bndx {
 namespace {
 
@@ -38,12 +40,7 @@ TEST(OverlayRules, StepsForEachChangeOfTheTarget) {
         {"the new picture arrives", Shown(kWider), Shown(kWider), 400, false, {false, true, true, false}},
         {"minimised", Shown(kAt), With(kAt, &TargetView::minimised), 300, true, {}},
         {"restored", With(kAt, &TargetView::minimised), Shown(kAt), 300, false, {false, true, true, false}},
-        {"restored at a new size",
-         With(kAt, &TargetView::minimised),
-         Shown(kWider),
-         300,
-         false,
-         {false, false, false, true}},
+        {"restored resized", With(kAt, &TargetView::minimised), Shown(kWider), 300, false, {false, false, false, true}},
         {"hidden", Shown(kAt), With(kAt, &TargetView::visible, false), 300, true, {}},
         {"cloaked", Shown(kAt), With(kAt, &TargetView::cloaked), 300, true, {}},
         {"full screen", Shown(kAt), With(kAt, &TargetView::fullScreen), 300, true, {}},
@@ -53,10 +50,8 @@ TEST(OverlayRules, StepsForEachChangeOfTheTarget) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const OverlayStep step = NextStep(c.before, c.now, c.pictureWidth, c.shown);
-        EXPECT_EQ(step.destroy, c.expected.destroy);
-        EXPECT_EQ(step.show, c.expected.show);
-        EXPECT_EQ(step.place, c.expected.place);
-        EXPECT_EQ(step.askPicture, c.expected.askPicture);
+        const auto tie = [](const OverlayStep& s) { return std::make_tuple(s.destroy, s.show, s.place, s.askPicture); };
+        EXPECT_EQ(tie(step), tie(c.expected));
     }
 }
 
@@ -87,17 +82,12 @@ TEST(OverlayRules, PictureIsOpaqueExceptWhereItIsToStayClear) {
 TEST(OverlayRules, CaptionOnTodaysFramesInWholeWindowCoordinates) {
     // A window with 7-pixel invisible borders at (100, 100); its buttons 138 wide, 30 high.
     const ScreenRect window{100, 100, 600, 400};
-    const CaptionRect fromFrame = CaptionFromFrame(window, {107, 100, 593, 393}, {317, 1, 455, 31});
-    EXPECT_EQ(fromFrame.left, 8) << "inside the visible frame's line";
-    EXPECT_EQ(fromFrame.top, 1);
-    EXPECT_EQ(fromFrame.right, 455) << "to the buttons' right end";
-    EXPECT_EQ(fromFrame.bottom, 31);
-
-    const CaptionRect fromTitleBar = CaptionFromTitleBar(window, {132, 101, 593, 131}, CaptionRect{8, 1, 592, 24});
-    EXPECT_EQ(fromTitleBar.left, 8) << "the icon's box stays part of the caption";
-    EXPECT_EQ(fromTitleBar.top, 1);
-    EXPECT_EQ(fromTitleBar.right, 493);
-    EXPECT_EQ(fromTitleBar.bottom, 31);
+    const auto tie = [](const CaptionRect& r) { return std::make_tuple(r.left, r.top, r.right, r.bottom); };
+    // Inside the visible frame's line, to the buttons' right end.
+    EXPECT_EQ(tie(CaptionFromFrame(window, {107, 100, 593, 393}, {317, 1, 455, 31})), std::make_tuple(8, 1, 455, 31));
+    // The icon's box stays part of the caption.
+    EXPECT_EQ(tie(CaptionFromTitleBar(window, {132, 101, 593, 131}, CaptionRect{8, 1, 592, 24})),
+              std::make_tuple(8, 1, 493, 31));
 }
 
 } // namespace
