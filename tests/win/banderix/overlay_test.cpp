@@ -4,8 +4,8 @@
 // never outlives the program or its target.
 #include "tests/win/banderix/banderix_test.h"
 
-#include <cstdio>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,18 +58,6 @@ bool OverlayCovers(HWND target, const RECT& place) {
     const HWND overlay = OverlayOf(target);
     const RECT now = OverlayPlace(target);
     return overlay && IsWindowVisible(overlay) && ShownAbove(target) == overlay && EqualRect(&now, &place);
-}
-
-std::string Describe(HWND target) {
-    const HWND overlay = OverlayOf(target);
-    RECT o{}, t{};
-    GetWindowRect(overlay, &o);
-    GetWindowRect(target, &t);
-    char text[200];
-    std::snprintf(text, sizeof text, " overlay (%ld,%ld,%ld,%ld) visible %d above %d; target (%ld,%ld,%ld,%ld)", o.left,
-                  o.top, o.right, o.bottom, IsWindowVisible(overlay), ShownAbove(target) == overlay, t.left, t.top,
-                  t.right, t.bottom);
-    return text;
 }
 
 // A pixel of the painted caption away from the title and the buttons.
@@ -128,12 +116,14 @@ protected:
         if (!WaitFor([&] { return OverlayOf(subject) && PaintedColour(subject) == kRed; }, 5000))
             return ::testing::AssertionFailure()
                    << "no overlay painted red over the subject: overlay " << OverlayOf(subject) << ", colour "
-                   << std::hex << PaintedColour(subject) << Describe(subject);
+                   << std::hex << PaintedColour(subject);
         return ::testing::AssertionSuccess();
     }
 };
 
-TEST_F(BanderixOverCaption, PaintsOverTheCaptionAndFollowsItsTarget) {
+// One run: the overlay over a target, following it, letting clicks through, going with it,
+// and none left after Close.
+TEST_F(BanderixOverCaption, PaintsOverTheCaptionFollowsItsTargetAndLetsClicksThrough) {
     SubjectWindow subject("Overlaid subject", 40, 400, 560);
     const HWND target = subject.Handle();
     const test::ScreenCapture system = subject.Shot();
@@ -158,11 +148,12 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionAndFollowsItsTarget) {
     const RECT place = OverlayPlace(target);
     EXPECT_TRUE(OverlayCovers(target, place));
 
-    // A window of the test's own over the caption's painted part, then the subject in front again.
-    test::TestWindow cover("Cover", WS_POPUP | WS_BORDER, 0, 120, 60);
-    const POINT spot = OnScreen(target, PaintedSpot(target));
-    SetWindowPos(cover.Handle(), HWND_TOP, spot.x - 20, spot.y - 30, 0, 0, SWP_NOSIZE);
-    EXPECT_TRUE(WaitFor([&] { return PaintedColour(target) != kRed; }, 1000)) << "a window over the target covers";
+    { // A window of the test's own over the caption's painted part, then the subject in front again.
+        test::TestWindow cover("Cover", WS_POPUP | WS_BORDER, 0, 120, 60);
+        const POINT spot = OnScreen(target, PaintedSpot(target));
+        SetWindowPos(cover.Handle(), HWND_TOP, spot.x - 20, spot.y - 30, 0, 0, SWP_NOSIZE);
+        EXPECT_TRUE(WaitFor([&] { return PaintedColour(target) != kRed; }, 1000)) << "a window over the target covers";
+    }
     ASSERT_TRUE(BringToFront(target));
     EXPECT_TRUE(WaitFor([&] { return OverlayCovers(target, place) && PaintedColour(target) == kRed; }, 1000))
         << "activated, the target keeps its overlay on top";
@@ -184,24 +175,16 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionAndFollowsItsTarget) {
         RECT expected = place;
         expected.right += step.wider;
         if (step.shown) {
-            EXPECT_TRUE(WaitFor([&] { return OverlayCovers(target, expected); }, 1000)) << Describe(target);
+            EXPECT_TRUE(WaitFor([&] { return OverlayCovers(target, expected); }, 1000));
             EXPECT_TRUE(WaitFor([&] { return PaintedColour(target) == kRed; }, 1000));
         } else {
             EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(OverlayOf(target)); }, 1000));
         }
     }
 
-    DestroyWindow(target);
-    EXPECT_TRUE(WaitFor([&] { return OverlayWindows().empty(); }, 1000)) << "the overlay goes with its target";
-}
-
-TEST_F(BanderixOverCaption, ClicksReachTheCaptionUnderTheOverlay) {
-    SubjectWindow subject("Clicked subject", 40, 400, 560);
-    const HWND target = subject.Handle();
-    ASSERT_TRUE(StartPainting(target));
     const POINT spot = OnScreen(target, PaintedSpot(target));
-    test::TestWindow other("Other", WS_OVERLAPPEDWINDOW, 0, 200, 100);
-    ASSERT_TRUE(BringToFront(other.Handle()));
+    std::optional<test::TestWindow> other(std::in_place, "Other", WS_OVERLAPPEDWINDOW, 0, 200, 100);
+    ASSERT_TRUE(BringToFront(other->Handle()));
 
     ClickAt(spot);
     EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() == target; }, 1000)) << "a click activates the target";
@@ -222,29 +205,18 @@ TEST_F(BanderixOverCaption, ClicksReachTheCaptionUnderTheOverlay) {
            {moved, MOUSEEVENTF_LEFTUP}});
     EXPECT_TRUE(WaitFor([&] { return IsZoomed(target) != FALSE; }, 1000)) << "a double-click maximises";
 
+    other.reset(); // its caption would take the overlay once the target is gone
     const ButtonBox close = CaptionLayoutOf(target).buttons.close;
     ClickAt(OnScreen(target, POINT{close.x + close.width / 2, close.y + close.height / 2}));
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(target); }, 1000)) << "the close button closes";
+    EXPECT_TRUE(WaitFor([&] { return OverlayWindows().empty(); }, 1000)) << "the overlay goes with its target";
+
+    SubjectWindow last("Ending subject", 40, 400, 560);
+    ASSERT_TRUE(BringToFront(last.Handle()));
+    ASSERT_TRUE(WaitFor([&] { return OverlayOf(last.Handle()) != nullptr; }, 5000));
+    EXPECT_TRUE(program.Close());
+    EXPECT_TRUE(WaitFor([] { return OverlayWindows().empty(); }, 3000)) << "none left after Close";
 }
-
-struct Ending {
-    const char* name;
-    bool killed;
-};
-using BanderixOverlayEnd = TableTest<BanderixOverCaption, Ending>;
-
-TEST_P(BanderixOverlayEnd, NoOverlayOutlivesTheProgram) {
-    SubjectWindow subject("Ending subject", 40, 400, 560);
-    ASSERT_TRUE(StartPainting(subject.Handle()));
-    if (GetParam().killed)
-        program.Terminate();
-    else
-        EXPECT_TRUE(program.Close());
-    EXPECT_TRUE(WaitFor([] { return OverlayWindows().empty(); }, 3000));
-}
-
-INSTANTIATE_TEST_SUITE_P(Endings, BanderixOverlayEnd, ::testing::Values(Ending{"Close", false}, Ending{"Killed", true}),
-                         CaseName<Ending>);
 
 TEST_F(BanderixOverCaption, AHungTargetLeavesBanderixAnswering) {
     Process hung;
@@ -263,6 +235,8 @@ TEST_F(BanderixOverCaption, AHungTargetLeavesBanderixAnswering) {
     DWORD_PTR answer = 0;
     EXPECT_NE(SendMessageTimeoutA(program.MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer), 0);
     EXPECT_NE(program.OpenOptions(), nullptr) << program.DescribeVisible();
+    program.Terminate();
+    EXPECT_TRUE(WaitFor([] { return OverlayWindows().empty(); }, 3000)) << "none left after a kill";
 }
 
 } // namespace
