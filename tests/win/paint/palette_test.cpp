@@ -38,17 +38,8 @@ std::unique_ptr<CBackgroundEntry> Stripes(const char* name, const std::vector<RG
     std::vector<uint8_t> rows;
     for (int n = 0; n < width * height; ++n)
         rows.push_back(static_cast<uint8_t>(n % width / 8));
-    const BITMAPINFOHEADER info{sizeof(info),
-                                width,
-                                height,
-                                1,
-                                8,
-                                BI_RGB,
-                                static_cast<DWORD>(rows.size()),
-                                0,
-                                0,
-                                static_cast<DWORD>(colours.size()),
-                                0};
+    const auto size = static_cast<DWORD>(rows.size()), used = static_cast<DWORD>(colours.size());
+    const BITMAPINFOHEADER info{sizeof(info), width, height, 1, 8, BI_RGB, size, 0, 0, used, 0};
     const std::string path = WriteBackground(name, info, colours, rows);
     auto background = std::make_unique<CBackgroundEntry>(path.c_str());
     DeleteFileA(path.c_str());
