@@ -79,7 +79,9 @@ TEST_F(CaptionSelectionTest, SkippedWindowsHideTheirDescendantsOnlyFromThemselve
     const WindowId top = desktop.Add({});
     const WindowId middle = desktop.Add({top});
     const WindowId inner = desktop.Add({middle});
+    const WindowId underSkipped = desktop.Add({desktop.Add({top, kCaptioned, 0, 200, ""})});
     const auto drawn = Pass();
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), underSkipped), 1) << "reached through top";
     EXPECT_EQ(std::count(drawn.begin(), drawn.end(), inner), 2) << "once through top, once through middle";
     EXPECT_EQ(std::count(drawn.begin(), drawn.end(), underUntitled), 0);
 }
