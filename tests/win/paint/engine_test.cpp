@@ -122,7 +122,9 @@ TEST_F(PaintEngineTest, EachPassRepaintsCaptionsTheSystemRedrewOrWhoseLookChange
 // reaches it, in the system's order, however the windows below are listed.
 TEST_F(PaintEngineTest, AllWindowsModePaintsNestedCaptionsOncePerPaintedAncestor) {
     struct Recorder : CaptionDrawer {
-        void DrawCaption(WindowId window, const CaptionRect&, bool) override { drawn.push_back(ToHandle(window)); }
+        void DrawCaption(WindowId window, const CaptionRect&, uint32_t, bool) override {
+            drawn.push_back(ToHandle(window));
+        }
         std::vector<HWND> drawn;
     } recorder;
     const HWND top = Front("Engine nested");
@@ -134,7 +136,7 @@ TEST_F(PaintEngineTest, AllWindowsModePaintsNestedCaptionsOncePerPaintedAncestor
     const HWND underUntitled = child(untitled, "Under untitled", 0);
     ASSERT_TRUE(middle && inner && untitled && underUntitled);
     const Win32Desktop desktop;
-    CaptionSelection(desktop, recorder, {kPaintAllWindows, 0, CaptionMetrics{4, 18, 14}})
+    CaptionSelection(desktop, recorder, {kPaintAllWindows, 0, host.engine->MetricsByDpi})
         .PaintCaption(ToWindowId(top), false);
     EXPECT_EQ(recorder.drawn, (std::vector<HWND>{top, middle, inner, inner, underUntitled}));
 }
