@@ -168,10 +168,15 @@ struct Timing {
 // Takes down what a pass would draw, and draws nothing.
 class CaptionList : public CaptionDrawer {
 public:
-    void DrawCaption(WindowId window, const CaptionRect& caption, bool) override {
-        captions.push_back({window, caption});
+    void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool) override {
+        captions.push_back({window, caption, dpi});
     }
-    std::vector<std::pair<WindowId, CaptionRect>> captions;
+    struct Caption {
+        WindowId window;
+        CaptionRect caption;
+        uint32_t dpi;
+    };
+    std::vector<Caption> captions;
 };
 
 // An off-screen surface as large as any caption of the benchmark's windows.
@@ -198,14 +203,12 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     PaintEngine& engine = *host.engine;
     engine.CurrentBackground = &background;
     const Win32Desktop view;
-    const CaptionMetrics metrics{engine.Metrics.iBorderWidth, engine.Metrics.iCaptionHeight,
-                                 engine.Metrics.iSmCaptionHeight};
     const int32_t allWindows = kPaintAllWindows;
     const WindowId none = 0;
     CaptionList list;
-    CaptionSelection selection(view, list, {allWindows, none, metrics});
+    CaptionSelection selection(view, list, {allWindows, none, engine.MetricsByDpi});
     CaptionRenderer renderer(
-        {engine.Scheduler, host.settings, engine.CurrentBackground, engine.In256ColourMode, engine.Metrics});
+        {engine.Scheduler, host.settings, engine.CurrentBackground, engine.In256ColourMode, engine.MetricsByDpi});
     OffscreenSurface offscreen;
 
     Timing mode1, system1, mode0, system0, afterRedraw;
@@ -225,25 +228,25 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
             selection.RefreshCaptions();
         });
         backgroundOnly.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption] : list.captions) {
+            for (const auto& [window, caption, dpi] : list.captions) {
                 const RECT rect{caption.left, caption.top, caption.right, caption.bottom};
                 background.Paint(offscreen.dc.Get(), &rect, FALSE);
             }
         });
         unscaledBackground.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption] : list.captions) {
+            for (const auto& [window, caption, dpi] : list.captions) {
                 const RECT rect{caption.left, caption.top, caption.right, caption.top + kBackgroundHeight};
                 background.Paint(offscreen.dc.Get(), &rect, FALSE);
             }
         });
         composing.Round(kPassesPerRound, [&] {
             renderer.BeginPass(); // as in a pass: the foreground window is asked for once
-            for (const auto& [window, caption] : list.captions)
-                renderer.Compose(ToHandle(window), caption, false);
+            for (const auto& [window, caption, dpi] : list.captions)
+                renderer.Compose(ToHandle(window), caption, dpi, false);
             renderer.EndPass();
         });
         windowDcs.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption] : list.captions)
+            for (const auto& [window, caption, dpi] : list.captions)
                 WindowDc surface(ToHandle(window));
         });
     }

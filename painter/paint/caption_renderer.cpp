@@ -80,10 +80,6 @@ std::wstring WindowTitle(HWND window) {
 
 } // namespace
 
-CaptionMetrics CaptionRenderer::Metrics() const {
-    return CaptionMetrics{state_.metrics.iBorderWidth, state_.metrics.iCaptionHeight, state_.metrics.iSmCaptionHeight};
-}
-
 std::optional<uint8_t> CaptionRenderer::BackgroundColour() const {
     if (!state_.currentBackground)
         return std::nullopt;
@@ -104,7 +100,7 @@ HWND CaptionRenderer::Foreground() const {
     return inPass_ ? passForeground_ : GetForegroundWindow();
 }
 
-Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, bool scrollStep) {
+Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) {
     const PaintScheduler& scheduler = state_.scheduler;
     const bool scrollsHere = scheduler.Scrolling() && Foreground() == window;
     if (scrollsHere && !scrollStep)
@@ -124,15 +120,16 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, bo
     const auto windowStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
     const auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
     const bool hasIcon = HasIcon(windowStyle, exStyle);
+    const HFONT font = state_.settings.GetTextFont(dpi, state_.metrics.SystemDpi());
     Composition result{Composition::Outcome::kComposed, {}, {}};
     if (scrollsHere && !scheduler.Scroll().Text.empty()) {
-        result.scroll = DrawScrollText(dc, caption);
+        result.scroll = DrawScrollText(dc, caption, font);
         if (result.scroll->ranOut) {
             result.outcome = Composition::Outcome::kLeaveAsIs;
             return result;
         }
     } else if (state_.settings.ShowTitle) {
-        DrawTitle(dc, window, caption, hasIcon && keepIconClear_);
+        DrawTitle(dc, window, caption, font, hasIcon && keepIconClear_);
     }
     GdiFlush();
 
@@ -141,7 +138,7 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, bo
     composed.stride = composition_.Stride();
     composed.surface = dc;
     composed.caption = caption;
-    composed.buttons = ComputeButtonAreas(caption, windowStyle, exStyle, Metrics());
+    composed.buttons = ComputeButtonAreas(caption, windowStyle, exStyle, state_.metrics.At(dpi));
     composed.hasIcon = hasIcon;
     composed.icon = IconBox(caption);
     // In 256 colours the background's own palette must be realised for its picture to show true.
@@ -150,9 +147,9 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, bo
     return result;
 }
 
-ScrollPlacement CaptionRenderer::DrawScrollText(HDC dc, const CaptionRect& caption) {
+ScrollPlacement CaptionRenderer::DrawScrollText(HDC dc, const CaptionRect& caption, HFONT font) {
     const ScrollState& scroll = state_.scheduler.Scroll();
-    ScopedSelect font(dc, static_cast<HGDIOBJ>(state_.settings.GetTextFont()));
+    ScopedSelect selected(dc, static_cast<HGDIOBJ>(font));
     const int32_t width = TextWidth(dc, scroll.Text);
     const ScrollPlacement placement = PlaceScrollText(scroll, width, caption);
     if (placement.ranOut)
@@ -166,10 +163,10 @@ ScrollPlacement CaptionRenderer::DrawScrollText(HDC dc, const CaptionRect& capti
     return placement;
 }
 
-void CaptionRenderer::DrawTitle(HDC dc, HWND window, const CaptionRect& caption, bool clearOfIcon) {
+void CaptionRenderer::DrawTitle(HDC dc, HWND window, const CaptionRect& caption, HFONT font, bool clearOfIcon) {
     const PainterSettings& settings = state_.settings;
     const std::wstring title = WindowTitle(window);
-    ScopedSelect font(dc, static_cast<HGDIOBJ>(settings.GetTextFont()));
+    ScopedSelect selected(dc, static_cast<HGDIOBJ>(font));
     const int32_t width = TextWidth(dc, title);
     int32_t x = TitleX(settings.Alignment, caption, width);
     if (clearOfIcon) {

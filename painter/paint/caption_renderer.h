@@ -4,6 +4,7 @@
 // caption-high preview of its background.
 #pragma once
 
+#include "painter/paint/caption_metrics_by_dpi.h"
 #include "painter/paint/caption_presenter.h"
 #include "painter/paint/kept_surface.h"
 #include "painter/paint/paint_scheduler.h"
@@ -22,7 +23,7 @@ struct RenderState {
     const PainterSettings& settings;
     CBackgroundEntry* const& currentBackground;
     const BOOL& in256ColourMode;
-    const NONCLIENTMETRICSA& metrics;
+    const CaptionMetricsByDpi& metrics;
 };
 
 // What composing one caption gave.
@@ -45,17 +46,17 @@ public:
     // A repaint pass begins and ends; between the two the foreground window is asked for once.
     void BeginPass();
     void EndPass();
-    // The composition stays valid until the next call.
-    Composition Compose(HWND window, const CaptionRect& caption, bool scrollStep);
+    // The composition stays valid until the next call. dpi: that of the window's monitor, which
+    // the caption was measured at and the text is drawn at.
+    Composition Compose(HWND window, const CaptionRect& caption, uint32_t dpi, bool scrollStep);
     // Whether the window icon will show through the composition (over the caption it does): then
     // a title on the left starts clear of the icon.
     void KeepIconClear(bool keep) { keepIconClear_ = keep; }
 
 private:
-    ScrollPlacement DrawScrollText(HDC dc, const CaptionRect& caption);
-    void DrawTitle(HDC dc, HWND window, const CaptionRect& caption, bool clearOfIcon);
+    ScrollPlacement DrawScrollText(HDC dc, const CaptionRect& caption, HFONT font);
+    void DrawTitle(HDC dc, HWND window, const CaptionRect& caption, HFONT font, bool clearOfIcon);
     HWND Foreground() const;
-    CaptionMetrics Metrics() const;
     std::optional<uint8_t> BackgroundColour() const;
 
     RenderState state_;

@@ -38,9 +38,10 @@ void CaptionSelection::PaintCaption(WindowId window, bool scrollStep) {
     const std::string title = desktop_.Title(window, kTitleLength);
     if (title.empty() || title == kIconBarTitle)
         return;
+    const uint32_t dpi = inputs_.metrics.DpiOf(desktop_.Dpi(window));
     CaptionRect caption;
-    if (GetCaptionRect(window, caption) && !DrawsOwnTitleBar(window, caption))
-        drawer_.DrawCaption(window, caption, scrollStep);
+    if (GetCaptionRect(window, dpi, caption) && !DrawsOwnTitleBar(window, caption))
+        drawer_.DrawCaption(window, caption, dpi, scrollStep);
     if (inputs_.windowCoverage == kPaintAllWindows && !scrollStep)
         desktop_.ForEachDescendant(window, [this](WindowId child) { PaintIfCaptioned(child); });
 }
@@ -49,16 +50,16 @@ void CaptionSelection::PaintCaption(WindowId window, bool scrollStep) {
 // that put their tabs there): our picture would cover what it draws. Its descendants are still
 // windows with captions of their own. An ordinary client area begins a whole caption below the
 // frame, one over the caption at most a frame's width from the top; the line lies halfway, as the
-// caption is computed from metrics that need not be the window's own (another monitor's DPI).
+// metrics need not be exactly the window's own (a frame of its own size, a scaled caption height).
 bool CaptionSelection::DrawsOwnTitleBar(WindowId window, const CaptionRect& caption) const {
     return desktop_.ClientTop(window) < (caption.top + caption.bottom) / 2;
 }
 
-bool CaptionSelection::GetCaptionRect(WindowId window, CaptionRect& caption) const {
+bool CaptionSelection::GetCaptionRect(WindowId window, uint32_t dpi, CaptionRect& caption) const {
     if (!window)
         return false;
     caption = ComputeCaptionRect(desktop_.OuterWidth(window), desktop_.Style(window), desktop_.ExStyle(window),
-                                 inputs_.metrics);
+                                 inputs_.metrics.At(dpi));
     return true;
 }
 

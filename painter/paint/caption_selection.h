@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/caption_geometry.h"
+#include "painter/paint/caption_metrics_by_dpi.h"
 #include "painter/paint/desktop_view.h"
 
 namespace bndx {
@@ -21,14 +22,15 @@ public:
     // fixed (the foreground window) as read once.
     virtual void BeginPass() {}
     virtual void EndPass() {}
-    virtual void DrawCaption(WindowId window, const CaptionRect& caption, bool scrollStep) = 0;
+    // The caption is measured at dpi, the DPI of the window's monitor (never 0).
+    virtual void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) = 0;
 };
 
 // What selection reads of the painter's state, at the moment of each pass.
 struct SelectionInputs {
     const int32_t& windowCoverage;
     const WindowId& excludedWindow;
-    const CaptionMetrics& metrics;
+    const CaptionMetricsByDpi& metrics;
 };
 
 class CaptionSelection {
@@ -42,8 +44,8 @@ public:
     // mode 0 (and not on a scroll step) goes on to its descendants. No caption test here:
     // callers apply it.
     void PaintCaption(WindowId window, bool scrollStep);
-    // False only for no window.
-    bool GetCaptionRect(WindowId window, CaptionRect& caption) const;
+    // Measured at dpi (see CaptionMetricsByDpi::DpiOf); false only for no window.
+    bool GetCaptionRect(WindowId window, uint32_t dpi, CaptionRect& caption) const;
 
 private:
     void PaintIfCaptioned(WindowId window);

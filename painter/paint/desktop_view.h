@@ -28,6 +28,8 @@ public:
     virtual std::string Title(WindowId window, size_t maxLength) const = 0;
     // How far below the top of the window's outer rectangle its client area begins.
     virtual int32_t ClientTop(WindowId window) const = 0;
+    // The DPI of the monitor the window is on, as the system tells it; 0 where it cannot say.
+    virtual uint32_t Dpi(WindowId window) const = 0;
 };
 
 } // namespace bndx

@@ -5,6 +5,7 @@
 #include "painter/overlay/caption_frame.h"
 #include "painter/paint/into_caption_presenter.h"
 #include "painter/paint/overlay_presenter.h"
+#include "painter/paint/window_dpi.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/program.h"
 #include "platform/framework/scoped_gdi.h"
@@ -52,10 +53,10 @@ void ShowLastError() {
 } // namespace
 
 PaintEngine::PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds)
-    : owner_(owner), settings_(settings), foregrounds_(foregrounds), desktopComposes_(DesktopComposes()),
-      presenter_(std::make_unique<IntoCaptionPresenter>(In256ColourMode)),
-      renderer_({Scheduler, settings_, CurrentBackground, In256ColourMode, Metrics}),
-      selection_(desktop_, *this, {settings_.WindowCoverage, ExcludedWindow, captionMetrics_}) {
+    : MetricsByDpi(SystemCaptionMetricsAt), owner_(owner), settings_(settings), foregrounds_(foregrounds),
+      desktopComposes_(DesktopComposes()), presenter_(std::make_unique<IntoCaptionPresenter>(In256ColourMode)),
+      renderer_({Scheduler, settings_, CurrentBackground, In256ColourMode, MetricsByDpi}),
+      selection_(desktop_, *this, {settings_.WindowCoverage, ExcludedWindow, MetricsByDpi}) {
     Metrics.cbSize = kNonClientMetricsSize;
     PresentAsChosen();
 }
@@ -86,7 +87,8 @@ void PaintEngine::PresentAsChosen() {
 void PaintEngine::ReadMetrics() {
     Metrics.cbSize = kNonClientMetricsSize;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &Metrics, 0);
-    captionMetrics_ = CaptionMetrics{Metrics.iBorderWidth, Metrics.iCaptionHeight, Metrics.iSmCaptionHeight};
+    MetricsByDpi.Reset(CaptionMetrics{Metrics.iBorderWidth, Metrics.iCaptionHeight, Metrics.iSmCaptionHeight},
+                       SystemDpi());
 }
 
 void PaintEngine::ReadColourDepth() {
@@ -163,17 +165,17 @@ void PaintEngine::EndPass() {
     renderer_.EndPass();
 }
 
-void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, bool scrollStep) {
+void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, uint32_t dpi, bool scrollStep) {
     PresentAsChosen();
     const HWND window = ToHandle(windowId);
     // Over the caption, the frame as the desktop draws it today decides where the caption lies.
     const bool over = presentation_ == Presentation::OverCaption;
     const CaptionFrame frame = over ? CaptionFrameOf(window, byMetrics) : CaptionFrame{byMetrics, false, {}};
     const CaptionRect& caption = frame.caption;
-    Composition composition = renderer_.Compose(window, caption, scrollStep);
+    Composition composition = renderer_.Compose(window, caption, dpi, scrollStep);
     if (composition.scroll &&
         Scheduler.OnScrollPlaced(*composition.scroll, scrollStep) == AfterScroll::kRepaintWithoutText)
-        composition = renderer_.Compose(window, caption, false);
+        composition = renderer_.Compose(window, caption, dpi, false);
     if (frame.hasButtonBounds)
         composition.composed.buttons = CaptionButtonAreas{true, frame.buttons, false, {}};
     switch (composition.outcome) {

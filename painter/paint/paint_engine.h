@@ -37,7 +37,8 @@ public:
     PaintEngine(const PaintEngine&) = delete;
     PaintEngine& operator=(const PaintEngine&) = delete;
 
-    // Reads the caption metrics and the colour depth anew (at start and on a settings change).
+    // Reads the caption metrics (at the system's DPI; those at other DPIs follow from them) and
+    // the colour depth anew (at start and on a settings change).
     void ReadMetrics();
     void ReadColourDepth();
 
@@ -53,6 +54,7 @@ public:
 
     // The state painting shares; the main window sets CurrentBackground and PaintingEnabled.
     NONCLIENTMETRICSA Metrics{};
+    CaptionMetricsByDpi MetricsByDpi;
     BOOL In256ColourMode = FALSE;
     BOOL PaintingEnabled = FALSE;
     CBackgroundEntry* CurrentBackground = nullptr;
@@ -73,7 +75,7 @@ private:
 
     void BeginPass() override;
     void EndPass() override;
-    void DrawCaption(WindowId window, const CaptionRect& caption, bool scrollStep) override;
+    void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) override;
 
     void OnPaintCaption(HWND window);
     // Into or over the caption, as the PaintMode setting and the desktop's composition choose;
@@ -85,7 +87,6 @@ private:
     const PainterSettings& settings_;
     const ForegroundSelection& foregrounds_;
     Win32Desktop desktop_;
-    CaptionMetrics captionMetrics_{};
     bool desktopComposes_;
     Presentation presentation_ = Presentation::IntoCaption;
     std::unique_ptr<CaptionPresenter> presenter_;

@@ -1,5 +1,7 @@
 #include "painter/settings/painter_settings.h"
 
+#include "common/dpi_scaling.h"
+
 #include <cstddef>
 #include <cstring>
 
@@ -38,9 +40,43 @@ LOGFONTA ToLogFont(const FontDescription& font) {
     return logFont;
 }
 
+namespace {
+
+// More DPIs than monitors means the monitors changed: the fonts are made again.
+constexpr size_t kMostScaledFonts = 4;
+
+} // namespace
+
 PainterSettings::~PainterSettings() {
+    ReleaseScaledFonts();
     if (font_)
         DeleteObject(font_);
+}
+
+void PainterSettings::ReleaseScaledFonts() const {
+    for (const ScaledFont& scaled : scaled_)
+        DeleteObject(scaled.font);
+    scaled_.clear();
+}
+
+// No font is selected anywhere between two paints, so a font is never released while in use.
+HFONT PainterSettings::GetTextFont(uint32_t dpi, uint32_t systemDpi) const {
+    const auto& description = TextFontDescription();
+    if (!font_ || !description || dpi == 0 || systemDpi == 0 || dpi == systemDpi)
+        return font_;
+    for (const ScaledFont& scaled : scaled_)
+        if (scaled.dpi == dpi && scaled.systemDpi == systemDpi)
+            return scaled.font;
+    LOGFONTA logFont = ToLogFont(*description);
+    logFont.lfHeight = ScaleToDpi(logFont.lfHeight, dpi, systemDpi);
+    logFont.lfWidth = ScaleToDpi(logFont.lfWidth, dpi, systemDpi);
+    HFONT font = CreateFontIndirectA(&logFont);
+    if (!font)
+        return font_;
+    if (scaled_.size() >= kMostScaledFonts)
+        ReleaseScaledFonts();
+    scaled_.push_back({dpi, systemDpi, font});
+    return font;
 }
 
 // The new font is made while the old one still exists, so a replaced font's handle can never
@@ -52,6 +88,7 @@ void PainterSettings::OnTextFontChanged() {
         const LOGFONTA logFont = ToLogFont(*description);
         font_ = CreateFontIndirectA(&logFont);
     }
+    ReleaseScaledFonts();
     if (replaced)
         DeleteObject(replaced);
 }

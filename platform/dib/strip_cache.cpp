@@ -8,9 +8,9 @@ using namespace bndx::dib;
 
 namespace {
 
-// Caption heights and the small caption height of tool windows, with room for a change of
-// metrics in between.
-constexpr size_t kMostStrips = 4;
+// Caption heights and the small caption height of tool windows, on monitors at two DPIs (each
+// has captions of its own height), with room for a change of metrics in between.
+constexpr size_t kMostStrips = 6;
 // A copy wider than this is not kept whole; the strip is then only as wide as the rectangles.
 constexpr int64_t kWidestKeptCopy = 4096;
 

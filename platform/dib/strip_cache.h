@@ -8,11 +8,11 @@
 
 #include <vector>
 
-// Keeps an image fitted by PaintDIB's rule to a few strip heights (captions and small captions),
-// each strip at least one whole copy of the image wide (up to a bound) and as wide as the widest
-// rectangle painted at its height. Owns one off-screen DC and bitmap per strip, released when the
-// cache is cleared or destroyed. Palettes are not handled here: with a palette to realise, paint
-// with PaintDIB itself.
+// Keeps an image fitted by PaintDIB's rule to a few strip heights (captions and small captions,
+// at the DPI of each monitor painted on), each strip at least one whole copy of the image wide (up
+// to a bound) and as wide as the widest rectangle painted at its height. Owns one off-screen DC
+// and bitmap per strip, released when the cache is cleared or destroyed. Palettes are not handled
+// here: with a palette to realise, paint with PaintDIB itself.
 class DibStripCache {
 public:
     DibStripCache() = default;

@@ -11,6 +11,7 @@ using Windows = std::vector<WindowId>;
 
 class CaptionSelectionTest : public ::testing::Test {
 protected:
+    CaptionSelectionTest() { metrics.Reset({4, 18, 14}, 96); }
     CaptionSelection Selection() { return CaptionSelection(desktop, drawer, {coverage, excluded, metrics}); }
     // A pass, whose captions are all drawn between the drawer's BeginPass and EndPass: the drawer
     // may hold what a pass treats as fixed (the foreground window) in between.
@@ -27,7 +28,7 @@ protected:
     RecordingDrawer drawer;
     int32_t coverage = kPaintAllWindows;
     WindowId excluded = 0;
-    CaptionMetrics metrics{4, 18, 14};
+    CaptionMetricsByDpi metrics;
 };
 
 TEST_F(CaptionSelectionTest, EachCoverageModeChoosesItsWindowsAndAnUnknownOneTheCaptionedForegroundOnly) {
@@ -106,16 +107,21 @@ TEST_F(CaptionSelectionTest, DirectPaintSkipsTheCaptionTestButNotTheFiltersAndIs
     EXPECT_FALSE(drawer.drawn[0].inPass);
 }
 
-TEST_F(CaptionSelectionTest, CaptionRectFollowsTheWindowAndTheMetricsAtTheTimeOfPainting) {
-    const WindowId framed = desktop.Add({0, kCaptioned | style::kThickFrame, 0, 300});
+TEST_F(CaptionSelectionTest, CaptionRectFollowsTheWindowItsMonitorsDpiAndTheMetricsAtTheTimeOfPainting) {
+    const uint32_t framedStyle = kCaptioned | style::kThickFrame;
+    const WindowId framed = desktop.Add({0, framedStyle, 0, 200});
     CaptionRect rect{};
-    ASSERT_TRUE(Selection().GetCaptionRect(framed, rect));
-    EXPECT_EQ(rect.right, 293) << "the window's own width";
-    EXPECT_FALSE(Selection().GetCaptionRect(0, rect));
-    metrics.captionHeight = 30; // the user changed the caption size
+    ASSERT_TRUE(Selection().GetCaptionRect(framed, 96, rect));
+    EXPECT_EQ(std::tie(rect.left, rect.top, rect.right, rect.bottom), std::make_tuple(7, 7, 193, 25));
+    EXPECT_FALSE(Selection().GetCaptionRect(0, 96, rect));
+    desktop.Add({0, framedStyle, 0, 200, "At 144 DPI", 60, 144});
+    metrics.Reset({4, 30, 14}, 96); // the user changed the caption size
     Pass();
-    ASSERT_EQ(drawer.drawn.size(), 1u);
+    ASSERT_EQ(drawer.drawn.size(), 2u);
+    EXPECT_EQ(drawer.drawn[0].dpi, 96u) << "a window of unknown DPI is at the system's";
     EXPECT_EQ(drawer.drawn[0].caption.bottom, 7 + 30);
+    EXPECT_EQ(drawer.drawn[1].dpi, 144u);
+    EXPECT_EQ(drawer.drawn[1].caption.bottom, 9 + 45) << "border and caption half as large again";
 }
 
 } // namespace

@@ -17,6 +17,7 @@ struct SimWindow {
     int32_t width = 200;
     std::string title = "Window";
     int32_t clientTop = 60; // below any caption the tests' metrics give
+    uint32_t dpi = 0;       // the system cannot say
 };
 
 class SimulatedDesktop : public DesktopView {
@@ -49,6 +50,7 @@ public:
         return windows_.at(window).title.substr(0, maxLength);
     }
     int32_t ClientTop(WindowId window) const override { return windows_.at(window).clientTop; }
+    uint32_t Dpi(WindowId window) const override { return windows_.at(window).dpi; }
 
 private:
     std::map<WindowId, SimWindow> windows_;
@@ -59,6 +61,7 @@ private:
 struct DrawnCaption {
     WindowId window;
     CaptionRect caption;
+    uint32_t dpi;
     bool scrollStep;
     bool inPass; // drawn between the drawer's BeginPass and EndPass
 };
@@ -67,8 +70,8 @@ class RecordingDrawer : public CaptionDrawer {
 public:
     void BeginPass() override { inPass = true; }
     void EndPass() override { inPass = false; }
-    void DrawCaption(WindowId window, const CaptionRect& caption, bool scrollStep) override {
-        drawn.push_back({window, caption, scrollStep, inPass});
+    void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) override {
+        drawn.push_back({window, caption, dpi, scrollStep, inPass});
     }
     std::vector<WindowId> Windows() const {
         std::vector<WindowId> windows;

@@ -2,9 +2,11 @@
 // the portable core decides (refusals, RLE, the fitting arithmetic) is tested on the host.
 #include "common/file_headers.h"
 #include "platform/dib/dibutil.h"
+#include "platform/dib/strip_cache.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -43,7 +45,6 @@ COLORREF Entry(HPALETTE palette, UINT i) {
 struct Surface {
     Surface(int width, int height) {
         BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-        void* bits = nullptr;
         previous = SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         PatBlt(dc, 0, 0, width, height, WHITENESS);
     }
@@ -56,6 +57,7 @@ struct Surface {
             EXPECT_EQ(GetPixel(dc, x, y), colour) << "at (" << x << ", " << y << ")";
     }
     HDC dc = CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
     HGDIOBJ previous;
 };
 
@@ -111,6 +113,25 @@ TEST(DibPaint, ImageIsScaledToTheStripHeightRepeatedAndTheDcLeftAsItWas) {
     }
     surface.ExpectRow(4, {{500, kWhite}}), surface.ExpectRow(23, {{500, kWhite}});
     DeleteObject(palette);
+    DestroyDIB(dib);
+}
+
+// Captions on a monitor at another DPI are of another height: each height has a strip of its own,
+// fitted as PaintDIB fits the image to it, and going back to a height finds its strip still kept.
+TEST(DibPaint, StripCacheKeepsAStripPerCaptionHeightEachAsPaintDibDrawsIt) {
+    HDIB dib = Halves(600, 20);
+    DibStripCache cache;
+    constexpr int kWidth = 1220, kHeight = 30;
+    for (const int height : {18, 14, 27, 21, 18, 27}) { // captions and small captions at 96 and 144 DPI
+        SCOPED_TRACE(height);
+        Surface cached(kWidth, kHeight), direct(kWidth, kHeight);
+        const RECT caption{10, 1, 1210, 1 + height};
+        ASSERT_TRUE(cache.Paint(cached.dc, &caption, dib));
+        ASSERT_TRUE(PaintDIB(direct.dc, &caption, dib, nullptr, 0));
+        GdiFlush();
+        EXPECT_EQ(std::memcmp(cached.bits, direct.bits, size_t{kWidth} * kHeight * 4), 0);
+    }
+    EXPECT_EQ(cache.StripCount(), 4u);
     DestroyDIB(dib);
 }
 

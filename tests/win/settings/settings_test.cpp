@@ -81,5 +81,23 @@ TEST_F(SettingsFileTest, WhatIsSavedComesBackThroughTheProfileFunctions) {
     EXPECT_EQ(GetObjectA(first, sizeof(made), &made), 0) << "a replaced font is released";
 }
 
+// A caption on a monitor at another DPI is drawn with the text font scaled to that DPI, made once
+// and released with the font it was made from.
+TEST(PainterSettingsFont, TheTextFontAtAnotherDpiIsScaledKeptAndReleasedWithTheFont) {
+    PainterSettings settings;
+    const LOGFONTA font{-16, 0, 0, 0, FW_BOLD, 1, 0, 0, 0, 0, 0, 0, 0, "Arial"};
+    settings.SetTextFont(font);
+    EXPECT_EQ(settings.GetTextFont(96, 96), settings.GetTextFont());
+    EXPECT_EQ(settings.GetTextFont(0, 96), settings.GetTextFont()) << "a DPI the system cannot say";
+    const HFONT at144 = settings.GetTextFont(144, 96);
+    LOGFONTA made{};
+    ASSERT_EQ(GetObjectA(at144, sizeof(made), &made), static_cast<int>(sizeof(made)));
+    EXPECT_STREQ(made.lfFaceName, "Arial");
+    EXPECT_EQ(FormatFontData(FromLogFont(made)), "-24,0,0,0,700,1,0,0,0,0,0,0,0");
+    EXPECT_EQ(settings.GetTextFont(144, 96), at144) << "made once";
+    settings.SetTextFont(font);
+    EXPECT_EQ(GetObjectA(at144, sizeof(made), &made), 0) << "released with its font";
+}
+
 } // namespace
 } // namespace bndx
