@@ -1,5 +1,6 @@
 """Writers for the Windows picture files the resource compiler embeds: .bmp (24 bits, or 8 bits
-with a colour table) and .ico (32-bit images with alpha, each with its AND mask)."""
+with a colour table) and .ico (32-bit images with alpha, or with a colour table where that draws
+the same in fewer bytes, each with its AND mask)."""
 
 import struct
 
@@ -76,40 +77,100 @@ def write_bmp8(path, indices, palette, compressed=False):
           bytes(data))
 
 
-def _icon_image(canvas):
-    """One icon image: a 32-bit BGRA colour layer with alpha, then the 1-bit AND mask that
-    systems without alpha blending use. A pixel counts as transparent there when it is less than
-    half covered; its colour is then made black so XOR drawing leaves the screen unchanged
-    (shadows are black anyway, so their soft edges survive on the alpha path)."""
-    w, h = canvas.width, canvas.height
-    colour = bytearray()
-    mask = bytearray()
-    mask_stride = _row_stride(w, 1)
-    for y in reversed(range(h)):
-        bits = bytearray(mask_stride)
-        for x in range(w):
+def _icon_pixels(canvas):
+    """Top-to-bottom rows of (b, g, r, alpha) bytes. A pixel counts as transparent for systems
+    without alpha blending when it is less than half covered; its colour is then made black so
+    XOR drawing leaves the screen unchanged (shadows are black anyway, so their soft edges survive
+    on the alpha path)."""
+    rows = []
+    for y in range(canvas.height):
+        row = []
+        for x in range(canvas.width):
             r, g, b, a = canvas.get(x, y)
             alpha = int(round(a * 255))
-            if alpha < 128:
+            if alpha == 0:
+                r = g = b = 0
+            row.append((int(round(b)), int(round(g)), int(round(r)), alpha))
+        rows.append(row)
+    return rows
+
+
+def _and_mask(rows):
+    stride = _row_stride(len(rows[0]), 1)
+    mask = bytearray()
+    for row in reversed(rows):
+        bits = bytearray(stride)
+        for x, pixel in enumerate(row):
+            if pixel[3] < 128:
                 bits[x // 8] |= 0x80 >> (x % 8)
-                if alpha == 0:
-                    r = g = b = 0
-            colour += bytes((int(round(b)), int(round(g)), int(round(r)), alpha))
         mask += bits
+    return bytes(mask)
+
+
+def _palette_of(rows):
+    """The colours of an image without partial transparency, black first (the colour of what
+    the mask hides), when they fit a colour table; else None."""
+    if any(0 < p[3] < 255 for row in rows for p in row):
+        return None
+    colours = [(0, 0, 0)]
+    for row in rows:
+        for b, g, r, _ in row:
+            if (b, g, r) not in colours:
+                colours.append((b, g, r))
+                if len(colours) > 256:
+                    return None
+    return colours
+
+
+def _true_colour_layer(rows):
+    return 32, b"", b"".join(bytes(p) for row in reversed(rows) for p in row)
+
+
+def _indexed_layer(rows, colours):
+    bits = 4 if len(colours) <= 16 else 8
+    colours = colours + [(0, 0, 0)] * ((1 << bits) - len(colours))
+    index = {c: i for i, c in reversed(list(enumerate(colours)))}
+    stride = _row_stride(len(rows[0]), bits)
+    layer = bytearray()
+    for row in reversed(rows):
+        indexes = [index[p[:3]] for p in row]
+        if bits == 4:
+            indexes += [0] * (len(indexes) % 2)
+            line = bytes(indexes[i] << 4 | indexes[i + 1] for i in range(0, len(indexes), 2))
+        else:
+            line = bytes(indexes)
+        layer += line + bytes(stride - len(line))
+    return bits, b"".join(bytes((b, g, r, 0)) for b, g, r in colours), bytes(layer)
+
+
+def _icon_image(canvas):
+    """One icon image and its bit depth: a 32-bit BGRA colour layer with alpha, or, for an image
+    with no partly covered pixel in at most 256 colours, a colour table and 4 or 8 bits a pixel
+    where that takes fewer bytes (every system draws it exactly as the 32-bit image); then the
+    1-bit AND mask that systems without alpha blending use."""
+    rows = _icon_pixels(canvas)
+    layers = [_true_colour_layer(rows)]
+    colours = _palette_of(rows)
+    if colours is not None:
+        layers.append(_indexed_layer(rows, colours))
+    bits, table, colour = min(layers, key=lambda layer: len(layer[1]) + len(layer[2]))
+    mask = _and_mask(rows)
     # The header's height counts both layers.
-    return _info_header(w, h * 2, 32, len(colour) + len(mask)) + bytes(colour) + bytes(mask)
+    header = _info_header(canvas.width, canvas.height * 2, bits, len(colour) + len(mask), len(table) // 4)
+    return header + table + colour + mask, bits
 
 
 def write_ico(path, canvases):
-    """One .ico holding every canvas (square, up to 256 pixels) as a 32-bit image."""
+    """One .ico holding every canvas (square, up to 256 pixels), each at the depth _icon_image
+    chooses."""
     images = [_icon_image(c) for c in canvases]
     offset = 6 + 16 * len(images)
     directory = struct.pack("<HHH", 0, 1, len(images))
-    for canvas, image in zip(canvases, images):
+    for canvas, (image, bits) in zip(canvases, images):
         if canvas.width != canvas.height or canvas.width > 256:
             raise ValueError("icon images are square and at most 256 pixels")
         side = canvas.width % 256  # 0 stands for 256
-        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(image), offset)
+        directory += struct.pack("<BBBBHHII", side, side, 16 if bits == 4 else 0, 0, 1, bits, len(image), offset)
         offset += len(image)
     with open(path, "wb") as f:
-        f.write(directory + b"".join(images))
+        f.write(directory + b"".join(image for image, _ in images))
