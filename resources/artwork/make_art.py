@@ -31,7 +31,8 @@ def sizes_icon(draw):
 
 
 def bitmap_exact(build, colours):
-    """8 bits per pixel with a colour table of exactly `colours`; the picture may use no other."""
+    """A colour table of exactly `colours` (4 bits per pixel for up to 16, else 8); the picture
+    may use no other."""
 
     def write(path):
         index = {colour: i for i, colour in enumerate(colours)}
@@ -40,7 +41,7 @@ def bitmap_exact(build, colours):
             indices = [[index[p] for p in row] for row in rows]
         except KeyError as missing:
             raise ValueError("%s uses %s, which is not among its colours" % (path, missing)) from None
-        bitmapfile.write_bmp8(path, indices, colours)
+        (bitmapfile.write_bmp4 if len(colours) <= 16 else bitmapfile.write_bmp8)(path, indices, colours)
 
     return write
 
