@@ -38,7 +38,7 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
     EXPECT_TRUE(subject.ShowsSystemCaption()) << "None at first";
 
     program.Backgrounds().ClickRow(1);
-    EXPECT_TRUE(subject.WaitForFill(kRed, 3000)) << "the background is painted at once";
+    EXPECT_TRUE(subject.WaitForFill(kRed, 8000)) << "the background is painted without anything else happening";
     PumpMessages(600);
     EXPECT_NE(ownTitleBar.Fill(), kRed) << "a window that draws its own title bar is left alone";
     EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "Red");
