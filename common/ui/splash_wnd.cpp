@@ -13,7 +13,9 @@ constexpr UINT kShownMs = 2000;
 } // namespace
 
 CSplashWnd::CSplashWnd(UINT templateId, UINT bitmapId) : Dialog(templateId) {
-    bitmap_ = LoadResourceBitmap(ProgramInstance(), MAKEINTRESOURCEA(bitmapId), &palette_);
+    HPALETTE palette = nullptr;
+    bitmap_.Reset(LoadResourceBitmap(ProgramInstance(), MAKEINTRESOURCEA(bitmapId), &palette));
+    palette_.Reset(palette);
 }
 
 CSplashWnd::~CSplashWnd() {
@@ -22,12 +24,8 @@ CSplashWnd::~CSplashWnd() {
 }
 
 void CSplashWnd::Release() {
-    if (bitmap_)
-        DeleteObject(bitmap_);
-    if (palette_)
-        DeleteObject(palette_);
-    bitmap_ = nullptr;
-    palette_ = nullptr;
+    bitmap_.Reset();
+    palette_.Reset();
 }
 
 void CSplashWnd::Show() {
@@ -46,10 +44,11 @@ bool CSplashWnd::OnInitDialog() {
 void CSplashWnd::PaintContent(HDC dc, const RECT& client) {
     if (!bitmap_)
         return;
+    const auto bitmap = static_cast<HBITMAP>(bitmap_.Get());
     BITMAP size{};
-    GetObjectA(bitmap_, sizeof size, &size);
+    GetObjectA(bitmap, sizeof size, &size);
     const RECT source{0, 0, size.bmWidth, size.bmHeight};
-    PaintBitmap(dc, &client, bitmap_, &source, palette_);
+    PaintBitmap(dc, &client, bitmap, &source, static_cast<HPALETTE>(palette_.Get()));
 }
 
 bool CSplashWnd::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/framework/dialog.h"
+#include "platform/framework/scoped_gdi.h"
 
 namespace bndx {
 
@@ -22,8 +23,8 @@ protected:
 private:
     void Release();
 
-    HBITMAP bitmap_ = nullptr;
-    HPALETTE palette_ = nullptr;
+    GdiObject bitmap_;
+    GdiObject palette_;
 };
 
 } // namespace bndx
