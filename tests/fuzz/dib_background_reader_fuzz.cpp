@@ -38,6 +38,9 @@ void CheckImage(const std::vector<uint8_t>& packed, int64_t stripWidth, int64_t 
     std::vector<uint8_t> file(kFileHeaderSize);
     MakeFileHeader(layout, file.data());
     file.insert(file.end(), packed.begin(), packed.end());
+    uint32_t fileSize; // bfSize
+    std::memcpy(&fileSize, &file[2], sizeof fileSize);
+    Require(fileSize == file.size());
     Require(Unpack(file.data(), file.size(), PlanFileImage) == packed);
 
     StripFit fit;

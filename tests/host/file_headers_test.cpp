@@ -29,8 +29,6 @@ TEST(FileHeaders, HeadersAreWrittenWithVersionChecksumAndACutZeroFilledDescripti
     EXPECT_EQ(bytes[12 + 31], 0) << "31 characters and a NUL";
     EXPECT_EQ(bytes[44], 2);
     EXPECT_EQ(fg.Checksum, bndx::DescriptionChecksum(std::string(31, 'x')));
-    EXPECT_EQ(fg.Checksum >> 16, 0u);
-    EXPECT_EQ(bndx::DescriptionOf(fg.Description), std::string(31, 'x'));
 
     const auto bg = bndx::MakeBackgroundHeader("Sky", 15);
     uint8_t bgBytes[52];

@@ -1,3 +1,5 @@
+// The message block Bandpost carries: how Bandpost reads its text, and how the editor finds it in
+// a copy of the program and writes a recipient's text into it.
 #include "common/message_block.h"
 #include "editor/export/message_program.h"
 
@@ -8,14 +10,23 @@ namespace {
 
 constexpr size_t kBlockAt = 24032;
 
+std::string InitialBlock() {
+    std::string block(kInitialMessage);
+    block.resize(kMessageBlockSize, ' ');
+    return block;
+}
+
+std::string TextOf(const char* block) {
+    return std::string(block, MessageTextLength(block));
+}
+
 // A program image of the shipped size, its block where the shipped build has it, and around it
 // bytes that no text could be confused with.
 std::vector<uint8_t> ProgramImage() {
     std::vector<uint8_t> image(26624);
     for (size_t i = 0; i < image.size(); ++i)
         image[i] = static_cast<uint8_t>(i * 7 + 1);
-    std::string block(kInitialMessage);
-    block.resize(kMessageBlockSize, ' ');
+    const std::string block = InitialBlock();
     std::copy(block.begin(), block.end(), image.begin() + kBlockAt);
     return image;
 }
@@ -32,7 +43,48 @@ std::pair<size_t, size_t> ChangedRange(const std::vector<uint8_t>& a, const std:
 }
 
 std::string TextAt(const std::vector<uint8_t>& image) {
-    return reinterpret_cast<const char*>(&image[kBlockAt]);
+    return TextOf(reinterpret_cast<const char*>(&image[kBlockAt]));
+}
+
+// Trailing spaces are trimmed only where they run up to byte 510; byte 511 is never text.
+TEST(MessageBlock, TextEndsAtItsNulOrAtTheSpacesBeforeByte511) {
+    const struct {
+        const char* name;
+        char fill;
+        size_t at;
+        char put;
+        size_t length;
+    } cases[] = {
+        {"spaces alone", ' ', 0, ' ', 0},
+        {"one letter", ' ', 0, 'x', 1},
+        {"a letter at byte 509", ' ', 509, 'y', 510},
+        {"a letter at byte 511 alone", ' ', 511, 'Z', 0},
+        {"full, byte 511 a letter", 'a', 511, 'Z', 511},
+        {"full, byte 511 a NUL", 'a', 511, '\0', 511},
+    };
+    for (const auto& c : cases) {
+        std::string block(kMessageBlockSize, c.fill);
+        block[c.at] = c.put;
+        EXPECT_EQ(MessageTextLength(block.data()), c.length) << c.name;
+    }
+    EXPECT_EQ(TextOf(InitialBlock().data()), "Sample Text Start");
+    std::string block = InitialBlock();
+    WriteMessageText(block.data(), "Hello   ", 8);
+    EXPECT_EQ(TextOf(block.data()), "Hello   ") << "spaces before the NUL are the writer's own";
+}
+
+TEST(MessageBlock, IsFoundInAProgramImageByItsInitialContentOnlyWhenThereIsOne) {
+    std::vector<uint8_t> image(4096, ' ');
+    EXPECT_EQ(FindMessageBlock(image.data(), image.size()), kNoMessageBlock) << "spaces alone are not the block";
+    const std::string block = InitialBlock();
+    std::copy(block.begin(), block.end(), image.begin() + 1000);
+    EXPECT_EQ(FindMessageBlock(image.data(), image.size()), 1000u);
+    EXPECT_EQ(FindMessageBlock(image.data(), 100), kNoMessageBlock) << "an image smaller than a block";
+    std::copy(block.begin(), block.end(), image.begin() + 3000);
+    EXPECT_EQ(FindMessageBlock(image.data(), image.size()), kNoMessageBlock)
+        << "two candidates leave no single place to write";
+    image[3000] = 's';
+    EXPECT_EQ(FindMessageBlock(image.data(), image.size()), 1000u);
 }
 
 TEST(MessageProgram, WritesTheTrimmedTextAndItsNulIntoTheBlockAndNothingElse) {

@@ -32,20 +32,6 @@ TEST_F(PaintSchedulerTest, UnknownSettingsFallBackWithAMessage) {
                                                        "Unrecognized Speed", "Unknown Timer Type"}));
 }
 
-TEST_F(PaintSchedulerTest, SelectingAForegroundStartsACycleAtOnceAndEachFrequencyTickTheNext) {
-    Select({&news});
-    EXPECT_EQ(scheduler.CurrentForeground(), &news);
-    EXPECT_EQ(scheduler.Scroll().Text, "Headline one");
-    EXPECT_EQ(host.steps, 1) << "drawn before any period has passed";
-    EXPECT_EQ(scheduler.Scroll().Position, 4 - 2) << "drawn at the caption's start, then moved";
-    host.Advance(25 * 3);
-    EXPECT_FALSE(host.Running(TIMER_SCROLL_STEP)) << "the renderer reported the line's end";
-    EXPECT_TRUE(host.Running(TIMER_SCROLL_FREQUENCY)) << "waiting for the next cycle";
-    host.Advance(60000 - 25 * 3);
-    EXPECT_EQ(scheduler.Scroll().Text, "Headline two");
-    EXPECT_TRUE(scheduler.Scrolling());
-}
-
 TEST_F(PaintSchedulerTest, AFrequencyTickDuringACycleKeepsTheLineAndOnlyChangesThePick) {
     host.textWidth = 1000000; // a very long line
     Select({&news, &tips});
@@ -74,11 +60,16 @@ TEST_F(PaintSchedulerTest, ChangingTheSelectionKeepsOrDropsTheRunningCycleAndSel
 
 // Only the first cycle starts at the caption's start; every later one where the last one ended,
 // which on a narrower caption lies beyond its end.
-TEST_F(PaintSchedulerTest, ARunOutEndsACycleOnlyOnceTheStepTimerRuns) {
+TEST_F(PaintSchedulerTest, SelectingStartsACycleAtOnceAndARunOutEndsItOnlyOnceTheStepTimerRuns) {
     host.frontCaption.right = 10;
     Select({&news});
-    host.Advance(25 * 6); // drawn at 10, 8, 6, 4, 2 and 0; run out at -2
+    EXPECT_EQ(scheduler.CurrentForeground(), &news);
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline one");
+    EXPECT_EQ(host.steps, 1) << "drawn before any period has passed";
+    EXPECT_EQ(scheduler.Scroll().Position, 10 - 2) << "drawn at the caption's start, then moved";
+    host.Advance(25 * 6); // drawn at 8, 6, 4, 2 and 0; run out at -2
     ASSERT_FALSE(scheduler.Scrolling());
+    EXPECT_TRUE(host.Running(TIMER_SCROLL_FREQUENCY)) << "waiting for the next cycle";
     EXPECT_EQ(host.repaintsWithoutText, 1);
     EXPECT_EQ(scheduler.Scroll().Position, 10) << "left at the start of the caption it ended on";
 
@@ -99,20 +90,15 @@ TEST_F(PaintSchedulerTest, ARunOutEndsACycleOnlyOnceTheStepTimerRuns) {
     host.frontCaption.right = 2;
     scheduler.OnOptionsApplied(false, false, false);
     EXPECT_TRUE(scheduler.Scrolling()) << "the last line replays";
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline two") << "no new line";
     host.Advance(25);
     EXPECT_FALSE(scheduler.Scrolling()) << "a replay on a narrower caption ends at its first tick";
     EXPECT_EQ(host.repaintsWithoutText, 3);
     EXPECT_EQ(scheduler.Scroll().Position, 2);
 }
 
-TEST_F(PaintSchedulerTest, OptionsReplayTheCurrentLineAtTheNewSpeedButNeverABlankOne) {
+TEST_F(PaintSchedulerTest, ANewSpeedRestartsTheStepTimerButABlankLineIsNeverReplayed) {
     Select({&news});
-    host.Advance(25 * 3); // the cycle ends
-    ASSERT_FALSE(scheduler.Scrolling());
-    host.settings.Speed = 10;
-    scheduler.OnOptionsApplied(false, false, false);
-    EXPECT_TRUE(scheduler.Scrolling());
-    EXPECT_EQ(scheduler.Scroll().Text, "Headline one") << "no new line";
     host.settings.Speed = 1;
     scheduler.OnOptionsClosed(Period(TIMER_SCROLL_STEP), Period(TIMER_SCROLL_FREQUENCY)); // the periods before
     EXPECT_EQ(Period(TIMER_SCROLL_STEP), 500u) << "a changed speed restarts the step timer";

@@ -1,4 +1,3 @@
-#include "tools/make_samples/sample_files.h"
 #include "tools/make_samples/sample_manifest.h"
 
 #include "common/file_headers.h"
@@ -7,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -43,18 +41,13 @@ std::vector<SampleBackground> ListedBackgrounds() {
 TEST(ShippedSamples, EveryListedBackgroundReadsBackWithItsDescriptionColourAndAPictureThatFitsCaptions) {
     const std::vector<SampleBackground> backgrounds = ListedBackgrounds();
     ASSERT_GE(backgrounds.size(), 8u);
-    EXPECT_TRUE(std::any_of(backgrounds.begin(), backgrounds.end(), [](const SampleBackground& b) {
-        return b.Name == "Sunset" && b.Description == "Sunset Over the Hills";
-    }));
     for (const SampleBackground& background : backgrounds) {
         SCOPED_TRACE(background.Name);
         const Bytes file = Contents(fs::path(SAMPLE_DATA_DIR) / (background.Name + ".bxb"));
         BackgroundFileHeader header;
         ASSERT_GT(file.size(), sizeof header);
         std::memcpy(&header, file.data(), sizeof header);
-        EXPECT_EQ(header.Version, kFileFormatVersion);
         EXPECT_EQ(DescriptionOf(header.Description), background.Description);
-        EXPECT_EQ(header.Checksum, DescriptionChecksum(background.Description));
         EXPECT_EQ(header.ColourIndex, background.ColourIndex);
 
         dib::DibLayout layout;
@@ -73,7 +66,6 @@ TEST(ShippedSamples, EveryListedBackgroundReadsBackWithItsDescriptionColourAndAP
 
 TEST(ShippedSamples, EveryForegroundTextReadsBackLineForLine) {
     int found = 0;
-    std::vector<std::string> descriptions;
     for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(SAMPLE_SOURCE_DIR) / "foregrounds")) {
         SCOPED_TRACE(entry.path().filename().string());
         SampleForeground source;
@@ -85,53 +77,31 @@ TEST(ShippedSamples, EveryForegroundTextReadsBackLineForLine) {
         const fs::path shipped = fs::path(SAMPLE_DATA_DIR) / entry.path().filename().replace_extension(".bxf");
         const Bytes file = Contents(shipped);
         const ForegroundContent content = ReadForegroundFileBytes(file.data(), file.size());
-        EXPECT_EQ(content.Header.Version, kFileFormatVersion);
         EXPECT_EQ(DescriptionOf(content.Header.Description), source.Description);
-        EXPECT_EQ(content.Header.Checksum, DescriptionChecksum(source.Description));
         EXPECT_EQ(content.Header.LineCount, static_cast<int32_t>(source.Lines.size()));
         EXPECT_EQ(content.Lines, source.Lines);
-        descriptions.push_back(entry.path().filename().string() + "=" + source.Description);
         ++found;
     }
     EXPECT_GE(found, 4);
-    for (const char* fixed : {"Tips.txt=Banderix Tips", "Sayings.txt=Sayings"})
-        EXPECT_NE(std::find(descriptions.begin(), descriptions.end(), fixed), descriptions.end()) << fixed;
 }
 
+// The sample lists are checked when the build reads them, so that a slip stops the build with
+// its reason; each case here is a slip the shipped files above would not show.
 TEST(SampleSources, ListsAndTextsThatWouldShipWrongFilesAreRefusedWithTheReason) {
     std::vector<SampleBackground> backgrounds;
     std::string error;
-    EXPECT_TRUE(ParseBackgroundList("# note\n\nSky 6 Blue Sky\r\n", &backgrounds, &error)) << error;
-    ASSERT_EQ(backgrounds.size(), 1u);
-    EXPECT_EQ(backgrounds[0].ColourIndex, 6);
-    EXPECT_EQ(backgrounds[0].Description, "Blue Sky");
-
     const std::string longest(kDescriptionFieldSize - 1, 'd');
     EXPECT_TRUE(ParseBackgroundList("Sky 15 " + longest + "\n", &backgrounds, &error)) << error;
-    for (const char* wrong : {"Sky 16 Blue", "Sky x Blue", "Sky -1 Blue", "../Sky 0 Blue", "Sky 0"}) {
+    const std::string wrongLines[] = {"Sky 16 Blue",   "Sky x Blue", "Sky -1 Blue",
+                                      "../Sky 0 Blue", "Sky 0",      "Sky 0 d" + longest};
+    for (const std::string& wrong : wrongLines) {
         error.clear();
-        EXPECT_FALSE(ParseBackgroundList(std::string("# first\n") + wrong, &backgrounds, &error)) << wrong;
+        EXPECT_FALSE(ParseBackgroundList("# first\n" + wrong, &backgrounds, &error)) << wrong;
         EXPECT_EQ(error.rfind("line 2: ", 0), 0u) << error;
     }
-    EXPECT_FALSE(ParseBackgroundList("Sky 0 " + longest + "d", &backgrounds, &error));
-
     SampleForeground foreground;
-    EXPECT_TRUE(ParseForegroundText("Odds\r\n\r\n  one \r\ntwo", &foreground, &error)) << error;
-    EXPECT_EQ(foreground.Description, "Odds");
-    EXPECT_EQ(foreground.Lines, (std::vector<std::string>{"one", "two"}));
-    for (const std::string& wrong : std::vector<std::string>{"Odds\n\n", "\none", "Odds\n" + std::string(91, 'x')}) {
-        SampleForeground refused;
-        EXPECT_FALSE(ParseForegroundText(wrong, &refused, &error)) << wrong;
-    }
-}
-
-TEST(SampleSources, APictureTheDibLibraryRefusesMakesNoBackground) {
-    const SampleBackground background{"Sky", 0, "Sky"};
-    Bytes file;
-    EXPECT_FALSE(BackgroundFileBytes(background, Bytes{'B', 'M', 0, 0}, &file));
-    const Bytes picture = Contents(fs::path(SAMPLE_DATA_DIR) / ".." / "pictures" / "Sunset.bmp");
-    EXPECT_TRUE(BackgroundFileBytes(background, picture, &file));
-    EXPECT_FALSE(BackgroundFileBytes(background, Bytes(picture.begin(), picture.end() - 100), &file));
+    for (const std::string& wrong : {std::string("Odds\n\n"), std::string("\none"), "Odds\n" + std::string(91, 'x')})
+        EXPECT_FALSE(ParseForegroundText(wrong, &foreground, &error)) << wrong;
 }
 
 } // namespace
