@@ -3,26 +3,12 @@
 #include "platform/framework/command_line.h"
 #include "platform/framework/dock_side.h"
 #include "platform/framework/recent_files.h"
+#include "tests/host/memory_profile.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace bndx {
 namespace {
-
-class MemoryProfile : public ProfileStore {
-public:
-    std::string ReadString(const char* section, const char* key, const std::string& defaultValue) override {
-        const auto found = values.find(std::string(section) + "/" + key);
-        return found == values.end() ? defaultValue : found->second;
-    }
-    int32_t ReadInt(const char*, const char*, int32_t defaultValue) override { return defaultValue; }
-    void WriteString(const char* section, const char* key, const std::string& value) override {
-        values[std::string(section) + "/" + key] = value;
-    }
-    std::map<std::string, std::string> values;
-};
 
 TEST(RecentFiles, NewestFirstWithoutDuplicatesUpToTheCapacity) {
     RecentFiles files(3);
@@ -39,13 +25,13 @@ TEST(RecentFiles, NewestFirstWithoutDuplicatesUpToTheCapacity) {
 }
 
 TEST(RecentFiles, SurviveTheProfileAndShowAsNumberedMenuEntries) {
-    MemoryProfile profile;
+    test::MemoryProfile profile;
     RecentFiles saved(4);
     saved.Add("C:\\Tom & Jerry.bxf");
     saved.Add("C:\\x.bxb");
     saved.Save(profile);
-    EXPECT_EQ(profile.values["Recent File List/File1"], "C:\\x.bxb");
-    EXPECT_EQ(profile.values["Recent File List/File3"], "");
+    EXPECT_EQ((profile.values[{"Recent File List", "File1"}]), "C:\\x.bxb");
+    EXPECT_EQ((profile.values[{"Recent File List", "File3"}]), "");
 
     RecentFiles loaded(4);
     loaded.Load(profile);

@@ -27,21 +27,10 @@ TEST(CaptionLayout, BoxesReachTenPixelsBeyondTheTextButNotBeyondTheCaption) {
     EXPECT_EQ(box(ScrollBox(5, 50, kFramed)), std::make_tuple(7, 7, 65, 25)) << "leaving";
 }
 
-TEST(CaptionLayout, ScrollRunsFromTheCaptionWidthUntilTheRightEndReachesZero) {
-    EXPECT_EQ(ScrollStart(kFramed), 186);
-    EXPECT_FALSE(ScrollHasRunOut(186, 50, kFramed));
-    EXPECT_FALSE(ScrollHasRunOut(-49, 50, kFramed));
-    EXPECT_TRUE(ScrollHasRunOut(-50, 50, kFramed));
-    EXPECT_TRUE(ScrollHasRunOut(187, 50, kFramed)) << "a narrower caption than the one the text started on";
-}
-
 TEST(CaptionLayout, OnlyLeadingWhiteSpaceIsStripped) {
     std::string text = " \t Hello  ";
     StripLeadingWhiteSpace(text);
     EXPECT_EQ(text, "Hello  ");
-    text = "   ";
-    StripLeadingWhiteSpace(text);
-    EXPECT_EQ(text, "");
 }
 
 } // namespace

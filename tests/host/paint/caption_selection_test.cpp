@@ -51,13 +51,14 @@ TEST_F(CaptionSelectionTest, EachCoverageModeChoosesItsWindowsAndAnUnknownOneThe
 }
 
 TEST_F(CaptionSelectionTest, PassSkipsWindowsThatFailTheCaptionTestOrTheTitleRules) {
-    desktop.Add({0, style::kDlgFrame});               // hidden
-    desktop.Add({0, kCaptioned | style::kMinimize});  // minimised
-    desktop.Add({0, style::kVisible | 0x00800000});   // a border but no caption
-    desktop.Add({0, kCaptioned, 0, 200, ""});         // untitled
-    desktop.Add({0, kCaptioned, 0, 200, "Icon Bar"}); // the icon bar
+    desktop.Add({0, style::kDlgFrame});                      // hidden
+    desktop.Add({0, kCaptioned | style::kMinimize});         // minimised
+    desktop.Add({0, style::kVisible | 0x00800000});          // a border but no caption
+    desktop.Add({desktop.Add({0, kCaptioned, 0, 200, ""})}); // untitled, and so its child unreached
+    desktop.Add({0, kCaptioned, 0, 200, "Icon Bar"});        // the icon bar
     const WindowId iconBarToo = desktop.Add({0, kCaptioned, 0, 200, "Icon Bar 2"});
     excluded = desktop.Add({});
+    desktop.Add({excluded});
     const WindowId painted = desktop.Add({});
     // The caption lies from 3 to 21: a client area that begins above its middle is the window's
     // own title bar.
@@ -67,15 +68,8 @@ TEST_F(CaptionSelectionTest, PassSkipsWindowsThatFailTheCaptionTestOrTheTitleRul
     EXPECT_EQ(Pass(), (Windows{iconBarToo, painted, underOwnTitleBar, clientFromMiddle}));
 }
 
+// Nested captioned windows: each painted ancestor enumerates all its descendants again.
 TEST_F(CaptionSelectionTest, SkippedWindowsHideTheirDescendantsOnlyFromThemselves) {
-    const WindowId untitled = desktop.Add({0, kCaptioned, 0, 200, ""});
-    const WindowId underUntitled = desktop.Add({untitled});
-    excluded = desktop.Add({});
-    desktop.Add({excluded});
-    EXPECT_EQ(Pass(), Windows{}) << "neither an untitled nor an excluded window leads to its children";
-
-    // Nested captioned windows: each painted ancestor enumerates all its descendants again.
-    excluded = 0;
     const WindowId top = desktop.Add({});
     const WindowId middle = desktop.Add({top});
     const WindowId inner = desktop.Add({middle});
@@ -83,7 +77,6 @@ TEST_F(CaptionSelectionTest, SkippedWindowsHideTheirDescendantsOnlyFromThemselve
     const auto drawn = Pass();
     EXPECT_EQ(std::count(drawn.begin(), drawn.end(), underSkipped), 1) << "reached through top";
     EXPECT_EQ(std::count(drawn.begin(), drawn.end(), inner), 2) << "once through top, once through middle";
-    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), underUntitled), 0);
 }
 
 TEST_F(CaptionSelectionTest, DirectPaintSkipsTheCaptionTestButNotTheFiltersAndIsNoPass) {
@@ -96,11 +89,7 @@ TEST_F(CaptionSelectionTest, DirectPaintSkipsTheCaptionTestButNotTheFiltersAndIs
 
     drawer.drawn.clear();
     Selection().PaintCaption(0, false);
-    excluded = hidden;
-    Selection().PaintCaption(hidden, false);
     EXPECT_EQ(drawer.Windows(), Windows{});
-
-    excluded = 0;
     Selection().PaintCaption(hidden, true);
     ASSERT_EQ(drawer.Windows(), (Windows{hidden})) << "a scroll step never walks descendants";
     EXPECT_TRUE(drawer.drawn[0].scrollStep);

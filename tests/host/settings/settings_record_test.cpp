@@ -2,41 +2,15 @@
 #include "common/colour_table.h"
 #include "painter/settings/selection.h"
 #include "painter/settings/settings_record.h"
+#include "tests/host/memory_profile.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <tuple>
 
 namespace bndx {
 namespace {
-
-// A settings file in memory; a key it lacks reads as the default.
-struct FakeProfileStore : ProfileStore {
-    std::string ReadString(const char* section, const char* key, const std::string& defaultValue) override {
-        ++stringReads;
-        return values.count({section, key}) ? values[{section, key}] : defaultValue;
-    }
-    int32_t ReadInt(const char* section, const char* key, int32_t defaultValue) override {
-        return values.count({section, key}) ? std::stoi(values[{section, key}]) : defaultValue;
-    }
-    void WriteString(const char* section, const char* key, const std::string& value) override {
-        values[{section, key}] = value;
-    }
-    // Every value, section by section in key order, as "[Section] Key=value ...".
-    std::string Text() const {
-        std::string text, section;
-        for (const auto& [where, value] : values) {
-            if (where.first != section)
-                text += "[" + (section = where.first) + "] ";
-            text += where.second + "=" + value + " ";
-        }
-        return text;
-    }
-    std::map<std::pair<std::string, std::string>, std::string> values;
-    int stringReads = 0;
-};
 
 // Counts font changes, as the platform font made from the description follows them.
 struct WatchedSettings : SettingsRecord {
@@ -45,7 +19,7 @@ struct WatchedSettings : SettingsRecord {
 };
 
 TEST(SettingsRecord, StoredValuesReadAsWhatTheyBehaveAsMissingOnesGiveTheDefaultsAndAFontNeedsAName) {
-    FakeProfileStore odd, saved;
+    test::MemoryProfile odd, saved;
     odd.values = {{{"Background", "WindowCoverage"}, "99"},
                   {{"Background", "RefreshFrequency"}, "65537"},
                   {{"Background", "PaintByType"}, "7"},
@@ -69,7 +43,7 @@ TEST(SettingsRecord, StoredValuesReadAsWhatTheyBehaveAsMissingOnesGiveTheDefault
                             "TextColorIndex=1 TitleColorIndex=0 TitleTransparent=1 ")
         << "coverage, method, alignment and booleans as they behave; the 16-bit values keep their low bits";
 
-    FakeProfileStore dataOnly;
+    test::MemoryProfile dataOnly;
     dataOnly.values[{"Foreground", "FontData"}] = "-16";
     settings.LoadSettings(dataOnly);
     EXPECT_EQ(dataOnly.Text(), "[Foreground] FontData=-16 ") << "loading writes nothing";
@@ -123,7 +97,7 @@ TEST(PaintMode, UnknownValuesReadAsAutomaticWhichPaintsOverTheCaptionExactlyWhen
         {"3", false, 0, into},     {"-1", true, 0, over}};
     for (const auto& [stored, composes, loaded, expected] : cases) {
         SCOPED_TRACE(testing::Message() << (stored ? stored : "none") << (composes ? ", composed" : ""));
-        FakeProfileStore store;
+        test::MemoryProfile store;
         if (stored)
             store.values[{"Background", "PaintMode"}] = stored;
         SettingsRecord settings;
@@ -147,7 +121,7 @@ struct FakeList : SelectionList {
 
 TEST(Selection, TheLastSavedBackgroundAndTheSettingsComeBackAndNoneSavesNoBackground) {
     const std::vector<std::string> foregrounds = {"Quotes", "News", "Jokes"}, backgrounds = {"None", "Sky", "Sea"};
-    FakeProfileStore store;
+    test::MemoryProfile store;
     SettingsRecord settings;
     SaveSelection(store, FakeList(foregrounds, {0, 1, 2}), FakeList(backgrounds, {1}), settings);
     settings.Speed = 4;
