@@ -59,31 +59,15 @@ void BandsmithTest::UseInstallation(const std::string& folder, const std::string
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult BandsmithTest::SaveThroughDialog(UINT command, const std::string& path,
-                                                            std::string* proposed) {
-    editor.Command(command);
+::testing::AssertionResult BandsmithTest::SaveThroughDialog(std::string* proposed) {
+    editor.Command(ID_FILE_SAVE);
     const HWND dialog = WaitForFileDialog(editor.ProcessId(), kSaveAsTitle);
     if (!dialog)
         return ::testing::AssertionFailure() << "no Save As dialog: " << editor.DescribeVisible();
     if (proposed)
         *proposed = FileDialogName(dialog);
-    if (!ChooseFile(dialog, path))
-        return ::testing::AssertionFailure() << "the Save As dialog did not take " << path;
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult BandsmithTest::NewMailMessage(const std::string& name, const std::string& address,
-                                                         const std::string& subject, const std::string& message,
-                                                         HWND& form) {
-    HWND child = nullptr;
-    if (const auto started = StartWithNew(kNewMailMessage, child); !started)
-        return started;
-    form = BandsmithProgram::FormOf(child);
-    const std::pair<int, std::string> fields[] = {
-        {IDC_MAIL_NAME, name}, {IDC_MAIL_ADDRESS, address}, {IDC_MAIL_SUBJECT, subject}, {IDC_MAIL_MESSAGE, message}};
-    for (const auto& [id, text] : fields)
-        if (!TypeText(GetDlgItem(form, id), text))
-            return ::testing::AssertionFailure() << "field " << id << " did not take \"" << text << "\"";
+    if (!ChooseFile(dialog))
+        return ::testing::AssertionFailure() << "the Save As dialog did not take the name it proposed";
     return ::testing::AssertionSuccess();
 }
 

@@ -39,13 +39,8 @@ protected:
 
     // Starts the editor without a document and chooses the type in the New dialog.
     ::testing::AssertionResult StartWithNew(NewType type, HWND& child);
-    // Chooses the command and answers the Save As dialog with the path, or with the name the
-    // editor proposed when the path is empty; proposed receives that name.
-    ::testing::AssertionResult SaveThroughDialog(UINT command, const std::string& path = {},
-                                                 std::string* proposed = nullptr);
-    // Starts the editor with a new mail message whose four fields are typed in; its form.
-    ::testing::AssertionResult NewMailMessage(const std::string& name, const std::string& address,
-                                              const std::string& subject, const std::string& message, HWND& form);
+    // Chooses Save and keeps the name the Save As dialog proposes; proposed receives it.
+    ::testing::AssertionResult SaveThroughDialog(std::string* proposed = nullptr);
 
     ScratchFolder installation;
     ScratchFolder elsewhere;

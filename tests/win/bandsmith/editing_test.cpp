@@ -1,10 +1,11 @@
-// Editing a document as its user does: the question whether to save a changed document, the
-// saved file among the recent ones, the edit commands that stay unavailable, and a mail message
-// offered as a program file when no mail system is installed (what a mail system is handed is
-// tested with a stand-in library in the editor's export tests).
+// Editing documents as their user does: a mail message named on the command line, offered as a
+// program file when no mail system is installed (what a mail system is handed is tested with a
+// stand-in library in the editor's export tests); new documents that ask to be saved until they
+// are, saved into the data directory in the bytes Banderix's own tests list and paint, and
+// named among the recent files.
 #include "tests/win/bandsmith/bandsmith_test.h"
 
-#include <commctrl.h>
+#include "common/line_records.h"
 
 namespace bndx::e2e {
 namespace {
@@ -23,74 +24,6 @@ std::string CloseActive(BandsmithProgram& editor, int answer) {
     return question;
 }
 
-TEST_F(BandsmithEditing, AChangedDocumentAsksToBeSavedOnCloseUntilItIsSaved) {
-    HWND child = nullptr;
-    ASSERT_TRUE(StartWithNew(kNewForeground, child));
-    EXPECT_EQ(CloseActive(editor, IDNO), "") << "an untouched document closes without asking";
-    EXPECT_TRUE(WaitFor([&] { return editor.ChildFrames().empty(); }, 3000));
-
-    child = editor.NewDocument(kNewForeground);
-    ASSERT_NE(child, nullptr);
-    ASSERT_TRUE(TypeText(GetDlgItem(BandsmithProgram::FormOf(child), IDC_FOREGROUND_DESCRIPTION), "Edited lines"));
-    EXPECT_EQ(CloseActive(editor, IDCANCEL), "Save changes to Banderix Foreground2?");
-    EXPECT_EQ(editor.ChildFrames(), std::vector<HWND>{child}) << "Cancel keeps the document open";
-
-    std::string proposed;
-    ASSERT_TRUE(SaveThroughDialog(ID_FILE_SAVE, {}, &proposed));
-    EXPECT_EQ(proposed, "Edited_lines.bxf") << "named after the description";
-    EXPECT_TRUE(WaitFor([&] { return TextOf(child) == "Edited_lines.bxf"; }, 3000)) << TextOf(child);
-    const std::string frameTitle = std::string(kEditorName) + " - Edited_lines.bxf";
-    EXPECT_TRUE(WaitFor([&] { return TextOf(editor.MainFrame()) == frameTitle; }, 3000)) << TextOf(editor.MainFrame());
-    EXPECT_TRUE(FileExists(DataDirectory() + "Edited_lines.bxf"));
-    // The list is written once the document has taken the file's name, after the file itself.
-    std::vector<std::string> recent;
-    WaitFor([&] { return !(recent = profile.RecentFiles()).empty(); }, 3000);
-    ASSERT_EQ(recent.size(), 1u);
-    EXPECT_TRUE(SamePath(recent[0], DataDirectory() + "Edited_lines.bxf")) << recent[0];
-    EXPECT_EQ(CloseActive(editor, IDNO), "") << "saving cleared the change";
-    EXPECT_TRUE(WaitFor([&] { return editor.ChildFrames().empty(); }, 3000));
-}
-
-// Pixels of an open menu drawn in the menu text colour: only items that can be chosen are
-// written in it, the others in the grey text colour.
-int EnabledInk(const test::ScreenCapture& popup) {
-    const uint32_t ink = test::SystemColourPixel(COLOR_MENUTEXT);
-    int count = 0;
-    for (int y = 0; y < popup.Height(); ++y)
-        for (int x = 0; x < popup.Width(); ++x)
-            count += popup.At(x, y) == ink;
-    return count;
-}
-
-TEST_F(BandsmithEditing, UndoCutCopyAndPasteStayDisabledInTheMenuAndOnTheToolbar) {
-    HWND child = nullptr;
-    ASSERT_TRUE(StartWithNew(kNewForeground, child));
-    // Text selected in a field of the form: still nothing for the editor's own commands to do.
-    const HWND description = GetDlgItem(BandsmithProgram::FormOf(child), IDC_FOREGROUND_DESCRIPTION);
-    ASSERT_TRUE(TypeText(description, "Something to cut"));
-    SendMessageA(description, EM_SETSEL, 0, -1);
-    const HWND frame = editor.MainFrame();
-    ASSERT_TRUE(BringToFront(frame));
-
-    const HWND toolbar = GetDlgItem(frame, IDW_TOOLBAR);
-    const auto enabled = [toolbar](UINT id) { return SendMessageA(toolbar, TB_ISBUTTONENABLED, id, 0) != 0; };
-    EXPECT_TRUE(WaitFor([&] { return enabled(ID_FILE_SAVE); }, 3000)) << "the toolbar follows the document";
-    for (const UINT id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
-        EXPECT_FALSE(enabled(id)) << "toolbar button " << id;
-
-    const HWND file = OpenMenu(frame, 'f');
-    ASSERT_NE(file, nullptr) << "the File menu did not open";
-    EXPECT_GT(EnabledInk(test::ScreenCapture::OfWindow(file)), 0) << "File holds commands that can be chosen";
-    ASSERT_TRUE(CloseMenu(frame));
-    const HWND edit = OpenMenu(frame, 'e');
-    ASSERT_NE(edit, nullptr) << "the Edit menu did not open";
-    const test::ScreenCapture shot = test::ScreenCapture::OfWindow(edit);
-    EXPECT_EQ(EnabledInk(shot), 0) << "an item of the Edit menu is enabled";
-    if (HasFailure())
-        shot.Save("bandsmith-edit-menu");
-    EXPECT_TRUE(CloseMenu(frame));
-}
-
 // MAPI in section MAIL of WIN.INI saying that no mail system is installed, put back at the end.
 struct NoMailSystem {
     NoMailSystem() {
@@ -101,11 +34,24 @@ struct NoMailSystem {
     char before[16];
 };
 
-TEST_F(BandsmithEditing, WithoutAMailSystemMailOffersToSaveTheProgramAsAFile) {
+TEST_F(BandsmithEditing, AMessageNamedOnTheCommandLineOpensAtOnceAndWithoutAMailSystemIsOfferedAsAProgramFile) {
     // The library is there, but the system's settings say no mail system is installed.
     const NoMailSystem noMail;
-    HWND form = nullptr;
-    ASSERT_TRUE(NewMailMessage("Christopher", "chris@example.org", "Subject", "Hello there", form));
+    const std::string note = elsewhere / "Note.bxm";
+    std::vector<uint8_t> bytes;
+    for (const std::string text : {"Christopher", "chris@example.org", "Subject", "Hello there"})
+        AppendLineRecord(bytes, text.data(), text.size());
+    WriteBytes(note, bytes);
+    ASSERT_TRUE(editor.Start(note));
+    ASSERT_TRUE(editor.WaitForMainFrame()) << "no New dialog, nothing but the frame: " << editor.DescribeVisible();
+    const std::vector<HWND> children = editor.ChildFrames();
+    ASSERT_EQ(children.size(), 1u);
+    EXPECT_EQ(TextOf(children[0]), "Note.bxm");
+    const HWND form = BandsmithProgram::FormOf(children[0]);
+    EXPECT_EQ(TextOf(GetDlgItem(form, IDC_MAIL_NAME)), "Christopher") << "not opened as a mail message";
+    const std::vector<std::string> recent = profile.RecentFiles();
+    ASSERT_EQ(recent.size(), 1u);
+    EXPECT_TRUE(SamePath(recent[0], note)) << recent[0];
 
     Click(form, IDC_MAIL_SEND);
     const HWND box = editor.WaitForMessageBox();
@@ -122,6 +68,58 @@ TEST_F(BandsmithEditing, WithoutAMailSystemMailOffersToSaveTheProgramAsAFile) {
     ASSERT_TRUE(ChooseFile(dialog, saved));
     EXPECT_TRUE(WaitFor([&] { return FileExists(saved); }, 5000));
     EXPECT_EQ(ReadBytes(saved), PatchedBandpost("Hello there"));
+    EXPECT_EQ(CloseActive(editor, IDNO), "") << "a document opened and left unchanged closes without asking";
+}
+
+TEST_F(BandsmithEditing, NewDocumentsAskToBeSavedUntilTheyAreSavedIntoTheDataDirectoryAsBanderixReadsThem) {
+    HWND child = nullptr;
+    ASSERT_TRUE(StartWithNew(kNewForeground, child));
+    HWND form = BandsmithProgram::FormOf(child);
+    ASSERT_TRUE(TypeText(GetDlgItem(form, IDC_FOREGROUND_DESCRIPTION), "Edited lines"));
+    Click(form, IDC_ADD_STRING);
+    // Add opens the new line for editing in place at once.
+    HWND label = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] { return (label = FindWindowExA(GetDlgItem(form, IDC_STRING_LIST), nullptr, "Edit", nullptr)); }, 3000));
+    EXPECT_EQ(TextOf(label), "New Text");
+    ASSERT_TRUE(TypeText(label, "Words of mine"));
+    PressKey(label, VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(label); }, 3000)) << "the line was not taken";
+    EXPECT_EQ(CloseActive(editor, IDCANCEL), "Save changes to Banderix Foreground1?");
+    EXPECT_EQ(editor.ChildFrames(), std::vector<HWND>{child}) << "Cancel keeps the document open";
+
+    std::string proposed;
+    ASSERT_TRUE(SaveThroughDialog(&proposed));
+    EXPECT_EQ(proposed, "Edited_lines.bxf") << "named after the description";
+    const std::string foreground = DataDirectory() + "Edited_lines.bxf";
+    ASSERT_TRUE(WaitFor([&] { return FileExists(foreground); }, 5000)) << "not saved where proposed";
+    EXPECT_EQ(ReadBytes(foreground), ForegroundFileBytes("Edited lines", {"Words of mine"}));
+    EXPECT_TRUE(WaitFor([&] { return TextOf(child) == "Edited_lines.bxf"; }, 3000)) << TextOf(child);
+    const std::string frameTitle = std::string(kEditorName) + " - Edited_lines.bxf";
+    EXPECT_TRUE(WaitFor([&] { return TextOf(editor.MainFrame()) == frameTitle; }, 3000)) << TextOf(editor.MainFrame());
+    EXPECT_EQ(CloseActive(editor, IDNO), "") << "saving cleared the change";
+
+    child = editor.NewDocument(kNewBackground);
+    ASSERT_NE(child, nullptr) << editor.DescribeVisible();
+    form = BandsmithProgram::FormOf(child);
+    ASSERT_TRUE(TypeText(GetDlgItem(form, IDC_BACKGROUND_DESCRIPTION), "Made in Bandsmith"));
+    WriteBytes(elsewhere / "red.bmp", SolidBitmapFile(kRed));
+    Click(form, IDC_SET_IMAGE);
+    const HWND open = WaitForFileDialog(editor.ProcessId(), kOpenTitle);
+    ASSERT_NE(open, nullptr) << "Set Image opened no dialog: " << editor.DescribeVisible();
+    ASSERT_TRUE(ChooseFile(open, elsewhere / "red.bmp"));
+    ASSERT_TRUE(SaveThroughDialog());
+    const std::string background = DataDirectory() + "Made_in_Bandsmith.bxb";
+    ASSERT_TRUE(WaitFor([&] { return FileExists(background); }, 5000)) << "not saved where proposed";
+    DataFolder(elsewhere.Path()).AddBackground("red.bxb", "Made in Bandsmith", kRed);
+    EXPECT_EQ(ReadBytes(background), ReadBytes(elsewhere / "red.bxb"));
+
+    // The list is written once the document has taken the file's name, after the file itself.
+    std::vector<std::string> recent;
+    WaitFor([&] { return (recent = profile.RecentFiles()).size() == 2; }, 3000);
+    ASSERT_EQ(recent.size(), 2u);
+    EXPECT_TRUE(SamePath(recent[0], background)) << recent[0];
+    EXPECT_TRUE(SamePath(recent[1], foreground)) << recent[1];
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The editor's documents in a main frame of the test's own: what only a hosted document shows.
-// Files pass through the forms byte for byte, filling a form is no edit, damaged files open, a
-// save that fails keeps both the changes and the old file, and each form prints what it shows.
+// Files pass through the forms byte for byte, filling a form is no edit, a save that fails keeps
+// both the changes and the old file, and each form prints what it shows.
 #include "editor/documents/background_doc.h"
 #include "editor/documents/data_directory_win32.h"
 #include "editor/documents/foreground_doc.h"
@@ -172,14 +172,6 @@ TEST_F(HostedDocument, MailFieldsTypedAreSavedAndOpenAgainUnmodified) {
         EXPECT_EQ(Field(again, id, 1), text);
     SetDlgItemTextA(Form(again, 1), IDC_MAIL_SUBJECT, "Hello");
     EXPECT_EQ(Field(again, IDC_MAIL_SUBJECT), "Hello");
-}
-
-TEST_F(HostedDocument, ADamagedMailFileOpensWithTheWholeRecordsBeforeTheDamage) {
-    Document& document = Open(mail_, "damaged.bxm", "\3\0Ann\2\0ab\377\377"s);
-    EXPECT_EQ(Field(document, IDC_MAIL_NAME), "Ann");
-    EXPECT_EQ(Field(document, IDC_MAIL_ADDRESS), "ab");
-    EXPECT_EQ(Field(document, IDC_MAIL_MESSAGE), "");
-    EXPECT_FALSE(document.IsModified());
 }
 
 TEST_F(HostedDocument, ASaveThatFailsReturnsFalseAndKeepsTheChangesAndTheOldFile) {
