@@ -13,7 +13,7 @@ protected:
 
 TEST_F(BandsmithWithBanderix, ATestedMessageScrollsTrimmedOverACaptionBanderixLeavesAloneUntilItIsOver) {
     banderix.Data().AddBackground("red.bxb", "Red", kRed);
-    UseInstallation(banderix.Folder(), "SelectedBackground=Red\n[Background]\nPaintByType=1\n");
+    settings.Write("[Main]\nPath=" + banderix.Folder() + "\nSelectedBackground=Red\n[Background]\nPaintByType=1\n");
     ASSERT_TRUE(banderix.Start()) << "error " << banderix.StartError();
     ASSERT_TRUE(banderix.WaitUntilSettled()) << banderix.DescribeVisible();
     HWND child = nullptr;

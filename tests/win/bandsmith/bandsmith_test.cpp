@@ -1,24 +1,6 @@
 #include "tests/win/bandsmith/bandsmith_test.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace bndx::e2e {
-
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 bool SamePath(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
@@ -30,7 +12,7 @@ bool MessageProgramRunning() {
 
 BandsmithTest::BandsmithTest() {
     CreateDirectoryA((installation / "Data").c_str(), nullptr);
-    UseInstallation(installation.Path());
+    settings.Write("[Main]\nPath=" + installation.Path() + "\n");
 }
 
 void BandsmithTest::TearDown() {
@@ -41,11 +23,6 @@ void BandsmithTest::TearDown() {
     if (editor.Running()) {
         EXPECT_TRUE(editor.Exit()) << "Exit did not end the editor: " << editor.DescribeVisible();
     }
-}
-
-void BandsmithTest::UseInstallation(const std::string& folder, const std::string& moreSettings) {
-    installation_ = folder;
-    settings.Write("[Main]\nPath=" + folder + "\n" + moreSettings);
 }
 
 ::testing::AssertionResult BandsmithTest::StartWithNew(NewType type, HWND& child) {

@@ -10,18 +10,14 @@
 #include "tests/win/driver/settings_file.h"
 #include "tests/win/driver/subject_window.h"
 
-#include <cstdint>
+#include <filesystem>
 #include <string>
-#include <vector>
 
 namespace bndx::e2e {
 
 using test::kScrollTimeoutMs;
 using test::PatchedBandpost;
 
-std::vector<uint8_t> ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-bool FileExists(const std::string& path);
 bool SamePath(const std::string& a, const std::string& b);
 
 // A message program is on its way across a caption.
@@ -32,10 +28,7 @@ protected:
     BandsmithTest();
     void TearDown() override;
 
-    // Banderix.INI naming the folder as the installation, followed by more settings (keys of
-    // section Main until another section begins).
-    void UseInstallation(const std::string& folder, const std::string& moreSettings = {});
-    std::string DataDirectory() const { return installation_ + "\\Data\\"; }
+    std::string DataDirectory() const { return installation / "Data\\"; }
 
     // Starts the editor without a document and chooses the type in the New dialog.
     ::testing::AssertionResult StartWithNew(NewType type, HWND& child);
@@ -47,9 +40,6 @@ protected:
     SettingsFile settings;
     BandsmithProfile profile;
     BandsmithProgram editor;
-
-private:
-    std::string installation_;
 };
 
 } // namespace bndx::e2e

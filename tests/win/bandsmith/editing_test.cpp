@@ -66,7 +66,7 @@ TEST_F(BandsmithEditing, AMessageNamedOnTheCommandLineOpensAtOnceAndWithoutAMail
     EXPECT_EQ(FileDialogName(dialog), "BndxMail_Chris.EXE");
     const std::string saved = elsewhere / "For Chris.exe";
     ASSERT_TRUE(ChooseFile(dialog, saved));
-    EXPECT_TRUE(WaitFor([&] { return FileExists(saved); }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(saved); }, 5000));
     EXPECT_EQ(ReadBytes(saved), PatchedBandpost("Hello there"));
     EXPECT_EQ(CloseActive(editor, IDNO), "") << "a document opened and left unchanged closes without asking";
 }
@@ -92,7 +92,7 @@ TEST_F(BandsmithEditing, NewDocumentsAskToBeSavedUntilTheyAreSavedIntoTheDataDir
     ASSERT_TRUE(SaveThroughDialog(&proposed));
     EXPECT_EQ(proposed, "Edited_lines.bxf") << "named after the description";
     const std::string foreground = DataDirectory() + "Edited_lines.bxf";
-    ASSERT_TRUE(WaitFor([&] { return FileExists(foreground); }, 5000)) << "not saved where proposed";
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(foreground); }, 5000)) << "not saved where proposed";
     EXPECT_EQ(ReadBytes(foreground), ForegroundFileBytes("Edited lines", {"Words of mine"}));
     EXPECT_TRUE(WaitFor([&] { return TextOf(child) == "Edited_lines.bxf"; }, 3000)) << TextOf(child);
     const std::string frameTitle = std::string(kEditorName) + " - Edited_lines.bxf";
@@ -110,7 +110,7 @@ TEST_F(BandsmithEditing, NewDocumentsAskToBeSavedUntilTheyAreSavedIntoTheDataDir
     ASSERT_TRUE(ChooseFile(open, elsewhere / "red.bmp"));
     ASSERT_TRUE(SaveThroughDialog());
     const std::string background = DataDirectory() + "Made_in_Bandsmith.bxb";
-    ASSERT_TRUE(WaitFor([&] { return FileExists(background); }, 5000)) << "not saved where proposed";
+    ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(background); }, 5000)) << "not saved where proposed";
     DataFolder(elsewhere.Path()).AddBackground("red.bxb", "Made in Bandsmith", kRed);
     EXPECT_EQ(ReadBytes(background), ReadBytes(elsewhere / "red.bxb"));
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
 namespace bndx::e2e {
 
@@ -19,35 +20,29 @@ std::string Upper(std::string text) {
     return text;
 }
 
-void WriteBytes(const std::string& path, const void* data, size_t size, bool append = false) {
-    std::ofstream out(path, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
-    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+} // namespace
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-} // namespace
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
 
 void DataFolder::AddTextForeground(const std::string& fileName, const std::string& description,
                                    const std::vector<std::string>& lines) {
-    const std::vector<uint8_t> bytes = ForegroundFileBytes(description, lines);
-    WriteBytes(path_ + "\\" + fileName, bytes.data(), bytes.size());
+    WriteBytes(path_ + "\\" + fileName, ForegroundFileBytes(description, lines));
     descriptions_[Upper(fileName)] = description;
 }
 
 std::vector<uint8_t> SolidBitmapFile(uint32_t rgb) {
     constexpr int32_t kSide = 16;
-    constexpr uint32_t kRowBytes = kSide * 3; // a multiple of four already
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = kSide;
-    info.biHeight = kSide;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = kRowBytes * kSide;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + info.biSizeImage;
+    constexpr uint32_t kPixelBytes = kSide * kSide * 3; // rows of 48 bytes need no padding
+    const BITMAPINFOHEADER info{sizeof(info), kSide, kSide, 1, 24, BI_RGB, kPixelBytes, 0, 0, 0, 0};
+    const BITMAPFILEHEADER file{0x4D42, sizeof(file) + sizeof(info) + kPixelBytes, 0, 0, sizeof(file) + sizeof(info)};
     std::vector<uint8_t> bytes(sizeof(file) + sizeof(info));
     std::memcpy(bytes.data(), &file, sizeof(file));
     std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
@@ -60,10 +55,10 @@ std::vector<uint8_t> SolidBitmapFile(uint32_t rgb) {
 void DataFolder::AddBackground(const std::string& fileName, const std::string& description, uint32_t rgb,
                                uint8_t colourIndex) {
     const BackgroundFileHeader header = MakeBackgroundHeader(description, colourIndex);
-    const std::vector<uint8_t> bitmap = SolidBitmapFile(rgb);
-    const std::string path = path_ + "\\" + fileName;
-    WriteBytes(path, &header, sizeof(header));
-    WriteBytes(path, bitmap.data(), bitmap.size(), true);
+    std::vector<uint8_t> bytes = SolidBitmapFile(rgb);
+    bytes.insert(bytes.begin(), reinterpret_cast<const uint8_t*>(&header),
+                 reinterpret_cast<const uint8_t*>(&header + 1));
+    WriteBytes(path_ + "\\" + fileName, bytes);
     descriptions_[Upper(fileName)] = description;
 }
 

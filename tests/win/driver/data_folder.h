@@ -11,6 +11,9 @@ namespace bndx::e2e {
 // The description the shipped sample add-in gives itself.
 constexpr char kSampleAddInDescription[] = "Date and Time";
 
+std::vector<uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
 // A 16 x 16 bitmap file of one colour, 0x00RRGGBB.
 std::vector<uint8_t> SolidBitmapFile(uint32_t rgb);
 
