@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Reads the compiled help files back as a help viewer would: the topics each file lists, its
-default topic, and where each context number the programs ask for leads.
+"""Reads the compiled help files back as a help viewer would: every topic written for each file
+in it and its contents, its default topic, and where each context number the programs ask for
+leads.
 
     chm_test.py DIST_DIR
 """
@@ -11,23 +12,20 @@ import tempfile
 import unittest
 from pathlib import Path
 
-FORMATS = ["file_bxf.htm", "file_bxb.htm", "file_bxa.htm", "file_bxm.htm"]
+HELP = Path(__file__).resolve().parent
 
 # What the programs ask for (painter/dialogs/help_topics.h, editor/views) and what must answer.
 CASES = {
-    "Banderix.chm": {
-        "topics": ["overview.htm", "main_window.htm", "options.htm", "advanced_options.htm", "paint_modes.htm",
-                   "tray_icon.htm", "colour_hint.htm"] + FORMATS,
-        "contexts": {13: ("options.htm", "Options"), 18: ("advanced_options.htm", "Advanced Options")},
-    },
-    "Bandsmith.chm": {
-        "topics": ["overview.htm", "main_window.htm", "new_dialog.htm", "foreground_view.htm",
-                   "background_view.htm", "mail_message_view.htm"] + FORMATS,
-        "contexts": {12: ("foreground_view.htm", "The foreground window"),
-                     13: ("background_view.htm", "The background window"),
-                     14: ("mail_message_view.htm", "The mail message window")},
-    },
+    "Banderix.chm": {13: ("options.htm", "Options"), 18: ("advanced_options.htm", "Advanced Options")},
+    "Bandsmith.chm": {12: ("foreground_view.htm", "The foreground window"),
+                      13: ("background_view.htm", "The background window"),
+                      14: ("mail_message_view.htm", "The mail message window")},
 }
+
+
+def topics(name):
+    """The topics written for a help file: its own folder's and the shared ones."""
+    return sorted(p.name for folder in (name[:-4].lower(), "shared") for p in (HELP / folder).glob("*.htm"))
 
 DIST = None
 
@@ -49,21 +47,20 @@ class CompiledHelp(unittest.TestCase):
         cls.folder.cleanup()
 
     def test_each_file_holds_its_topics_contents_and_index(self):
-        for name, case in CASES.items():
+        for name in CASES:
             with self.subTest(name):
                 files = self.files[name]
-                for topic in case["topics"] + ["style.css"]:
+                contents = (files / (name[:-4] + ".hhc")).read_text(encoding="latin-1")
+                for topic in topics(name):
                     self.assertTrue((files / topic).is_file(), "%s lacks %s" % (name, topic))
-                stem = name[:-4]
-                contents = (files / (stem + ".hhc")).read_text(encoding="latin-1")
-                for topic in case["topics"]:
                     self.assertIn('value="%s"' % topic, contents, "%s's contents lack %s" % (name, topic))
-                self.assertTrue((files / (stem + ".hhk")).is_file())
+                self.assertTrue((files / "style.css").is_file())
+                self.assertTrue((files / (name[:-4] + ".hhk")).is_file())
 
     def test_links_between_topics_lead_to_topics_of_the_same_file(self):
-        for name, case in CASES.items():
+        for name in CASES:
             files = self.files[name]
-            for topic in case["topics"]:
+            for topic in topics(name):
                 text = (files / topic).read_text(encoding="latin-1")
                 for link in text.split('href="')[1:]:
                     target = link.split('"')[0]
@@ -71,7 +68,7 @@ class CompiledHelp(unittest.TestCase):
                         self.assertTrue((files / target).is_file())
 
     def test_each_context_number_leads_to_its_topic(self):
-        for name, case in CASES.items():
+        for name, contexts in CASES.items():
             files = self.files[name]
             ivb = (files / "#IVB").read_bytes()
             strings = (files / "#STRINGS").read_bytes()
@@ -82,10 +79,9 @@ class CompiledHelp(unittest.TestCase):
             for context, offset in zip(pairs[0::2], pairs[1::2]):
                 mapped[context] = strings[offset:strings.index(b"\0", offset)].decode()
             with self.subTest(name):
-                self.assertEqual(mapped, {n: topic for n, (topic, _) in case["contexts"].items()})
-            for context, (topic, title) in case["contexts"].items():
+                self.assertEqual(mapped, {n: topic for n, (topic, _) in contexts.items()})
+            for context, (topic, title) in contexts.items():
                 with self.subTest(file=name, context=context):
-                    self.assertTrue((files / mapped[context]).is_file())
                     self.assertIn("<title>%s</title>" % title, (files / topic).read_text(encoding="latin-1"))
 
     def test_the_contents_open_at_the_overview(self):

@@ -3,6 +3,7 @@
 #include "common/file_headers.h"
 #include "platform/dib/dibutil.h"
 #include "platform/dib/strip_cache.h"
+#include "tests/win/desktop.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,6 @@
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kLime = RGB(0, 255, 0), kWhite = RGB(255, 255, 255);
-
-// A file beside the test program (the build copies the test bitmaps there).
-std::string BesideProgram(const char* name) {
-    char path[MAX_PATH];
-    const std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-    return program.substr(0, program.find_last_of("\\/") + 1) + name;
-}
 
 // A 24-bit image in the library's own form: red on the left half, blue on the right.
 HDIB Halves(LONG width, LONG height) {
@@ -63,7 +57,7 @@ struct Surface {
 
 TEST(DibFiles, BitmapFileWrittenAfterABackgroundHeaderReadsBackWithItsColours) {
     // ImageMagick's RLE8 encoding of a 16 x 4 picture: colour 0 red on the left half, 1 blue.
-    HDIB dib = LoadDIB(BesideProgram("stripes_rle8.bmp").c_str());
+    HDIB dib = LoadDIB(bndx::test::TestProgramPath("stripes_rle8.bmp").c_str());
     ASSERT_NE(dib, nullptr);
     auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(dib));
     header->biClrImportant = 2; // only the first two colours of its table are the image's
@@ -71,7 +65,7 @@ TEST(DibFiles, BitmapFileWrittenAfterABackgroundHeaderReadsBackWithItsColours) {
     GlobalUnlock(dib);
 
     // A background file: its header, then the image; read back from where the header stops.
-    const std::string path = BesideProgram("written.bxb");
+    const std::string path = bndx::test::TestProgramPath("written.bxb");
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     const bndx::BackgroundFileHeader background = bndx::MakeBackgroundHeader("Stripes", 3);
     DWORD written = 0;

@@ -41,7 +41,7 @@ int Record(const char* text, const char*, UINT) {
     return IDOK;
 }
 
-TEST(DialogDataExchange, ShowsMembersAndTakesThemBack) {
+TEST(DialogDataExchange, ShowsMembersTakesThemBackAndRefusesTextOverItsLimit) {
     BoundDialog dialog;
     ASSERT_TRUE(dialog.Create());
     // The template's initial data gave the combo box its items before the exchange ran.
@@ -63,21 +63,17 @@ TEST(DialogDataExchange, ShowsMembersAndTakesThemBack) {
     EXPECT_EQ(dialog.item, 0);
     EXPECT_EQ(dialog.text, "xyz");
     EXPECT_EQ(dialog.otherGroup, -1) << "no button chosen";
-}
 
-TEST(DialogDataExchange, RefusesTextOverItsLimitAndKeepsTheMember) {
-    BoundDialog dialog;
-    ASSERT_TRUE(dialog.Create());
     // The limit also bounds typing; a program can still put a longer text in.
     SendDlgItemMessageA(dialog.Handle(), 40, EM_LIMITTEXT, 0, 0);
     SetDlgItemTextA(dialog.Handle(), 40, "too long");
+    CheckDlgButton(dialog.Handle(), 50, BST_CHECKED);
     const MessageBoxSink before = SetMessageBoxSink(Record);
-    g_told.clear();
     EXPECT_FALSE(dialog.UpdateData(true));
     SetMessageBoxSink(before);
     EXPECT_EQ(g_told, "Enter no more than 5 characters.");
-    EXPECT_EQ(dialog.text, "abc");
-    EXPECT_EQ(dialog.ticked, 1) << "bindings after a refusal are left alone";
+    EXPECT_EQ(dialog.text, "xyz");
+    EXPECT_EQ(dialog.otherGroup, -1) << "bindings after a refusal are left alone";
 }
 
 class ThrowingDialog : public Dialog {

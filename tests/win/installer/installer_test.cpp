@@ -1,63 +1,164 @@
-// The installer and its uninstaller run silently as a user or an administrator's script runs
-// them, and the programs then started from the installation as a user starts them: Bandsmith
-// saves where Banderix finds its files, and what the user made there outlives the programs.
-#include "tests/win/installer/installation.h"
-
-#include "common/file_headers.h"
-#include "platform/framework/framework_ids.h"
-#include "resources/editor/resource.h"
-// The two programs number these apart; the editor's are not used here.
-#undef IDB_SPLASH
-#undef IDC_COLOUR_LIST
+// The installer and its uninstaller run as a user or an administrator's script runs them, into
+// the folder the user is offered, and Banderix then started from the installation: the sign-in
+// start is the user's choice, and what the user made outlives the programs unless the user says
+// otherwise. Whatever a test installed is taken away again, so that nothing of it starts with
+// the next session of the prefix.
 #include "resources/painter/resource.h"
 #include "tests/win/desktop.h"
+#include "tests/win/driver/bandsmith_program.h"
+#include "tests/win/driver/e2e_test.h"
+#include "tests/win/driver/settings_file.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 #include <shlwapi.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace bndx::e2e {
 namespace {
 
-std::vector<std::string> DistFiles() {
-    return FilesUnder(test::DistPath(""));
+namespace fs = std::filesystem;
+
+constexpr char kInstallFolder[] = "C:\\Program Files\\Banderix";
+constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Banderix";
+constexpr char kSignInKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kUninstallTitle[] = "Banderix 1.1a Uninstall";
+constexpr char kEditorSettingsKey[] = "Software\\Bandsmith\\Bandsmith\\Settings";
+constexpr DWORD kSetupTimeoutMs = 60000;
+constexpr DWORD kStepTimeoutMs = 20000;
+// The controls of the pages, inside the page dialog that the wizard window holds.
+constexpr int kDirectoryField = 1019;
+constexpr int kComponentTree = 1032;
+constexpr int kRunAtFinish = 1203;
+
+std::string TempFolder() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    return temp;
 }
 
-template <typename Header> std::vector<std::string> Descriptions(const char* pattern) {
-    std::vector<std::string> found;
-    for (const std::string& file : FilesUnder(Installed("DATA"))) {
-        if (!PathMatchSpecA(file.c_str(), pattern))
-            continue;
-        Header header{};
-        std::ifstream(Installed("DATA\\" + file), std::ios::binary)
-            .read(reinterpret_cast<char*>(&header), sizeof header);
-        if (!DescriptionOf(header.Description).empty())
-            found.push_back(DescriptionOf(header.Description));
-    }
-    std::sort(found.begin(), found.end());
+long RunToEnd(const std::string& program, const std::string& arguments) {
+    Process process;
+    if (!process.Start(program, TempFolder(), arguments))
+        return -1;
+    return process.WaitForExit(kSetupTimeoutMs);
+}
+
+// Under a folder, with backslashes, sorted.
+std::vector<std::string> FilesUnder(const std::string& folder) {
+    std::vector<std::string> files;
+    std::error_code error;
+    for (const auto& entry : fs::recursive_directory_iterator(folder, error))
+        if (entry.is_regular_file())
+            files.push_back(fs::relative(entry.path(), folder).string());
+    for (std::string& file : files)
+        std::replace(file.begin(), file.end(), '/', '\\');
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+bool SameBytes(const std::string& a, const std::string& b) {
+    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
+    return first && second &&
+           std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
+}
+
+std::string StartMenuFolder() {
+    char programs[MAX_PATH];
+    SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
+    return std::string(programs) + "\\Banderix";
+}
+
+std::string Installed(const std::string& relative) {
+    return std::string(kInstallFolder) + "\\" + relative;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// No shortcuts, sign-in entry or uninstall entry.
+void ExpectNothingRegistered() {
+    EXPECT_FALSE(Exists(StartMenuFolder()));
+    EXPECT_EQ(RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), kAbsent);
+    EXPECT_EQ(RegistryValue(HKEY_LOCAL_MACHINE, kSignInKey, "Banderix"), kAbsent);
+}
+
+// The control with this id anywhere inside the wizard, once the page that has it is shown.
+HWND WaitForPageControl(HWND wizard, int id) {
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND page = FindWindowExA(wizard, nullptr, nullptr, nullptr); page && !found;
+                 page = FindWindowExA(wizard, page, nullptr, nullptr)) {
+                const HWND control = GetDlgItem(page, id);
+                if (control && IsWindowVisible(control))
+                    found = control;
+            }
+            return found != nullptr;
+        },
+        kStepTimeoutMs);
     return found;
 }
 
-std::vector<std::string> Sorted(std::vector<std::string> texts) {
-    std::sort(texts.begin(), texts.end());
-    return texts;
-}
+class Installer : public ::testing::Test {
+protected:
+    Installer() { RemoveInstallation(); }
+    ~Installer() override { RemoveInstallation(); }
 
-using Installer = InstallerTest;
+    // Exit codes, -1 when the program did not end in time. /D takes the rest of the command
+    // line, unquoted.
+    long Install() const {
+        return RunToEnd(test::DistPath("..\\" BNDX_SETUP_NAME), std::string("/S /D=") + kInstallFolder);
+    }
+    // As the uninstaller does when started from its folder, but waited for: a copy of it run
+    // elsewhere on the installation.
+    long Uninstall() const {
+        const std::string copy = UninstallerCopy();
+        return copy.empty() ? -1 : RunToEnd(copy, std::string("/S _?=") + kInstallFolder);
+    }
+    // Where the uninstaller is copied to run, empty when it could not be copied.
+    std::string UninstallerCopy() const {
+        const std::string copy = uninstallerFolder_ / "Uninstall.exe";
+        return CopyFileA(Installed("Uninstall.exe").c_str(), copy.c_str(), FALSE) ? copy : std::string();
+    }
 
-// One installation serves the programs started from it: what setup put in place, the samples
-// Banderix lists, setup held off while it runs, Bandsmith saving into the installed DATA folder,
-// and the silent uninstall taking all but what the user made.
-TEST_F(Installer, PutsEveryShippedFileInPlaceServesTheProgramsAndTakesBackAllButTheUsersOwn) {
+    SettingsFile settings;
+    BandsmithProfile profile;
+    const ScratchFolder uninstallerFolder_;
+
+private:
+    void RemoveInstallation() const {
+        if (Exists(Installed("Uninstall.exe")))
+            Uninstall();
+        std::error_code ignored;
+        fs::remove_all(kInstallFolder, ignored);
+        fs::remove_all(StartMenuFolder(), ignored);
+        SHDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
+        HKEY run;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSignInKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+            RegDeleteValueA(run, "Banderix");
+            RegCloseKey(run);
+        }
+    }
+};
+
+// What setup put in place, setup and the uninstaller held off while Banderix runs from there, and
+// the silent uninstall taking all but what the user made.
+TEST_F(Installer, PutsEveryShippedFileInPlaceWaitsForBanderixAndTakesBackAllButTheUsersOwn) {
     ASSERT_EQ(Install(), 0);
-    std::vector<std::string> expected = DistFiles();
-    expected.push_back("Uninstall.exe");
-    EXPECT_EQ(FilesUnder(kInstallFolder), Sorted(expected));
-    for (const std::string& file : DistFiles())
+    std::vector<std::string> expected = FilesUnder(test::DistPath(""));
+    for (const std::string& file : expected)
         EXPECT_TRUE(SameBytes(test::DistPath(file.c_str()), Installed(file))) << file;
+    expected.push_back("Uninstall.exe");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesUnder(kInstallFolder), expected);
     // The editor's data directory is Path followed by \Data\: the installed DATA folder.
     EXPECT_EQ(settings.Read("Main", "Path"), kInstallFolder);
     for (const char* shortcut : {"Banderix.lnk", "Bandsmith.lnk", "Uninstall Banderix.lnk"})
@@ -71,67 +172,110 @@ TEST_F(Installer, PutsEveryShippedFileInPlaceServesTheProgramsAndTakesBackAllBut
 
     Process banderix;
     ASSERT_TRUE(banderix.Start(Installed("Banderix.exe"), kInstallFolder));
-    HWND main = nullptr;
+    // Settled: its hidden main window made and the splash gone.
     ASSERT_TRUE(WaitFor(
         [&] {
-            main = WaitForWindowOf(banderix.ProcessId(), kProgramTitle, IDC_FOREGROUND_LIST);
-            return main && VisibleWindowsOf(banderix.ProcessId()).empty();
+            return WaitForWindowOf(banderix.ProcessId(), kProgramTitle, IDC_FOREGROUND_LIST) &&
+                   VisibleWindowsOf(banderix.ProcessId()).empty();
         },
         15000))
         << banderix.DescribeVisible();
-    // Backgrounds are drawn rows without text: None, then one row per described file.
-    const std::vector<std::string> backgrounds = Descriptions<BackgroundFileHeader>("*.BXB");
-    EXPECT_EQ(std::count(backgrounds.begin(), backgrounds.end(), "Sunset Over the Hills"), 1);
-    EXPECT_EQ(ListBox(main, IDC_BACKGROUND_LIST).Count(), static_cast<int>(backgrounds.size()) + 1);
-    // Text foregrounds by their headers; of the add-ins, the one whose description is known.
-    const std::vector<std::string> foregrounds = ListBox(main, IDC_FOREGROUND_LIST).Texts();
-    std::vector<std::string> listed = Descriptions<ForegroundFileHeader>("*.BXF");
-    listed.insert(listed.end(), {"Banderix Tips", "Sayings", kSampleAddInDescription});
-    for (const std::string& text : listed)
-        EXPECT_NE(std::count(foregrounds.begin(), foregrounds.end(), text), 0) << text;
     EXPECT_EQ(Install(), 2) << "setup must not replace the files of a running Banderix";
     EXPECT_EQ(Uninstall(), 2);
     EXPECT_TRUE(Exists(Installed("BndxHook.dll")));
     banderix.Terminate();
 
-    BandsmithProgram editor;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    ASSERT_TRUE(editor.Process::Start(Installed("Bandsmith.exe"), temp));
-    const HWND child = editor.ChooseNewType(kNewForeground);
-    ASSERT_NE(child, nullptr) << editor.DescribeVisible();
-    ASSERT_TRUE(editor.WaitForMainFrame());
-    ASSERT_TRUE(TypeText(GetDlgItem(BandsmithProgram::FormOf(child), IDC_FOREGROUND_DESCRIPTION), "My words"));
-    editor.Command(ID_FILE_SAVE);
-    const HWND dialog = WaitForFileDialog(editor.ProcessId(), kSaveAsTitle);
-    ASSERT_NE(dialog, nullptr) << editor.DescribeVisible();
-    EXPECT_EQ(FileDialogName(dialog), "My_words.bxf");
-    ASSERT_TRUE(ChooseFile(dialog));
-    EXPECT_TRUE(WaitFor([&] { return Exists(Installed("DATA\\My_words.bxf")); }, 5000))
-        << "proposed elsewhere: " << editor.DescribeVisible();
-    ASSERT_TRUE(editor.Exit());
-
+    std::ofstream(Installed("DATA\\Mine.bxf"), std::ios::binary) << "made by the user";
     ASSERT_EQ(Uninstall(), 0);
-    EXPECT_EQ(FilesUnder(kInstallFolder), std::vector<std::string>{"DATA\\My_words.bxf"});
+    EXPECT_EQ(FilesUnder(kInstallFolder), std::vector<std::string>{"DATA\\Mine.bxf"});
     ExpectNothingRegistered();
     EXPECT_EQ(settings.Read("Main", "Path"), kInstallFolder) << "settings are kept unless the user says so";
-    EXPECT_FALSE(profile.RecentFiles().empty()) << "the editor's profile is the user's";
 }
 
-TEST_F(Installer, WritesPathIntoTheUsersOwnSettingsFileWhenThereIsOne) {
+// Through the pages, for a user with a settings file of their own: the sign-in start is offered
+// and left out when unticked, and Path reaches both settings files. Then the uninstaller as a
+// user goes through it, asking before it takes the user's settings and files: answered No, and
+// after a reinstall, Yes.
+TEST_F(Installer, ThePagesLeaveTheSignInStartToTheUserAndTheUninstallerAsksBeforeTakingTheUsersOwn) {
     char appData[MAX_PATH];
     SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-    const std::string folder = std::string(appData) + "\\Banderix";
-    const std::string userFile = folder + "\\Banderix.INI";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string userFile = std::string(appData) + "\\Banderix\\Banderix.INI";
+    CreateDirectoryA((std::string(appData) + "\\Banderix").c_str(), nullptr);
     std::ofstream(userFile) << "[Main]\nPath=C:\\Elsewhere\nSelectedBackground=Red\n";
 
-    ASSERT_EQ(Install(), 0);
+    Process setup;
+    ASSERT_TRUE(setup.Start(test::DistPath("..\\" BNDX_SETUP_NAME), TempFolder()));
+    const HWND wizard = WaitForWindowOf(setup.ProcessId(), nullptr, IDOK, kStepTimeoutMs);
+    ASSERT_NE(wizard, nullptr) << setup.DescribeVisible();
+    Click(wizard, IDOK); // past the welcome
+    ASSERT_NE(WaitForPageControl(wizard, kDirectoryField), nullptr) << setup.DescribeVisible();
+    Click(wizard, IDOK); // the folder offered
+    const HWND tree = WaitForPageControl(wizard, kComponentTree);
+    ASSERT_NE(tree, nullptr) << setup.DescribeVisible();
+    const auto signIn = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)));
+    ASSERT_NE(signIn, nullptr);
+    const auto state = [&] {
+        return SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(signIn), TVIS_STATEIMAGEMASK);
+    };
+    const LRESULT offered = state();
+    SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(signIn));
+    PostMessageA(tree, WM_KEYDOWN, VK_SPACE, 0);
+    ASSERT_TRUE(WaitFor([&] { return state() != offered; }, kStepTimeoutMs)) << "the option does not untick";
+    Click(wizard, IDOK); // Install
+    const HWND run = WaitForPageControl(wizard, kRunAtFinish);
+    ASSERT_NE(run, nullptr) << setup.DescribeVisible();
+    PostMessageA(run, BM_CLICK, 0, 0); // no Banderix started by setup in a test
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(run, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, kStepTimeoutMs));
+    Click(wizard, IDOK); // Finish
+    ASSERT_EQ(setup.WaitForExit(kStepTimeoutMs), 0);
+
+    EXPECT_TRUE(Exists(Installed("Banderix.exe")));
+    EXPECT_EQ(RegistryValue(HKEY_LOCAL_MACHINE, kSignInKey, "Banderix"), kAbsent);
+    EXPECT_NE(RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), kAbsent);
+    EXPECT_EQ(settings.Read("Main", "Path"), kInstallFolder);
     char value[MAX_PATH];
     GetPrivateProfileStringA("Main", "Path", "", value, sizeof value, userFile.c_str());
-    EXPECT_STREQ(value, kInstallFolder);
+    EXPECT_STREQ(value, kInstallFolder) << "the programs read the user's own file once there is one";
     GetPrivateProfileStringA("Main", "SelectedBackground", "", value, sizeof value, userFile.c_str());
     EXPECT_STREQ(value, "Red");
+
+    const std::string mine = Installed("DATA\\Mine.bxf");
+    std::ofstream(mine, std::ios::binary) << "made by the user";
+    const DWORD one = 1;
+    ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kEditorSettingsKey, "Hint", REG_DWORD, &one, sizeof one), ERROR_SUCCESS);
+    for (const auto& [button, removesTheUsersOwn] : {std::pair{IDNO, false}, std::pair{IDYES, true}}) {
+        SCOPED_TRACE(removesTheUsersOwn ? "Yes" : "No");
+        if (removesTheUsersOwn) { // a reinstall over what the user kept
+            ASSERT_EQ(Install(), 0);
+        }
+        Process uninstaller;
+        const std::string copy = UninstallerCopy();
+        ASSERT_FALSE(copy.empty());
+        ASSERT_TRUE(uninstaller.Start(copy, uninstallerFolder_.Path(), std::string("_?=") + kInstallFolder));
+        // Its one window with a default button; the page's title follows the program's name.
+        const HWND pages = WaitForWindowOf(uninstaller.ProcessId(), nullptr, IDOK, kStepTimeoutMs);
+        ASSERT_NE(pages, nullptr) << uninstaller.DescribeVisible();
+        Click(pages, IDOK); // "Uninstall" on the confirmation page
+        const HWND question = WaitForMessageBox(uninstaller.ProcessId(), kUninstallTitle, kStepTimeoutMs);
+        ASSERT_NE(question, nullptr) << uninstaller.DescribeVisible();
+        EXPECT_NE(MessageBoxText(question).find("settings"), std::string::npos) << MessageBoxText(question);
+        Click(question, button);
+        // "Close" is offered once the work is done.
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(pages) && IsEnabled(pages, IDOK) && !IsWindow(question); },
+                            kStepTimeoutMs))
+            << uninstaller.DescribeVisible();
+        Click(pages, IDOK);
+        ASSERT_EQ(uninstaller.WaitForExit(kStepTimeoutMs), 0);
+
+        ExpectNothingRegistered();
+        EXPECT_FALSE(Exists(Installed("Banderix.exe")));
+        EXPECT_EQ(!Exists(mine), removesTheUsersOwn);
+        EXPECT_EQ(!Exists(kInstallFolder), removesTheUsersOwn) << "the folder goes once it is empty";
+        EXPECT_EQ(settings.Read("Main", "Path") == kAbsent, removesTheUsersOwn);
+        EXPECT_EQ(!Exists(userFile), removesTheUsersOwn);
+        EXPECT_EQ(profile.Read("Settings", "Hint") == kAbsent, removesTheUsersOwn);
+    }
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 // writes them, and the engine on a hidden main window, as Banderix holds it.
 #pragma once
 
-#include "common/caption_geometry.h"
 #include "common/file_headers.h"
 #include "common/painter_messages.h"
 #include "painter/paint/paint_engine.h"
@@ -82,16 +81,6 @@ public:
     EngineHost& operator=(const EngineHost&) = delete;
 
     HWND Window() const { return window_; }
-    CaptionMetrics Metrics() const {
-        return {engine->Metrics.iBorderWidth, engine->Metrics.iCaptionHeight, engine->Metrics.iSmCaptionHeight};
-    }
-    // The caption rectangle of a window with the engine's metrics.
-    CaptionRect CaptionOf(HWND window) const {
-        RECT bounds;
-        GetWindowRect(window, &bounds);
-        return ComputeCaptionRect(bounds.right - bounds.left, static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)),
-                                  static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), Metrics());
-    }
 
     // Starts a scroll cycle of line from the caption's start, its first step drawn at once, as a
     // (re)started frequency timer does; the caller then makes every further step itself.

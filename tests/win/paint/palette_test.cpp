@@ -2,7 +2,7 @@
 // caption through its own palette, realised for the paint. Pixels cannot show the realisation:
 // Wine's 8-bit window surfaces map every colour through their fixed table whatever palette is
 // realised. The system palette shows it, by gaining the picture's colours.
-#include "tests/win/desktop.h"
+#include "tests/win/caption_on_screen.h"
 #include "tests/win/paint/engine_host.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ protected:
 
 TEST_F(PaletteDisplay, OnlyAPaintThatAsksRealisesThePaletteAndTheCaptionPaintAsks) {
     TestWindow front("Palette caption", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 300, 120);
-    const CaptionRect caption = host.CaptionOf(front.Handle());
+    const CaptionRect caption = CaptionLayoutOf(front.Handle()).area;
     const std::vector<RGBQUAD> colours = {{201, 61, 121, 0}, {201, 171, 241, 0}};
     const std::vector<RGBQUAD> notAsked = {{43, 123, 223, 0}, {113, 183, 63, 0}};
     const auto background = Stripes("PaletteCaption", colours, caption.bottom - caption.top);

@@ -54,7 +54,7 @@ TEST_F(SettingsFileTest, TheWindowsDirectoryServesUntilTheUserHasToMoveWithWhatI
     EXPECT_EQ(SettingsFilePath(), kUserFile) << "once there, the user's file stays the one";
 }
 
-TEST_F(SettingsFileTest, WhatIsSavedComesBackThroughTheProfileFunctions) {
+TEST_F(SettingsFileTest, WhatIsSavedComesBackThroughTheProfileFunctionsWithItsFontAtEachDpi) {
     PrivateProfileFile file(SettingsFilePath());
     PainterSettings settings;
     settings.Speed = 1;
@@ -76,27 +76,19 @@ TEST_F(SettingsFileTest, WhatIsSavedComesBackThroughTheProfileFunctions) {
     EXPECT_STREQ(made.lfFaceName, "Arial");
     EXPECT_EQ(FormatFontData(FromLogFont(made)), "-16,0,0,0,700,1,0,0,0,0,0,0,0");
 
+    // A caption on a monitor at another DPI is drawn with the text font scaled to that DPI,
+    // made once and released with the font it was made from.
     const HFONT first = loaded.GetTextFont();
-    loaded.SetTextFont(font);
-    EXPECT_EQ(GetObjectA(first, sizeof(made), &made), 0) << "a replaced font is released";
-}
-
-// A caption on a monitor at another DPI is drawn with the text font scaled to that DPI, made once
-// and released with the font it was made from.
-TEST(PainterSettingsFont, TheTextFontAtAnotherDpiIsScaledKeptAndReleasedWithTheFont) {
-    PainterSettings settings;
-    const LOGFONTA font{-16, 0, 0, 0, FW_BOLD, 1, 0, 0, 0, 0, 0, 0, 0, "Arial"};
-    settings.SetTextFont(font);
-    EXPECT_EQ(settings.GetTextFont(96, 96), settings.GetTextFont());
-    EXPECT_EQ(settings.GetTextFont(0, 96), settings.GetTextFont()) << "a DPI the system cannot say";
-    const HFONT at144 = settings.GetTextFont(144, 96);
-    LOGFONTA made{};
+    EXPECT_EQ(loaded.GetTextFont(96, 96), first);
+    EXPECT_EQ(loaded.GetTextFont(0, 96), first) << "a DPI the system cannot say";
+    const HFONT at144 = loaded.GetTextFont(144, 96);
     ASSERT_EQ(GetObjectA(at144, sizeof(made), &made), static_cast<int>(sizeof(made)));
     EXPECT_STREQ(made.lfFaceName, "Arial");
     EXPECT_EQ(FormatFontData(FromLogFont(made)), "-24,0,0,0,700,1,0,0,0,0,0,0,0");
-    EXPECT_EQ(settings.GetTextFont(144, 96), at144) << "made once";
-    settings.SetTextFont(font);
-    EXPECT_EQ(GetObjectA(at144, sizeof(made), &made), 0) << "released with its font";
+    EXPECT_EQ(loaded.GetTextFont(144, 96), at144) << "made once";
+    loaded.SetTextFont(font);
+    EXPECT_EQ(GetObjectA(first, sizeof(made), &made), 0) << "a replaced font is released";
+    EXPECT_EQ(GetObjectA(at144, sizeof(made), &made), 0) << "with its font at another DPI";
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // Foregrounds and backgrounds found and loaded from real files and modules, and the messages shown.
 #include "common/line_records.h"
 #include "painter/sources/backgrounds.h"
-#include "painter/sources/data_directory.h"
 #include "painter/sources/foregrounds.h"
 #include "painter/sources/source_messages.h"
 #include "platform/framework/message_box.h"
@@ -115,15 +114,6 @@ TEST(Sources, AnAddInIsHeldToTheBuffersItIsGiven) {
     EXPECT_EQ(std::string(careless.Description), std::string(254, 'D')) << "an unterminated description is cut";
     EXPECT_EQ(std::string(careless.GetNextLine()), std::string(511, 'T')) << "and so is an unterminated text";
     EXPECT_EQ(careless.Configure(), 7) << "the add-in's result, in the entry's 16 bits";
-}
-
-TEST(DataDirectory, IsDATABesideTheProgramAndScannedByBothCollections) {
-    ASSERT_EQ(DataDirectory(), Built(BNDX_TEST_PROGRAM_DIR "/DATA/"));
-    Scratch own(DataDirectory());
-    Write(own / "found.bxf", ForegroundFileBytes("Found beside the program", {"yes"}));
-    Write(own / "found.bxb", Background("Background beside it", 0));
-    EXPECT_EQ(Descriptions(CForegroundCollection()), std::vector<std::string>{"Found beside the program"});
-    EXPECT_EQ(Descriptions(CBackgroundCollection()), std::vector<std::string>{"Background beside it"});
 }
 
 } // namespace
