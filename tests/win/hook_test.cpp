@@ -37,7 +37,7 @@ private:
 };
 
 // Another program's window reported through the hook is what the painter's end-to-end cases see
-// painted (HelperCaptionTurns); here, what is reported and when.
+// painted; here, what is reported and when.
 TEST(BndxHook, ReportsOnlyCaptionedWindowsAndOnlyWhileInstalled) {
     PainterStandIn painter;
     InstalledHook hook;

@@ -10,6 +10,16 @@
 
 namespace bndx::e2e {
 
+// The colour near the right end of a list row as the screen shows it, clear of the row's label.
+inline uint32_t RowEndColour(const ListBox& list, int row) {
+    RECT client, window;
+    GetClientRect(list.Handle(), &client);
+    GetWindowRect(list.Handle(), &window);
+    POINT at{client.right - 8, row * list.ItemHeight() + list.ItemHeight() / 2};
+    ClientToScreen(list.Handle(), &at);
+    return test::ScreenCapture::OfWindow(list.Handle()).At(at.x - window.left, at.y - window.top);
+}
+
 class BanderixTest : public ::testing::Test {
 protected:
     // Starts the program and waits until it sits in the tray with nothing on screen.

@@ -27,41 +27,25 @@ TEST_F(BanderixLists, ListTheDataFolderPaintTheChosenBackgroundAndCloseSavesEver
         expected.push_back(addIn);
     const ListBox foregrounds = program.Foregrounds();
     EXPECT_EQ(foregrounds.Texts(), expected);
-    for (int row = 0; row < foregrounds.Count(); ++row)
-        EXPECT_NE(foregrounds.ItemData(row), 0) << "row " << row << " carries its entry";
     EXPECT_TRUE(foregrounds.Selected().empty());
 
-    // Backgrounds follow None in rows as high as a caption; nothing saved: None.
+    // Backgrounds follow None in rows as high as a caption, each previewing its picture clear of
+    // its label; nothing saved: None.
     const ListBox list = program.Backgrounds();
     ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.ItemData(0), 0) << "row 0 is None";
-    EXPECT_NE(list.ItemData(1), 0);
-    EXPECT_NE(list.ItemData(2), 0);
     EXPECT_EQ(list.ItemHeight(), CurrentCaptionMetrics().captionHeight);
     EXPECT_EQ(list.Selected(), std::vector<int>{0});
-
-    // Each row previews its background; the right end of a row is clear of its label.
     ASSERT_TRUE(program.ShowFromTray());
-    RECT client;
-    GetClientRect(list.Handle(), &client);
-    POINT origin{0, 0};
-    ClientToScreen(list.Handle(), &origin);
-    RECT window;
-    GetWindowRect(list.Handle(), &window);
-    const int dx = origin.x - window.left, dy = origin.y - window.top;
     const int red = program.Data().ListedOrder("*.BXB")[0] == "Red" ? 1 : 2;
-    test::ScreenCapture shot;
-    const auto rowColour = [&](int row) {
-        return shot.At(dx + client.right - 8, dy + row * list.ItemHeight() + list.ItemHeight() / 2);
-    };
     const uint32_t navy = 0x000080;
     EXPECT_TRUE(WaitFor(
         [&] {
-            shot = test::ScreenCapture::OfWindow(list.Handle());
-            return rowColour(0) == navy && rowColour(red) == kRed && rowColour(3 - red) == kGreen;
+            return RowEndColour(list, 0) == navy && RowEndColour(list, red) == kRed &&
+                   RowEndColour(list, 3 - red) == kGreen;
         },
         3000))
-        << std::hex << "rows show " << rowColour(0) << ", " << rowColour(1) << ", " << rowColour(2);
+        << std::hex << "rows show " << RowEndColour(list, 0) << ", " << RowEndColour(list, 1) << ", "
+        << RowEndColour(list, 2);
 
     list.ClickRow(red);
     Click(program.MainWindow(), IDCANCEL);

@@ -216,9 +216,8 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionFollowsItsTargetAndLetsClicksThr
 
 TEST_F(BanderixOverCaption, AHungTargetLeavesBanderixAnswering) {
     Process hung;
-    ASSERT_TRUE(hung.Start(test::TestProgramPath("caption_subject.exe"), program.Folder(), "hang"));
-    HWND target = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (target = FindWindowA(nullptr, "Hung subject")) != nullptr; }, 3000));
+    const HWND target = StartHelperWindow(hung, "Hung subject", 300, 300, true);
+    ASSERT_NE(target, nullptr);
     ASSERT_TRUE(StartPainting(target));
     // Another window in front before the target stops answering: under Wine a change of the
     // foreground waits for the window that loses it, which Windows does not.

@@ -327,10 +327,6 @@ std::vector<std::string> ListBox::Texts() const {
     return texts;
 }
 
-LRESULT ListBox::ItemData(int row) const {
-    return SendMessageA(list_, LB_GETITEMDATA, row, 0);
-}
-
 int ListBox::ItemHeight() const {
     return static_cast<int>(SendMessageA(list_, LB_GETITEMHEIGHT, 0, 0));
 }

@@ -50,7 +50,6 @@ public:
     int Count() const;
     std::string Text(int row) const;
     std::vector<std::string> Texts() const;
-    LRESULT ItemData(int row) const;
     int ItemHeight() const;
     std::vector<int> Selected() const;
     int RowOf(const std::string& text) const;

@@ -10,18 +10,24 @@ uint32_t FillOf(HWND window) {
 
 } // namespace
 
-bool HelperCaptionTurns(uint32_t colour, int x, int y) {
-    // The helper's own titles, before and after it retitles its window.
-    const char kTitle[] = "Caption subject", kRetitled[] = "Caption subject retitled";
-    test::Process helper;
-    helper.Start(test::TestProgramPath("caption_subject.exe"));
+HWND StartHelperWindow(test::Process& helper, const std::string& title, int x, int y, bool hangs) {
+    if (!helper.Start(test::TestProgramPath("caption_subject.exe"), ".", "\"" + title + (hangs ? "\" hang" : "\"")))
+        return nullptr;
     HWND window = nullptr;
-    if (!test::WaitFor([&] { return (window = FindWindowA(nullptr, kTitle)) != nullptr; }, 3000))
-        return false;
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!test::WaitFor([&] { return FindWindowA(nullptr, kRetitled) == window; }, 2000))
-        return false;
-    return test::WaitFor([&] { return IsWindow(window) && FillOf(window) == colour; }, 1500);
+    test::WaitFor([&] { return (window = FindWindowA(nullptr, title.c_str())) != nullptr; }, 3000);
+    if (window)
+        SetWindowPos(window, HWND_TOP, x, y, 0, 0, SWP_NOSIZE);
+    return window;
+}
+
+bool CaptionRowIs(HWND window, uint32_t colour) {
+    const test::ScreenCapture shot = test::ScreenCapture::OfWindow(window);
+    const CaptionLayout layout = CaptionLayoutOf(window);
+    const int right = layout.buttons.hasMinMax ? layout.buttons.minMax.x : layout.area.right;
+    for (int x = layout.area.left; x < right; ++x)
+        if (shot.At(x, layout.area.top) != colour)
+            return false;
+    return true;
 }
 
 SubjectWindow::SubjectWindow(const char* title, int x, int y, int width, DWORD style)

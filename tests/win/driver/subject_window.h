@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace bndx::e2e {
 
@@ -27,11 +28,14 @@ using test::Span;
 // A caption without a system menu has no buttons, so text shows even at its right end.
 constexpr DWORD kButtonlessCaption = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
 
-// Starts the helper program whose window retitles itself once, moves its window to (x, y)
-// and watches its caption for the colour until the helper ends by itself. Under Wine the hook
-// module reaches programs started after it was installed, not this test's own windows, so
-// this is where the hook method shows.
-bool HelperCaptionTurns(uint32_t colour, int x, int y);
+// A window of another program, moved to (x, y) and in front; one started after the hook was
+// installed is reached by the hook. Null if it did not show. Under Wine the hook module does
+// not reach this test's own windows, so such a window is where the hook method shows. One that
+// hangs handles its messages for three seconds only.
+HWND StartHelperWindow(test::Process& helper, const std::string& title, int x, int y, bool hangs = false);
+
+// The top row of the caption, from its left end to the buttons: whether all of it is the colour.
+bool CaptionRowIs(HWND window, uint32_t colour);
 
 class SubjectWindow {
 public:
