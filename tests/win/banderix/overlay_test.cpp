@@ -15,25 +15,17 @@ namespace {
 constexpr char kRestoredRed[] = "[Main]\nSelectedBackground=Red\n";
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-BOOL CALLBACK CollectOverlay(HWND window, LPARAM list) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == kOverlayWindowClass)
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
-std::vector<HWND> OverlayWindows() {
-    std::vector<HWND> found;
-    EnumWindows(CollectOverlay, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
+// Overlays are top-level windows of their own class, owned by their targets.
 HWND OverlayOf(HWND target) {
-    for (HWND overlay : OverlayWindows())
-        if (GetWindow(overlay, GW_OWNER) == target)
+    for (HWND overlay = FindWindowExA(nullptr, nullptr, kOverlayWindowClass, nullptr); overlay;
+         overlay = FindWindowExA(nullptr, overlay, kOverlayWindowClass, nullptr))
+        if (!target || GetWindow(overlay, GW_OWNER) == target)
             return overlay;
     return nullptr;
+}
+
+bool NoOverlayLeft() {
+    return OverlayOf(nullptr) == nullptr;
 }
 
 // Where the overlay lies, relative to its target's outer top-left corner.
@@ -205,13 +197,13 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionFollowsItsTargetAndLetsClicksThr
     const ButtonBox close = CaptionLayoutOf(target).buttons.close;
     ClickAt(OnScreen(target, POINT{close.x + close.width / 2, close.y + close.height / 2}));
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(target); }, 1000)) << "the close button closes";
-    EXPECT_TRUE(WaitFor([&] { return OverlayWindows().empty(); }, 1000)) << "the overlay goes with its target";
+    EXPECT_TRUE(WaitFor(NoOverlayLeft, 1000)) << "the overlay goes with its target";
 
     SubjectWindow last("Ending subject", 40, 400, 560);
     ASSERT_TRUE(BringToFront(last.Handle()));
     ASSERT_TRUE(WaitFor([&] { return OverlayOf(last.Handle()) != nullptr; }, 5000));
     EXPECT_TRUE(program.Close());
-    EXPECT_TRUE(WaitFor([] { return OverlayWindows().empty(); }, 3000)) << "none left after Close";
+    EXPECT_TRUE(WaitFor(NoOverlayLeft, 3000)) << "none left after Close";
 }
 
 TEST_F(BanderixOverCaption, AHungTargetLeavesBanderixAnswering) {
@@ -229,7 +221,7 @@ TEST_F(BanderixOverCaption, AHungTargetLeavesBanderixAnswering) {
 
     EXPECT_NE(program.OpenOptions(), nullptr) << program.DescribeVisible();
     program.Terminate();
-    EXPECT_TRUE(WaitFor([] { return OverlayWindows().empty(); }, 3000)) << "none left after a kill";
+    EXPECT_TRUE(WaitFor(NoOverlayLeft, 3000)) << "none left after a kill";
 }
 
 } // namespace

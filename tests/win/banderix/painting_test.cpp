@@ -88,35 +88,23 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
 INSTANTIATE_TEST_SUITE_P(Methods, BanderixPaintMethod,
                          ::testing::Values(PaintMethod{"Timer", 1}, PaintMethod{"Hook", 0}), CaseName<PaintMethod>);
 
-// Listed, since its description was read, but never painted: the system's captions stay.
-TEST_F(BanderixPainting, ABackgroundWhosePictureCannotBeReadPaintsAsNoneAndItsRowSaysSo) {
-    settings.Write("[Main]\nSelectedBackground=Broken\n");
+// A background whose picture cannot be read is listed, since its description was read, but
+// paints as None: the system's captions stay. A foreground selected scrolls at once and is
+// saved; Configure is offered for one selected add-in alone and opens the add-in's own
+// configuration.
+TEST_F(BanderixPainting, AnUnreadableBackgroundPaintsAsNoneAForegroundScrollsAtOnceAndAnAddInIsConfigured) {
+    settings.Write("[Main]\nSelectedBackground=Broken\n[Foreground]\nTextColorIndex=7\nForegroundTransparent=1\n");
     program.Data().AddUnreadableBackground("broken.bxb", "Broken");
-    SubjectWindow subject("Unbroken subject", 40, 560, 400);
-    ASSERT_TRUE(BringToFront(subject.Handle()));
+    program.Data().AddTextForeground("lines.bxf", "Lines", {"Yellow words passing by"});
+    ASSERT_TRUE(program.Data().AddSampleAddIn());
+    SubjectWindow subject("Scrolled subject", 40, 560, 700, kButtonlessCaption);
     ASSERT_TRUE(StartSettled());
     ASSERT_TRUE(BringToFront(subject.Handle()));
     PumpMessages(800);
     EXPECT_TRUE(subject.ShowsSystemCaption()) << std::hex << subject.Fill();
     EXPECT_EQ(program.Backgrounds().Selected(), std::vector<int>{1});
     EXPECT_EQ(settings.Read("Main", "SelectedBackground"), "Broken");
-
-    ASSERT_TRUE(program.ShowFromTray());
-    EXPECT_TRUE(WaitFor([&] { return RowEndColour(program.Backgrounds(), 1) == 0x808080; }, 3000))
-        << "the row shows no picture";
-}
-
-// A foreground selected scrolls at once and is saved; Configure is offered for one selected
-// add-in alone and opens the add-in's own configuration.
-TEST_F(BanderixPainting, SelectingAForegroundScrollsItAtOnceAndConfigureIsOfferedForOneAddInOnly) {
-    settings.Write("[Foreground]\nTextColorIndex=7\nForegroundTransparent=1\n");
-    program.Data().AddTextForeground("lines.bxf", "Lines", {"Yellow words passing by"});
-    ASSERT_TRUE(program.Data().AddSampleAddIn());
-    SubjectWindow subject("Scrolled subject", 40, 560, 700, kButtonlessCaption);
-    ASSERT_TRUE(StartSettled());
-    ASSERT_TRUE(BringToFront(subject.Handle()));
     const auto textShows = [&] { return subject.ColourSpan(subject.Shot(), kYellow).Found(); };
-    PumpMessages(300);
     ASSERT_FALSE(textShows());
     const ListBox list = program.Foregrounds();
     const int text = list.RowOf("Lines"), addIn = list.RowOf(kSampleAddInDescription);
@@ -126,12 +114,14 @@ TEST_F(BanderixPainting, SelectingAForegroundScrollsItAtOnceAndConfigureIsOffere
     list.ClickRow(text);
     // The next scroll by the clock would be twenty minutes away.
     EXPECT_TRUE(WaitFor(textShows, 3000)) << "no text scrolled in at once";
-    EXPECT_EQ(subject.Fill(), kBlack) << "with no background the text runs on black";
+    EXPECT_EQ(subject.Fill(), kBlack) << "on a background that paints as None the text runs on black";
     list.ClickRow(text);
     EXPECT_TRUE(subject.WaitForSystemCaption(3000)) << "deselecting stops the text and repaints";
     EXPECT_FALSE(textShows());
 
     ASSERT_TRUE(program.ShowFromTray());
+    EXPECT_TRUE(WaitFor([&] { return RowEndColour(program.Backgrounds(), 1) == 0x808080; }, 3000))
+        << "the unreadable background's row shows no picture";
     const HWND main = program.MainWindow();
     const struct {
         std::vector<int> rows;
