@@ -2,20 +2,28 @@
 
 #include "common/painter_messages.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 namespace bndx::test {
 
-std::string DistPath(const char* fileName) {
-    const char* dist = std::getenv("BNDX_DIST_DIR");
-    std::string path = dist ? dist : ".";
+namespace {
+
+// A folder named by an environment variable, as a Windows path; the current folder when unset.
+std::string FolderFrom(const char* variable) {
+    const char* value = std::getenv(variable);
+    std::string path = value ? value : ".";
     if (!path.empty() && path[0] == '/')
         path = "Z:" + path; // Wine maps the Unix root to drive Z:
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path + "\\" + fileName;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+} // namespace
+
+std::string DistPath(const char* fileName) {
+    return FolderFrom("BNDX_DIST_DIR") + "\\" + fileName;
 }
 
 std::string TestProgramPath(const char* fileName) {
@@ -205,11 +213,7 @@ ScreenCapture ScreenCapture::OfWindow(HWND window) {
 }
 
 void ScreenCapture::Save(const std::string& name) const {
-    const char* dir = std::getenv("BNDX_SCREENSHOT_DIR");
-    std::string path = dir ? dir : ".";
-    if (!path.empty() && path[0] == '/')
-        path = "Z:" + path;
-    path += "\\" + name + ".bmp";
+    const std::string path = FolderFrom("BNDX_SCREENSHOT_DIR") + "\\" + name + ".bmp";
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
     header.biWidth = width_;
