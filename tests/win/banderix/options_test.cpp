@@ -5,8 +5,6 @@
 #include <commctrl.h>
 #include <dlgs.h>
 
-#include <algorithm>
-
 namespace bndx::e2e {
 namespace {
 
@@ -149,7 +147,6 @@ TEST_P(BanderixEndings, MovedSlidersCountOnlyOnceAppliedAndTheFontDialogsChoiceA
     const std::string name = settings.Read("Foreground", "FontName"), data = settings.Read("Foreground", "FontData");
     if (c.fontConfirmed) {
         EXPECT_EQ(name, faces[pick]);
-        EXPECT_EQ(std::count(data.begin(), data.end(), ','), 12) << data;
     } else if (c.fontBefore) {
         EXPECT_EQ(name + " " + data, std::string(kFontName) + " " + kFontData);
     } else {

