@@ -21,6 +21,12 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+std::string Narrow(const wchar_t* text) {
+    char narrow[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof(narrow), nullptr, nullptr);
+    return narrow;
+}
+
 std::vector<HWND> ChildrenOf(HWND window) {
     std::vector<HWND> children;
     EnumChildWindows(
@@ -140,12 +146,6 @@ std::string TextOf(HWND window) {
                              kHandlerTimeoutMs, &length))
         GetWindowTextA(window, text, sizeof(text)); // what the system keeps, when the owner does not answer
     return text;
-}
-
-std::string Narrow(const wchar_t* text) {
-    char narrow[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof(narrow), nullptr, nullptr);
-    return narrow;
 }
 
 std::vector<HWND> VisibleWindowsOf(DWORD processId) {

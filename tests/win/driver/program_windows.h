@@ -12,7 +12,6 @@ constexpr char kOpenTitle[] = "Open";
 constexpr char kSaveAsTitle[] = "Save As";
 
 std::string TextOf(HWND window);
-std::string Narrow(const wchar_t* text);
 std::vector<HWND> VisibleWindowsOf(DWORD processId);
 std::string DescribeVisible(DWORD processId);
 
