@@ -1,12 +1,12 @@
 # Windows tests of the 64-bit build run under wine64 in the build directory's own test
-# environment (tests/tools/wine-env). A CTest fixture starts it before the first such test and
+# environment (scripts/wine-env). A CTest fixture starts it before the first such test and
 # ends its wineserver and display after the last one.
 #
 # Two more environments, each with its own state directory, prefix and display:
 #   DEPTH8  runs at 8 bits per pixel (the 256-colour palette path);
 #   WIN10   has a prefix that reports Windows 10, where the desktop composes window frames.
 # A test program added with one of these words runs all its cases there instead.
-set(BNDX_WINE_ENV ${PROJECT_SOURCE_DIR}/tests/tools/wine-env)
+set(BNDX_WINE_ENV ${PROJECT_SOURCE_DIR}/scripts/wine-env)
 set(BNDX_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${BNDX_WINE_ENV} run ${BNDX_WINE_STATE})
 
