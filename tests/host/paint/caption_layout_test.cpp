@@ -15,7 +15,6 @@ TEST(CaptionLayout, TitleXForEachAlignment) {
     EXPECT_EQ(TitleX(kAlignCentre, kFramed, 50), 68);
     EXPECT_EQ(TitleX(kAlignCentre, CaptionRect{0, 0, 151, 18}, 50), 50) << "101 remaining gives 50";
     EXPECT_EQ(TitleX(kAlignRight, kUnframed, 50), 131) << "ends 16 pixels left of the caption's edge";
-    EXPECT_EQ(TitleX(7, kFramed, 50), 68) << "unknown alignment centres";
     EXPECT_EQ(TitleX(kAlignCentre, kFramed, 300), -57) << "a wide title truncates toward zero";
 }
 
@@ -25,12 +24,6 @@ TEST(CaptionLayout, BoxesReachTenPixelsBeyondTheTextButNotBeyondTheCaption) {
     EXPECT_EQ(box(ScrollBox(60, 50, kFramed)), std::make_tuple(50, 7, 120, 25));
     EXPECT_EQ(box(ScrollBox(ScrollStart(kFramed), 50, kFramed)), std::make_tuple(176, 7, 193, 25)) << "entering";
     EXPECT_EQ(box(ScrollBox(5, 50, kFramed)), std::make_tuple(7, 7, 65, 25)) << "leaving";
-}
-
-TEST(CaptionLayout, OnlyLeadingWhiteSpaceIsStripped) {
-    std::string text = " \t Hello  ";
-    StripLeadingWhiteSpace(text);
-    EXPECT_EQ(text, "Hello  ");
 }
 
 } // namespace

@@ -30,16 +30,11 @@ std::string Text(const fs::path& path) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::vector<SampleBackground> ListedBackgrounds() {
+TEST(ShippedSamples, EveryListedBackgroundReadsBackWithItsDescriptionColourAndPicture) {
     std::vector<SampleBackground> backgrounds;
     std::string error;
-    EXPECT_TRUE(ParseBackgroundList(Text(fs::path(SAMPLE_SOURCE_DIR) / "backgrounds.txt"), &backgrounds, &error))
+    ASSERT_TRUE(ParseBackgroundList(Text(fs::path(SAMPLE_SOURCE_DIR) / "backgrounds.txt"), &backgrounds, &error))
         << error;
-    return backgrounds;
-}
-
-TEST(ShippedSamples, EveryListedBackgroundReadsBackWithItsDescriptionColourAndPicture) {
-    const std::vector<SampleBackground> backgrounds = ListedBackgrounds();
     ASSERT_GE(backgrounds.size(), 8u);
     for (const SampleBackground& background : backgrounds) {
         SCOPED_TRACE(background.Name);
@@ -66,8 +61,6 @@ TEST(ShippedSamples, EveryForegroundTextReadsBackLineForLine) {
         SampleForeground source;
         std::string error;
         ASSERT_TRUE(ParseForegroundText(Text(entry.path()), &source, &error)) << error;
-        EXPECT_GE(source.Lines.size(), 10u);
-        EXPECT_LE(source.Lines.size(), 25u);
 
         const fs::path shipped = fs::path(SAMPLE_DATA_DIR) / entry.path().filename().replace_extension(".bxf");
         const Bytes file = Contents(shipped);
@@ -78,25 +71,6 @@ TEST(ShippedSamples, EveryForegroundTextReadsBackLineForLine) {
         ++found;
     }
     EXPECT_GE(found, 4);
-}
-
-// The sample lists are checked when the build reads them, so that a slip stops the build with
-// its reason; each case here is a slip the shipped files above would not show.
-TEST(SampleSources, ListsAndTextsThatWouldShipWrongFilesAreRefusedWithTheReason) {
-    std::vector<SampleBackground> backgrounds;
-    std::string error;
-    const std::string longest(kDescriptionFieldSize - 1, 'd');
-    EXPECT_TRUE(ParseBackgroundList("Sky 15 " + longest + "\n", &backgrounds, &error)) << error;
-    const std::string wrongLines[] = {"Sky 16 Blue",   "Sky x Blue", "Sky -1 Blue",
-                                      "../Sky 0 Blue", "Sky 0",      "Sky 0 d" + longest};
-    for (const std::string& wrong : wrongLines) {
-        error.clear();
-        EXPECT_FALSE(ParseBackgroundList("# first\n" + wrong, &backgrounds, &error)) << wrong;
-        EXPECT_EQ(error.rfind("line 2: ", 0), 0u) << error;
-    }
-    SampleForeground foreground;
-    for (const std::string& wrong : {std::string("Odds\n\n"), std::string("\none"), "Odds\n" + std::string(91, 'x')})
-        EXPECT_FALSE(ParseForegroundText(wrong, &foreground, &error)) << wrong;
 }
 
 } // namespace

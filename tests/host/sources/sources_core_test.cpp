@@ -1,4 +1,4 @@
-// The portable core of foregrounds: the file reader, the rotation of lines, the item list.
+// The portable core of foregrounds: the file reader and the rotation of lines.
 #include "common/line_records.h"
 #include "painter/sources/foreground_file.h"
 #include "painter/sources/line_rotation.h"
@@ -28,12 +28,10 @@ TEST(ForegroundFile, OnlyVersionOneIsReadAndOnlyWholeRecordsWithinTheCount) {
     const std::tuple<uint32_t, int32_t, size_t, Result, Lines> cases[] = {
         {1, 3, 0, Result::Read, {"one", "two", "three"}},
         {1, 3, 1, Result::Read, {"one", "two"}},
-        {1, 3, 7, Result::Read, {"one", "two"}},
         {1, 3, 15, Result::Read, {}},
         {1, 2, 0, Result::Read, {"one", "two"}},
         {1, -5, 0, Result::Read, {}},
         {1, INT32_MAX, 0, Result::Read, {"one", "two", "three"}},
-        {0, 3, 0, Result::NewerVersion, {}},
         {2, 3, 0, Result::NewerVersion, {}},
         {1, 3, 20, Result::TooShort, {}}, // not called newer
         {0, 3, 65, Result::TooShort, {}},
@@ -79,20 +77,6 @@ TEST(LineRotation, StartsAfterARandomLineAndOneCounterCarriesOnAcrossForegrounds
         shown += Next(*lines) + " ";
     EXPECT_EQ(shown, "c a b c f3 a f1 ") << "7 mod 3 is 1, so line 2 comes first; a count past the end wraps to 0";
     EXPECT_EQ(Next({std::string(600, 'L')}), std::string(kLineBufferSize - 1, 'L'));
-}
-
-TEST(ItemList, GetAtWalksFromTheHead) {
-    int a = 0, b = 0;
-    CItemList list;
-    list.AddTail(&a);
-    list.AddTail(&b);
-    EXPECT_EQ(list.GetAt(1), &b);
-    EXPECT_EQ(list.GetAt(3), nullptr) << "an index not below the count";
-    EXPECT_EQ(list.GetAt(-4), &a) << "0 or below gives the first";
-    EXPECT_EQ(list.RemoveHead(), &a);
-    EXPECT_EQ(list.RemoveHead(), &b);
-    list.AddTail(&a);
-    EXPECT_EQ(list.GetAt(0), &a) << "emptied, the list starts afresh";
 }
 
 } // namespace
