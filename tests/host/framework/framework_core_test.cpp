@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace bndx {
 namespace {
 
@@ -39,30 +41,24 @@ TEST(RecentFiles, SurviveTheProfileAndShowAsNumberedMenuEntries) {
 }
 
 TEST(CommandLine, TheFirstArgumentThatIsNoSwitchNamesTheDocument) {
-    const struct {
-        const char* line;
-        const char* document;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"\"C:\\Program Files\\Bandsmith.exe\"", ""},
         {"\"C:\\Program Files\\Bandsmith.exe\" \"C:\\My Data\\sky.bxb\"", "C:\\My Data\\sky.bxb"},
         {"Bandsmith.exe /dde C:\\a.bxf", "C:\\a.bxf"},
         {"Bandsmith.exe   note.bxm  other.bxb", "note.bxm"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(DocumentArgument(c.line), c.document) << c.line;
+    for (const auto& [line, document] : cases)
+        EXPECT_EQ(DocumentArgument(line), document) << line;
 }
 
 TEST(DockSide, ABarDroppedNearASideDocksThereAndElsewhereFloats) {
     const DockArea area{0, 30, 400, 300};
-    const struct {
-        int x, y;
-        DockSide side;
-    } cases[] = {
+    const std::tuple<int, int, DockSide> cases[] = {
         {200, 15, DockSide::Top},       {200, 295, DockSide::Bottom}, {410, 150, DockSide::Right},
         {200, -10, DockSide::Floating}, {3, 35, DockSide::Left},      {5, 35, DockSide::Top},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(DockSideAt(c.x, c.y, area, 20), c.side) << c.x << "," << c.y;
+    for (const auto& [x, y, side] : cases)
+        EXPECT_EQ(DockSideAt(x, y, area, 20), side) << x << "," << y;
 }
 
 } // namespace
