@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace bndx {
 namespace {
 
@@ -33,23 +35,18 @@ std::vector<uint8_t> ProgramImage() {
 
 // Trailing spaces are trimmed only where they run up to byte 510; byte 511 is never text.
 TEST(MessageBlock, TextEndsAtItsNulOrAtTheSpacesBeforeByte511) {
-    const struct {
-        const char* name;
-        char fill;
-        size_t at;
-        char put;
-        size_t length;
-    } cases[] = {
+    // Each case: the byte the block is filled with, one byte put in it, and the text's length.
+    const std::tuple<const char*, char, size_t, char, size_t> cases[] = {
         {"spaces alone", ' ', 0, ' ', 0},
         {"one letter", ' ', 0, 'x', 1},
         {"a letter at byte 509", ' ', 509, 'y', 510},
         {"a letter at byte 511 alone", ' ', 511, 'Z', 0},
         {"full, byte 511 too", 'a', 511, 'Z', 511},
     };
-    for (const auto& c : cases) {
-        std::string block(kMessageBlockSize, c.fill);
-        block[c.at] = c.put;
-        EXPECT_EQ(MessageTextLength(block.data()), c.length) << c.name;
+    for (const auto& [name, fill, at, put, length] : cases) {
+        std::string block(kMessageBlockSize, fill);
+        block[at] = put;
+        EXPECT_EQ(MessageTextLength(block.data()), length) << name;
     }
     EXPECT_EQ(TextOf(InitialBlock().data()), "Sample Text Start");
     std::string block = InitialBlock();
