@@ -49,9 +49,6 @@ TEST_F(BandsmithEditing, AMessageNamedOnTheCommandLineOpensAtOnceAndWithoutAMail
     EXPECT_EQ(TextOf(children[0]), "Note.bxm");
     const HWND form = BandsmithProgram::FormOf(children[0]);
     EXPECT_EQ(TextOf(GetDlgItem(form, IDC_MAIL_NAME)), "Christopher") << "not opened as a mail message";
-    const std::vector<std::string> recent = profile.RecentFiles();
-    ASSERT_EQ(recent.size(), 1u);
-    EXPECT_TRUE(SamePath(recent[0], note)) << recent[0];
 
     Click(form, IDC_MAIL_SEND);
     const HWND box = editor.WaitForMessageBox();
@@ -68,7 +65,6 @@ TEST_F(BandsmithEditing, AMessageNamedOnTheCommandLineOpensAtOnceAndWithoutAMail
     ASSERT_TRUE(ChooseFile(dialog, saved));
     EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(saved); }, 5000));
     EXPECT_EQ(ReadBytes(saved), PatchedBandpost("Hello there"));
-    EXPECT_EQ(CloseActive(editor, IDNO), "") << "a document opened and left unchanged closes without asking";
 }
 
 TEST_F(BandsmithEditing, NewDocumentsAskToBeSavedUntilTheyAreSavedIntoTheDataDirectoryAsBanderixReadsThem) {
@@ -94,7 +90,6 @@ TEST_F(BandsmithEditing, NewDocumentsAskToBeSavedUntilTheyAreSavedIntoTheDataDir
     const std::string foreground = DataDirectory() + "Edited_lines.bxf";
     ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(foreground); }, 5000)) << "not saved where proposed";
     EXPECT_EQ(ReadBytes(foreground), ForegroundFileBytes("Edited lines", {"Words of mine"}));
-    EXPECT_TRUE(WaitFor([&] { return TextOf(child) == "Edited_lines.bxf"; }, 3000)) << TextOf(child);
     const std::string frameTitle = std::string(kEditorName) + " - Edited_lines.bxf";
     EXPECT_TRUE(WaitFor([&] { return TextOf(editor.MainFrame()) == frameTitle; }, 3000)) << TextOf(editor.MainFrame());
     EXPECT_EQ(CloseActive(editor, IDNO), "") << "saving cleared the change";
