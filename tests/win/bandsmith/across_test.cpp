@@ -43,8 +43,6 @@ TEST_F(BandsmithWithBanderix, ATestedMessageScrollsOverACaptionBanderixLeavesAlo
 
     ASSERT_TRUE(WaitFor([] { return !MessageProgramRunning(); }, kScrollTimeoutMs));
     EXPECT_TRUE(WaitFor([&] { return fill() == kRed; }, 3000)) << "Banderix did not take the caption back";
-    if (HasFailure())
-        test::ScreenCapture::OfWindow(frame).Save("bandsmith-message-over-banderix");
 }
 
 } // namespace

