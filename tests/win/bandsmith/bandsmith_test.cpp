@@ -2,10 +2,6 @@
 
 namespace bndx::e2e {
 
-bool SamePath(const std::string& a, const std::string& b) {
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
 bool MessageProgramRunning() {
     return FindWindowA("Banderix_Mail_Class", nullptr) != nullptr;
 }

@@ -18,8 +18,6 @@ namespace bndx::e2e {
 using test::kScrollTimeoutMs;
 using test::PatchedBandpost;
 
-bool SamePath(const std::string& a, const std::string& b);
-
 // A message program is on its way across a caption.
 bool MessageProgramRunning();
 

@@ -14,7 +14,6 @@ namespace {
 
 constexpr char kProfileKey[] = "Software\\Bandsmith";
 constexpr char kProgramProfile[] = "Software\\Bandsmith\\Bandsmith\\";
-constexpr int kRecentFileCount = 4;
 
 } // namespace
 
@@ -117,16 +116,6 @@ std::string RegistryValue(HKEY root, const char* key, const char* name) {
 
 std::string BandsmithProfile::Read(const char* section, const char* key) const {
     return RegistryValue(HKEY_CURRENT_USER, (std::string(kProgramProfile) + section).c_str(), key);
-}
-
-std::vector<std::string> BandsmithProfile::RecentFiles() const {
-    std::vector<std::string> files;
-    for (int n = 1; n <= kRecentFileCount; ++n) {
-        const std::string file = Read("Recent File List", ("File" + std::to_string(n)).c_str());
-        if (file != kAbsent && !file.empty())
-            files.push_back(file);
-    }
-    return files;
 }
 
 } // namespace bndx::e2e

@@ -49,7 +49,6 @@ public:
     BandsmithProfile& operator=(const BandsmithProfile&) = delete;
 
     std::string Read(const char* section, const char* key) const;
-    std::vector<std::string> RecentFiles() const;
 };
 
 } // namespace bndx::e2e
