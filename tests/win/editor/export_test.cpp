@@ -1,5 +1,5 @@
 // The message program on a real system: the personalised copy of the program the test carries as
-// Bandsmith does, and the mail library taken only from its place.
+// Bandsmith does, a program started from a folder with spaces, the mail library only from its place.
 #include "editor/export/mail_system.h"
 #include "editor/export/message_program.h"
 #include "editor/export/program_export.h"
@@ -46,6 +46,19 @@ TEST_F(MessageProgram, IsWrittenToTheTemporaryFolderOrTheUserIsAskedToWait) {
     EXPECT_EQ(shown, std::vector<std::string>{"We were unable to create " + path +
                                               ".  If a previous test is currently running, please wait for it to "
                                               "finish and try again."});
+}
+
+TEST_F(MessageProgram, StartsInAFolderWithSpacesNotOneNamedAfterThePartBeforeTheSpace) {
+    ASSERT_TRUE(CreateDirectoryA(In("My Test").c_str(), nullptr));
+    const std::string program = In("My Test\\BndxMsg.exe"), decoy = In("My.exe");
+    for (const std::string& copy : {program, decoy})
+        ASSERT_TRUE(CopyFileA(test::TestProgramPath("run_marker.exe").c_str(), copy.c_str(), FALSE));
+
+    ASSERT_TRUE(StartProgram(program));
+    EXPECT_TRUE(test::WaitFor([&] { return std::filesystem::exists(program + ".ran"); }, 10000))
+        << "the program did not run";
+    test::PumpMessages(500);
+    EXPECT_FALSE(std::filesystem::exists(decoy + ".ran")) << "the decoy at " << decoy << " ran";
 }
 
 // A stand-in mail library, held loaded by the test. Wine takes any file named MAPI32.DLL for its own
