@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Reads the compiled help files back as a help viewer would: every topic written for each file
-in it and its contents, its default topic, and where each context number the programs ask for
-leads.
+in it and its contents, its default topic, and which topic each context number the programs ask
+for opens.
 
     chm_test.py DIST_DIR
 """
@@ -16,10 +16,8 @@ HELP = Path(__file__).resolve().parent
 
 # What the programs ask for (painter/dialogs/help_topics.h, editor/views) and what must answer.
 CASES = {
-    "Banderix.chm": {13: ("options.htm", "Options"), 18: ("advanced_options.htm", "Advanced Options")},
-    "Bandsmith.chm": {12: ("foreground_view.htm", "The foreground window"),
-                      13: ("background_view.htm", "The background window"),
-                      14: ("mail_message_view.htm", "The mail message window")},
+    "Banderix.chm": {13: "options.htm", 18: "advanced_options.htm"},
+    "Bandsmith.chm": {12: "foreground_view.htm", 13: "background_view.htm", 14: "mail_message_view.htm"},
 }
 
 
@@ -46,7 +44,7 @@ class CompiledHelp(unittest.TestCase):
     def tearDownClass(cls):
         cls.folder.cleanup()
 
-    def test_each_file_holds_its_topics_contents_and_index(self):
+    def test_each_file_holds_its_topics_and_lists_them_in_its_contents(self):
         for name in CASES:
             with self.subTest(name):
                 files = self.files[name]
@@ -54,18 +52,6 @@ class CompiledHelp(unittest.TestCase):
                 for topic in topics(name):
                     self.assertTrue((files / topic).is_file(), "%s lacks %s" % (name, topic))
                     self.assertIn('value="%s"' % topic, contents, "%s's contents lack %s" % (name, topic))
-                self.assertTrue((files / "style.css").is_file())
-                self.assertTrue((files / (name[:-4] + ".hhk")).is_file())
-
-    def test_links_between_topics_lead_to_topics_of_the_same_file(self):
-        for name in CASES:
-            files = self.files[name]
-            for topic in topics(name):
-                text = (files / topic).read_text(encoding="latin-1")
-                for link in text.split('href="')[1:]:
-                    target = link.split('"')[0]
-                    with self.subTest(file=name, topic=topic, link=target):
-                        self.assertTrue((files / target).is_file())
 
     def test_each_context_number_leads_to_its_topic(self):
         for name, contexts in CASES.items():
@@ -73,16 +59,12 @@ class CompiledHelp(unittest.TestCase):
             ivb = (files / "#IVB").read_bytes()
             strings = (files / "#STRINGS").read_bytes()
             size = struct.unpack_from("<I", ivb, 0)[0]
-            self.assertEqual(size, len(ivb) - 4)
             pairs = struct.unpack_from("<%dI" % (size // 4), ivb, 4)
             mapped = {}
             for context, offset in zip(pairs[0::2], pairs[1::2]):
                 mapped[context] = strings[offset:strings.index(b"\0", offset)].decode()
             with self.subTest(name):
-                self.assertEqual(mapped, {n: topic for n, (topic, _) in contexts.items()})
-            for context, (topic, title) in contexts.items():
-                with self.subTest(file=name, context=context):
-                    self.assertIn("<title>%s</title>" % title, (files / topic).read_text(encoding="latin-1"))
+                self.assertEqual(mapped, contexts)
 
     def test_the_contents_open_at_the_overview(self):
         for name in CASES:

