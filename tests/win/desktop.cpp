@@ -1,7 +1,5 @@
 #include "tests/win/desktop.h"
 
-#include "common/painter_messages.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -84,35 +82,6 @@ TestWindow::TestWindow(const char* title, DWORD style, DWORD exStyle, int width,
 
 TestWindow::~TestWindow() {
     DestroyWindow(window_);
-}
-
-PainterStandIn::PainterStandIn() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "BndxPainterStandIn";
-    RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, windowClass.lpszClassName, kPainterWindowTitle, WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                              nullptr, windowClass.hInstance, this);
-}
-
-PainterStandIn::~PainterStandIn() {
-    DestroyWindow(window_);
-}
-
-LRESULT CALLBACK PainterStandIn::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    } else if (message == WM_EXCLUDE_WINDOW || message == WM_PAINT_CAPTION) {
-        auto* self = reinterpret_cast<PainterStandIn*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        auto& list = message == WM_EXCLUDE_WINDOW   ? self->excluded_
-                     : wParam == kCaptionsUncovered ? self->uncoverReports_
-                                                    : self->paintRequests_;
-        list.push_back(reinterpret_cast<HWND>(lParam));
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 namespace {

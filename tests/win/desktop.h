@@ -36,27 +36,6 @@ private:
     HWND window_;
 };
 
-// A hidden top-level window titled like the caption painter's, recording the windows named
-// by the exclusion and paint-caption messages it receives, in order; the windows reported as
-// having uncovered others apart.
-class PainterStandIn {
-public:
-    PainterStandIn();
-    ~PainterStandIn();
-    PainterStandIn(const PainterStandIn&) = delete;
-    PainterStandIn& operator=(const PainterStandIn&) = delete;
-    const std::vector<HWND>& ExcludedWindows() const { return excluded_; }
-    const std::vector<HWND>& PaintRequests() const { return paintRequests_; }
-    const std::vector<HWND>& UncoverReports() const { return uncoverReports_; }
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND window_;
-    std::vector<HWND> excluded_;
-    std::vector<HWND> paintRequests_;
-    std::vector<HWND> uncoverReports_;
-};
-
 // One started process, ended by force when nothing else ended it, even if the test is killed.
 class Process {
 public:

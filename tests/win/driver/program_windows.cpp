@@ -345,26 +345,12 @@ int ListBox::RowOf(const std::string& text) const {
     return found == texts.end() ? -1 : static_cast<int>(found - texts.begin());
 }
 
-bool ListBox::MultipleSelection() const {
-    return (GetWindowLongA(list_, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
-}
-
 void ListBox::ClickRow(int row) const {
-    if (MultipleSelection())
+    if (GetWindowLongA(list_, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
         SendMessageA(list_, LB_SETSEL, SendMessageA(list_, LB_GETSEL, row, 0) > 0 ? FALSE : TRUE, row);
     else
         SendMessageA(list_, LB_SETCURSEL, row, 0);
     Notify(dialog_, id_, LBN_SELCHANGE);
-}
-
-void ListBox::SelectExactly(const std::vector<int>& rows) const {
-    const std::vector<int> now = Selected();
-    for (int row = 0; row < Count(); ++row) {
-        const bool wanted = std::find(rows.begin(), rows.end(), row) != rows.end();
-        const bool selected = std::find(now.begin(), now.end(), row) != now.end();
-        if (wanted != selected && (wanted || MultipleSelection()))
-            ClickRow(row);
-    }
 }
 
 } // namespace bndx::e2e

@@ -53,10 +53,8 @@ public:
     std::vector<int> Selected() const;
     int RowOf(const std::string& text) const;
     void ClickRow(int row) const;
-    void SelectExactly(const std::vector<int>& rows) const;
 
 private:
-    bool MultipleSelection() const;
     HWND dialog_;
     int id_;
     HWND list_;

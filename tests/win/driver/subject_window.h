@@ -14,7 +14,6 @@ namespace bndx::e2e {
 
 constexpr uint32_t kRed = 0xFF0000;
 constexpr uint32_t kGreen = 0x00FF00;
-constexpr uint32_t kBlue = 0x0000FF;
 constexpr uint32_t kYellow = 0xFFFF00;
 constexpr uint32_t kBlack = 0x000000;
 
