@@ -1,9 +1,12 @@
 // Banderix's start and its life in the tray: the splash, the hidden main window, the clicks on the
 // tray icon, the keys and buttons that only hide it, and the one copy that may run; its two lists:
 // what the DATA folder puts in them, how the backgrounds show and the selection brought back from
-// Banderix.INI; and "Close", the one way a user ends Banderix: everything saved, painting stopped
-// and the captions given back.
+// Banderix.INI; the Options dialogs as the user works them; and "Close", the one way a user ends
+// Banderix: everything saved, painting stopped and the captions given back.
 #include "tests/win/banderix/banderix_test.h"
+
+#include <commctrl.h>
+#include <dlgs.h>
 
 #include <functional>
 
@@ -13,8 +16,10 @@ namespace {
 using BanderixStart = BanderixTest;
 
 // One run from the splash to Close. Names compared byte for byte: every foreground of a saved name
-// is selected again at start-up, and names that match nothing are passed over.
-TEST_F(BanderixStart, ShowsTheSplashLivesHiddenInTheTrayListsTheDataFolderAndCloseSavesEverything) {
+// is selected again at start-up, and names that match nothing are passed over. In Options, Apply
+// shows a change at once; Cancel keeps what was applied and the face chosen in the font dialog,
+// and drops a speed left unapplied.
+TEST_F(BanderixStart, ShowsTheSplashLivesHiddenInTheTrayListsTheDataFolderAppliesOptionsAndCloseSavesEverything) {
     program.Data().AddTextForeground("quotes.bxf", "Quotes", {"q"});
     program.Data().AddTextForeground("echo-1.bxf", "Echo", {"e"});
     program.Data().AddTextForeground("echo-2.bxf", "Echo", {"e"});
@@ -25,6 +30,7 @@ TEST_F(BanderixStart, ShowsTheSplashLivesHiddenInTheTrayListsTheDataFolderAndClo
                    "ForegroundSelected2=Gone\nForegroundSelected3=Proverbs\n"
                    "[Background]\nRefreshFrequency=4\n[Foreground]\nSpeed=3\n");
     SubjectWindow subject("Tray subject", 40, 560, 400);
+    SubjectWindow behind("Subject behind", 520, 560, 400);
     ASSERT_TRUE(program.Start());
     HWND splash = nullptr;
     const auto splashShown = [&] {
@@ -93,20 +99,55 @@ TEST_F(BanderixStart, ShowsTheSplashLivesHiddenInTheTrayListsTheDataFolderAndClo
 
     ASSERT_TRUE(program.ShowFromTray());
     const int red = program.Data().ListedOrder("*.BXB")[0] == "Red" ? 1 : 2;
-    const uint32_t navy = 0x000080;
-    EXPECT_TRUE(WaitFor(
-        [&] {
-            return RowEndColour(list, 0) == navy && RowEndColour(list, red) == kRed &&
-                   RowEndColour(list, 3 - red) == kGreen;
-        },
-        3000))
-        << std::hex << "rows show " << RowEndColour(list, 0) << ", " << RowEndColour(list, 1) << ", "
-        << RowEndColour(list, 2);
+    EXPECT_TRUE(WaitFor([&] { return RowEndColour(list, red) == kRed && RowEndColour(list, 3 - red) == kGreen; }, 3000))
+        << "each background's row previews its picture";
 
     list.ClickRow(red);
     Click(main, IDCANCEL);
     ASSERT_TRUE(BringToFront(subject.Handle()));
     ASSERT_TRUE(subject.WaitForFill(kRed, 3000)) << "the chosen background is painted";
+
+    const auto closed = [](HWND dialog) { return WaitFor([dialog] { return !IsWindow(dialog); }, 3000); };
+    const HWND options = program.OpenOptions();
+    ASSERT_NE(options, nullptr) << program.DescribeVisible();
+    ChooseComboItem(options, IDC_ALIGNMENT, 2);     // "Right Justify"
+    ListBox(options, IDC_ELEMENT_LIST).ClickRow(0); // "Window Title"
+    ListBox(options, IDC_COLOUR_LIST).ClickRow(10); // blue
+    Click(options, IDC_PAINT_FOREGROUND);
+    ASSERT_TRUE(WaitFor([&] { return IsChecked(options, IDC_PAINT_FOREGROUND); }, 2000));
+    ASSERT_TRUE(BringToFront(subject.Handle()));
+    PumpMessages(500);
+    EXPECT_EQ(behind.Fill(), kRed) << "nothing changes before Apply";
+    Click(options, ID_APPLY);
+    ASSERT_TRUE(BringToFront(subject.Handle()));
+    EXPECT_TRUE(behind.WaitForSystemCaption(3000)) << "the window behind is given back to the system";
+    PumpMessages(600);
+    EXPECT_TRUE(behind.ShowsSystemCaption()) << "and it stays so";
+
+    Click(options, ID_ADVANCED);
+    const HWND advanced = WaitForWindowOf(program.ProcessId(), kAdvancedTitle, IDC_HOOK_METHOD, 5000);
+    ASSERT_NE(advanced, nullptr) << program.DescribeVisible();
+    EXPECT_TRUE(IsChecked(advanced, IDC_TIMER_METHOD)) << "the method in force is shown";
+    Click(advanced, IDC_HOOK_METHOD);
+    Click(advanced, IDC_PAINT_INTO_CAPTION);
+    Click(advanced, IDOK);
+    ASSERT_TRUE(closed(advanced));
+    Click(options, ID_APPLY);
+
+    EXPECT_EQ(SendDlgItemMessageA(options, IDC_SPEED, TBM_GETPOS, 0, 0), 3);
+    MoveSlider(options, IDC_SPEED, 7);
+    Click(options, IDC_FONT); // and another face than the one shown picked, as the user picks it
+    const HWND fonts = WaitForWindowOf(program.ProcessId(), nullptr, cmb1, 5000);
+    ASSERT_NE(fonts, nullptr) << "no font dialog: " << program.DescribeVisible();
+    const auto faces = static_cast<int>(SendDlgItemMessageA(fonts, cmb1, CB_GETCOUNT, 0, 0));
+    ASSERT_GT(faces, 1) << "the font dialog offers no other face";
+    ChooseComboItem(fonts, cmb1, (static_cast<int>(SendDlgItemMessageA(fonts, cmb1, CB_GETCURSEL, 0, 0)) + 1) % faces);
+    const std::string face = TextOf(GetDlgItem(fonts, cmb1));
+    Click(fonts, IDOK);
+    ASSERT_TRUE(closed(fonts));
+    Click(options, IDCANCEL);
+    EXPECT_TRUE(closed(options));
+
     // Start-up has written the file already; without it, whatever is found next was written by Close.
     settings.Remove();
     ASSERT_TRUE(program.Close()) << program.DescribeVisible();
@@ -114,18 +155,20 @@ TEST_F(BanderixStart, ShowsTheSplashLivesHiddenInTheTrayListsTheDataFolderAndClo
     EXPECT_TRUE(subject.Retitle("Tray subject, retitled"));
     PumpMessages(600);
     EXPECT_TRUE(subject.ShowsSystemCaption()) << "nothing paints any more";
-    // Every key's default is the host tests' to check; here, that Close writes the selection and
-    // the values read at start-up.
+    // Every key's default is the host tests' to check; here, that Close writes the selection, the
+    // values read at start-up and what was applied.
     const struct {
         const char* section;
         const char* key;
         const char* value;
-    } saved[] = {{"Main", "SelectedBackground", "Red"},
-                 {"Main", "NumForegroundsSelected", "3"},
-                 {"Background", "RefreshFrequency", "4"},
-                 {"Foreground", "Speed", "3"}};
+    } saved[] = {{"Main", "SelectedBackground", "Red"},   {"Main", "NumForegroundsSelected", "3"},
+                 {"Background", "RefreshFrequency", "4"}, {"Foreground", "Speed", "3"},
+                 {"Foreground", "Alignment", "2"},        {"Foreground", "TitleColorIndex", "10"},
+                 {"Background", "WindowCoverage", "2"},   {"Background", "PaintByType", "0"},
+                 {"Background", "PaintMode", "1"}};
     for (const auto& s : saved)
         EXPECT_EQ(settings.Read(s.section, s.key), s.value) << s.section << "/" << s.key;
+    EXPECT_EQ(settings.Read("Foreground", "FontName"), face) << "the font dialog's choice counts at once";
 }
 
 // Started at the same moment, the copies cannot find each other's window yet.

@@ -293,18 +293,6 @@ void ChooseComboItem(HWND dialog, int comboId, int index) {
     Notify(dialog, comboId, CBN_SELCHANGE);
 }
 
-std::vector<std::string> ComboItems(HWND dialog, int comboId) {
-    std::vector<std::string> items;
-    const auto count = static_cast<int>(SendDlgItemMessageA(dialog, comboId, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = {};
-        if (SendDlgItemMessageW(dialog, comboId, CB_GETLBTEXTLEN, i, 0) < 256)
-            SendDlgItemMessageW(dialog, comboId, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        items.push_back(Narrow(text));
-    }
-    return items;
-}
-
 int ListBox::Count() const {
     return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
 }

@@ -39,7 +39,6 @@ HWND OpenMenu(HWND window, char mnemonic);
 bool CloseMenu(HWND window);
 void MoveSlider(HWND dialog, int sliderId, int position);
 void ChooseComboItem(HWND dialog, int comboId, int index);
-std::vector<std::string> ComboItems(HWND dialog, int comboId);
 
 // Changed as a click changes it, its owner told before the click returns.
 class ListBox {

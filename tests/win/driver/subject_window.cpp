@@ -2,14 +2,6 @@
 
 namespace bndx::e2e {
 
-namespace {
-
-uint32_t FillOf(HWND window) {
-    return CaptionFill(test::ScreenCapture::OfWindow(window), CaptionLayoutOf(window));
-}
-
-} // namespace
-
 HWND StartHelperWindow(test::Process& helper, const std::string& title, int x, int y, bool hangs) {
     if (!helper.Start(test::TestProgramPath("caption_subject.exe"), ".", "\"" + title + (hangs ? "\" hang" : "\"")))
         return nullptr;
@@ -37,7 +29,7 @@ SubjectWindow::SubjectWindow(const char* title, int x, int y, int width, DWORD s
 }
 
 uint32_t SubjectWindow::Fill() const {
-    return FillOf(Handle());
+    return CaptionFill(Shot(), CaptionLayoutOf(Handle()));
 }
 
 bool SubjectWindow::WaitForFill(uint32_t colour, DWORD timeoutMs) const {
