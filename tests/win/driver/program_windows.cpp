@@ -104,38 +104,6 @@ void Notify(HWND dialog, int controlId, WORD code) {
                         &result);
 }
 
-HWND ShownMenuPopup(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    for (HWND popup : VisibleWindowsOf(processId))
-        if (ClassOf(popup) == "#32768")
-            return popup;
-    return nullptr;
-}
-
-test::ScreenCapture WholeScreen() {
-    return test::ScreenCapture::OfWindow(GetDesktopWindow());
-}
-
-// Whether most of the area shows on one capture of the whole screen what it does not on the
-// other: a popup shows, and hides, before the screen follows.
-bool ScreenChanged(const RECT& bounds, const test::ScreenCapture& before) {
-    const test::ScreenCapture after = WholeScreen();
-    int changed = 0, compared = 0;
-    for (int y = std::max(0L, bounds.top); y < bounds.bottom && y < before.Height() && y < after.Height(); ++y)
-        for (int x = std::max(0L, bounds.left); x < bounds.right && x < before.Width() && x < after.Width(); ++x) {
-            ++compared;
-            changed += before.At(x, y) != after.At(x, y);
-        }
-    return changed * 4 > compared;
-}
-
-RECT BoundsOf(HWND window) {
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    return bounds;
-}
-
 } // namespace
 
 std::string TextOf(HWND window) {
@@ -257,26 +225,6 @@ bool TypeText(HWND edit, const std::string& text) {
     for (const char c : text)
         PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
     return test::WaitFor([&] { return TextOf(edit) == text; }, kHandlerTimeoutMs);
-}
-
-HWND OpenMenu(HWND window, char mnemonic) {
-    const test::ScreenCapture before = WholeScreen();
-    PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, static_cast<unsigned char>(mnemonic));
-    HWND popup = nullptr;
-    const bool drawn = test::WaitFor(
-        [&] { return (popup = ShownMenuPopup(window)) != nullptr && ScreenChanged(BoundsOf(popup), before); },
-        kHandlerTimeoutMs);
-    return drawn ? popup : nullptr;
-}
-
-bool CloseMenu(HWND window) {
-    const HWND popup = ShownMenuPopup(window);
-    const RECT bounds = popup ? BoundsOf(popup) : RECT{};
-    const test::ScreenCapture shown = WholeScreen();
-    for (int press = 0; press < 2; ++press)
-        PressKey(window, VK_ESCAPE);
-    return test::WaitFor([&] { return ShownMenuPopup(window) == nullptr && (!popup || ScreenChanged(bounds, shown)); },
-                         kHandlerTimeoutMs);
 }
 
 void MoveSlider(HWND dialog, int sliderId, int position) {

@@ -34,9 +34,6 @@ bool IsChecked(HWND dialog, int buttonId);
 void PressKey(HWND window, WORD virtualKey);
 // One character at a time, each raising the change notification; true once it shows.
 bool TypeText(HWND edit, const std::string& text);
-// As Alt and the mnemonic open it, so that the program updates its items first.
-HWND OpenMenu(HWND window, char mnemonic);
-bool CloseMenu(HWND window);
 void MoveSlider(HWND dialog, int sliderId, int position);
 void ChooseComboItem(HWND dialog, int comboId, int index);
 
