@@ -283,7 +283,9 @@ void OnTimer(HWND window) {
     if (PaintMessageFrame())
         return;
     DestroyWindow(g_state.overlay);
-    InvalidateRect(nullptr, nullptr, FALSE); // every window redraws, and with it the real captions
+    // Every window redraws, and with it the real captions; marked only, as a window that has
+    // stopped answering would hold a redraw done at once.
+    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     KillTimer(window, kFrameTimer);
     DestroyWindow(window);
 }

@@ -261,7 +261,10 @@ void PaintEngine::KillTimer(TimerKind kind) {
 
 void PaintEngine::InvalidateAllWindows() {
     presenter_->WithdrawAll();
-    InvalidateRect(nullptr, nullptr, FALSE);
+    // Marked for redrawing, not redrawn: InvalidateRect for every window at once redraws them
+    // before it returns, waiting on each window's thread, so one program that has stopped
+    // answering would hold Banderix with it.
+    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 bool PaintEngine::HasBackground() const {
