@@ -1,8 +1,10 @@
-// The settings through the platform's profile functions and fonts: a value longer than the
-// profile reader's first buffer, and the text font made again for a monitor at another DPI.
+// The settings on a real system: where their file is put, and the settings through the platform's
+// profile functions and fonts.
+#include "common/settings_location_win32.h"
 #include "painter/settings/painter_settings.h"
 #include "painter/settings/selection.h"
 #include "platform/framework/private_profile_file.h"
+#include "tests/win/driver/settings_file.h"
 
 #include <windows.h>
 
@@ -12,6 +14,36 @@
 
 namespace bndx {
 namespace {
+
+// The Windows directory of a program run by a standard user: nothing there can be written.
+class LockedWindowsDirectory : public Win32SettingsLocationFacts {
+public:
+    bool CanWrite(const std::string& file) override {
+        return file.rfind(WindowsDirectory(), 0) != 0 && Win32SettingsLocationFacts::CanWrite(file);
+    }
+    bool CanCreateIn(const std::string& folder) override {
+        return folder != WindowsDirectory() && Win32SettingsLocationFacts::CanCreateIn(folder);
+    }
+};
+
+// Writes the prefix's real Banderix.INI and the per-user one, and puts back what was there.
+TEST(SettingsFileOnWindows, TheWindowsDirectoryServesUntilTheUserHasToMoveAndTakesWhatItHeld) {
+    const e2e::SettingsFile putAside;
+    LockedWindowsDirectory locked;
+    const std::string windowsFile = JoinPath(locked.WindowsDirectory(), kSettingsFileName);
+    EXPECT_EQ(SettingsFilePath(), windowsFile);
+    WIN32_FIND_DATAA found;
+    EXPECT_EQ(FindFirstFileA(JoinPath(locked.WindowsDirectory(), "Banderix-*.tmp").c_str(), &found),
+              INVALID_HANDLE_VALUE)
+        << "probe left behind";
+    EXPECT_FALSE(locked.Exists(windowsFile)) << "choosing makes nothing";
+    PrivateProfileFile(windowsFile).WriteString("Main", "Path", "C:\\Banderix");
+
+    const std::string userFile = ChooseSettingsFile(locked);
+    EXPECT_EQ(userFile, JoinPath(JoinPath(locked.UserDataDirectory(), kPerUserFolderName), kSettingsFileName));
+    EXPECT_EQ(PrivateProfileFile(userFile).ReadString("Main", "Path", ""), "C:\\Banderix") << "carried over";
+    EXPECT_EQ(SettingsFilePath(), userFile) << "once there, the user's file stays the one";
+}
 
 TEST(SettingsOnWindows, ALongValueAndTheTextFontAtEachDpiComeBackThroughTheProfileFunctions) {
     char folder[MAX_PATH];
