@@ -248,6 +248,12 @@ bool CSelectorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR
         if (engine_)
             OnSettingChange(static_cast<UINT>(wParam));
         return false;
+    case WM_ENDSESSION:
+        // Windows ends the program without a Close: what Close would save is saved now, so that
+        // options applied since the last change of selection survive a shutdown or a logoff.
+        if (wParam && engine_)
+            SaveSelection();
+        return false;
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<INT_PTR>(icon_);
         return true;

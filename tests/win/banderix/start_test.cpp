@@ -148,7 +148,12 @@ TEST_F(BanderixStart, ShowsTheSplashLivesHiddenInTheTrayListsTheDataFolderApplie
     Click(options, IDCANCEL);
     EXPECT_TRUE(closed(options));
 
-    // Start-up has written the file already; without it, whatever is found next was written by Close.
+    // Start-up has written the file already; without it, whatever is found next was written by the
+    // end of the session, then by Close.
+    settings.Remove();
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(program.MainWindow(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &ignored);
+    EXPECT_EQ(settings.Read("Foreground", "Alignment"), "2") << "what was applied is saved as the session ends";
     settings.Remove();
     ASSERT_TRUE(program.Close()) << program.DescribeVisible();
     EXPECT_TRUE(subject.WaitForSystemCaption(3000)) << "every caption is drawn again in its normal look";
