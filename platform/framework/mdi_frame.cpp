@@ -382,6 +382,10 @@ LRESULT MdiFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
+    case WM_QUERYENDSESSION:
+        // Windows is about to end the session: each changed document is offered for saving as at
+        // Close, and Cancel keeps the session going rather than losing the changes.
+        return DocApplication::Current().SaveAllModified() ? TRUE : FALSE;
     case WM_CLOSE:
         if (DocApplication::Current().SaveAllModified()) {
             DocApplication::Current().CloseAllDocuments();

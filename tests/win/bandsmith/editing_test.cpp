@@ -76,6 +76,13 @@ TEST_F(BandsmithEditing, NewDocumentsAskToBeSavedUntilTheyAreSavedIntoTheDataDir
     Click(question, IDCANCEL);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(question); }, 3000));
     EXPECT_EQ(editor.ChildFrames(), std::vector<HWND>{child}) << "Cancel keeps the document open";
+    // Windows asks before it ends the session: the same question, and Cancel keeps the document.
+    PostMessageA(editor.MainFrame(), WM_QUERYENDSESSION, 0, 0);
+    const HWND asked = editor.WaitForMessageBox();
+    ASSERT_NE(asked, nullptr) << "the session would end without asking";
+    EXPECT_EQ(MessageBoxText(asked), "Save changes to Banderix Foreground1?");
+    Click(asked, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(asked); }, 3000));
 
     std::string proposed;
     ASSERT_TRUE(SaveThroughDialog(&proposed));
