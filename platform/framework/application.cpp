@@ -22,6 +22,12 @@ Application& Application::Current() {
     return *g_application;
 }
 
+HWND DialogOwner() {
+    if (const HWND active = GetActiveWindow())
+        return active;
+    return g_application ? g_application->MainWindow : nullptr;
+}
+
 bool Application::PreTranslateMessage(MSG& message) {
     return MainWindow && IsDialogMessageA(MainWindow, &message);
 }

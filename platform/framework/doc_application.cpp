@@ -137,6 +137,14 @@ bool DocApplication::ProcessShellCommand() {
     return true;
 }
 
+bool DocApplication::HasModifiedDocuments() const {
+    for (const auto& docTemplate : templates_)
+        for (const auto& document : docTemplate->Documents())
+            if (document->IsModified())
+                return true;
+    return false;
+}
+
 bool DocApplication::SaveAllModified() {
     for (const auto& docTemplate : templates_)
         for (const auto& document : docTemplate->Documents())

@@ -47,6 +47,7 @@ public:
     // Opens the document the command line names, or runs File New; false when that failed.
     bool ProcessShellCommand();
 
+    bool HasModifiedDocuments() const;
     bool SaveAllModified();
     void CloseAllDocuments();
     void UpdateFrameTitle();

@@ -1,5 +1,6 @@
 #include "platform/framework/file_dialogs.h"
 
+#include "platform/framework/application.h"
 #include "platform/framework/doc_template.h"
 
 #include <commdlg.h>
@@ -63,7 +64,7 @@ bool PromptForSaveFile(const DocTemplate& docTemplate, std::string& path) {
     for (char& c : path)
         if (c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|')
             c = '_';
-    return PromptForSaveFile(GetActiveWindow(), path, extension.c_str(), TemplateFilter(docTemplate) + kAllFilesFilter);
+    return PromptForSaveFile(DialogOwner(), path, extension.c_str(), TemplateFilter(docTemplate) + kAllFilesFilter);
 }
 
 bool PromptForOpenFile(HWND owner, std::string& path, const char* defaultExtension, const std::string& filter) {

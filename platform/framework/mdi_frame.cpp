@@ -383,9 +383,7 @@ LRESULT MdiFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_QUERYENDSESSION:
-        // Windows is about to end the session: each changed document is offered for saving as at
-        // Close, and Cancel keeps the session going rather than losing the changes.
-        return DocApplication::Current().SaveAllModified() ? TRUE : FALSE;
+        return MayEndSession(lParam) ? TRUE : FALSE;
     case WM_CLOSE:
         if (DocApplication::Current().SaveAllModified()) {
             DocApplication::Current().CloseAllDocuments();
@@ -402,6 +400,17 @@ LRESULT MdiFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return DefaultProc(message, wParam, lParam);
+}
+
+// Windows asks whether the session may end: each changed document is offered for saving as at
+// Close, and Cancel keeps the session going rather than losing the changes. When Windows ends it
+// regardless there is no time to ask; while a dialog of ours is open, a question would be stacked
+// on it, so the session waits.
+bool MdiFrame::MayEndSession(LPARAM reason) {
+    DocApplication& application = DocApplication::Current();
+    if ((reason & ENDSESSION_CRITICAL) || !application.HasModifiedDocuments())
+        return true;
+    return IsWindowEnabled(Handle()) && application.SaveAllModified();
 }
 
 LRESULT MdiFrame::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {

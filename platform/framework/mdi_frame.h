@@ -70,6 +70,7 @@ private:
     DockArea BarArea() const;
     void OnToolbarDropped(POINT screen);
     void OnFloatingBarMoved(POINT screen);
+    bool MayEndSession(LPARAM reason);
 
     UINT resourceId_ = 0;
     HWND client_ = nullptr;

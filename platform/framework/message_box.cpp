@@ -1,5 +1,6 @@
 #include "platform/framework/message_box.h"
 
+#include "platform/framework/application.h"
 #include "platform/framework/program.h"
 
 namespace bndx {
@@ -19,7 +20,7 @@ int ShowMessageBox(const std::string& text, const char* caption, UINT flags) {
 int ShowProgramMessageBox(const std::string& text, UINT flags) {
     if (g_sink)
         return g_sink(text.c_str(), ProgramName().c_str(), flags);
-    return MessageBoxA(GetActiveWindow(), text.c_str(), ProgramName().c_str(), flags);
+    return MessageBoxA(DialogOwner(), text.c_str(), ProgramName().c_str(), flags);
 }
 
 MessageBoxSink SetMessageBoxSink(MessageBoxSink sink) {

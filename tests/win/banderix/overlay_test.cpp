@@ -136,6 +136,8 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionFollowsItsTargetAndLetsClicksThr
     test::TestWindow front("Front", WS_OVERLAPPEDWINDOW, 0, 200, 100);
     ASSERT_TRUE(BringToFront(front.Handle()));
     PumpMessages(3000); // the target stops handling its messages meanwhile
+    DWORD_PTR ignored = 0;
+    ASSERT_EQ(SendMessageTimeoutA(last, WM_NULL, 0, 0, SMTO_NORMAL, 200, &ignored), 0) << "the target still answers";
     SetWindowPos(last, nullptr, 60, 380, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_ASYNCWINDOWPOS);
     PumpMessages(500);
     const HWND options = program.OpenOptions();

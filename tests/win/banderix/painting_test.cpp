@@ -42,6 +42,7 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
                                         480, 80, frame.Handle(), nullptr, nullptr, nullptr);
     const HWND document = CreateWindowExA(0, "STATIC", "Document subject", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
                                           10, 5, 300, 70, client, nullptr, nullptr, nullptr);
+    ASSERT_NE(document, nullptr);
     Process frontProgram;
     const HWND front = StartHelperWindow(frontProgram, "Helper in front", 20, 120); // below the splash
     ASSERT_NE(front, nullptr);
@@ -56,6 +57,7 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
     EXPECT_TRUE(WaitFor([&] { return CaptionRowIs(below, kRed); }, 3000)) << "a program started afterwards";
     if (!byTimer) { // the part of a caption another window uncovers comes back painted
         const HWND above = StartHelperWindow(aboveProgram, "Helper above", 620, 550); // over the caption's middle
+        ASSERT_NE(above, nullptr);
         PumpMessages(500);
         SetWindowPos(above, nullptr, 300, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         EXPECT_TRUE(WaitFor([&] { return CaptionRowIs(below, kRed); }, 2000)) << "the uncovered part";

@@ -33,9 +33,10 @@ TEST(SettingsFileOnWindows, TheWindowsDirectoryServesUntilTheUserHasToMoveAndTak
     const std::string windowsFile = JoinPath(locked.WindowsDirectory(), kSettingsFileName);
     EXPECT_EQ(SettingsFilePath(), windowsFile);
     WIN32_FIND_DATAA found;
-    EXPECT_EQ(FindFirstFileA(JoinPath(locked.WindowsDirectory(), "Banderix-*.tmp").c_str(), &found),
-              INVALID_HANDLE_VALUE)
-        << "probe left behind";
+    const HANDLE probe = FindFirstFileA(JoinPath(locked.WindowsDirectory(), "Banderix-*.tmp").c_str(), &found);
+    EXPECT_EQ(probe, INVALID_HANDLE_VALUE) << "probe left behind";
+    if (probe != INVALID_HANDLE_VALUE)
+        FindClose(probe);
     EXPECT_FALSE(locked.Exists(windowsFile)) << "choosing makes nothing";
     PrivateProfileFile(windowsFile).WriteString("Main", "Path", "C:\\Banderix");
 
