@@ -25,7 +25,10 @@ Application& Application::Current() {
 HWND DialogOwner() {
     if (const HWND active = GetActiveWindow())
         return active;
-    return g_application ? g_application->MainWindow : nullptr;
+    // A dialog already open over the main window owns the next one, so that closing the next one
+    // does not enable the main window under the first.
+    const HWND main = g_application ? g_application->MainWindow : nullptr;
+    return main ? GetLastActivePopup(main) : nullptr;
 }
 
 bool Application::PreTranslateMessage(MSG& message) {

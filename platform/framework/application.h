@@ -31,8 +31,9 @@ protected:
 };
 
 // The window the program's own questions and dialogs belong to, and disable while they are open:
-// this thread's active window, else the main window. A question asked while the program is in
-// the background (as Windows ends the session) still keeps the user away from what it is about.
+// this thread's active window, else the main window or the dialog open over it. A question asked
+// while the program is in the background (as Windows ends the session) still keeps the user away
+// from what it is about.
 HWND DialogOwner();
 
 } // namespace bndx
