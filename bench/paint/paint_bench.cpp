@@ -274,6 +274,7 @@ void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background
                        int32_t paintMode = kPaintIntoCaption) {
     EngineHost host;
     host.settings.PaintMode = paintMode;
+    host.engine->PresentAsChosen();
     FixedLine line(kScrollLine);
     host.engine->CurrentBackground = &background;
     Timing steps;
@@ -319,6 +320,7 @@ HWND OverlayOf(HWND target) {
 void MeasureOverCaption(const BenchDesktop& desktop, CBackgroundEntry& background) {
     EngineHost host;
     host.settings.PaintMode = kPaintOverCaption;
+    host.engine->PresentAsChosen();
     host.engine->CurrentBackground = &background;
     host.engine->RefreshCaptions();
     PumpMessages(500);
@@ -378,6 +380,7 @@ void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t spee
                      int32_t paintMode = kPaintIntoCaption) {
     EngineHost host;
     host.settings.PaintMode = paintMode;
+    host.engine->PresentAsChosen();
     FixedLine line(kScrollLine);
     host.settings.RefreshFrequency = refreshFrequency;
     host.settings.Speed = speed;

@@ -141,6 +141,8 @@ void CSelectorDlg::OnOptions() {
 
 void CSelectorDlg::OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged,
                                     bool paintModeChanged) {
+    if (paintModeChanged)
+        engine_->PresentAsChosen();
     // Like another coverage, another way of painting starts from captions the system has drawn
     // afresh, so that nothing of the old way stays on screen.
     engine_->Scheduler.OnOptionsApplied(coverageChanged || paintModeChanged, methodChanged, refreshRateChanged);

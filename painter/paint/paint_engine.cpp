@@ -166,7 +166,6 @@ void PaintEngine::EndPass() {
 }
 
 void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, uint32_t dpi, bool scrollStep) {
-    PresentAsChosen();
     const HWND window = ToHandle(windowId);
     // Over the caption, the frame as the desktop draws it today decides where the caption lies.
     const bool over = presentation_ == Presentation::OverCaption;

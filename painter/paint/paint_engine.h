@@ -51,6 +51,9 @@ public:
 
     // From now on compositions go to presenter; the one before hands every caption back first.
     void UsePresenter(std::unique_ptr<CaptionPresenter> presenter);
+    // Into or over the caption, as the PaintMode setting and the desktop's composition choose: at
+    // start, when the desktop's composition changes and when a new PaintMode is applied.
+    void PresentAsChosen();
 
     // The state painting shares; the main window sets CurrentBackground and PaintingEnabled.
     NONCLIENTMETRICSA Metrics{};
@@ -78,9 +81,6 @@ private:
     void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) override;
 
     void OnPaintCaption(HWND window);
-    // Into or over the caption, as the PaintMode setting and the desktop's composition choose;
-    // looked at before each caption, so that a changed setting takes effect with the next paint.
-    void PresentAsChosen();
     void OnCaptionsUncovered();
 
     HWND owner_;
