@@ -4,8 +4,6 @@
 #include "platform/framework/replacing_file.h"
 #include "platform/framework/win32_handles.h"
 
-#include <cstring>
-
 namespace bndx {
 
 namespace {
@@ -29,9 +27,7 @@ void CBackgroundDoc::SetDib(HDIB dib) {
 bool CBackgroundDoc::OnNewDocument() {
     if (!Document::OnNewDocument())
         return false;
-    header_ = BackgroundFileHeader{};
-    header_.Version = kFileFormatVersion;
-    std::strncpy(header_.Description, kNewDescription, kDescriptionFieldSize - 1);
+    header_ = MakeBackgroundHeader(kNewDescription, 0);
     return true;
 }
 

@@ -8,7 +8,6 @@
 #include "platform/framework/view.h"
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace bndx {
@@ -31,9 +30,7 @@ ForegroundLineHolder* CForegroundDoc::Lines() const {
 bool CForegroundDoc::OnNewDocument() {
     if (!Document::OnNewDocument())
         return false;
-    header_ = ForegroundFileHeader{};
-    header_.Version = kFileFormatVersion;
-    std::strncpy(header_.Description, kNewDescription, kDescriptionFieldSize - 1);
+    header_ = MakeForegroundHeader(kNewDescription, 0);
     return true;
 }
 
