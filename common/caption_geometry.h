@@ -49,6 +49,14 @@ struct CaptionButtonAreas {
     ButtonBox minMax;
 };
 
+// Calls action with each box that is there.
+template <typename Action> void ForEachButton(const CaptionButtonAreas& buttons, Action action) {
+    if (buttons.hasClose)
+        action(buttons.close);
+    if (buttons.hasMinMax)
+        action(buttons.minMax);
+}
+
 // Captioned, shown and not minimised. Only the WS_DLGFRAME half of WS_CAPTION is looked at.
 constexpr bool PassesCaptionTest(uint32_t windowStyle) {
     return (windowStyle & style::kDlgFrame) && (windowStyle & style::kVisible) && !(windowStyle & style::kMinimize);

@@ -213,10 +213,7 @@ bool PaintMessageFrame() {
     }
 
     const bndx::CaptionButtonAreas buttons = bndx::ComputeButtonAreas(area, windowStyle, exStyle, metrics);
-    if (buttons.hasClose)
-        CopyBoxFromScreen(surface, buttons.close);
-    if (buttons.hasMinMax)
-        CopyBoxFromScreen(surface, buttons.minMax);
+    bndx::ForEachButton(buttons, [&](const bndx::ButtonBox& box) { CopyBoxFromScreen(surface, box); });
 
     if (!g_state.overlay) {
         BitBlt(surface.Window(), 0, 0, area.right, area.bottom, dc, 0, 0, SRCCOPY);

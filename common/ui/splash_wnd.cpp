@@ -20,7 +20,6 @@ CSplashWnd::CSplashWnd(UINT templateId, UINT bitmapId) : Dialog(templateId) {
 
 CSplashWnd::~CSplashWnd() {
     DestroyWindow();
-    Release();
 }
 
 void CSplashWnd::Release() {

@@ -9,7 +9,6 @@
 #include "painter/settings/selection.h"
 #include "platform/framework/application.h"
 #include "platform/framework/program.h"
-#include "platform/framework/scoped_gdi.h"
 #include "resources/painter/resource.h"
 
 namespace bndx {
@@ -95,9 +94,10 @@ void CSelectorDlg::FillBackgroundList() {
 void CSelectorDlg::OnSettingChange(UINT code) {
     if (code == kNonClientMetricsChanged) {
         engine_->ReadMetrics();
-        backgroundList_.SetRowHeight(engine_->Metrics.iCaptionHeight & 0xFFFF);
+        backgroundList_.SetRowHeight(engine_->MetricsByDpi.At(engine_->MetricsByDpi.SystemDpi()).captionHeight &
+                                     0xFFFF);
     }
-    engine_->In256ColourMode = GetDeviceCaps(ClientDc(Handle()).Get(), BITSPIXEL) == 8;
+    engine_->ReadColourDepth();
     if (engine_->In256ColourMode) {
         COneTimeDlg hint(kColourDepthHint, 0, nullptr, profile_);
         hint.ShowHint(kColourDepthHint);

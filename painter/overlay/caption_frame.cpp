@@ -5,14 +5,6 @@
 
 namespace bndx {
 
-namespace {
-
-ScreenRect ToScreenRect(const RECT& r) {
-    return ScreenRect{r.left, r.top, r.right, r.bottom};
-}
-
-} // namespace
-
 CaptionFrame CaptionFrameOf(HWND window, const CaptionRect& byMetrics) {
     CaptionFrame frame{byMetrics, false, {}};
     RECT visible, bounds, buttons;

@@ -1,6 +1,6 @@
 #include "painter/overlay/dwm_frame.h"
 
-#include <string>
+#include "common/desktop_composition_win32.h"
 
 namespace bndx {
 
@@ -14,12 +14,8 @@ constexpr DWORD kCloaked = 14;
 using GetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
 
 GetWindowAttribute LoadGetWindowAttribute() {
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return nullptr;
     // Never released: the answers are wanted for as long as the program runs.
-    HMODULE module = LoadLibraryA((std::string(folder, length) + "\\dwmapi.dll").c_str());
+    const HMODULE module = LoadCompositionLibrary();
     if (!module)
         return nullptr;
     return reinterpret_cast<GetWindowAttribute>(

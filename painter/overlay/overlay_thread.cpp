@@ -32,10 +32,6 @@ LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
-ScreenRect ToScreenRect(const RECT& r) {
-    return ScreenRect{r.left, r.top, r.right, r.bottom};
-}
-
 // The top-level window a target belongs to: overlays are owned by it and stacked above it.
 HWND RootOf(HWND target) {
     HWND root = GetAncestor(target, GA_ROOT);
@@ -149,7 +145,7 @@ private:
 
 DWORD WINAPI OverlayThread::Worker::Run(void* parameter) {
     auto* worker = static_cast<Worker*>(parameter);
-    HANDLE started = worker->owner_.started_;
+    const HANDLE started = worker->owner_.started_.Get();
     if (!worker->Start()) {
         SetEvent(started);
         return 1;
@@ -382,25 +378,22 @@ void OverlayThread::Worker::OnTargetEvent(HWND window, DWORD event) {
 
 OverlayThread::OverlayThread(HWND painter, UINT checkPeriodMs) {
     InitializeCriticalSection(&lock_);
-    started_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    started_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     worker_ = std::make_unique<Worker>(*this, painter, checkPeriodMs);
     if (!started_)
         return;
-    thread_ = CreateThread(nullptr, 0, Worker::Run, worker_.get(), 0, nullptr);
+    thread_.Reset(CreateThread(nullptr, 0, Worker::Run, worker_.get(), 0, nullptr));
     if (thread_)
-        WaitForSingleObject(started_, kStartTimeoutMs);
+        WaitForSingleObject(started_.Get(), kStartTimeoutMs);
 }
 
 OverlayThread::~OverlayThread() {
     if (thread_) {
         if (control_)
             PostMessageA(control_, kStopMessage, 0, 0);
-        if (WaitForSingleObject(thread_, kStopTimeoutMs) != WAIT_OBJECT_0)
+        if (WaitForSingleObject(thread_.Get(), kStopTimeoutMs) != WAIT_OBJECT_0)
             (void)worker_.release(); // still in use by a thread the process's end will take along
-        CloseHandle(thread_);
     }
-    if (started_)
-        CloseHandle(started_);
     DeleteCriticalSection(&lock_);
 }
 

@@ -6,6 +6,7 @@
 
 #include "painter/overlay/overlay_rules.h"
 #include "painter/overlay/target_events.h"
+#include "platform/framework/win32_handles.h"
 
 #include <windows.h>
 
@@ -25,8 +26,6 @@ public:
     ~OverlayThread();
     OverlayThread(const OverlayThread&) = delete;
     OverlayThread& operator=(const OverlayThread&) = delete;
-
-    bool Running() const { return control_ != nullptr; }
 
     // From the main thread. The target's overlay is to show picture, composed for the target's
     // size at the time; a picture it already shows changes nothing.
@@ -62,8 +61,8 @@ private:
     uint64_t nextVersion_ = 0;
     std::atomic<bool> wakePending_{false};
     std::unique_ptr<Worker> worker_;
-    HANDLE started_ = nullptr;
-    HANDLE thread_ = nullptr;
+    UniqueKernelObject started_;
+    UniqueKernelObject thread_;
     HWND control_ = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "painter/overlay/target_events.h"
 
+#include <utility>
+
 namespace bndx {
 
 namespace {
@@ -32,15 +34,15 @@ constexpr EventRange kEvents[] = {
 TargetEvents::TargetEvents(TargetEventSink& sink) {
     t_sink = &sink;
     for (const EventRange& range : kEvents) {
-        if (HWINEVENTHOOK hook = SetWinEventHook(range.first, range.last, nullptr, OnWinEvent, 0, 0,
-                                                 WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS))
-            hooks_.push_back(hook);
+        UniqueWinEventHook hook(SetWinEventHook(range.first, range.last, nullptr, OnWinEvent, 0, 0,
+                                                WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+        if (hook)
+            hooks_.push_back(std::move(hook));
     }
 }
 
 TargetEvents::~TargetEvents() {
-    for (HWINEVENTHOOK hook : hooks_)
-        UnhookWinEvent(hook);
+    hooks_.clear(); // no event arrives after the sink has gone
     t_sink = nullptr;
 }
 

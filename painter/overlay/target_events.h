@@ -4,6 +4,8 @@
 // them like its timer: a reason to look at a target now rather than at the next tick.
 #pragma once
 
+#include "platform/framework/win32_handles.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -27,7 +29,7 @@ public:
     TargetEvents& operator=(const TargetEvents&) = delete;
 
 private:
-    std::vector<HWINEVENTHOOK> hooks_;
+    std::vector<UniqueWinEventHook> hooks_;
 };
 
 } // namespace bndx

@@ -4,17 +4,6 @@
 
 namespace bndx {
 
-namespace {
-
-template <typename Action> void ForEachButton(const CaptionButtonAreas& buttons, Action action) {
-    if (buttons.hasClose)
-        action(buttons.close);
-    if (buttons.hasMinMax)
-        action(buttons.minMax);
-}
-
-} // namespace
-
 void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed) {
     const CaptionRect& caption = composed.caption;
     const CaptionSurface surface(window, caption);

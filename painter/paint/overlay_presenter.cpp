@@ -5,10 +5,7 @@ namespace bndx {
 void OverlayPresenter::Present(HWND window, const ComposedCaption& composed) {
     try {
         clear_.clear();
-        if (composed.buttons.hasClose)
-            clear_.push_back(composed.buttons.close);
-        if (composed.buttons.hasMinMax)
-            clear_.push_back(composed.buttons.minMax);
+        ForEachButton(composed.buttons, [this](const ButtonBox& box) { clear_.push_back(box); });
         if (composed.hasIcon)
             clear_.push_back(composed.icon);
         CutOverlayPicture(composed.caption, clear_, composed.pixels, composed.stride, scratch_);

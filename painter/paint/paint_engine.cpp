@@ -57,7 +57,6 @@ PaintEngine::PaintEngine(HWND owner, const PainterSettings& settings, const Fore
       desktopComposes_(DesktopComposes()), presenter_(std::make_unique<IntoCaptionPresenter>(In256ColourMode)),
       renderer_({Scheduler, settings_, CurrentBackground, In256ColourMode, MetricsByDpi}),
       selection_(desktop_, *this, {settings_.WindowCoverage, ExcludedWindow, MetricsByDpi}) {
-    Metrics.cbSize = kNonClientMetricsSize;
     PresentAsChosen();
 }
 
@@ -85,9 +84,10 @@ void PaintEngine::PresentAsChosen() {
 }
 
 void PaintEngine::ReadMetrics() {
-    Metrics.cbSize = kNonClientMetricsSize;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &Metrics, 0);
-    MetricsByDpi.Reset(CaptionMetrics{Metrics.iBorderWidth, Metrics.iCaptionHeight, Metrics.iSmCaptionHeight},
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = kNonClientMetricsSize;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0);
+    MetricsByDpi.Reset(CaptionMetrics{metrics.iBorderWidth, metrics.iCaptionHeight, metrics.iSmCaptionHeight},
                        SystemDpi());
 }
 

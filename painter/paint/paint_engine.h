@@ -49,14 +49,11 @@ public:
     void RefreshCaptions() override;
     void SetHook(bool install) override;
 
-    // From now on compositions go to presenter; the one before hands every caption back first.
-    void UsePresenter(std::unique_ptr<CaptionPresenter> presenter);
     // Into or over the caption, as the PaintMode setting and the desktop's composition choose: at
     // start, when the desktop's composition changes and when a new PaintMode is applied.
     void PresentAsChosen();
 
     // The state painting shares; the main window sets CurrentBackground and PaintingEnabled.
-    NONCLIENTMETRICSA Metrics{};
     CaptionMetricsByDpi MetricsByDpi;
     BOOL In256ColourMode = FALSE;
     BOOL PaintingEnabled = FALSE;
@@ -82,6 +79,8 @@ private:
 
     void OnPaintCaption(HWND window);
     void OnCaptionsUncovered();
+    // From now on compositions go to presenter; the one before hands every caption back first.
+    void UsePresenter(std::unique_ptr<CaptionPresenter> presenter);
 
     HWND owner_;
     const PainterSettings& settings_;

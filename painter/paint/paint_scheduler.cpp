@@ -22,16 +22,9 @@ bool IsKnownKind(TimerKind kind) {
     return kind >= TIMER_REFRESH && kind <= TIMER_SCROLL_FREQUENCY;
 }
 
-// A method of a value the settings file may hold but the Options dialog never sets is no change.
+// The settings read every stored method as the timer or the hook.
 PaintMethodChange ChangeTo(int32_t paintByType) {
-    switch (paintByType) {
-    case kPaintByHook:
-        return kChangedToHook;
-    case kPaintByTimer:
-        return kChangedToTimer;
-    default:
-        return kChangedNothing;
-    }
+    return paintByType == kPaintByTimer ? kChangedToTimer : kChangedToHook;
 }
 
 } // namespace

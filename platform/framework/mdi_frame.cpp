@@ -228,16 +228,17 @@ void MdiFrame::DockToolbar(DockSide side, POINT where) {
     RedrawWindow(client_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+DockSide MdiFrame::SideAt(POINT screen) const {
+    ScreenToClient(Handle(), &screen);
+    return DockSideAt(screen.x, screen.y, BarArea(), kDockReach);
+}
+
 void MdiFrame::OnToolbarDropped(POINT screen) {
-    POINT at = screen;
-    ScreenToClient(Handle(), &at);
-    DockToolbar(DockSideAt(at.x, at.y, BarArea(), kDockReach), screen);
+    DockToolbar(SideAt(screen), screen);
 }
 
 void MdiFrame::OnFloatingBarMoved(POINT screen) {
-    POINT at = screen;
-    ScreenToClient(Handle(), &at);
-    const DockSide side = DockSideAt(at.x, at.y, BarArea(), kDockReach);
+    const DockSide side = SideAt(screen);
     if (side != DockSide::Floating)
         DockToolbar(side);
 }

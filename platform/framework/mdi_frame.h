@@ -43,7 +43,6 @@ public:
     // Docks the toolbar along a side of the frame, or floats it with its window's top left at
     // where (screen coordinates). The user does the same by dragging the bar.
     void DockToolbar(DockSide side, POINT where = {});
-    DockSide ToolbarSide() const { return toolbarSide_; }
 
     bool IsCommandEnabled(UINT id);
     bool RouteCommand(UINT id);
@@ -68,6 +67,8 @@ private:
     void Layout();
     void ToggleBar(HWND bar);
     DockArea BarArea() const;
+    // Where a bar let go at this point of the screen docks.
+    DockSide SideAt(POINT screen) const;
     void OnToolbarDropped(POINT screen);
     void OnFloatingBarMoved(POINT screen);
     bool MayEndSession(LPARAM reason);

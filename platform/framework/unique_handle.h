@@ -41,12 +41,6 @@ public:
         return old == Traits::Invalid() || Traits::Close(old);
     }
 
-    // For functions that return a handle through a pointer: whatever was held is given back first.
-    Type* Put() noexcept {
-        Reset();
-        return &handle_;
-    }
-
 private:
     Type handle_ = Traits::Invalid();
 };

@@ -50,7 +50,7 @@ using UniqueKernelObject = UniqueHandle<handle_traits::KernelObject>;
 using UniqueFileSearch = UniqueHandle<handle_traits::FileSearch>;
 // From LoadLibrary.
 using UniqueModule = UniqueHandle<handle_traits::Module>;
-// From RegOpenKeyEx or RegCreateKeyEx (through Put).
+// From RegOpenKeyEx or RegCreateKeyEx.
 using UniqueRegKey = UniqueHandle<handle_traits::RegKey>;
 // From SetWindowsHookEx.
 using UniqueHook = UniqueHandle<handle_traits::Hook>;
