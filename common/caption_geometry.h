@@ -41,6 +41,12 @@ struct ButtonBox {
     int32_t height;
 };
 
+// A window's style and extended style, read once for everything a caption needs of them.
+struct WindowStyles {
+    uint32_t style;
+    uint32_t exStyle;
+};
+
 // The caption buttons as the system draws them; a box is only there when its flag is set.
 struct CaptionButtonAreas {
     bool hasClose;

@@ -168,12 +168,14 @@ struct Timing {
 // Takes down what a pass would draw, and draws nothing.
 class CaptionList : public CaptionDrawer {
 public:
-    void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool) override {
-        captions.push_back({window, caption, dpi});
+    void DrawCaption(WindowId window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
+                     bool) override {
+        captions.push_back({window, caption, styles, dpi});
     }
     struct Caption {
         WindowId window;
         CaptionRect caption;
+        WindowStyles styles;
         uint32_t dpi;
     };
     std::vector<Caption> captions;
@@ -228,25 +230,25 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
             selection.RefreshCaptions();
         });
         backgroundOnly.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, dpi] : list.captions) {
+            for (const auto& [window, caption, styles, dpi] : list.captions) {
                 const RECT rect{caption.left, caption.top, caption.right, caption.bottom};
                 background.Paint(offscreen.dc.Get(), &rect, FALSE);
             }
         });
         unscaledBackground.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, dpi] : list.captions) {
+            for (const auto& [window, caption, styles, dpi] : list.captions) {
                 const RECT rect{caption.left, caption.top, caption.right, caption.top + kBackgroundHeight};
                 background.Paint(offscreen.dc.Get(), &rect, FALSE);
             }
         });
         composing.Round(kPassesPerRound, [&] {
             renderer.BeginPass(); // as in a pass: the foreground window is asked for once
-            for (const auto& [window, caption, dpi] : list.captions)
-                renderer.Compose(ToHandle(window), caption, dpi, false);
+            for (const auto& [window, caption, styles, dpi] : list.captions)
+                renderer.Compose(ToHandle(window), caption, styles, dpi, false);
             renderer.EndPass();
         });
         windowDcs.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, dpi] : list.captions)
+            for (const auto& [window, caption, styles, dpi] : list.captions)
                 WindowDc surface(ToHandle(window));
         });
     }

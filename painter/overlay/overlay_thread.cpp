@@ -2,6 +2,7 @@
 
 #include "common/painter_messages.h"
 #include "painter/overlay/dwm_frame.h"
+#include "platform/dib/kept_surface.h"
 
 #include <utility>
 #include <vector>
@@ -69,35 +70,23 @@ void PlaceAbove(HWND overlay, HWND root, bool restack) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
-// Puts a picture into a layered window at a place on the screen.
-void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at) {
+// Puts a picture into a layered window at a place on the screen, through a surface kept for it.
+void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, KeptSurface& surface) {
     const int32_t width = picture.Width();
     const int32_t height = picture.Height();
     if (width < 1 || height < 1)
         return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down, as the picture's rows are
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (memory && bitmap && bits) {
-        CopyMemory(bits, picture.pixels.data(), picture.pixels.size() * sizeof(uint32_t));
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        SIZE size{width, height};
-        POINT origin{0, 0};
-        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        UpdateLayeredWindow(overlay, nullptr, &at, &size, memory, &origin, 0, &blend, ULW_ALPHA);
-        SelectObject(memory, previous);
-    }
-    if (bitmap)
-        DeleteObject(bitmap);
-    if (memory)
-        DeleteDC(memory);
+    const HDC memory = surface.Get(width, height);
+    if (!memory)
+        return;
+    GdiFlush();
+    for (int32_t y = 0; y < height; ++y)
+        CopyMemory(surface.Row(y), picture.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width),
+                   static_cast<size_t>(width) * sizeof(uint32_t));
+    SIZE size{width, height};
+    POINT origin{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    UpdateLayeredWindow(overlay, nullptr, &at, &size, memory, &origin, 0, &blend, ULW_ALPHA);
 }
 
 } // namespace
@@ -141,6 +130,7 @@ private:
     HWND foreground_ = nullptr;
     bool foregroundChanged_ = false; // since the last look
     std::map<HWND, Overlay> overlays_;
+    KeptSurface surface_; // each new picture passes through it on its way to its overlay
 };
 
 DWORD WINAPI OverlayThread::Worker::Run(void* parameter) {
@@ -320,7 +310,7 @@ void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     }
     const POINT at{now.window.left + overlay.picture->caption.left, now.window.top + overlay.picture->caption.top};
     if (!overlay.pictureShown) {
-        UpdatePicture(overlay.window, *overlay.picture, at);
+        UpdatePicture(overlay.window, *overlay.picture, at, surface_);
         overlay.pictureShown = true;
     } else if (step.place) {
         SetWindowPos(overlay.window, nullptr, at.x, at.y, 0, 0,

@@ -105,7 +105,8 @@ HWND CaptionRenderer::Foreground() const {
     return inPass_ ? passForeground_ : GetForegroundWindow();
 }
 
-Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) {
+Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
+                                     bool scrollStep) {
     const PaintScheduler& scheduler = state_.scheduler;
     const bool scrollsHere = scheduler.Scrolling() && Foreground() == window;
     if (scrollsHere && !scrollStep)
@@ -122,8 +123,8 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, ui
     else
         FillRectangle(dc, rect, RGB(0, 0, 0));
 
-    const auto windowStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
-    const auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
+    const uint32_t windowStyle = styles.style;
+    const uint32_t exStyle = styles.exStyle;
     const bool hasIcon = HasIcon(windowStyle, exStyle);
     const HFONT font = state_.settings.GetTextFont(dpi, state_.metrics.SystemDpi());
     Composition result{Composition::Outcome::kComposed, {}, {}};

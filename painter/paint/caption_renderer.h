@@ -6,7 +6,7 @@
 
 #include "painter/paint/caption_metrics_by_dpi.h"
 #include "painter/paint/caption_presenter.h"
-#include "painter/paint/kept_surface.h"
+#include "platform/dib/kept_surface.h"
 #include "painter/paint/paint_scheduler.h"
 #include "painter/settings/painter_settings.h"
 #include "painter/sources/backgrounds.h"
@@ -48,7 +48,8 @@ public:
     void EndPass();
     // The composition stays valid until the next call. dpi: that of the window's monitor, which
     // the caption was measured at and the text is drawn at.
-    Composition Compose(HWND window, const CaptionRect& caption, uint32_t dpi, bool scrollStep);
+    Composition Compose(HWND window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
+                        bool scrollStep);
     // Whether the window icon will show through the composition (over the caption it does): then
     // a title on the left starts clear of the icon.
     void KeepIconClear(bool keep) { keepIconClear_ = keep; }

@@ -23,25 +23,32 @@ void CaptionSelection::RefreshCaptions() {
         return;
     }
     const WindowId foreground = desktop_.ForegroundWindow();
-    if (foreground && PassesCaptionTest(desktop_.Style(foreground)))
-        PaintCaption(foreground, false);
+    if (foreground)
+        PaintIfCaptioned(foreground);
 }
 
 void CaptionSelection::PaintIfCaptioned(WindowId window) {
-    if (PassesCaptionTest(desktop_.Style(window)))
-        PaintCaption(window, false);
+    const uint32_t style = desktop_.Style(window);
+    if (PassesCaptionTest(style))
+        PaintCaption(window, style, false);
 }
 
 void CaptionSelection::PaintCaption(WindowId window, bool scrollStep) {
-    if (!window || window == inputs_.excludedWindow)
+    if (window)
+        PaintCaption(window, desktop_.Style(window), scrollStep);
+}
+
+void CaptionSelection::PaintCaption(WindowId window, uint32_t style, bool scrollStep) {
+    if (window == inputs_.excludedWindow)
         return;
     const std::string title = desktop_.Title(window, kTitleLength);
     if (title.empty() || title == kIconBarTitle)
         return;
     const uint32_t dpi = inputs_.metrics.DpiOf(desktop_.Dpi(window));
-    CaptionRect caption;
-    if (GetCaptionRect(window, dpi, caption) && !DrawsOwnTitleBar(window, caption))
-        drawer_.DrawCaption(window, caption, dpi, scrollStep);
+    const WindowStyles styles{style, desktop_.ExStyle(window)};
+    const CaptionRect caption = CaptionRectOf(window, styles, dpi);
+    if (!DrawsOwnTitleBar(window, caption))
+        drawer_.DrawCaption(window, caption, styles, dpi, scrollStep);
     if (inputs_.windowCoverage == kPaintAllWindows && !scrollStep)
         desktop_.ForEachDescendant(window, [this](WindowId child) { PaintIfCaptioned(child); });
 }
@@ -58,9 +65,12 @@ bool CaptionSelection::DrawsOwnTitleBar(WindowId window, const CaptionRect& capt
 bool CaptionSelection::GetCaptionRect(WindowId window, uint32_t dpi, CaptionRect& caption) const {
     if (!window)
         return false;
-    caption = ComputeCaptionRect(desktop_.OuterWidth(window), desktop_.Style(window), desktop_.ExStyle(window),
-                                 inputs_.metrics.At(dpi));
+    caption = CaptionRectOf(window, {desktop_.Style(window), desktop_.ExStyle(window)}, dpi);
     return true;
+}
+
+CaptionRect CaptionSelection::CaptionRectOf(WindowId window, const WindowStyles& styles, uint32_t dpi) const {
+    return ComputeCaptionRect(desktop_.OuterWidth(window), styles.style, styles.exStyle, inputs_.metrics.At(dpi));
 }
 
 } // namespace bndx

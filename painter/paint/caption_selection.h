@@ -22,8 +22,10 @@ public:
     // fixed (the foreground window) as read once.
     virtual void BeginPass() {}
     virtual void EndPass() {}
-    // The caption is measured at dpi, the DPI of the window's monitor (never 0).
-    virtual void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) = 0;
+    // The caption is measured at dpi, the DPI of the window's monitor (never 0), from the window's
+    // styles as given.
+    virtual void DrawCaption(WindowId window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
+                             bool scrollStep) = 0;
 };
 
 // What selection reads of the painter's state, at the moment of each pass.
@@ -49,6 +51,9 @@ public:
 
 private:
     void PaintIfCaptioned(WindowId window);
+    // As PaintCaption, with the style a caller has read already.
+    void PaintCaption(WindowId window, uint32_t style, bool scrollStep);
+    CaptionRect CaptionRectOf(WindowId window, const WindowStyles& styles, uint32_t dpi) const;
     bool DrawsOwnTitleBar(WindowId window, const CaptionRect& caption) const;
 
     const DesktopView& desktop_;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "painter/paint/caption_presenter.h"
-#include "painter/paint/kept_surface.h"
+#include "platform/dib/kept_surface.h"
 
 namespace bndx {
 

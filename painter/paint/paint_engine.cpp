@@ -165,16 +165,17 @@ void PaintEngine::EndPass() {
     renderer_.EndPass();
 }
 
-void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, uint32_t dpi, bool scrollStep) {
+void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, const WindowStyles& styles, uint32_t dpi,
+                              bool scrollStep) {
     const HWND window = ToHandle(windowId);
     // Over the caption, the frame as the desktop draws it today decides where the caption lies.
     const bool over = presentation_ == Presentation::OverCaption;
     const CaptionFrame frame = over ? CaptionFrameOf(window, byMetrics) : CaptionFrame{byMetrics, false, {}};
     const CaptionRect& caption = frame.caption;
-    Composition composition = renderer_.Compose(window, caption, dpi, scrollStep);
+    Composition composition = renderer_.Compose(window, caption, styles, dpi, scrollStep);
     if (composition.scroll &&
         Scheduler.OnScrollPlaced(*composition.scroll, scrollStep) == AfterScroll::kRepaintWithoutText)
-        composition = renderer_.Compose(window, caption, dpi, false);
+        composition = renderer_.Compose(window, caption, styles, dpi, false);
     if (frame.hasButtonBounds)
         composition.composed.buttons = CaptionButtonAreas{true, frame.buttons, false, {}};
     switch (composition.outcome) {

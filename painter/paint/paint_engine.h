@@ -75,7 +75,8 @@ private:
 
     void BeginPass() override;
     void EndPass() override;
-    void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) override;
+    void DrawCaption(WindowId window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
+                     bool scrollStep) override;
 
     void OnPaintCaption(HWND window);
     void OnCaptionsUncovered();

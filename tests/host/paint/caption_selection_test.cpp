@@ -72,7 +72,8 @@ class RecordingDrawer : public CaptionDrawer {
 public:
     void BeginPass() override { inPass = true; }
     void EndPass() override { inPass = false; }
-    void DrawCaption(WindowId window, const CaptionRect& caption, uint32_t dpi, bool scrollStep) override {
+    void DrawCaption(WindowId window, const CaptionRect& caption, const WindowStyles&, uint32_t dpi,
+                     bool scrollStep) override {
         drawn.push_back({window, caption, dpi, scrollStep, inPass});
     }
     std::vector<WindowId> Windows() const {

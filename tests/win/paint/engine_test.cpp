@@ -1,7 +1,7 @@
 // The caption painting engine on real windows: where it paints, the exact ink of titles in any
 // script, and the drawing objects its paints leave.
 #include "painter/paint/caption_layout.h"
-#include "painter/paint/kept_surface.h"
+#include "platform/dib/kept_surface.h"
 #include "platform/framework/scoped_gdi.h"
 #include "tests/win/caption_on_screen.h"
 #include "tests/win/paint/engine_host.h"

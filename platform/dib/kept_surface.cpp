@@ -1,4 +1,4 @@
-#include "painter/paint/kept_surface.h"
+#include "platform/dib/kept_surface.h"
 
 #include <algorithm>
 

@@ -21,6 +21,7 @@ public:
     const uint32_t* Pixels() const { return bits_; }
     int32_t Stride() const { return width_; }
     const uint32_t* Row(int32_t y) const { return bits_ + static_cast<size_t>(y) * static_cast<size_t>(width_); }
+    uint32_t* Row(int32_t y) { return bits_ + static_cast<size_t>(y) * static_cast<size_t>(width_); }
     void Release();
 
 private:
