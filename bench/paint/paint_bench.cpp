@@ -165,22 +165,6 @@ struct Timing {
     }
 };
 
-// Takes down what a pass would draw, and draws nothing.
-class CaptionList : public CaptionDrawer {
-public:
-    void DrawCaption(WindowId window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
-                     bool) override {
-        captions.push_back({window, caption, styles, dpi});
-    }
-    struct Caption {
-        WindowId window;
-        CaptionRect caption;
-        WindowStyles styles;
-        uint32_t dpi;
-    };
-    std::vector<Caption> captions;
-};
-
 // An off-screen surface as large as any caption of the benchmark's windows.
 struct OffscreenSurface {
     ClientDc screen{nullptr};
@@ -203,14 +187,12 @@ COLORREF CaptionPixel(const BenchDesktop& desktop) {
 bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     EngineHost host;
     PaintEngine& engine = *host.engine;
-    engine.CurrentBackground = &background;
+    engine.ChooseBackground(&background);
     const Win32Desktop view;
     const int32_t allWindows = kPaintAllWindows;
-    const WindowId none = 0;
-    CaptionList list;
-    CaptionSelection selection(view, list, {allWindows, none, engine.MetricsByDpi});
-    CaptionRenderer renderer(
-        {engine.Scheduler, host.settings, engine.CurrentBackground, engine.In256ColourMode, engine.MetricsByDpi});
+    SelectedCaptions list;
+    const CaptionSelection selection(view, allWindows, engine.State());
+    CaptionRenderer renderer({engine.Scheduler(), host.settings, engine.State()});
     OffscreenSurface offscreen;
 
     Timing mode1, system1, mode0, system0, afterRedraw;
@@ -225,30 +207,27 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
         // Every caption shows the system's drawing again, so the pass must copy every one.
         afterRedraw.Round(
             kPassesPerRound, [&] { engine.RefreshCaptions(); }, [&] { RedrawFrames(desktop.all); });
-        selecting.Round(kPassesPerRound, [&] {
-            list.captions.clear();
-            selection.RefreshCaptions();
-        });
+        selecting.Round(kPassesPerRound, [&] { selection.SelectPass(list); });
         backgroundOnly.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, styles, dpi] : list.captions) {
+            for (const auto& [window, caption, styles, dpi] : list) {
                 const RECT rect{caption.left, caption.top, caption.right, caption.bottom};
                 background.Paint(offscreen.dc.Get(), &rect, FALSE);
             }
         });
         unscaledBackground.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, styles, dpi] : list.captions) {
+            for (const auto& [window, caption, styles, dpi] : list) {
                 const RECT rect{caption.left, caption.top, caption.right, caption.top + kBackgroundHeight};
                 background.Paint(offscreen.dc.Get(), &rect, FALSE);
             }
         });
         composing.Round(kPassesPerRound, [&] {
             renderer.BeginPass(); // as in a pass: the foreground window is asked for once
-            for (const auto& [window, caption, styles, dpi] : list.captions)
+            for (const auto& [window, caption, styles, dpi] : list)
                 renderer.Compose(ToHandle(window), caption, styles, dpi, false);
             renderer.EndPass();
         });
         windowDcs.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, styles, dpi] : list.captions)
+            for (const auto& [window, caption, styles, dpi] : list)
                 WindowDc surface(ToHandle(window));
         });
     }
@@ -257,11 +236,11 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     mode0.Print("pass mode=0", desktop.all.size());
     system0.Print("system_redraw mode=0", desktop.all.size());
     afterRedraw.Print("pass_after_redraw mode=0", desktop.all.size());
-    selecting.Print("part mode=0 stage=selection", list.captions.size());
-    backgroundOnly.Print("part mode=0 stage=background", list.captions.size());
-    unscaledBackground.Print("part mode=0 stage=background_unscaled", list.captions.size());
-    composing.Print("part mode=0 stage=composition", list.captions.size());
-    windowDcs.Print("part mode=0 stage=window_dc", list.captions.size());
+    selecting.Print("part mode=0 stage=selection", list.size());
+    backgroundOnly.Print("part mode=0 stage=background", list.size());
+    unscaledBackground.Print("part mode=0 stage=background_unscaled", list.size());
+    composing.Print("part mode=0 stage=composition", list.size());
+    windowDcs.Print("part mode=0 stage=window_dc", list.size());
 
     RedrawFrames(desktop.all);
     const COLORREF system = CaptionPixel(desktop);
@@ -276,15 +255,15 @@ void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background
                        int32_t paintMode = kPaintIntoCaption) {
     EngineHost host;
     host.settings.PaintMode = paintMode;
-    host.engine->PresentAsChosen();
+    host.engine->OptionsApplied(false, false, false, true);
     FixedLine line(kScrollLine);
-    host.engine->CurrentBackground = &background;
+    host.engine->ChooseBackground(&background);
     Timing steps;
     int cycles = 0;
     // Every operation is one step: the first of a cycle is drawn as the cycle starts.
     for (int round = 0; round < kRounds; ++round)
         steps.Round(kScrollSteps / kRounds, [&] {
-            if (host.engine->Scheduler.Scrolling()) {
+            if (host.engine->Scheduler().Scrolling()) {
                 host.Step();
                 return;
             }
@@ -322,9 +301,8 @@ HWND OverlayOf(HWND target) {
 void MeasureOverCaption(const BenchDesktop& desktop, CBackgroundEntry& background) {
     EngineHost host;
     host.settings.PaintMode = kPaintOverCaption;
-    host.engine->PresentAsChosen();
-    host.engine->CurrentBackground = &background;
-    host.engine->RefreshCaptions();
+    host.engine->OptionsApplied(false, false, false, true);
+    host.engine->ChooseBackground(&background);
     PumpMessages(500);
     Timing passes;
     for (int round = 0; round < kRounds; ++round)
@@ -382,16 +360,15 @@ void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t spee
                      int32_t paintMode = kPaintIntoCaption) {
     EngineHost host;
     host.settings.PaintMode = paintMode;
-    host.engine->PresentAsChosen();
     FixedLine line(kScrollLine);
     host.settings.RefreshFrequency = refreshFrequency;
     host.settings.Speed = speed;
-    PaintScheduler& scheduler = host.engine->Scheduler;
-    host.engine->PaintingEnabled = TRUE;
-    host.engine->CurrentBackground = &background;
-    scheduler.OnBackgroundSelChange(false, true);
+    host.engine->OptionsApplied(false, false, false, true);
+    const PaintScheduler& scheduler = host.engine->Scheduler();
+    host.engine->StartPainting();
+    host.engine->ChooseBackground(&background);
     host.foregrounds.entries = {&line};
-    scheduler.OnForegroundSelChange();
+    host.engine->ForegroundsChanged();
 
     std::printf("resident_begin %s\n", label); // the run script samples the Wine server and X server here
     std::fflush(stdout);
@@ -401,7 +378,7 @@ void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t spee
     int cycles = 0;
     RunMessageLoop([&] {
         if (!scheduler.Scrolling()) {
-            scheduler.ChooseForeground();
+            host.engine->OnMessage(WM_TIMER, TIMER_SCROLL_FREQUENCY, 0); // as a frequency tick
             ++cycles;
         }
     });

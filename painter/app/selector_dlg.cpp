@@ -61,7 +61,7 @@ bool CSelectorDlg::OnInitDialog() {
 
     // Shown by the modal loop first, then gone at once: the program lives in the tray.
     PostMessageA(Handle(), WM_HIDE_SELECTOR, 0, 0);
-    engine_->PaintingEnabled = TRUE;
+    engine_->StartPainting();
     return true;
 }
 
@@ -94,24 +94,19 @@ void CSelectorDlg::FillBackgroundList() {
 void CSelectorDlg::OnSettingChange(UINT code) {
     if (code == kNonClientMetricsChanged) {
         engine_->ReadMetrics();
-        backgroundList_.SetRowHeight(engine_->MetricsByDpi.At(engine_->MetricsByDpi.SystemDpi()).captionHeight &
-                                     0xFFFF);
+        const CaptionMetricsByDpi& metrics = engine_->State().metricsByDpi;
+        backgroundList_.SetRowHeight(metrics.At(metrics.SystemDpi()).captionHeight & 0xFFFF);
     }
     engine_->ReadColourDepth();
-    if (engine_->In256ColourMode) {
+    if (engine_->State().in256ColourMode) {
         COneTimeDlg hint(kColourDepthHint, 0, nullptr, profile_);
         hint.ShowHint(kColourDepthHint);
     }
 }
 
 void CSelectorDlg::OnBackgroundSelChange() {
-    const bool hadBackground = engine_->CurrentBackground != nullptr;
     const int row = backgroundList_.CurrentRow();
-    auto* entry = row < 0 ? nullptr : reinterpret_cast<CBackgroundEntry*>(backgroundList_.ItemData(row));
-    // A background without a picture would paint whatever the composition last held; it paints
-    // as "None" does instead, while its row stays selected and saved.
-    engine_->CurrentBackground = entry && entry->HasPicture() ? entry : nullptr;
-    engine_->Scheduler.OnBackgroundSelChange(hadBackground, engine_->CurrentBackground != nullptr);
+    engine_->ChooseBackground(row < 0 ? nullptr : reinterpret_cast<CBackgroundEntry*>(backgroundList_.ItemData(row)));
     SaveSelection();
 }
 
@@ -119,7 +114,7 @@ void CSelectorDlg::OnForegroundSelChange() {
     const int32_t selected = SelectedCount();
     const CForegroundEntry* only = selected == 1 ? static_cast<CForegroundEntry*>(SelectedEntry(0)) : nullptr;
     configureButton_.Enable(only && only->IsAddIn);
-    engine_->Scheduler.OnForegroundSelChange();
+    engine_->ForegroundsChanged();
     SaveSelection();
 }
 
@@ -132,20 +127,14 @@ void CSelectorDlg::OnConfigureForeground() {
 }
 
 void CSelectorDlg::OnOptions() {
-    PaintScheduler& scheduler = engine_->Scheduler;
-    const uint32_t stepPeriod = scheduler.GetTimerPeriod(TIMER_SCROLL_STEP);
-    const uint32_t frequencyPeriod = scheduler.GetTimerPeriod(TIMER_SCROLL_FREQUENCY);
+    engine_->OptionsOpening();
     options_.DoModal(Handle());
-    scheduler.OnOptionsClosed(stepPeriod, frequencyPeriod);
+    engine_->OptionsClosed();
 }
 
 void CSelectorDlg::OnOptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged,
                                     bool paintModeChanged) {
-    if (paintModeChanged)
-        engine_->PresentAsChosen();
-    // Like another coverage, another way of painting starts from captions the system has drawn
-    // afresh, so that nothing of the old way stays on screen.
-    engine_->Scheduler.OnOptionsApplied(coverageChanged || paintModeChanged, methodChanged, refreshRateChanged);
+    engine_->OptionsApplied(coverageChanged, methodChanged, refreshRateChanged, paintModeChanged);
 }
 
 void CSelectorDlg::SaveSelection() {
@@ -155,9 +144,8 @@ void CSelectorDlg::SaveSelection() {
 }
 
 void CSelectorDlg::OnOK() {
-    engine_->PaintingEnabled = FALSE;
     SaveSelection();
-    engine_->Scheduler.OnClose();
+    engine_->Close();
     EndDialog(IDOK);
 }
 
@@ -181,12 +169,12 @@ bool CSelectorDlg::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
     std::string label = entry ? entry->Description : kNoneLabel;
     if (entry && !entry->HasPicture())
         label += kNoPictureLabel;
-    DrawBackgroundItem(item, entry, label.c_str(), engine_->In256ColourMode);
+    DrawBackgroundItem(item, entry, label.c_str(), engine_->State().in256ColourMode);
     return true;
 }
 
 void CSelectorDlg::OnDestroy() {
-    engine_->Scheduler.OnDestroy();
+    engine_->OwnerDestroyed();
     tray_.reset();
 }
 

@@ -86,9 +86,9 @@ Title WindowTitle(HWND window) {
 } // namespace
 
 std::optional<uint8_t> CaptionRenderer::BackgroundColour() const {
-    if (!state_.currentBackground)
+    if (!state_.painter.background)
         return std::nullopt;
-    return state_.currentBackground->ColourIndex();
+    return state_.painter.background->ColourIndex();
 }
 
 // Asking for the foreground window is a round trip to the window system; a pass asks once.
@@ -111,22 +111,22 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, co
     const bool scrollsHere = scheduler.Scrolling() && Foreground() == window;
     if (scrollsHere && !scrollStep)
         return {Composition::Outcome::kLeaveAsIs, {}, {}}; // while a scroll runs, only its ticks draw here
-    if (!state_.currentBackground && !scrollsHere)
+    if (!state_.painter.background && !scrollsHere)
         return {Composition::Outcome::kSystemsOwn, {}, {}};
     HDC dc = composition_.Get(caption.right, caption.bottom);
     if (!dc)
         return {Composition::Outcome::kLeaveAsIs, {}, {}};
 
     const RECT rect = ToRect(caption);
-    if (state_.currentBackground)
-        state_.currentBackground->Paint(dc, &rect, state_.in256ColourMode);
+    if (state_.painter.background)
+        state_.painter.background->Paint(dc, &rect, state_.painter.in256ColourMode);
     else
         FillRectangle(dc, rect, RGB(0, 0, 0));
 
     const uint32_t windowStyle = styles.style;
     const uint32_t exStyle = styles.exStyle;
     const bool hasIcon = HasIcon(windowStyle, exStyle);
-    const HFONT font = state_.settings.GetTextFont(dpi, state_.metrics.SystemDpi());
+    const HFONT font = state_.settings.GetTextFont(dpi, state_.painter.metricsByDpi.SystemDpi());
     Composition result{Composition::Outcome::kComposed, {}, {}};
     if (scrollsHere && !scheduler.Scroll().Text.empty()) {
         result.scroll = DrawScrollText(dc, caption, font);
@@ -144,12 +144,12 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, co
     composed.stride = composition_.Stride();
     composed.surface = dc;
     composed.caption = caption;
-    composed.buttons = ComputeButtonAreas(caption, windowStyle, exStyle, state_.metrics.At(dpi));
+    composed.buttons = ComputeButtonAreas(caption, windowStyle, exStyle, state_.painter.metricsByDpi.At(dpi));
     composed.hasIcon = hasIcon;
     composed.icon = IconBox(caption);
     // In 256 colours the background's own palette must be realised for its picture to show true.
     composed.palette =
-        state_.in256ColourMode && state_.currentBackground ? state_.currentBackground->Palette() : nullptr;
+        state_.painter.in256ColourMode && state_.painter.background ? state_.painter.background->Palette() : nullptr;
     return result;
 }
 
@@ -187,7 +187,7 @@ void CaptionRenderer::DrawTitle(HDC dc, HWND window, const CaptionRect& caption,
     DrawLine(dc, title, TableColour(settings.GetTitleColorIndex(BackgroundColour())), x, width, caption);
 }
 
-void DrawBackgroundItem(const DRAWITEMSTRUCT& item, CBackgroundEntry* entry, const char* label, BOOL in256ColourMode) {
+void DrawBackgroundItem(const DRAWITEMSTRUCT& item, CBackgroundEntry* entry, const char* label, bool in256ColourMode) {
     HDC dc = item.hDC;
     RECT row = item.rcItem;
     if (entry)

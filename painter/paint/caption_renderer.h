@@ -4,10 +4,10 @@
 // caption-high preview of its background.
 #pragma once
 
-#include "painter/paint/caption_metrics_by_dpi.h"
 #include "painter/paint/caption_presenter.h"
-#include "platform/dib/kept_surface.h"
 #include "painter/paint/paint_scheduler.h"
+#include "painter/paint/painter_state.h"
+#include "platform/dib/kept_surface.h"
 #include "painter/settings/painter_settings.h"
 #include "painter/sources/backgrounds.h"
 
@@ -17,13 +17,11 @@
 
 namespace bndx {
 
-// The painter's state the renderer reads.
+// What the renderer reads, at each composition.
 struct RenderState {
     const PaintScheduler& scheduler;
     const PainterSettings& settings;
-    CBackgroundEntry* const& currentBackground;
-    const BOOL& in256ColourMode;
-    const CaptionMetricsByDpi& metrics;
+    const PainterState& painter;
 };
 
 // What composing one caption gave.
@@ -68,6 +66,6 @@ private:
 };
 
 // The owner-drawn row of the background list; entry is none for the "None" row.
-void DrawBackgroundItem(const DRAWITEMSTRUCT& item, CBackgroundEntry* entry, const char* label, BOOL in256ColourMode);
+void DrawBackgroundItem(const DRAWITEMSTRUCT& item, CBackgroundEntry* entry, const char* label, bool in256ColourMode);
 
 } // namespace bndx

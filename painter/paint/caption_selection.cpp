@@ -11,46 +11,44 @@ constexpr char kIconBarTitle[] = "Icon Bar";
 
 } // namespace
 
-void CaptionSelection::RefreshCaptions() {
-    struct Pass {
-        explicit Pass(CaptionDrawer& drawer) : drawer(drawer) { drawer.BeginPass(); }
-        ~Pass() { drawer.EndPass(); }
-        CaptionDrawer& drawer;
-    } pass(drawer_);
-    const int32_t mode = inputs_.windowCoverage;
+void CaptionSelection::SelectPass(SelectedCaptions& into) const {
+    into.clear();
+    const int32_t mode = windowCoverage_;
     if (mode == kPaintAllWindows || mode == kPaintMainWindows) {
-        desktop_.ForEachTopLevel([this](WindowId window) { PaintIfCaptioned(window); });
+        desktop_.ForEachTopLevel([this, &into](WindowId window) { AddIfCaptioned(window, into); });
         return;
     }
     const WindowId foreground = desktop_.ForegroundWindow();
     if (foreground)
-        PaintIfCaptioned(foreground);
+        AddIfCaptioned(foreground, into);
 }
 
-void CaptionSelection::PaintIfCaptioned(WindowId window) {
+void CaptionSelection::AddIfCaptioned(WindowId window, SelectedCaptions& into) const {
     const uint32_t style = desktop_.Style(window);
     if (PassesCaptionTest(style))
-        PaintCaption(window, style, false);
+        Add(window, style, false, into);
 }
 
-void CaptionSelection::PaintCaption(WindowId window, bool scrollStep) {
+void CaptionSelection::SelectWindow(WindowId window, bool scrollStep, SelectedCaptions& into) const {
+    into.clear();
     if (window)
-        PaintCaption(window, desktop_.Style(window), scrollStep);
+        Add(window, desktop_.Style(window), scrollStep, into);
 }
 
-void CaptionSelection::PaintCaption(WindowId window, uint32_t style, bool scrollStep) {
-    if (window == inputs_.excludedWindow)
+void CaptionSelection::Add(WindowId window, uint32_t style, bool scrollStep, SelectedCaptions& into) const {
+    if (window == state_.excludedWindow)
         return;
     const std::string title = desktop_.Title(window, kTitleLength);
     if (title.empty() || title == kIconBarTitle)
         return;
-    const uint32_t dpi = inputs_.metrics.DpiOf(desktop_.Dpi(window));
+    const uint32_t dpi = state_.metricsByDpi.DpiOf(desktop_.Dpi(window));
     const WindowStyles styles{style, desktop_.ExStyle(window)};
-    const CaptionRect caption = CaptionRectOf(window, styles, dpi);
+    const CaptionRect caption =
+        ComputeCaptionRect(desktop_.OuterWidth(window), styles.style, styles.exStyle, state_.metricsByDpi.At(dpi));
     if (!DrawsOwnTitleBar(window, caption))
-        drawer_.DrawCaption(window, caption, styles, dpi, scrollStep);
-    if (inputs_.windowCoverage == kPaintAllWindows && !scrollStep)
-        desktop_.ForEachDescendant(window, [this](WindowId child) { PaintIfCaptioned(child); });
+        into.push_back({window, caption, styles, dpi});
+    if (windowCoverage_ == kPaintAllWindows && !scrollStep)
+        desktop_.ForEachDescendant(window, [this, &into](WindowId child) { AddIfCaptioned(child, into); });
 }
 
 // A window whose client area reaches up over its caption draws its title bar itself (browsers
@@ -60,17 +58,6 @@ void CaptionSelection::PaintCaption(WindowId window, uint32_t style, bool scroll
 // metrics need not be exactly the window's own (a frame of its own size, a scaled caption height).
 bool CaptionSelection::DrawsOwnTitleBar(WindowId window, const CaptionRect& caption) const {
     return desktop_.ClientTop(window) < (caption.top + caption.bottom) / 2;
-}
-
-bool CaptionSelection::GetCaptionRect(WindowId window, uint32_t dpi, CaptionRect& caption) const {
-    if (!window)
-        return false;
-    caption = CaptionRectOf(window, {desktop_.Style(window), desktop_.ExStyle(window)}, dpi);
-    return true;
-}
-
-CaptionRect CaptionSelection::CaptionRectOf(WindowId window, const WindowStyles& styles, uint32_t dpi) const {
-    return ComputeCaptionRect(desktop_.OuterWidth(window), styles.style, styles.exStyle, inputs_.metrics.At(dpi));
 }
 
 } // namespace bndx

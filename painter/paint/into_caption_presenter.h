@@ -11,7 +11,7 @@ namespace bndx {
 class IntoCaptionPresenter : public CaptionPresenter {
 public:
     // in256ColourMode: the display has 8 bits a pixel, read at each paint.
-    explicit IntoCaptionPresenter(const BOOL& in256ColourMode) : in256ColourMode_(in256ColourMode) {}
+    explicit IntoCaptionPresenter(const bool& in256ColourMode) : in256ColourMode_(in256ColourMode) {}
 
     void Present(HWND window, const ComposedCaption& composed) override;
     // The system draws its own caption again whenever it next redraws the frame; nothing of ours
@@ -22,7 +22,7 @@ public:
 private:
     bool AlreadyShown(HDC windowSurface, const ComposedCaption& composed);
 
-    const BOOL& in256ColourMode_;
+    const bool& in256ColourMode_;
     // What the window showed, read back to compare with the composition.
     KeptSurface shown_;
 };

@@ -53,16 +53,58 @@ void ShowLastError() {
 } // namespace
 
 PaintEngine::PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds)
-    : MetricsByDpi(SystemCaptionMetricsAt), owner_(owner), settings_(settings), foregrounds_(foregrounds),
-      desktopComposes_(DesktopComposes()), presenter_(std::make_unique<IntoCaptionPresenter>(In256ColourMode)),
-      renderer_({Scheduler, settings_, CurrentBackground, In256ColourMode, MetricsByDpi}),
-      selection_(desktop_, *this, {settings_.WindowCoverage, ExcludedWindow, MetricsByDpi}) {
+    : owner_(owner), settings_(settings), foregrounds_(foregrounds), state_(SystemCaptionMetricsAt),
+      desktopComposes_(DesktopComposes()), presenter_(std::make_unique<IntoCaptionPresenter>(state_.in256ColourMode)),
+      renderer_({scheduler_, settings_, state_}), selection_(desktop_, settings_.WindowCoverage, state_) {
     PresentAsChosen();
 }
 
 PaintEngine::~PaintEngine() {
-    Scheduler.OnDestroy();
+    scheduler_.OnDestroy();
     presenter_->WithdrawAll();
+}
+
+void PaintEngine::StartPainting() {
+    state_.paintingEnabled = true;
+}
+
+void PaintEngine::ChooseBackground(CBackgroundEntry* entry) {
+    const bool hadBackground = state_.background != nullptr;
+    // A background without a picture would paint whatever the composition last held; it paints
+    // as "None" does instead, while its row stays selected and saved.
+    state_.background = entry && entry->HasPicture() ? entry : nullptr;
+    scheduler_.OnBackgroundSelChange(hadBackground, state_.background != nullptr);
+}
+
+void PaintEngine::ForegroundsChanged() {
+    scheduler_.OnForegroundSelChange();
+}
+
+void PaintEngine::OptionsOpening() {
+    stepPeriodBeforeOptions_ = scheduler_.GetTimerPeriod(TIMER_SCROLL_STEP);
+    frequencyPeriodBeforeOptions_ = scheduler_.GetTimerPeriod(TIMER_SCROLL_FREQUENCY);
+}
+
+void PaintEngine::OptionsClosed() {
+    scheduler_.OnOptionsClosed(stepPeriodBeforeOptions_, frequencyPeriodBeforeOptions_);
+}
+
+void PaintEngine::OptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged,
+                                 bool paintModeChanged) {
+    if (paintModeChanged)
+        PresentAsChosen();
+    // Like another coverage, another way of painting starts from captions the system has drawn
+    // afresh, so that nothing of the old way stays on screen.
+    scheduler_.OnOptionsApplied(coverageChanged || paintModeChanged, methodChanged, refreshRateChanged);
+}
+
+void PaintEngine::Close() {
+    state_.paintingEnabled = false;
+    scheduler_.OnClose();
+}
+
+void PaintEngine::OwnerDestroyed() {
+    scheduler_.OnDestroy();
 }
 
 void PaintEngine::UsePresenter(std::unique_ptr<CaptionPresenter> presenter) {
@@ -80,20 +122,20 @@ void PaintEngine::PresentAsChosen() {
     if (over)
         UsePresenter(std::make_unique<OverlayPresenter>(owner_, kOverlayCheckMs));
     else
-        UsePresenter(std::make_unique<IntoCaptionPresenter>(In256ColourMode));
+        UsePresenter(std::make_unique<IntoCaptionPresenter>(state_.in256ColourMode));
 }
 
 void PaintEngine::ReadMetrics() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = kNonClientMetricsSize;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0);
-    MetricsByDpi.Reset(CaptionMetrics{metrics.iBorderWidth, metrics.iCaptionHeight, metrics.iSmCaptionHeight},
-                       SystemDpi());
+    state_.metricsByDpi.Reset(CaptionMetrics{metrics.iBorderWidth, metrics.iCaptionHeight, metrics.iSmCaptionHeight},
+                              SystemDpi());
 }
 
 void PaintEngine::ReadColourDepth() {
     const ClientDc screen(nullptr);
-    In256ColourMode = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) == 8;
+    state_.in256ColourMode = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) == 8;
 }
 
 bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,16 +144,16 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == kUncoveredTimer) {
             ::KillTimer(owner_, kUncoveredTimer);
             uncoveredPassDue_ = false;
-            if (PaintingEnabled)
+            if (state_.paintingEnabled)
                 RefreshCaptions();
             return true;
         }
         if (wParam < TIMER_REFRESH || wParam > TIMER_SCROLL_FREQUENCY)
             return false;
-        Scheduler.OnTimer(static_cast<TimerKind>(wParam));
+        scheduler_.OnTimer(static_cast<TimerKind>(wParam));
         return true;
     case WM_PAINT_CAPTION:
-        if (!PaintingEnabled)
+        if (!state_.paintingEnabled)
             return true;
         if (wParam == kCaptionsUncovered)
             OnCaptionsUncovered();
@@ -123,9 +165,9 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         PresentAsChosen();
         return true;
     case WM_EXCLUDE_WINDOW:
-        ExcludedWindow = wParam == 0 ? static_cast<WindowId>(lParam) : 0;
-        if (ExcludedWindow)
-            presenter_->Withdraw(ToHandle(ExcludedWindow)); // its caption is another program's now
+        state_.excludedWindow = wParam == 0 ? static_cast<WindowId>(lParam) : 0;
+        if (state_.excludedWindow)
+            presenter_->Withdraw(ToHandle(state_.excludedWindow)); // its caption is another program's now
         return true;
     default:
         return false;
@@ -151,30 +193,40 @@ void WaitForWindowToSettle(HWND window) {
 void PaintEngine::OnPaintCaption(HWND window) {
     WaitForWindowToSettle(window);
     try {
-        selection_.PaintCaption(ToWindowId(window), false);
+        selection_.SelectWindow(ToWindowId(window), false, selected_);
+        PaintSelected(false);
     } catch (...) {
         ShowMessageBox("Exception in Painting Window", kErrorCaption);
     }
 }
 
-void PaintEngine::BeginPass() {
-    renderer_.BeginPass();
+// Between the renderer's BeginPass and EndPass it asks for the foreground window once.
+void PaintEngine::PaintSelected(bool scrollStep) {
+    struct Pass {
+        explicit Pass(CaptionRenderer& renderer) : renderer(renderer) { renderer.BeginPass(); }
+        ~Pass() { renderer.EndPass(); }
+        CaptionRenderer& renderer;
+    } pass(renderer_);
+    // By index and by value: a message box shown from within a paint runs a message loop, whose
+    // timers may select again.
+    for (size_t i = 0; i < selected_.size(); ++i) {
+        const SelectedCaption selected = selected_[i];
+        DrawCaption(selected, scrollStep);
+    }
 }
 
-void PaintEngine::EndPass() {
-    renderer_.EndPass();
-}
-
-void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, const WindowStyles& styles, uint32_t dpi,
-                              bool scrollStep) {
-    const HWND window = ToHandle(windowId);
+void PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) {
+    const HWND window = ToHandle(selected.window);
+    const CaptionRect& byMetrics = selected.caption;
+    const WindowStyles& styles = selected.styles;
+    const uint32_t dpi = selected.dpi;
     // Over the caption, the frame as the desktop draws it today decides where the caption lies.
     const bool over = presentation_ == Presentation::OverCaption;
     const CaptionFrame frame = over ? CaptionFrameOf(window, byMetrics) : CaptionFrame{byMetrics, false, {}};
     const CaptionRect& caption = frame.caption;
     Composition composition = renderer_.Compose(window, caption, styles, dpi, scrollStep);
     if (composition.scroll &&
-        Scheduler.OnScrollPlaced(*composition.scroll, scrollStep) == AfterScroll::kRepaintWithoutText)
+        scheduler_.OnScrollPlaced(*composition.scroll, scrollStep) == AfterScroll::kRepaintWithoutText)
         composition = renderer_.Compose(window, caption, styles, dpi, false);
     if (frame.hasButtonBounds)
         composition.composed.buttons = CaptionButtonAreas{true, frame.buttons, false, {}};
@@ -195,19 +247,22 @@ void PaintEngine::DrawCaption(WindowId windowId, const CaptionRect& byMetrics, c
 // report; so once the moves have settled, one pass paints what is not painted. Passes of the
 // refresh timer do that anyway.
 void PaintEngine::OnCaptionsUncovered() {
-    if (uncoveredPassDue_ || Scheduler.IsRunning(TIMER_REFRESH))
+    if (uncoveredPassDue_ || scheduler_.IsRunning(TIMER_REFRESH))
         return; // a burst of moves, a window dragged: one pass at a time
     uncoveredPassDue_ = ::SetTimer(owner_, kUncoveredTimer, kUncoveredSettleMs, nullptr) != 0;
 }
 
 void PaintEngine::RefreshCaptions() {
-    selection_.RefreshCaptions();
+    selection_.SelectPass(selected_);
+    PaintSelected(false);
 }
 
 void PaintEngine::PaintScrollStep() {
     const HWND foreground = GetForegroundWindow();
-    if (foreground && PassesCaptionTest(desktop_.Style(ToWindowId(foreground))))
-        selection_.PaintCaption(ToWindowId(foreground), true);
+    if (!foreground || !PassesCaptionTest(desktop_.Style(ToWindowId(foreground))))
+        return;
+    selection_.SelectWindow(ToWindowId(foreground), true, selected_);
+    PaintSelected(true);
 }
 
 void PaintEngine::SetHook(bool install) {
@@ -268,7 +323,7 @@ void PaintEngine::InvalidateAllWindows() {
 }
 
 bool PaintEngine::HasBackground() const {
-    return CurrentBackground != nullptr;
+    return state_.background != nullptr;
 }
 
 void PaintEngine::ShowMessage(const std::string& text) {

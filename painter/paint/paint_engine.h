@@ -1,7 +1,7 @@
 // The caption painter's engine as the main window holds it: the state that painting shares, the
 // scheduler bound to the main window's timers, the hook module, window selection, the renderer
 // and the presenter that puts its compositions on screen. The main window forwards its messages
-// and selection changes here.
+// and the user's choices here.
 #pragma once
 
 #include "painter/paint/caption_presenter.h"
@@ -29,7 +29,9 @@ protected:
     ~ForegroundSelection() = default;
 };
 
-class PaintEngine : private SchedulerHost, private CaptionDrawer {
+// The one door into painting: the main window says what the user chose and forwards its
+// messages; the engine alone changes the state painting shares, so it alone knows what changed.
+class PaintEngine : private SchedulerHost {
 public:
     // Timers run on owner, which receives WM_TIMER and the private messages.
     PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds);
@@ -42,24 +44,33 @@ public:
     void ReadMetrics();
     void ReadColourDepth();
 
+    // Start-up is over: the lists are filled and the first choices made.
+    void StartPainting();
+    // The user chose a background; none for "None".
+    void ChooseBackground(CBackgroundEntry* entry);
+    // The selection in the list of foregrounds changed.
+    void ForegroundsChanged();
+    // Around the modal Options dialog, during which OptionsApplied may come any number of times:
+    // a changed speed or frequency replays the line at once when it closes.
+    void OptionsOpening();
+    void OptionsClosed();
+    // The Options dialog stored new values.
+    void OptionsApplied(bool coverageChanged, bool methodChanged, bool refreshRateChanged, bool paintModeChanged);
+    // Painting stops and every caption is given back to the system.
+    void Close();
+    // The owner window is being destroyed, and its timers with it.
+    void OwnerDestroyed();
+
     // Handles the timers and the private messages of the engine; false for any other message.
     // The caller passes every message on to its ordinary handling all the same.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // One repaint pass now, as the refresh timer makes one.
     void RefreshCaptions() override;
     void SetHook(bool install) override;
 
-    // Into or over the caption, as the PaintMode setting and the desktop's composition choose: at
-    // start, when the desktop's composition changes and when a new PaintMode is applied.
-    void PresentAsChosen();
-
-    // The state painting shares; the main window sets CurrentBackground and PaintingEnabled.
-    CaptionMetricsByDpi MetricsByDpi;
-    BOOL In256ColourMode = FALSE;
-    BOOL PaintingEnabled = FALSE;
-    CBackgroundEntry* CurrentBackground = nullptr;
-    WindowId ExcludedWindow = 0;
-    PaintScheduler Scheduler{*this};
+    const PainterState& State() const { return state_; }
+    const PaintScheduler& Scheduler() const { return scheduler_; }
 
 private:
     SchedulingSettings Settings() const override;
@@ -73,11 +84,11 @@ private:
     LineSource* SelectedForeground(int32_t n) const override;
     int32_t RandomBelow(int32_t n) override;
 
-    void BeginPass() override;
-    void EndPass() override;
-    void DrawCaption(WindowId window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
-                     bool scrollStep) override;
-
+    // Into or over the caption, as the PaintMode setting and the desktop's composition choose: at
+    // start, when the desktop's composition changes and when a new PaintMode is applied.
+    void PresentAsChosen();
+    void PaintSelected(bool scrollStep);
+    void DrawCaption(const SelectedCaption& selected, bool scrollStep);
     void OnPaintCaption(HWND window);
     void OnCaptionsUncovered();
     // From now on compositions go to presenter; the one before hands every caption back first.
@@ -86,12 +97,17 @@ private:
     HWND owner_;
     const PainterSettings& settings_;
     const ForegroundSelection& foregrounds_;
+    PainterState state_;
+    PaintScheduler scheduler_{*this};
     Win32Desktop desktop_;
     bool desktopComposes_;
     Presentation presentation_ = Presentation::IntoCaption;
     std::unique_ptr<CaptionPresenter> presenter_;
     CaptionRenderer renderer_;
     CaptionSelection selection_;
+    SelectedCaptions selected_; // kept from one pass to the next for its memory
+    uint32_t stepPeriodBeforeOptions_ = 0;
+    uint32_t frequencyPeriodBeforeOptions_ = 0;
     bool uncoveredPassDue_ = false;
 };
 

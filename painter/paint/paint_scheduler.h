@@ -37,8 +37,8 @@ struct ScrollState {
     // Left end of the text, in the whole-window coordinates of whichever window is painted: one
     // value for the program, so the text goes on where it was on a new front window.
     int32_t Position = 0;
-    // The next drawing of the text starts it at the caption's start.
-    bool ResetPosition = false;
+    // The next drawing of the text starts it at the caption's start, as the first of all does.
+    bool ResetPosition = true;
 };
 
 // Where the renderer put the scrolling text on a caption.

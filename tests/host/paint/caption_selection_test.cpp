@@ -1,5 +1,4 @@
-// The caption selection over a desktop of made-up windows, with a drawer that records what a pass
-// paints.
+// The caption selection over a desktop of made-up windows.
 #include "painter/paint/caption_selection.h"
 
 #include <gtest/gtest.h>
@@ -60,54 +59,29 @@ private:
     WindowId foreground_ = 0;
 };
 
-struct DrawnCaption {
-    WindowId window;
-    CaptionRect caption;
-    uint32_t dpi;
-    bool scrollStep;
-    bool inPass; // drawn between the drawer's BeginPass and EndPass
-};
-
-class RecordingDrawer : public CaptionDrawer {
-public:
-    void BeginPass() override { inPass = true; }
-    void EndPass() override { inPass = false; }
-    void DrawCaption(WindowId window, const CaptionRect& caption, const WindowStyles&, uint32_t dpi,
-                     bool scrollStep) override {
-        drawn.push_back({window, caption, dpi, scrollStep, inPass});
-    }
-    std::vector<WindowId> Windows() const {
-        std::vector<WindowId> windows;
-        for (const auto& d : drawn)
-            windows.push_back(d.window);
-        return windows;
-    }
-    std::vector<DrawnCaption> drawn;
-    bool inPass = false;
-};
-
 using Windows = std::vector<WindowId>;
+
+Windows WindowsOf(const SelectedCaptions& selected) {
+    Windows windows;
+    for (const SelectedCaption& s : selected)
+        windows.push_back(s.window);
+    return windows;
+}
 
 class CaptionSelectionTest : public ::testing::Test {
 protected:
-    CaptionSelectionTest() { metrics.Reset({4, 18, 14}, 96); }
-    CaptionSelection Selection() { return CaptionSelection(desktop, drawer, {coverage, excluded, metrics}); }
-    // A pass, whose captions are all drawn between the drawer's BeginPass and EndPass: the drawer
-    // may hold what a pass treats as fixed (the foreground window) in between.
+    CaptionSelectionTest() { metrics().Reset({4, 18, 14}, 96); }
+    CaptionMetricsByDpi& metrics() { return state.metricsByDpi; }
+    CaptionSelection Selection() { return CaptionSelection(desktop, coverage, state); }
     Windows Pass() {
-        drawer.drawn.clear();
-        Selection().RefreshCaptions();
-        for (const DrawnCaption& d : drawer.drawn)
-            EXPECT_TRUE(d.inPass) << "mode " << coverage;
-        EXPECT_FALSE(drawer.inPass) << "a pass ends for the drawer, mode " << coverage;
-        return drawer.Windows();
+        Selection().SelectPass(selected);
+        return WindowsOf(selected);
     }
 
     SimulatedDesktop desktop;
-    RecordingDrawer drawer;
     int32_t coverage = kPaintAllWindows;
-    WindowId excluded = 0;
-    CaptionMetricsByDpi metrics;
+    PainterState state;
+    SelectedCaptions selected;
 };
 
 TEST_F(CaptionSelectionTest, EachCoverageModeChoosesItsWindowsAndAnUnknownOneTheCaptionedForegroundOnly) {
@@ -136,8 +110,8 @@ TEST_F(CaptionSelectionTest, PassSkipsWindowsThatFailTheCaptionTestOrTheTitleRul
     desktop.Add({desktop.Add({0, kCaptioned, ""})}); // untitled, and so its child unreached
     desktop.Add({0, kCaptioned, "Icon Bar"});        // the icon bar
     const WindowId iconBarToo = desktop.Add({0, kCaptioned, "Icon Bar 2"});
-    excluded = desktop.Add({});
-    desktop.Add({excluded});
+    state.excludedWindow = desktop.Add({});
+    desktop.Add({state.excludedWindow});
     const WindowId painted = desktop.Add({});
     // The caption lies from 3 to 21: a client area that begins above its middle is the window's
     // own title bar.
@@ -158,34 +132,28 @@ TEST_F(CaptionSelectionTest, SkippedWindowsHideTheirDescendantsOnlyFromThemselve
     EXPECT_EQ(std::count(drawn.begin(), drawn.end(), inner), 2) << "once through top, once through middle";
 }
 
-TEST_F(CaptionSelectionTest, DirectPaintSkipsTheCaptionTestButNotTheFiltersAndIsNoPass) {
+TEST_F(CaptionSelectionTest, OneWindowSkipsTheCaptionTestButNotTheFilters) {
     const WindowId hidden = desktop.Add({0, style::kDlgFrame, "Hidden"});
     const WindowId hiddenChild = desktop.Add({hidden});
-    Selection().PaintCaption(hidden, false);
-    ASSERT_EQ(drawer.Windows(), (Windows{hidden, hiddenChild})) << "a notified hidden window is painted";
-
-    drawer.drawn.clear();
-    Selection().PaintCaption(0, false);
-    EXPECT_EQ(drawer.Windows(), Windows{});
-    Selection().PaintCaption(hidden, true);
-    ASSERT_EQ(drawer.Windows(), (Windows{hidden})) << "a scroll step never walks descendants";
-    EXPECT_TRUE(drawer.drawn[0].scrollStep);
-    EXPECT_FALSE(drawer.drawn[0].inPass);
+    Selection().SelectWindow(hidden, false, selected);
+    EXPECT_EQ(WindowsOf(selected), (Windows{hidden, hiddenChild})) << "a notified hidden window is painted";
+    Selection().SelectWindow(0, false, selected);
+    EXPECT_EQ(WindowsOf(selected), Windows{});
+    Selection().SelectWindow(hidden, true, selected);
+    EXPECT_EQ(WindowsOf(selected), (Windows{hidden})) << "a scroll step never walks descendants";
 }
 
 TEST_F(CaptionSelectionTest, CaptionRectFollowsTheWindowItsMonitorsDpiAndTheMetricsAtTheTimeOfPainting) {
     const uint32_t framedStyle = kCaptioned | style::kThickFrame;
     desktop.Add({0, framedStyle});
-    CaptionRect rect{};
-    EXPECT_FALSE(Selection().GetCaptionRect(0, 96, rect));
     desktop.Add({0, framedStyle, "At 144 DPI", 60, 144});
-    metrics.Reset({4, 30, 14}, 96); // the user changed the caption size
+    metrics().Reset({4, 30, 14}, 96); // the user changed the caption size
     Pass();
-    ASSERT_EQ(drawer.drawn.size(), 2u);
-    EXPECT_EQ(drawer.drawn[0].dpi, 96u) << "a window of unknown DPI is at the system's";
-    EXPECT_EQ(drawer.drawn[0].caption.bottom, 7 + 30);
-    EXPECT_EQ(drawer.drawn[1].dpi, 144u);
-    EXPECT_EQ(drawer.drawn[1].caption.bottom, 9 + 45) << "border and caption half as large again";
+    ASSERT_EQ(selected.size(), 2u);
+    EXPECT_EQ(selected[0].dpi, 96u) << "a window of unknown DPI is at the system's";
+    EXPECT_EQ(selected[0].caption.bottom, 7 + 30);
+    EXPECT_EQ(selected[1].dpi, 144u);
+    EXPECT_EQ(selected[1].caption.bottom, 9 + 45) << "border and caption half as large again";
 }
 
 } // namespace

@@ -82,14 +82,12 @@ public:
 
     HWND Window() const { return window_; }
 
-    // Starts a scroll cycle of line from the caption's start, its first step drawn at once, as a
-    // (re)started frequency timer does; the caller then makes every further step itself.
+    // Starts a scroll cycle of line, its first step drawn at once, as a frequency tick does once
+    // the last cycle ran out (or before the first); the caller then makes every further step itself.
     void StartScroll(FixedLine& line) {
         foregrounds.entries = {&line};
-        engine->Scheduler.StopTimer(TIMER_SCROLL_FREQUENCY);
-        engine->Scheduler.StartTimer(TIMER_SCROLL_FREQUENCY);
+        engine->OnMessage(WM_TIMER, TIMER_SCROLL_FREQUENCY, 0);
         ::KillTimer(window_, TIMER_SCROLL_STEP);
-        ::KillTimer(window_, TIMER_SCROLL_FREQUENCY);
     }
     void Step() { engine->OnMessage(WM_TIMER, TIMER_SCROLL_STEP, 0); }
 

@@ -30,7 +30,7 @@ protected:
 
     void Paint() {
         host.settings.WindowCoverage = kPaintForegroundWindow;
-        host.engine->CurrentBackground = &background;
+        host.engine->ChooseBackground(&background);
         host.engine->RefreshCaptions();
     }
 
@@ -133,7 +133,7 @@ TEST_F(PaintEngineTest, PaintsOnlyInsideTheCaptionAndLeavesNoDrawingObjectBehind
 
     FixedLine line("Hygiene");
     host.StartScroll(line);
-    ASSERT_TRUE(host.engine->Scheduler.Scrolling());
+    ASSERT_TRUE(host.engine->Scheduler().Scrolling());
     const auto paint = [&](int times) {
         for (int i = 0; i < times; ++i) {
             host.Step(); // text, box, buttons

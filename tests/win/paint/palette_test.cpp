@@ -49,7 +49,9 @@ std::unique_ptr<CBackgroundEntry> Stripes(const char* name, const std::vector<RG
 
 class PaletteDisplay : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(host.engine->In256ColourMode) << "needs a display of 8 bits per pixel"; }
+    void SetUp() override {
+        ASSERT_TRUE(host.engine->State().in256ColourMode) << "needs a display of 8 bits per pixel";
+    }
     EngineHost host;
 };
 
@@ -62,7 +64,7 @@ TEST_F(PaletteDisplay, TheCaptionPaintRealisesTheBackgroundsPalette) {
     const uint32_t systemLook = ScreenCapture::OfWindow(front.Handle()).At(x, y);
     host.settings.ShowTitle = 0;
     host.settings.WindowCoverage = kPaintForegroundWindow;
-    host.engine->CurrentBackground = background.get();
+    host.engine->ChooseBackground(background.get());
     host.engine->RefreshCaptions();
     EXPECT_TRUE(WaitFor([&] { return ScreenCapture::OfWindow(front.Handle()).At(x, y) != systemLook; }, 2000))
         << "the background reaches the caption";
