@@ -3,6 +3,8 @@
 // Header-only and without the C runtime, so that Bandpost can ask it too.
 #pragma once
 
+#include "platform/framework/win32_handles.h"
+
 #include <windows.h>
 
 // Where the texts below are kept. Bandpost keeps every text in its code section, where it costs
@@ -19,7 +21,7 @@ constexpr wchar_t kCompositionLibrary[] BNDX_COMPOSITION_TEXT = L"\\dwmapi.dll";
 constexpr char kCompositionQuery[] BNDX_COMPOSITION_TEXT = "DwmIsCompositionEnabled";
 
 // The window manager's library, loaded at run time from the system folder only, because Windows
-// XP has none (and then nothing composes); null then. The caller frees it.
+// XP has none (and then nothing composes); null then. The caller frees it (Bandpost by hand).
 inline HMODULE LoadCompositionLibrary() {
     constexpr UINT kLibraryLength = sizeof kCompositionLibrary / sizeof kCompositionLibrary[0]; // with the terminator
     wchar_t path[MAX_PATH];
@@ -42,12 +44,8 @@ inline bool DesktopComposes(HMODULE library) {
 }
 
 inline bool DesktopComposes() {
-    HMODULE library = LoadCompositionLibrary();
-    if (!library)
-        return false;
-    const bool composes = DesktopComposes(library);
-    FreeLibrary(library);
-    return composes;
+    const UniqueModule library(LoadCompositionLibrary());
+    return library && DesktopComposes(library.Get());
 }
 
 } // namespace bndx

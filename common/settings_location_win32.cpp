@@ -1,5 +1,7 @@
 #include "common/settings_location_win32.h"
 
+#include "platform/framework/win32_handles.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -24,23 +26,17 @@ bool Win32SettingsLocationFacts::Exists(const std::string& path) {
 }
 
 bool Win32SettingsLocationFacts::CanWrite(const std::string& file) {
-    const HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(handle);
-    return true;
+    const UniqueFile opened(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(opened);
 }
 
 bool Win32SettingsLocationFacts::CanCreateIn(const std::string& folder) {
     // Named after the process, so that both programs starting at once never share a probe.
     const std::string probe = JoinPath(folder, "Banderix-" + std::to_string(GetCurrentProcessId()) + ".tmp");
-    const HANDLE handle = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(handle);
-    return true;
+    const UniqueFile created(CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return static_cast<bool>(created);
 }
 
 void Win32SettingsLocationFacts::MakeFolder(const std::string& folder) {

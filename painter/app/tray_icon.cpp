@@ -37,11 +37,10 @@ void TrayIcon::Add() {
     NOTIFYICONDATAA record = Record(owner_);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = callbackMessage_;
+    // Shared by the system with every other load of it: never destroyed by us.
     record.hIcon = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(iconId_));
     lstrcpynA(record.szTip, tip_, 64);
     added_ = Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
-    if (record.hIcon)
-        DestroyIcon(record.hIcon);
 }
 
 void TrayIcon::Remove() {

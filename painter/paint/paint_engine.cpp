@@ -46,8 +46,8 @@ void ShowLastError() {
     FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                    GetLastError(), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0,
                    nullptr);
+    const UniqueLocal owned(text);
     ShowMessageBox(text ? text : "", kErrorCaption, MB_OK | MB_ICONINFORMATION);
-    LocalFree(text);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 namespace bndx {
 
@@ -47,50 +48,35 @@ constexpr size_t kMostScaledFonts = 4;
 
 } // namespace
 
-PainterSettings::~PainterSettings() {
-    ReleaseScaledFonts();
-    if (font_)
-        DeleteObject(font_);
-}
-
-void PainterSettings::ReleaseScaledFonts() const {
-    for (const ScaledFont& scaled : scaled_)
-        DeleteObject(scaled.font);
-    scaled_.clear();
-}
-
 // No font is selected anywhere between two paints, so a font is never released while in use.
 HFONT PainterSettings::GetTextFont(uint32_t dpi, uint32_t systemDpi) const {
     const auto& description = TextFontDescription();
     if (!font_ || !description || dpi == 0 || systemDpi == 0 || dpi == systemDpi)
-        return font_;
+        return font_.Get();
     for (const ScaledFont& scaled : scaled_)
         if (scaled.dpi == dpi && scaled.systemDpi == systemDpi)
-            return scaled.font;
+            return scaled.font.Get();
     LOGFONTA logFont = ToLogFont(*description);
     logFont.lfHeight = ScaleToDpi(logFont.lfHeight, dpi, systemDpi);
     logFont.lfWidth = ScaleToDpi(logFont.lfWidth, dpi, systemDpi);
-    HFONT font = CreateFontIndirectA(&logFont);
+    UniqueFont font(CreateFontIndirectA(&logFont));
     if (!font)
-        return font_;
+        return font_.Get();
     if (scaled_.size() >= kMostScaledFonts)
-        ReleaseScaledFonts();
-    scaled_.push_back({dpi, systemDpi, font});
-    return font;
+        scaled_.clear();
+    scaled_.push_back({dpi, systemDpi, std::move(font)});
+    return scaled_.back().font.Get();
 }
 
 // The new font is made while the old one still exists, so a replaced font's handle can never
 // come back as the new one's.
 void PainterSettings::OnTextFontChanged() {
-    HFONT replaced = font_;
-    font_ = nullptr;
+    const UniqueFont replaced = std::move(font_);
     if (const auto& description = TextFontDescription()) {
         const LOGFONTA logFont = ToLogFont(*description);
-        font_ = CreateFontIndirectA(&logFont);
+        font_.Reset(CreateFontIndirectA(&logFont));
     }
-    ReleaseScaledFonts();
-    if (replaced)
-        DeleteObject(replaced);
+    scaled_.clear();
 }
 
 } // namespace bndx

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "painter/settings/settings_record.h"
+#include "platform/framework/scoped_gdi.h"
 
 #include <windows.h>
 
@@ -18,10 +19,9 @@ LOGFONTA ToLogFont(const FontDescription& font);
 class PainterSettings : public SettingsRecord {
 public:
     PainterSettings() = default;
-    ~PainterSettings() override;
 
     // The text font, or none until a font is loaded or chosen.
-    HFONT GetTextFont() const { return font_; }
+    HFONT GetTextFont() const { return font_.Get(); }
     // The text font for a caption on a monitor at dpi: its height scaled by dpi / systemDpi,
     // made on first use and kept; the text font itself at the system's DPI.
     HFONT GetTextFont(uint32_t dpi, uint32_t systemDpi) const;
@@ -35,11 +35,10 @@ private:
     struct ScaledFont {
         uint32_t dpi;
         uint32_t systemDpi;
-        HFONT font;
+        UniqueFont font;
     };
-    void ReleaseScaledFonts() const;
 
-    HFONT font_ = nullptr;
+    UniqueFont font_;
     mutable std::vector<ScaledFont> scaled_;
 };
 

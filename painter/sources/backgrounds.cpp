@@ -21,21 +21,14 @@ CBackgroundEntry::CBackgroundEntry(const char* path) : CSourceEntry(0) {
     const bool newer = !readFailed && !tooShort && header_.Version != kFileFormatVersion;
     if (!readFailed && !tooShort && !newer) {
         SetDescription(header_.Description);
-        image_ = ReadDIBFromFile(file.Get(), sizeof(header_));
+        image_.Reset(ReadDIBFromFile(file.Get(), sizeof(header_)));
         if (image_)
-            palette_ = CreateDIBPalette(image_);
+            palette_.Reset(CreateDIBPalette(image_.Get()));
     }
     if (readFailed)
         ShowMessageBox(std::string("Error opening ") + path, kErrorCaption);
     else if (newer)
         ShowMessageBox(NewerVersionMessage(path), kErrorCaption);
-}
-
-CBackgroundEntry::~CBackgroundEntry() {
-    if (palette_)
-        DeleteObject(palette_);
-    if (image_)
-        DestroyDIB(image_);
 }
 
 BOOL CBackgroundEntry::Paint(HDC dc, const RECT* rect, BOOL usePalette) {
@@ -48,9 +41,9 @@ BOOL CBackgroundEntry::Paint(HDC dc, const RECT* rect, BOOL usePalette) {
     // Strips are fitted for the screen of their time, so a change to 256 colours lets them go.
     if (usePalette) {
         strips_.Clear();
-        PaintDIB(dc, rect, image_, palette_, 0);
+        PaintDIB(dc, rect, image_.Get(), palette_.Get(), 0);
     } else {
-        strips_.Paint(dc, rect, image_);
+        strips_.Paint(dc, rect, image_.Get());
     }
     return TRUE;
 }

@@ -4,8 +4,9 @@
 
 #include "common/file_headers.h"
 #include "painter/sources/source_entry.h"
-#include "platform/dib/dibutil.h"
+#include "platform/dib/dib_owners.h"
 #include "platform/dib/strip_cache.h"
+#include "platform/framework/scoped_gdi.h"
 
 #include <windows.h>
 
@@ -18,7 +19,6 @@ public:
     // Loads the file at the path. One that cannot be used leaves the description empty; one
     // whose picture cannot be read keeps its description (it is listed) but has no picture.
     explicit CBackgroundEntry(const char* path);
-    ~CBackgroundEntry() override;
 
     int16_t Configure() override { return 0; }
 
@@ -28,7 +28,7 @@ public:
 
     // Whether the picture could be read. One that could not is never painted into captions: it
     // paints as "None" does, so the system's own captions stay.
-    bool HasPicture() const { return image_ != nullptr; }
+    bool HasPicture() const { return static_cast<bool>(image_); }
 
     // Draws the picture into the rectangle, realising the background's palette when asked
     // (the screen runs in 256 colours). Without a palette the picture is fitted to each height
@@ -37,12 +37,12 @@ public:
     BOOL Paint(HDC dc, const RECT* rect, BOOL usePalette);
 
     // The palette made for the picture, for the caption's surface in 256 colours (null: none).
-    HPALETTE Palette() const { return palette_; }
+    HPALETTE Palette() const { return palette_.Get(); }
 
 private:
     BackgroundFileHeader header_ = {};
-    HPALETTE palette_ = nullptr;
-    HDIB image_ = nullptr;
+    UniquePalette palette_;
+    UniqueDib image_;
     DibStripCache strips_;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/dib/dibutil.h"
 
 #include "platform/dib/dib_core.h"
+#include "platform/dib/dib_owners.h"
 #include "platform/framework/scoped_gdi.h"
 #include "platform/framework/win32_handles.h"
 
@@ -11,29 +12,10 @@
 #include <new>
 
 using namespace bndx::dib;
+using bndx::LockedDib;
+using bndx::UniqueDib;
 
 namespace {
-
-// An image's bytes, locked for as long as this lives.
-class LockedDib {
-public:
-    explicit LockedDib(HDIB dib) : dib_(dib), bytes_(dib ? static_cast<const uint8_t*>(GlobalLock(dib)) : nullptr) {}
-    ~LockedDib() {
-        if (bytes_)
-            GlobalUnlock(dib_);
-    }
-    LockedDib(const LockedDib&) = delete;
-    LockedDib& operator=(const LockedDib&) = delete;
-
-    // The bytes, when they hold an image in the library's own form.
-    const uint8_t* Inspect(DibLayout* layout) const {
-        return bytes_ && InspectPackedDib(bytes_, GlobalSize(dib_), layout) ? bytes_ : nullptr;
-    }
-
-private:
-    HDIB dib_;
-    const uint8_t* bytes_;
-};
 
 // Keeps a caller's DC state (palette, stretch mode, brush origin) and puts it back.
 class SavedDcState {
@@ -96,18 +78,13 @@ HDIB MakeDib(const uint8_t* data, size_t size, bool (*plan)(const uint8_t*, size
     DibLayout layout;
     if (!plan(data, size, &layout))
         return nullptr;
-    HDIB dib = GlobalAlloc(GMEM_MOVEABLE, layout.packedSize);
-    if (!dib)
-        return nullptr;
-    auto* out = static_cast<uint8_t*>(GlobalLock(dib));
-    const bool built = out && BuildPackedDib(data, size, layout, out);
-    if (out)
-        GlobalUnlock(dib);
-    if (!built) {
-        GlobalFree(dib);
-        return nullptr;
+    UniqueDib dib(GlobalAlloc(GMEM_MOVEABLE, layout.packedSize));
+    {
+        const bndx::LockedGlobal<uint8_t> out(dib.Get());
+        if (!out.Get() || !BuildPackedDib(data, size, layout, out.Get()))
+            return nullptr;
     }
-    return dib;
+    return dib.Release();
 }
 
 HPALETTE PaletteOf(const uint8_t* bytes, const DibLayout& layout) {
@@ -224,23 +201,19 @@ HBITMAP LoadResourceBitmap(HINSTANCE instance, LPCSTR resource, HPALETTE* palett
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data)
         return nullptr;
-    HDIB dib = MakeDib(static_cast<const uint8_t*>(data), SizeofResource(instance, found), PlanPackedDib);
-    HBITMAP bitmap = nullptr;
-    {
-        LockedDib locked(dib);
-        DibLayout layout;
-        const uint8_t* bytes = locked.Inspect(&layout);
-        void* bits = nullptr;
-        if (bytes)
-            bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(bytes), DIB_RGB_COLORS, &bits,
-                                      nullptr, 0);
-        if (bitmap) {
-            std::memcpy(bits, bytes + layout.bitsOffset, layout.header.sizeImage);
-            if (palette)
-                *palette = PaletteOf(bytes, layout);
-        }
+    const UniqueDib dib(MakeDib(static_cast<const uint8_t*>(data), SizeofResource(instance, found), PlanPackedDib));
+    const LockedDib locked(dib.Get());
+    DibLayout layout;
+    const uint8_t* bytes = locked.Inspect(&layout);
+    void* bits = nullptr;
+    HBITMAP bitmap =
+        bytes ? CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(bytes), DIB_RGB_COLORS, &bits, nullptr, 0)
+              : nullptr;
+    if (bitmap) {
+        std::memcpy(bits, bytes + layout.bitsOffset, layout.header.sizeImage);
+        if (palette)
+            *palette = PaletteOf(bytes, layout);
     }
-    DestroyDIB(dib);
     return bitmap;
 }
 

@@ -1,8 +1,10 @@
 #include "platform/dib/strip_cache.h"
 
 #include "platform/dib/dib_core.h"
+#include "platform/dib/dib_owners.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace bndx::dib;
 
@@ -16,14 +18,10 @@ constexpr int64_t kWidestKeptCopy = 4096;
 
 // Width of one copy of the image at the strip height, or 0 when the image or height is unusable.
 int64_t CopyWidth(HDIB dib, int height) {
-    const auto* bytes = dib ? static_cast<const uint8_t*>(GlobalLock(dib)) : nullptr;
-    if (!bytes)
-        return 0;
+    const bndx::LockedDib locked(dib);
     DibLayout layout;
     StripFit fit{};
-    const bool fits = InspectPackedDib(bytes, GlobalSize(dib), &layout) &&
-                      FitToStrip(layout.header.width, layout.header.height, 1, height, &fit);
-    GlobalUnlock(dib);
+    const bool fits = locked.Inspect(&layout) && FitToStrip(layout.header.width, layout.header.height, 1, height, &fit);
     return fits ? fit.tileWidth : 0;
 }
 
@@ -42,18 +40,12 @@ BOOL DibStripCache::Paint(HDC dc, const RECT* dest, HDIB dib) {
     if (!strip)
         return FALSE;
     strip->lastUse = ++uses_;
-    return BitBlt(dc, dest->left, dest->top, width, height, strip->dc, 0, 0, SRCCOPY);
-}
-
-void DibStripCache::Clear() {
-    for (Strip& strip : strips_)
-        Release(strip);
-    strips_.clear();
+    return BitBlt(dc, dest->left, dest->top, width, height, strip->surface.Dc(), 0, 0, SRCCOPY);
 }
 
 DibStripCache::Strip* DibStripCache::Find(HDIB dib, int height, int width) {
     for (Strip& strip : strips_)
-        if (strip.dib == dib && strip.height == height && strip.width >= width)
+        if (strip.dib == dib && strip.height == height && strip.surface.Width() >= width)
             return &strip;
     return nullptr;
 }
@@ -69,47 +61,22 @@ DibStripCache::Strip* DibStripCache::Build(HDIB dib, int height, int width) {
     // A strip of this height that is too narrow is replaced, not kept beside the new one.
     for (auto it = strips_.begin(); it != strips_.end(); ++it)
         if (it->dib == dib && it->height == height) {
-            width = std::max(width, it->width);
-            Release(*it);
+            width = std::max(width, it->surface.Width());
             strips_.erase(it);
             break;
         }
     if (int64_t{width} * height > kMaxStripPixels || width > kMaxStripSide)
         return nullptr;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Strip strip{dib, height, width, CreateCompatibleDC(nullptr), nullptr, nullptr, 0};
-    strip.bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (strip.dc && strip.bitmap)
-        strip.previous = SelectObject(strip.dc, strip.bitmap);
+    Strip strip{dib, height, bndx::DibSurface(width, height), 0};
     const RECT whole{0, 0, width, height};
-    if (!strip.previous || !PaintDIB(strip.dc, &whole, dib, nullptr, 0)) {
-        Release(strip);
+    if (!strip.surface || !PaintDIB(strip.surface.Dc(), &whole, dib, nullptr, 0))
         return nullptr;
-    }
     if (strips_.size() >= kMostStrips) {
         const auto oldest = std::min_element(strips_.begin(), strips_.end(),
                                              [](const Strip& a, const Strip& b) { return a.lastUse < b.lastUse; });
-        Release(*oldest);
         strips_.erase(oldest);
     }
-    strips_.push_back(strip);
+    strips_.push_back(std::move(strip));
     return &strips_.back();
-}
-
-void DibStripCache::Release(Strip& strip) {
-    if (strip.previous)
-        SelectObject(strip.dc, strip.previous);
-    if (strip.bitmap)
-        DeleteObject(strip.bitmap);
-    if (strip.dc)
-        DeleteDC(strip.dc);
-    strip = Strip{};
 }

@@ -2,6 +2,7 @@
 // copy instead of a scaling: for pictures painted many times a second into captions.
 #pragma once
 
+#include "platform/dib/dib_surface.h"
 #include "platform/dib/dibutil.h"
 
 #include <windows.h>
@@ -25,7 +26,7 @@ public:
     // the two may then differ by a column's rounding. False as PaintDIB.
     BOOL Paint(HDC dc, const RECT* dest, HDIB dib);
 
-    void Clear();
+    void Clear() { strips_.clear(); }
 
     // Strips held now, for tests.
     size_t StripCount() const { return strips_.size(); }
@@ -34,16 +35,12 @@ private:
     struct Strip {
         HDIB dib;
         int height;
-        int width;
-        HDC dc;
-        HBITMAP bitmap;
-        HGDIOBJ previous;
+        bndx::DibSurface surface;
         unsigned lastUse;
     };
 
     Strip* Find(HDIB dib, int height, int width);
     Strip* Build(HDIB dib, int height, int width);
-    static void Release(Strip& strip);
 
     std::vector<Strip> strips_;
     unsigned uses_ = 0;

@@ -17,10 +17,7 @@ DocTemplate::DocTemplate(UINT resourceId, RuntimeClass<Document> document, Runti
       docString_(LoadProgramString(resourceId)), menu_(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(resourceId))),
       icon_(LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(resourceId))) {}
 
-DocTemplate::~DocTemplate() {
-    if (menu_)
-        DestroyMenu(menu_);
-}
+DocTemplate::~DocTemplate() = default;
 
 std::string DocTemplate::GetDocString(DocString field) const {
     size_t start = 0;

@@ -2,6 +2,8 @@
 // icon and document string), and keeps the documents of that kind that are open.
 #pragma once
 
+#include "platform/framework/win32_handles.h"
+
 #include <windows.h>
 
 #include <memory>
@@ -33,7 +35,7 @@ public:
     DocTemplate& operator=(const DocTemplate&) = delete;
 
     std::string GetDocString(DocString field) const;
-    HMENU Menu() const { return menu_; }
+    HMENU Menu() const { return menu_.Get(); }
     HICON Icon() const { return icon_; }
     // Whether a file name ends in this template's extension, ignoring case.
     bool MatchesExtension(const std::string& path) const;
@@ -57,7 +59,7 @@ private:
     RuntimeClass<MdiChild> frameClass_;
     RuntimeClass<View> viewClass_;
     std::string docString_;
-    HMENU menu_;
+    UniqueMenu menu_;
     HICON icon_;
     int untitledCount_ = 0;
     std::vector<std::unique_ptr<Document>> documents_;

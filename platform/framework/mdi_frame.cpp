@@ -52,7 +52,7 @@ MdiFrame::~MdiFrame() = default;
 bool MdiFrame::LoadFrame(UINT resourceId, DWORD style) {
     resourceId_ = resourceId;
     appTitle_ = LoadProgramString(resourceId);
-    defaultMenu_ = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(resourceId));
+    defaultMenu_.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(resourceId)));
     if (HACCEL table = LoadAcceleratorsA(ProgramInstance(), MAKEINTRESOURCEA(resourceId))) {
         accelerators_.resize(static_cast<size_t>(CopyAcceleratorTableA(table, nullptr, 0)));
         CopyAcceleratorTableA(table, accelerators_.data(), static_cast<int>(accelerators_.size()));
@@ -61,7 +61,7 @@ bool MdiFrame::LoadFrame(UINT resourceId, DWORD style) {
                   reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1));
     DocTemplate::SetMainFrame(this);
     return CreateEx(0, kFrameClass, appTitle_.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, nullptr, defaultMenu_);
+                    CW_USEDEFAULT, nullptr, defaultMenu_.Get());
 }
 
 bool MdiFrame::OnCreate() {
@@ -244,7 +244,7 @@ void MdiFrame::OnFloatingBarMoved(POINT screen) {
 }
 
 void MdiFrame::OnChildActivated(MdiChild* child) {
-    HMENU menu = child && child->Template().Menu() ? child->Template().Menu() : defaultMenu_;
+    HMENU menu = child && child->Template().Menu() ? child->Template().Menu() : defaultMenu_.Get();
     if (GetMenu(Handle()) != menu) {
         SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
                      reinterpret_cast<LPARAM>(WindowMenuOf(menu)));
@@ -339,7 +339,7 @@ bool MdiFrame::PreTranslateMessage(MSG& message) {
 LRESULT MdiFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
-        CLIENTCREATESTRUCT client{WindowMenuOf(defaultMenu_), kFirstChildId};
+        CLIENTCREATESTRUCT client{WindowMenuOf(defaultMenu_.Get()), kFirstChildId};
         client_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                   WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0,
                                   Handle(), nullptr, ProgramInstance(), &client);
@@ -394,7 +394,7 @@ LRESULT MdiFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         // The template menus belong to the templates; only our own menu goes with the window.
         SetMenu(Handle(), nullptr);
-        DestroyMenu(defaultMenu_);
+        defaultMenu_.Reset();
         PostQuitMessage(0);
         return 0;
     default:

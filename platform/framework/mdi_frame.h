@@ -9,6 +9,7 @@
 #include "platform/framework/floating_bar.h"
 #include "platform/framework/status_bar.h"
 #include "platform/framework/toolbar.h"
+#include "platform/framework/win32_handles.h"
 #include "platform/framework/window.h"
 
 #include <string>
@@ -75,7 +76,7 @@ private:
 
     UINT resourceId_ = 0;
     HWND client_ = nullptr;
-    HMENU defaultMenu_ = nullptr;
+    UniqueMenu defaultMenu_;
     std::vector<ACCEL> accelerators_;
     std::string appTitle_;
     Toolbar toolbar_;

@@ -3,6 +3,7 @@
 #include "platform/framework/message_box.h"
 #include "platform/framework/scoped_gdi.h"
 #include "platform/framework/view.h"
+#include "platform/framework/win32_handles.h"
 #include "platform/framework/window.h"
 
 #include <commdlg.h>
@@ -12,8 +13,8 @@ namespace bndx {
 namespace {
 
 // The printer the user chose in Print Setup or the print dialog, for the next print.
-HGLOBAL g_deviceMode = nullptr;
-HGLOBAL g_deviceNames = nullptr;
+UniqueGlobal g_deviceMode;
+UniqueGlobal g_deviceNames;
 
 constexpr int kPreviewPageWidth = 850; // a letter page in hundredths of an inch
 constexpr int kPreviewPageHeight = 1100;
@@ -23,12 +24,13 @@ bool RunPrintDialog(HWND owner, DWORD flags, PRINTDLGA& dialog) {
     dialog = PRINTDLGA{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.hDevMode = g_deviceMode;
-    dialog.hDevNames = g_deviceNames;
+    // The dialog may free what it is given and hand back new memory: it holds both meanwhile.
+    dialog.hDevMode = g_deviceMode.Release();
+    dialog.hDevNames = g_deviceNames.Release();
     dialog.Flags = flags;
     const BOOL chosen = PrintDlgA(&dialog);
-    g_deviceMode = dialog.hDevMode;
-    g_deviceNames = dialog.hDevNames;
+    g_deviceMode.Reset(dialog.hDevMode);
+    g_deviceNames.Reset(dialog.hDevNames);
     return chosen != FALSE;
 }
 
@@ -39,14 +41,12 @@ HDC ChosenPrinter(HWND owner) {
         PRINTDLGA dialog;
         return RunPrintDialog(owner, PD_RETURNDEFAULT | PD_RETURNDC, dialog) ? dialog.hDC : nullptr;
     }
-    auto* names = static_cast<DEVNAMES*>(GlobalLock(g_deviceNames));
-    auto* mode = g_deviceMode ? static_cast<DEVMODEA*>(GlobalLock(g_deviceMode)) : nullptr;
-    const char* base = reinterpret_cast<const char*>(names);
-    HDC printer = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode);
-    if (mode)
-        GlobalUnlock(g_deviceMode);
-    GlobalUnlock(g_deviceNames);
-    return printer;
+    const LockedGlobal<const DEVNAMES> names(g_deviceNames.Get());
+    const LockedGlobal<const DEVMODEA> mode(g_deviceMode.Get());
+    if (!names.Get())
+        return nullptr;
+    const char* base = reinterpret_cast<const char*>(names.Get());
+    return CreateDCA(base + names.Get()->wDriverOffset, base + names.Get()->wDeviceOffset, nullptr, mode.Get());
 }
 
 // The page's printable area with a half-inch margin, in the printer's pixels.
@@ -56,12 +56,12 @@ RECT PageArea(HDC printer) {
     return RECT{marginX, marginY, GetDeviceCaps(printer, HORZRES) - marginX, GetDeviceCaps(printer, VERTRES) - marginY};
 }
 
-HBITMAP DrawPage(View& view) {
+GdiObject DrawPage(View& view) {
     const ClientDc screen(nullptr);
-    HBITMAP page = CreateCompatibleBitmap(screen.Get(), kPreviewPageWidth, kPreviewPageHeight);
+    GdiObject page(CreateCompatibleBitmap(screen.Get(), kPreviewPageWidth, kPreviewPageHeight));
     {
         MemoryDc memory(screen.Get());
-        ScopedSelect selected(memory.Get(), page);
+        ScopedSelect selected(memory.Get(), page.Get());
         RECT whole{0, 0, kPreviewPageWidth, kPreviewPageHeight};
         FillRect(memory.Get(), &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         const RECT area{kMarginHundredths, kMarginHundredths, kPreviewPageWidth - kMarginHundredths,

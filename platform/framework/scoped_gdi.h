@@ -12,8 +12,9 @@ namespace bndx {
 
 namespace handle_traits {
 
-struct GdiObject : NullIsNone<HGDIOBJ> {
-    static bool Close(Type object) { return DeleteObject(object) != FALSE; }
+// A drawing object held as its own kind (HFONT, HPALETTE, ...) or as any.
+template <typename T> struct DrawingObject : NullIsNone<T> {
+    static bool Close(T object) { return DeleteObject(object) != FALSE; }
 };
 
 // A DC made by CreateDC or CreateCompatibleDC.
@@ -33,10 +34,36 @@ struct ReleasedDc {
     static bool Close(Type handle) { return ReleaseDC(handle.window, handle.dc) != 0; }
 };
 
+// What a DC held before an object was selected into it, put back when the selection ends.
+struct DcAndPrevious {
+    HDC dc;
+    HGDIOBJ previous;
+    bool operator==(const DcAndPrevious& other) const { return dc == other.dc && previous == other.previous; }
+};
+struct Selection {
+    using Type = DcAndPrevious;
+    static Type Invalid() { return {nullptr, nullptr}; }
+    static bool Close(Type handle) { return SelectObject(handle.dc, handle.previous) != nullptr; }
+};
+
 } // namespace handle_traits
 
 // A pen, brush, region, bitmap, palette or font of our own, deleted when the owner goes.
-using GdiObject = UniqueHandle<handle_traits::GdiObject>;
+using GdiObject = UniqueHandle<handle_traits::DrawingObject<HGDIOBJ>>;
+// The same, for objects kept as their own kind.
+using UniqueFont = UniqueHandle<handle_traits::DrawingObject<HFONT>>;
+using UniquePalette = UniqueHandle<handle_traits::DrawingObject<HPALETTE>>;
+using UniqueBitmap = UniqueHandle<handle_traits::DrawingObject<HBITMAP>>;
+
+// An object selected into a DC, the DC's previous one selected back when the owner goes.
+using UniqueSelection = UniqueHandle<handle_traits::Selection>;
+
+// Selects the object; nothing is selected, and none is owned, for no object or when the DC
+// refuses it.
+inline UniqueSelection SelectInto(HDC dc, HGDIOBJ object) {
+    HGDIOBJ previous = object ? SelectObject(dc, object) : nullptr;
+    return UniqueSelection(previous ? handle_traits::DcAndPrevious{dc, previous} : handle_traits::DcAndPrevious{});
+}
 
 // A printer's DC, or any other from CreateDC.
 using UniqueDc = UniqueHandle<handle_traits::CreatedDc>;
@@ -75,22 +102,14 @@ public:
 // object is deleted if it was handed over as a GdiObject.
 class ScopedSelect {
 public:
-    ScopedSelect(HDC dc, GdiObject object) : dc_(dc), owned_(std::move(object)), previous_(Select(owned_.Get())) {}
+    ScopedSelect(HDC dc, GdiObject object) : owned_(std::move(object)), selection_(SelectInto(dc, owned_.Get())) {}
     // Selects an object that belongs to someone else; nothing is selected for none.
-    ScopedSelect(HDC dc, HGDIOBJ borrowed) : dc_(dc), previous_(Select(borrowed)) {}
-    ~ScopedSelect() {
-        if (previous_)
-            SelectObject(dc_, previous_);
-    }
-    ScopedSelect(const ScopedSelect&) = delete;
-    ScopedSelect& operator=(const ScopedSelect&) = delete;
+    ScopedSelect(HDC dc, HGDIOBJ borrowed) : selection_(SelectInto(dc, borrowed)) {}
 
 private:
-    HGDIOBJ Select(HGDIOBJ object) { return object ? SelectObject(dc_, object) : nullptr; }
-
-    HDC dc_;
+    // Declared first so that it goes last, once the selection has ended.
     GdiObject owned_;
-    HGDIOBJ previous_;
+    UniqueSelection selection_;
 };
 
 } // namespace bndx

@@ -34,7 +34,7 @@ bool StatusBar::Create(HWND parent, UINT id, const std::vector<UINT>& indicators
         return false;
     const ClientDc client(window_);
     const HDC dc = client.Get();
-    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window_, WM_GETFONT, 0, 0)));
+    const ScopedSelect font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window_, WM_GETFONT, 0, 0)));
     bool loaded = true;
     for (UINT indicator : indicators) {
         char text[64] = {};
@@ -46,7 +46,6 @@ bool StatusBar::Create(HWND parent, UINT id, const std::vector<UINT>& indicators
         GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
         panes_.push_back(Pane{indicator, text, size.cx + kPanePadding});
     }
-    SelectObject(dc, font);
     if (!loaded)
         return false;
     Layout();

@@ -40,6 +40,23 @@ struct WinEventHook : NullIsNone<HWINEVENTHOOK> {
     static bool Close(Type hook) { return UnhookWinEvent(hook) != FALSE; }
 };
 
+struct Menu : NullIsNone<HMENU> {
+    static bool Close(Type menu) { return DestroyMenu(menu) != FALSE; }
+};
+
+struct GlobalMemory : NullIsNone<HGLOBAL> {
+    static bool Close(Type memory) { return GlobalFree(memory) == nullptr; }
+};
+
+struct LocalMemory : NullIsNone<HLOCAL> {
+    static bool Close(Type memory) { return LocalFree(memory) == nullptr; }
+};
+
+// One lock of global memory. The last unlock reports FALSE with no error: that is success.
+struct GlobalLockCount : NullIsNone<HGLOBAL> {
+    static bool Close(Type memory) { return GlobalUnlock(memory) != FALSE || GetLastError() == NO_ERROR; }
+};
+
 } // namespace handle_traits
 
 // From CreateFile.
@@ -56,5 +73,26 @@ using UniqueRegKey = UniqueHandle<handle_traits::RegKey>;
 using UniqueHook = UniqueHandle<handle_traits::Hook>;
 // From SetWinEventHook.
 using UniqueWinEventHook = UniqueHandle<handle_traits::WinEventHook>;
+// From LoadMenu or CreateMenu, while no window holds it (a window destroys its own menu).
+using UniqueMenu = UniqueHandle<handle_traits::Menu>;
+// From GlobalAlloc, or handed over by a system dialog.
+using UniqueGlobal = UniqueHandle<handle_traits::GlobalMemory>;
+// From LocalAlloc, or a buffer the system allocated for the caller.
+using UniqueLocal = UniqueHandle<handle_traits::LocalMemory>;
+
+// Global memory's contents as T, locked for as long as this lives; null when it cannot be locked.
+template <typename T> class LockedGlobal {
+public:
+    explicit LockedGlobal(HGLOBAL memory)
+        : data_(memory ? static_cast<T*>(GlobalLock(memory)) : nullptr), lock_(data_ ? memory : nullptr) {}
+
+    T* Get() const { return data_; }
+    // Bytes that may be read through Get(); 0 when not locked.
+    size_t Size() const { return data_ ? GlobalSize(lock_.Get()) : 0; }
+
+private:
+    T* data_;
+    UniqueHandle<handle_traits::GlobalLockCount> lock_;
+};
 
 } // namespace bndx
