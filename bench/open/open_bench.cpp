@@ -76,8 +76,9 @@ int main(int argc, char** argv) {
     RedrawWindow(frame.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const auto end = std::chrono::steady_clock::now();
 
-    const auto* view = document ? dynamic_cast<const bndx::CForegroundView*>(document->FirstView()) : nullptr;
-    const int lines = view ? view->GetStringCount() : 0;
+    // What the form's list shows, as the document handed it over.
+    const HWND list = document ? GetDlgItem(document->FirstView()->Handle(), IDC_STRING_LIST) : nullptr;
+    const int lines = list ? static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
     std::printf("open lines=%d ms=%.1f cpu_ms=%.1f peak_before_kb=%zu peak_after_kb=%zu\n", lines,
                 std::chrono::duration<double, std::milli>(end - start).count(), ProcessorMs() - processorBefore,
                 peakBefore, PeakKilobytes());

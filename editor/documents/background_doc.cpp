@@ -4,6 +4,8 @@
 #include "platform/framework/replacing_file.h"
 #include "platform/framework/win32_handles.h"
 
+#include <cstring>
+
 namespace bndx {
 
 namespace {
@@ -15,13 +17,35 @@ constexpr char kNewDescription[] = "New Background Doc";
 const RuntimeClass<Document> CBackgroundDoc::Class{"CBackgroundDoc", []() -> Document* { return new CBackgroundDoc; }};
 
 CBackgroundDoc::~CBackgroundDoc() {
-    SetDib(nullptr);
+    ReplaceDib(nullptr);
 }
 
-void CBackgroundDoc::SetDib(HDIB dib) {
+void CBackgroundDoc::ReplaceDib(HDIB dib) {
     if (dib_ && dib_ != dib)
         DestroyDIB(dib_);
     dib_ = dib;
+}
+
+void CBackgroundDoc::Changed(LPARAM what, View* sender) {
+    SetModifiedFlag();
+    UpdateAllViews(sender, what);
+}
+
+void CBackgroundDoc::SetDescription(const std::string& text, View* sender) {
+    std::memset(header_.Description, 0, kDescriptionFieldSize);
+    std::strncpy(header_.Description, text.c_str(), kDescriptionFieldSize - 1);
+    ReplaceControlCharacters(header_.Description); // pasted tabs and the like
+    Changed(kDescriptionChanged, sender);
+}
+
+void CBackgroundDoc::SetColourIndex(uint8_t index, View* sender) {
+    header_.ColourIndex = index;
+    Changed(kColourChanged, sender);
+}
+
+void CBackgroundDoc::SetImage(HDIB dib) {
+    ReplaceDib(dib);
+    Changed(kImageChanged, nullptr);
 }
 
 bool CBackgroundDoc::OnNewDocument() {
@@ -34,16 +58,19 @@ bool CBackgroundDoc::OnNewDocument() {
 bool CBackgroundDoc::OnOpenDocument(const std::string& path) {
     if (!Document::OnOpenDocument(path))
         return false;
-    header_ = BackgroundFileHeader{};
+    // A file too short for its header starts from a new document's, so that it saves as a file
+    // Banderix reads.
+    header_ = MakeBackgroundHeader(kNewDescription, 0);
     const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file)
         return true; // an unreadable file opens as an empty background
-    DWORD read = 0;
-    if (ReadFile(file.Get(), &header_, sizeof header_, &read, nullptr) && read == sizeof header_)
-        SetDib(ReadDIBFromFile(file.Get(), sizeof header_));
-    else
-        header_ = BackgroundFileHeader{};
+    BackgroundFileHeader read{};
+    DWORD size = 0;
+    if (ReadFile(file.Get(), &read, sizeof read, &size, nullptr) && size == sizeof read) {
+        header_ = read;
+        ReplaceDib(ReadDIBFromFile(file.Get(), sizeof read));
+    }
     // A description that fills its whole field still ends inside it.
     header_.Description[kDescriptionFieldSize - 1] = '\0';
     return true;
@@ -59,7 +86,8 @@ bool CBackgroundDoc::OnSaveDocument(const std::string& path) {
         ReportSaveFailure(path);
         return false;
     }
-    header_.Checksum = DescriptionChecksum(DescriptionOf(header_.Description));
+    // Whatever version the file came with, this program writes the one it knows.
+    header_ = MakeBackgroundHeader(DescriptionOf(header_.Description), header_.ColourIndex);
     if (file.Write(&header_, sizeof header_) && !WriteDIBToFile(dib_, file.Handle()))
         file.Fail();
     if (!file.Commit()) {

@@ -1,5 +1,7 @@
 // A background document: the header of a .bxb file (description and default text colour) and
-// its image. Save As steers the file towards Banderix's data directory, where Banderix finds it.
+// its image. Every window on it shows them and changes them only through the document, which
+// tells the other windows. Save As steers the file towards Banderix's data directory, where
+// Banderix finds it.
 #pragma once
 
 #include "common/file_headers.h"
@@ -17,12 +19,19 @@ public:
 
     ~CBackgroundDoc() override;
 
-    // The header the view edits in place.
-    BackgroundFileHeader* GetHeader() { return &header_; }
+    // What changed, handed to the views as the hint of UpdateAllViews.
+    enum Change : LPARAM { kDescriptionChanged = 1, kColourChanged = 2, kImageChanged = 4 };
+
+    const BackgroundFileHeader& Header() const { return header_; }
     // The image; none until the user sets one.
     HDIB Dib() const { return dib_; }
-    // Replaces the image, releasing the one before.
-    void SetDib(HDIB dib);
+
+    // Each change below marks the document modified and has every view but sender show it.
+    // The description is kept to its field and to one line.
+    void SetDescription(const std::string& text, View* sender);
+    void SetColourIndex(uint8_t index, View* sender);
+    // Takes the image over, releasing the one before; none leaves the background without one.
+    void SetImage(HDIB dib);
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
@@ -32,6 +41,9 @@ protected:
     std::string Description() const override { return DescriptionOf(header_.Description); }
 
 private:
+    void Changed(LPARAM what, View* sender);
+    void ReplaceDib(HDIB dib);
+
     HDIB dib_ = nullptr;
     BackgroundFileHeader header_{};
 };

@@ -2,7 +2,6 @@
 
 #include "platform/framework/file_bytes.h"
 #include "platform/framework/replacing_file.h"
-#include "platform/framework/view.h"
 
 namespace bndx {
 
@@ -15,28 +14,30 @@ constexpr size_t kLargestFile = 4 * (2 + 0xFFFF);
 
 const RuntimeClass<Document> CMailObjectDoc::Class{"CMailObjectDoc", []() -> Document* { return new CMailObjectDoc; }};
 
-MailMessageForm* CMailObjectDoc::Form() const {
-    return dynamic_cast<MailMessageForm*>(FirstView());
+void CMailObjectDoc::SetTexts(const MailMessage& texts, View* sender) {
+    texts_ = texts;
+    SetModifiedFlag();
+    UpdateAllViews(sender);
+}
+
+bool CMailObjectDoc::OnNewDocument() {
+    if (!Document::OnNewDocument())
+        return false;
+    texts_ = MailMessage{};
+    return true;
 }
 
 bool CMailObjectDoc::OnOpenDocument(const std::string& path) {
     if (!Document::OnOpenDocument(path))
         return false;
-    MailMessageForm* form = Form();
-    if (!form)
-        return true;
     // A damaged or cut-off file shows what could be read of it rather than nothing.
     const FileBytes file = ReadFileBytes(path, kLargestFile);
-    form->Texts() = ReadMailMessageFile(file.bytes.data(), file.bytes.size());
-    form->ExchangeTexts(false);
+    texts_ = ReadMailMessageFile(file.bytes.data(), file.bytes.size());
     return true;
 }
 
 bool CMailObjectDoc::OnSaveDocument(const std::string& path) {
-    MailMessageForm* form = Form();
-    if (form && !form->ExchangeTexts(true))
-        return false;
-    const std::vector<uint8_t> bytes = MailMessageFileBytes(form ? form->Texts() : MailMessage{});
+    const std::vector<uint8_t> bytes = MailMessageFileBytes(texts_);
     // Written beside the old file and moved over it only when complete, so a failed save leaves
     // the user's last good copy in place.
     ReplacingFile file(path);

@@ -1,5 +1,5 @@
-// The mail message document (.bxm): the recipient, the subject and the message text. The texts
-// live in the form of the document's first window, which the document fills and reads.
+// The mail message document (.bxm): the recipient, the subject and the message text. The
+// document holds the texts; every window on it shows them and hands what is typed to it.
 #pragma once
 
 #include "editor/documents/mail_message_file.h"
@@ -8,28 +8,20 @@
 
 namespace bndx {
 
-// What the document needs of the form that holds its texts. Kept here so that documents do not
-// depend on the views that show them.
-class MailMessageForm {
-public:
-    virtual MailMessage& Texts() = 0;
-    // Moves the texts between the controls and Texts(), into Texts() when save is set; false
-    // when the controls' values were refused (the user has been told).
-    virtual bool ExchangeTexts(bool save) = 0;
-
-protected:
-    ~MailMessageForm() = default;
-};
-
 class CMailObjectDoc : public Document {
 public:
     static const RuntimeClass<Document> Class;
 
+    const MailMessage& Texts() const { return texts_; }
+    // Marks the document modified and has every view but sender show the texts.
+    void SetTexts(const MailMessage& texts, View* sender);
+
+    bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
 
 private:
-    MailMessageForm* Form() const;
+    MailMessage texts_;
 };
 
 } // namespace bndx

@@ -46,13 +46,9 @@ bool CBackgroundView::OnInitDialog() {
 }
 
 void CBackgroundView::OnInitialUpdate() {
-    FormView::OnInitialUpdate();
-    m_pHeader = Document().GetHeader();
-    m_strDescription = DescriptionOf(m_pHeader->Description);
     const ListBox colours(Item(IDC_COLOUR_LIST));
     for (int n = 0; n < kSwatchCount; ++n)
         colours.AddItem(n);
-    m_nColor = m_pHeader->ColourIndex;
 
     // The strip inside the frame is exactly one caption bar of this system high.
     NONCLIENTMETRICSA metrics{};
@@ -61,53 +57,51 @@ void CBackgroundView::OnInitialUpdate() {
     RECT frame = ControlRect(IDC_PREVIEW_FRAME);
     frame.bottom = frame.top + metrics.iCaptionHeight + 4;
     MoveControl(IDC_PREVIEW_FRAME, frame);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    FormView::OnInitialUpdate();
+}
 
+// Every window shows the document's header; the preview follows the colour and the image.
+void CBackgroundView::OnUpdate(View*, LPARAM hint) {
+    const BackgroundFileHeader& header = Document().Header();
+    m_strDescription = DescriptionOf(header.Description);
+    m_nColor = header.ColourIndex;
     filling_ = true;
     UpdateData(false);
     filling_ = false;
+    if (hint != CBackgroundDoc::kDescriptionChanged)
+        InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void CBackgroundView::OnDescriptionChanged() {
-    if (filling_ || !m_pHeader)
+    if (filling_ || !UpdateData(true))
         return;
-    Document().SetModifiedFlag();
-    UpdateData(true);
-    std::memset(m_pHeader->Description, 0, kDescriptionFieldSize);
-    std::strncpy(m_pHeader->Description, m_strDescription.c_str(), kDescriptionFieldSize - 1);
-    ReplaceControlCharacters(m_pHeader->Description); // pasted tabs and the like
-    Document().SetModifiedFlag();
+    Document().SetDescription(m_strDescription, this);
 }
 
 void CBackgroundView::OnColourChanged() {
-    if (filling_ || !m_pHeader)
+    if (filling_ || !UpdateData(true))
         return;
-    Document().SetModifiedFlag();
-    UpdateData(true);
-    m_pHeader->ColourIndex = static_cast<uint8_t>(m_nColor & 0xFF);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    Document().SetColourIndex(static_cast<uint8_t>(m_nColor & 0xFF), nullptr);
 }
 
 void CBackgroundView::OnSetImage() {
     std::string path;
     if (!PromptForOpenFile(GetAncestor(Handle(), GA_ROOT), path, "BMP", "Bitmap Files (*.bmp)|*.bmp|"))
         return;
-    Document().SetModifiedFlag();
     // A picture that cannot be read leaves the background without one; saving then says so.
-    Document().SetDib(LoadDIB(path.c_str()));
-    InvalidateRect(Handle(), nullptr, TRUE);
+    Document().SetImage(LoadDIB(path.c_str()));
 }
 
 void CBackgroundView::PaintContent(HDC dc, const RECT&) {
     HDIB dib = Document().Dib();
-    if (!dib || !m_pHeader)
+    if (!dib)
         return;
     RECT preview = ControlRect(IDC_PREVIEW_FRAME);
     InflateRect(&preview, -2, -2);
     const GdiObject palette(GetDeviceCaps(dc, BITSPIXEL) == 8 ? CreateDIBPalette(dib) : nullptr);
     PaintDIB(dc, &preview, dib, static_cast<HPALETTE>(palette.Get()), 0);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, SwatchColour(m_pHeader->ColourIndex));
+    SetTextColor(dc, SwatchColour(Document().Header().ColourIndex));
     TextOutA(dc, preview.left + 3, preview.top + 3, kSampleTitle, static_cast<int>(std::strlen(kSampleTitle)));
 }
 

@@ -3,10 +3,10 @@
 // written over the image in the chosen colour.
 #pragma once
 
-#include "common/file_headers.h"
 #include "platform/framework/doc_template.h"
 #include "editor/views/editor_form_view.h"
 
+#include <cstdint>
 #include <string>
 
 namespace bndx {
@@ -20,6 +20,7 @@ public:
     CBackgroundView();
 
     void OnInitialUpdate() override;
+    void OnUpdate(View* sender, LPARAM hint) override;
 
 protected:
     bool OnInitDialog() override;
@@ -39,7 +40,7 @@ private:
 
     std::string m_strDescription;
     int32_t m_nColor = -1;
-    BackgroundFileHeader* m_pHeader = nullptr;
+    // Set while the members are shown in the controls: the changes that raises are not the user's.
     bool filling_ = false;
 };
 

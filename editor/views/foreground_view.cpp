@@ -1,15 +1,12 @@
 #include "editor/views/foreground_view.h"
 
-#include "common/line_records.h"
-#include "editor/documents/foreground_import.h"
-#include "platform/framework/file_bytes.h"
 #include "platform/framework/file_dialogs.h"
 #include "resources/editor/resource.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
+#include <vector>
 
 namespace bndx {
 
@@ -19,23 +16,10 @@ constexpr ULONG_PTR kHelpTopic = 12;
 constexpr int kColumnWidth = 230;
 constexpr char kColumnTitle[] = "Foreground String";
 constexpr char kNewText[] = "New Text";
-// Lines are read back through a buffer of 512 characters, so the list never holds longer ones.
-constexpr size_t kMaxStringLength = 511;
 constexpr size_t kMaxDescriptionLength = kDescriptionFieldSize - 1;
 constexpr int kRightMargin = 20;
 constexpr int kListToButtons = 30;
 constexpr int kBottomMargin = 20;
-
-// The file's bytes: a file that will not open gives false. A read that fails part-way keeps what
-// came before.
-bool ReadTextFile(const std::string& path, std::string& text) {
-    // Imported text becomes a foreground's lines, so it is held to a foreground file's size.
-    const FileBytes file = ReadFileBytes(path, kLargestForegroundFile);
-    if (!file.opened)
-        return false;
-    text.assign(file.bytes.begin(), file.bytes.end());
-    return true;
-}
 
 // A notification's text in this program's code page, whichever character set the list chose.
 std::string NarrowText(const wchar_t* text) {
@@ -71,23 +55,6 @@ bool CForegroundView::OnInitDialog() {
     return true; // the controls are filled at the initial update, once the document is there
 }
 
-void CForegroundView::AddString(std::string text) {
-    PendingStrings.push_back(std::move(text));
-}
-
-int CForegroundView::GetStringCount() const {
-    return static_cast<int>(lines_.size());
-}
-
-std::string CForegroundView::GetString(int index) const {
-    return index >= 0 && index < GetStringCount() ? lines_[static_cast<size_t>(index)] : std::string();
-}
-
-void CForegroundView::InsertAtTop(const std::string& text) {
-    lines_.insert(lines_.begin(), text.substr(0, kMaxStringLength));
-    ShowLines();
-}
-
 // The list holds no lines of its own, only their number: it asks for each line it draws, so a
 // file of a hundred thousand lines opens at once and costs no more than its text.
 void CForegroundView::ShowLines() {
@@ -95,156 +62,82 @@ void CForegroundView::ShowLines() {
     none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     // Selections are kept by position, which no longer holds the same lines.
     SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
-    SendMessageA(List(), LVM_SETITEMCOUNT, lines_.size(), 0);
+    SendMessageA(List(), LVM_SETITEMCOUNT, Document().LineCount(), 0);
     InvalidateRect(List(), nullptr, TRUE);
 }
 
 void CForegroundView::ShowDescription() {
+    m_strDescription = DescriptionOf(Document().Header().Description);
     filling_ = true;
     UpdateData(false);
     filling_ = false;
 }
 
-void CForegroundView::CopyDescriptionToHeader() {
-    std::memset(m_pHeader->Description, 0, kDescriptionFieldSize);
-    std::strncpy(m_pHeader->Description, m_strDescription.c_str(), kMaxDescriptionLength);
-    ReplaceControlCharacters(m_pHeader->Description); // pasted tabs and the like
-}
-
-void CForegroundView::CopyStringsFrom(const CForegroundView& other) {
-    lines_ = other.lines_;
-    ShowLines();
-}
-
-// The other windows on the document come to show what this one now holds.
-void CForegroundView::TellOtherViews() {
-    Document().UpdateAllViews(this);
-}
-
 void CForegroundView::OnInitialUpdate() {
-    FormView::OnInitialUpdate();
-    m_pHeader = Document().GetHeader();
-    m_strDescription = DescriptionOf(m_pHeader->Description);
-    ShowDescription();
-
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.cx = kColumnWidth;
     column.pszText = const_cast<char*>(kColumnTitle);
     SendMessageA(List(), LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-
-    // The list shows the lines in the reverse of the file's order, the newest on top.
-    const bool handedOver = !PendingStrings.empty();
-    lines_.reserve(PendingStrings.size());
-    for (auto line = PendingStrings.rbegin(); line != PendingStrings.rend(); ++line) {
-        if (line->size() > kMaxStringLength)
-            line->resize(kMaxStringLength);
-        lines_.push_back(std::move(*line));
-    }
-    ShowLines();
-    PendingStrings.clear();
-    PendingStrings.shrink_to_fit();
-
-    // A further window on an open document starts from the lines the others show.
-    if (handedOver)
-        return;
-    for (View* view : Document().Views()) {
-        const auto* other = dynamic_cast<const CForegroundView*>(view);
-        if (other && other != this && other->m_pHeader) {
-            CopyStringsFrom(*other);
-            return;
-        }
-    }
+    FormView::OnInitialUpdate();
 }
 
-void CForegroundView::OnUpdate(View* sender, LPARAM) {
-    const auto* other = dynamic_cast<const CForegroundView*>(sender);
-    if (!other || other == this || !m_pHeader)
-        return;
-    CopyStringsFrom(*other);
-    m_strDescription = DescriptionOf(m_pHeader->Description);
-    ShowDescription();
+void CForegroundView::OnUpdate(View*, LPARAM hint) {
+    if (hint == 0)
+        hint = CForegroundDoc::kDescriptionChanged | CForegroundDoc::kLinesChanged;
+    if (hint & CForegroundDoc::kDescriptionChanged)
+        ShowDescription();
+    if (hint & CForegroundDoc::kLinesChanged)
+        ShowLines();
+    else if (hint & CForegroundDoc::kLineEdited)
+        InvalidateRect(List(), nullptr, TRUE);
 }
 
 void CForegroundView::OnDescriptionChanged() {
-    if (filling_ || !m_pHeader)
+    if (filling_ || !UpdateData(true))
         return;
-    if (!UpdateData(true))
-        return;
-    CopyDescriptionToHeader();
-    Document().SetModifiedFlag();
-    TellOtherViews();
+    Document().SetDescription(m_strDescription, this);
 }
 
 void CForegroundView::OnAdd() {
-    Document().SetModifiedFlag();
-    InsertAtTop(kNewText);
-    TellOtherViews();
+    Document().AddLineAtTop(kNewText);
     // The list edits a label only while it has the focus.
     SetFocus(List());
     SendMessageA(List(), LVM_EDITLABELA, 0, 0);
 }
 
 void CForegroundView::OnDelete() {
-    Document().SetModifiedFlag();
     std::vector<size_t> selected;
     for (LRESULT item = -1;
          (item = SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED)) != -1;)
         selected.push_back(static_cast<size_t>(item));
-    if (selected.empty())
-        return;
-    for (auto item = selected.rbegin(); item != selected.rend(); ++item)
-        if (*item < lines_.size())
-            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*item));
-    ShowLines();
-    TellOtherViews();
+    Document().RemoveLines(selected);
 }
 
 void CForegroundView::OnImport() {
     std::string path;
-    if (!PromptForOpenFile(GetAncestor(Handle(), GA_ROOT), path, "TXT", "Text Files (*.txt)|*.txt|"))
-        return;
-    ImportStrings(path);
-}
-
-void CForegroundView::ImportStrings(const std::string& path) {
-    Document().SetModifiedFlag();
-    std::string text;
-    const ImportedText imported = ReadTextFile(path, text) ? ParseImportedText(text) : ImportedText{};
-    if (imported.Description) {
-        m_strDescription = imported.Description->substr(0, kMaxDescriptionLength);
-        CopyDescriptionToHeader();
-        // Each goes to the top, so the last line of the text ends up first.
-        std::vector<std::string> lastFirst(imported.Lines.rbegin(), imported.Lines.rend());
-        for (std::string& line : lastFirst)
-            if (line.size() > kMaxStringLength)
-                line.resize(kMaxStringLength);
-        lines_.insert(lines_.begin(), lastFirst.begin(), lastFirst.end());
-        ShowLines();
-        TellOtherViews();
-    }
-    ShowDescription();
+    if (PromptForOpenFile(GetAncestor(Handle(), GA_ROOT), path, "TXT", "Text Files (*.txt)|*.txt|"))
+        Document().ImportText(path);
 }
 
 void CForegroundView::OnBeginLabelEdit() {
     Document().SetModifiedFlag();
     if (HWND edit = reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETEDITCONTROL, 0, 0)))
-        SendMessageA(edit, EM_LIMITTEXT, kMaxStringLength, 0);
+        SendMessageA(edit, EM_LIMITTEXT, CForegroundDoc::kLongestLine, 0);
 }
 
 void CForegroundView::OnEndLabelEdit(int item, const std::string* text) {
-    if (!text)
-        return; // cancelled: the label stays as it was
-    if (item < 0 || item >= GetStringCount())
-        return;
-    lines_[static_cast<size_t>(item)] = text->substr(0, kMaxStringLength);
-    SendMessageA(List(), LVM_REDRAWITEMS, static_cast<WPARAM>(item), item);
-    TellOtherViews();
+    if (text && item >= 0) // a cancelled edit leaves the label as it was
+        Document().SetLine(static_cast<size_t>(item), *text);
 }
 
-// The list's requests for a line to show and its label edits. The answers let every edit begin
-// and keep the text as typed.
 bool CForegroundView::OnNotify(const NMHDR& header, LRESULT& answer) {
+    const auto lineAt = [this](int item) {
+        const CForegroundDoc& document = Document();
+        return item >= 0 && static_cast<size_t>(item) < document.LineCount()
+                   ? document.Line(static_cast<size_t>(item)).c_str()
+                   : "";
+    };
     if (header.idFrom != IDC_STRING_LIST)
         return false;
     switch (header.code) {
@@ -252,15 +145,14 @@ bool CForegroundView::OnNotify(const NMHDR& header, LRESULT& answer) {
     case LVN_GETDISPINFOA: {
         auto& info = const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header));
         if ((info.item.mask & LVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0)
-            lstrcpynA(info.item.pszText, GetString(info.item.iItem).c_str(), info.item.cchTextMax);
+            lstrcpynA(info.item.pszText, lineAt(info.item.iItem), info.item.cchTextMax);
         return true;
     }
     case LVN_GETDISPINFOW: {
         auto& info = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header));
         if ((info.item.mask & LVIF_TEXT) && info.item.pszText && info.item.cchTextMax > 0) {
             info.item.pszText[0] = L'\0';
-            MultiByteToWideChar(CP_ACP, 0, GetString(info.item.iItem).c_str(), -1, info.item.pszText,
-                                info.item.cchTextMax);
+            MultiByteToWideChar(CP_ACP, 0, lineAt(info.item.iItem), -1, info.item.pszText, info.item.cchTextMax);
             info.item.pszText[info.item.cchTextMax - 1] = L'\0';
         }
         return true;

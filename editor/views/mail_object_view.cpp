@@ -17,7 +17,8 @@ namespace {
 constexpr ULONG_PTR kHelpTopic = 14;
 
 // The message block holds 511 characters and a NUL; the field admits one more, which the
-// program export cuts off rather than refusing what the user could type.
+// program export cuts off rather than refusing what the user could type. A longer message can
+// come only from a file, and is cut the same way.
 constexpr int kMessageFieldLimit = 512;
 
 constexpr char kNoNonSpace[] =
@@ -57,52 +58,31 @@ const RuntimeClass<View> CMailObjectView::Class{"CMailObjectView", []() -> View*
 
 CMailObjectView::CMailObjectView() : EditorFormView(IDD_MAILOBJECT_FORM, kHelpTopic) {}
 
-void CMailObjectView::DoDataExchange(DataExchange& dx) {
-    FormView::DoDataExchange(dx);
-    const bool wasFilling = filling_;
-    filling_ = !dx.Saving();
-    dx.Text(IDC_MAIL_NAME, texts_.Name);
-    dx.Text(IDC_MAIL_SUBJECT, texts_.Subject);
-    dx.Text(IDC_MAIL_MESSAGE, texts_.Message, kMessageFieldLimit);
-    dx.Text(IDC_MAIL_ADDRESS, texts_.Address);
-    filling_ = wasFilling;
+CMailObjectDoc& CMailObjectView::Document() const {
+    return static_cast<CMailObjectDoc&>(*GetDocument());
 }
 
 void CMailObjectView::OnInitialUpdate() {
-    EditorFormView::OnInitialUpdate();
-    for (View* view : GetDocument()->Views()) {
-        const auto* other = dynamic_cast<const CMailObjectView*>(view);
-        if (other && other != this && other->Handle()) {
-            ShowFieldsOf(*other);
-            return;
-        }
-    }
+    SendDlgItemMessageA(Handle(), IDC_MAIL_MESSAGE, EM_LIMITTEXT, kMessageFieldLimit, 0);
+    FormView::OnInitialUpdate();
 }
 
-void CMailObjectView::OnUpdate(View* sender, LPARAM) {
-    const auto* other = dynamic_cast<const CMailObjectView*>(sender);
-    if (other && other != this)
-        ShowFieldsOf(*other);
-}
-
-void CMailObjectView::ShowFieldsOf(const CMailObjectView& other) {
+void CMailObjectView::OnUpdate(View*, LPARAM) {
+    const MailMessage& texts = Document().Texts();
+    const std::string* shown[] = {&texts.Name, &texts.Address, &texts.Subject, &texts.Message};
     filling_ = true;
-    for (int id : kTextFields) {
-        const std::string text = TextOf(other.Item(id));
-        if (TextOf(Item(id)) != text)
-            SetWindowTextA(Item(id), text.c_str());
-    }
+    for (size_t n = 0; n < std::size(kTextFields); ++n)
+        if (TextOf(Item(kTextFields[n])) != *shown[n])
+            SetWindowTextA(Item(kTextFields[n]), shown[n]->c_str());
     filling_ = false;
 }
 
 bool CMailObjectView::OnCommand(int id, int notifyCode, HWND control) {
     if (notifyCode == EN_CHANGE && IsTextField(id)) {
-        // The texts reach the members only when they are used; a change needs saving, and
-        // showing in the document's other windows.
-        if (!filling_ && GetDocument()) {
-            GetDocument()->SetModifiedFlag(true);
-            GetDocument()->UpdateAllViews(this);
-        }
+        if (!filling_ && GetDocument())
+            Document().SetTexts({TextOf(Item(IDC_MAIL_NAME)), TextOf(Item(IDC_MAIL_ADDRESS)),
+                                 TextOf(Item(IDC_MAIL_SUBJECT)), TextOf(Item(IDC_MAIL_MESSAGE))},
+                                this);
         return true;
     }
     if (notifyCode == BN_CLICKED && id == IDC_MAIL_TEST) {
@@ -116,68 +96,46 @@ bool CMailObjectView::OnCommand(int id, int notifyCode, HWND control) {
     return FormView::OnCommand(id, notifyCode, control);
 }
 
-bool CMailObjectView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_DESTROY)
-        OnDestroy();
-    return FormView::OnMessage(message, wParam, lParam, result);
-}
-
-bool CMailObjectView::TakeMessage() {
-    if (!UpdateData(true))
-        return false;
-    texts_.Message = TrimMessage(texts_.Message);
-    if (texts_.Message.empty()) {
+std::string CMailObjectView::TakeMessage() const {
+    const std::string message = TrimMessage(Document().Texts().Message);
+    if (message.empty())
         ShowProgramMessageBox(kNoNonSpace, MB_OK | MB_ICONEXCLAMATION);
-        return false;
-    }
-    return true;
+    return message;
 }
 
 void CMailObjectView::OnTest() {
-    if (!TakeMessage())
+    const std::string message = TakeMessage();
+    if (message.empty())
         return;
-    const std::string program = WriteMessageProgram(texts_.Message);
+    const std::string program = WriteMessageProgram(message);
     if (!program.empty() && !StartProgram(program))
         ShowProgramMessageBox("Unable to start " + program + ".", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CMailObjectView::OnMail() {
-    if (!TakeMessage())
+    const std::string message = TakeMessage();
+    if (message.empty())
         return;
     if (!MailSystemPresent()) {
         if (ShowProgramMessageBox(kOfferToSave, MB_YESNO | MB_ICONQUESTION) == IDYES)
-            SaveAsProgram();
+            SaveAsProgram(message);
         return;
     }
     const WaitCursor wait;
-    const std::string program = WriteMessageProgram(texts_.Message);
+    const std::string program = WriteMessageProgram(message);
     if (!program.empty())
-        MailMessageProgram(Handle(), texts_.Address, texts_.Subject, program);
+        MailMessageProgram(Handle(), Document().Texts().Address, Document().Texts().Subject, program);
 }
 
-void CMailObjectView::SaveAsProgram() {
-    const std::string program = WriteMessageProgram(texts_.Message);
+void CMailObjectView::SaveAsProgram(const std::string& message) {
+    const std::string program = WriteMessageProgram(message);
     if (program.empty())
         return;
-    std::string chosen = ProposedProgramName(texts_.Name);
+    std::string chosen = ProposedProgramName(Document().Texts().Name);
     if (!PromptForSaveFile(GetAncestor(Handle(), GA_ROOT), chosen, "EXE", kProgramFilter))
         return;
     if (!CopyFileA(program.c_str(), chosen.c_str(), FALSE))
         ShowProgramMessageBox("Unable to save " + chosen + ".", MB_OK | MB_ICONEXCLAMATION);
-}
-
-// The document keeps its texts in its first window only. When that window closes and others
-// stay, the next one becomes first: it is given the texts, so that a later save still has them.
-void CMailObjectView::OnDestroy() {
-    Document* document = GetDocument();
-    if (!document || document->FirstView() != this || document->Views().size() < 2)
-        return;
-    auto* next = dynamic_cast<MailMessageForm*>(document->Views()[1]);
-    if (!next)
-        return;
-    UpdateData(true);
-    next->Texts() = texts_;
-    next->ExchangeTexts(false);
 }
 
 void CMailObjectView::OnSize(int width, int height) {

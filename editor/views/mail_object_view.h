@@ -8,40 +8,30 @@
 
 namespace bndx {
 
-class CMailObjectView : public EditorFormView, public MailMessageForm {
+class CMailObjectView : public EditorFormView {
 public:
     static const RuntimeClass<View> Class;
 
     CMailObjectView();
 
-    MailMessage& Texts() override { return texts_; }
-    bool ExchangeTexts(bool save) override { return UpdateData(save); }
-
-    // A further window on the document starts from the texts another one shows.
     void OnInitialUpdate() override;
-    // Shows what was typed in another window on the document.
+    // Shows the document's texts, as another window on it changed them.
     void OnUpdate(View* sender, LPARAM hint) override;
 
 protected:
-    void DoDataExchange(DataExchange& dx) override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
     void OnSize(int width, int height) override;
 
 private:
+    CMailObjectDoc& Document() const;
     // Called for Test: runs the message program here.
     void OnTest();
     // Called for Mail: sends the program, or offers to save it when there is no mail system.
     void OnMail();
-    // Takes the texts from the controls and trims the message; false when nothing is left of it
-    // (the user has been told).
-    bool TakeMessage();
-    void SaveAsProgram();
-    // Called when the window is going: hands the texts on if this form held the document's.
-    void OnDestroy();
-    void ShowFieldsOf(const CMailObjectView& other);
+    // The message trimmed; empty when nothing is left of it (the user has been told).
+    std::string TakeMessage() const;
+    void SaveAsProgram(const std::string& message);
 
-    MailMessage texts_;
     // Set while the texts are put into the controls, whose change notices are then not edits.
     bool filling_ = false;
 };

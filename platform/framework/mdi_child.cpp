@@ -47,8 +47,6 @@ bool MdiChild::Create(MdiFrame& frame, DocTemplate& docTemplate, std::unique_ptr
 
 void MdiChild::InitialUpdate() {
     view_->OnInitialUpdate();
-    if (Document* document = GetDocument())
-        document->UpdateAllViews(nullptr);
     SendMessageA(frame_->Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
     SetFocus(view_->Handle());
 }

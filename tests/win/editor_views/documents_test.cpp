@@ -8,6 +8,8 @@
 #include "editor/views/background_view.h"
 #include "editor/views/foreground_view.h"
 #include "editor/views/mail_object_view.h"
+#include "common/line_records.h"
+#include "platform/dib/dibutil.h"
 #include "platform/framework/doc_application.h"
 #include "platform/framework/framework_ids.h"
 #include "platform/framework/mdi_child.h"
@@ -15,6 +17,7 @@
 #include "platform/framework/message_box.h"
 #include "platform/framework/registry_profile.h"
 #include "platform/framework/scoped_gdi.h"
+#include "platform/framework/win32_handles.h"
 #include "resources/editor/resource.h"
 
 #include <commctrl.h>
@@ -90,11 +93,18 @@ protected:
         GetDlgItemTextA(Form(document, window), id, text, sizeof text);
         return text;
     }
-    static Texts Lines(const Document& document) {
-        const auto& view = dynamic_cast<const CForegroundView&>(*document.Views().at(0));
+    // The lines a window's list shows, from the top.
+    static Texts Lines(const Document& document, size_t window = 0) {
+        const HWND list = GetDlgItem(Form(document, window), IDC_STRING_LIST);
         Texts lines;
-        for (int n = 0; n < view.GetStringCount(); ++n)
-            lines.push_back(view.GetString(n));
+        for (LRESULT n = 0; n < SendMessageA(list, LVM_GETITEMCOUNT, 0, 0); ++n) {
+            char text[600] = {};
+            LVITEMA item{};
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(&item));
+            lines.push_back(text);
+        }
         return lines;
     }
 
@@ -123,9 +133,9 @@ TEST_F(HostedDocument, ForegroundLinesShowNewestFirstAndSaveInFileOrder) {
 TEST_F(HostedDocument, AnImportedDescriptionStaysInsideItsFieldAndEachLineGoesToTheTop) {
     auto& document = static_cast<CForegroundDoc&>(Open(foreground_));
     std::ofstream(folder_ + "long.txt", std::ios::binary) << "A first line much longer than the field holds\r\nb\r\nc";
-    dynamic_cast<CForegroundView&>(*document.Views().at(0)).ImportStrings(folder_ + "long.txt");
-    EXPECT_STREQ(document.GetHeader()->Description, "A first line much longer than t");
-    EXPECT_EQ(document.GetHeader()->LineCount, 0) << "the field after the description is untouched";
+    document.ImportText(folder_ + "long.txt");
+    EXPECT_STREQ(document.Header().Description, "A first line much longer than t");
+    EXPECT_EQ(document.Header().LineCount, 0) << "the field after the description is untouched";
     EXPECT_EQ(Lines(document), (Texts{"c", "b"}));
     EXPECT_TRUE(document.IsModified());
 }
@@ -144,6 +154,77 @@ TEST_F(HostedDocument, AMailMessageFillsItsWindowsUnmodifiedAndSavesWhatIsTypedI
     EXPECT_TRUE(document.IsModified());
     ASSERT_TRUE(document.OnSaveDocument(folder_ + "letter.bxm"));
     EXPECT_EQ(ReadAll(folder_ + "letter.bxm"), "\3\0Ann\17\0ann@example.org\5\0Hello\7\0Look up"s);
+}
+
+// What one window changes, every other window on the document shows at once, and the file gets
+// it even after the first window has gone.
+TEST_F(HostedDocument, EveryWindowShowsTheDocumentAndEditsInAnyReachTheOthersAndTheFile) {
+    auto& foreground = static_cast<CForegroundDoc&>(Open(foreground_, "two.bxf", kAThenBc));
+    ASSERT_TRUE(frame_.RouteCommand(ID_WINDOW_NEW));
+    ASSERT_EQ(foreground.Views().size(), 2u);
+    EXPECT_EQ(Lines(foreground, 1), (Texts{"bc", "a"}));
+    const HWND firstList = GetDlgItem(Form(foreground), IDC_STRING_LIST);
+    LVITEMA select{};
+    select.stateMask = select.state = LVIS_SELECTED;
+    SendMessageA(firstList, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&select));
+    SetDlgItemTextA(Form(foreground, 1), IDC_FOREGROUND_DESCRIPTION, "Two windows");
+    EXPECT_EQ(Field(foreground, IDC_FOREGROUND_DESCRIPTION), "Two windows");
+    EXPECT_EQ(SendMessageA(firstList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1)
+        << "a new description leaves the lines the other window has selected alone";
+    SendMessageA(Form(foreground, 1), WM_COMMAND, MAKEWPARAM(IDC_ADD_STRING, BN_CLICKED), 0);
+    SendMessageA(Form(foreground), WM_COMMAND, MAKEWPARAM(IDC_DELETE_STRINGS, BN_CLICKED), 0);
+    EXPECT_EQ(Lines(foreground), (Texts{"New Text", "bc", "a"})) << "the selection went with the lines it marked";
+    SendMessageA(firstList, LVM_SETITEMSTATE, 2, reinterpret_cast<LPARAM>(&select));
+    SendMessageA(Form(foreground), WM_COMMAND, MAKEWPARAM(IDC_DELETE_STRINGS, BN_CLICKED), 0);
+    EXPECT_EQ(Lines(foreground, 1), (Texts{"New Text", "bc"}));
+    SendMessageA(GetParent(Form(foreground)), WM_CLOSE, 0, 0);
+    ASSERT_EQ(foreground.Views().size(), 1u);
+    ASSERT_TRUE(foreground.OnSaveDocument(folder_ + "two.bxf"));
+    const std::string saved = ReadAll(folder_ + "two.bxf");
+    EXPECT_EQ(saved.substr(12, 12), "Two windows"s + '\0');
+    EXPECT_EQ(saved.substr(44), "\2\0\0\0\2\0bc\10\0New Text"s);
+
+    auto& background = static_cast<CBackgroundDoc&>(Open(background_, "two.bxb", kGreenBackground));
+    ASSERT_TRUE(frame_.RouteCommand(ID_WINDOW_NEW));
+    SetDlgItemTextA(Form(background, 1), IDC_BACKGROUND_DESCRIPTION, "Sky");
+    SendDlgItemMessageA(Form(background), IDC_COLOUR_LIST, LB_SETCURSEL, 5, 0);
+    SendMessageA(Form(background), WM_COMMAND, MAKEWPARAM(IDC_COLOUR_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(Form(background), IDC_COLOUR_LIST)));
+    EXPECT_EQ(Field(background, IDC_BACKGROUND_DESCRIPTION), "Sky");
+    EXPECT_EQ(SendDlgItemMessageA(Form(background, 1), IDC_COLOUR_LIST, LB_GETCURSEL, 0, 0), 5);
+    EXPECT_STREQ(background.Header().Description, "Sky");
+    EXPECT_EQ(background.Header().ColourIndex, 5);
+}
+
+// A background too short for its header or of another version, and a foreground too long to
+// read whole: neither may lead to a file Banderix refuses or to one cut short.
+TEST_F(HostedDocument, SavedBackgroundsAreOfTheKnownVersionAndAForegroundReadInPartIsRefused) {
+    std::ofstream(folder_ + "green.bmp", std::ios::binary) << kGreenBackground.substr(52);
+    for (const std::string& bytes : {"\1\0\0\0Short"s, "\7\0\0\0"s + kGreenBackground.substr(4)}) {
+        SCOPED_TRACE(bytes.size());
+        auto& document = static_cast<CBackgroundDoc&>(Open(background_, "odd.bxb", bytes));
+        if (!document.Dib())
+            document.SetImage(LoadDIB((folder_ + "green.bmp").c_str()));
+        ASSERT_TRUE(document.OnSaveDocument(folder_ + "odd.bxb"));
+        const std::string saved = ReadAll(folder_ + "odd.bxb");
+        EXPECT_EQ(saved.substr(0, 4), "\1\0\0\0"s);
+        EXPECT_EQ(DescriptionOf(document.Header().Description), bytes.size() < 52 ? "New Background Doc" : "");
+        document.OnCloseDocument();
+    }
+
+    const std::string path = folder_ + "long.bxf";
+    std::ofstream(path, std::ios::binary) << kAThenBc;
+    {
+        const UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        LARGE_INTEGER end{};
+        end.QuadPart = kLargestForegroundFile + 1;
+        ASSERT_TRUE(SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.Get()));
+    }
+    told_.clear();
+    EXPECT_EQ(foreground_.OpenDocumentFile(path), nullptr);
+    EXPECT_EQ(told_, Texts{"Error opening " + path});
+    EXPECT_TRUE(foreground_.Documents().empty());
+    EXPECT_EQ(std::filesystem::file_size(path), kLargestForegroundFile + 1);
 }
 
 TEST_F(HostedDocument, ASaveThatFailsReturnsFalseAndKeepsTheChangesAndTheOldFile) {
