@@ -117,19 +117,6 @@ protected:
         (std::filesystem::temp_directory_path() / ("bxv" + std::to_string(GetCurrentProcessId()))).string() + "\\";
 };
 
-TEST_F(HostedDocument, ForegroundLinesShowNewestFirstAndSaveInFileOrder) {
-    Document& document = Open(foreground_, "in.bxf", kAThenBc);
-    EXPECT_EQ(Lines(document), (Texts{"bc", "a"}));
-    EXPECT_EQ(Field(document, IDC_FOREGROUND_DESCRIPTION), "1234567890");
-    EXPECT_FALSE(document.IsModified()) << "showing the file is not an edit";
-
-    // A line added at the top of the list follows the ones the file held.
-    SendMessageA(Form(document), WM_COMMAND, MAKEWPARAM(IDC_ADD_STRING, BN_CLICKED), 0);
-    ASSERT_TRUE(document.OnSaveDocument(folder_ + "in.bxf"));
-    EXPECT_EQ(ReadAll(folder_ + "in.bxf"), kForegroundHeader.substr(0, 44) + "\3\0\0\0\1\0a\2\0bc\10\0New Text"s);
-    EXPECT_TRUE(told_.empty());
-}
-
 TEST_F(HostedDocument, AnImportedDescriptionStaysInsideItsFieldAndEachLineGoesToTheTop) {
     auto& document = static_cast<CForegroundDoc&>(Open(foreground_));
     std::ofstream(folder_ + "long.txt", std::ios::binary) << "A first line much longer than the field holds\r\nb\r\nc";
@@ -157,12 +144,14 @@ TEST_F(HostedDocument, AMailMessageFillsItsWindowsUnmodifiedAndSavesWhatIsTypedI
 }
 
 // What one window changes, every other window on the document shows at once, and the file gets
-// it even after the first window has gone.
+// it even after the first window has gone: the lines in the file's order, the newest last.
 TEST_F(HostedDocument, EveryWindowShowsTheDocumentAndEditsInAnyReachTheOthersAndTheFile) {
     auto& foreground = static_cast<CForegroundDoc&>(Open(foreground_, "two.bxf", kAThenBc));
+    EXPECT_EQ(Field(foreground, IDC_FOREGROUND_DESCRIPTION), "1234567890");
+    EXPECT_FALSE(foreground.IsModified()) << "showing the file is not an edit";
     ASSERT_TRUE(frame_.RouteCommand(ID_WINDOW_NEW));
     ASSERT_EQ(foreground.Views().size(), 2u);
-    EXPECT_EQ(Lines(foreground, 1), (Texts{"bc", "a"}));
+    EXPECT_EQ(Lines(foreground, 1), (Texts{"bc", "a"})) << "the newest line on top";
     const HWND firstList = GetDlgItem(Form(foreground), IDC_STRING_LIST);
     LVITEMA select{};
     select.stateMask = select.state = LVIS_SELECTED;
