@@ -179,26 +179,10 @@ void MdiFrame::Layout() {
     DockArea area = BarArea();
     HWND bar = toolbar_.Handle();
     if (toolbarSide_ != DockSide::Floating && IsShown(bar)) {
-        const SIZE size = toolbar_.Extent();
-        const int width = area.Right - area.Left, height = area.Bottom - area.Top;
-        switch (toolbarSide_) {
-        case DockSide::Top:
-            MoveWindow(bar, area.Left, area.Top, width, size.cy, TRUE);
-            area.Top += size.cy;
-            break;
-        case DockSide::Bottom:
-            area.Bottom -= size.cy;
-            MoveWindow(bar, area.Left, area.Bottom, width, size.cy, TRUE);
-            break;
-        case DockSide::Left:
-            MoveWindow(bar, area.Left, area.Top, size.cx, height, TRUE);
-            area.Left += size.cx;
-            break;
-        default:
-            area.Right -= size.cx;
-            MoveWindow(bar, area.Right, area.Top, size.cx, height, TRUE);
-            break;
-        }
+        const int thickness = toolbar_.Thickness(IsVertical(toolbarSide_));
+        const DockArea place = DockedPlace(toolbarSide_, area, thickness);
+        MoveWindow(bar, place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top, TRUE);
+        area = AreaBeside(toolbarSide_, area, thickness);
     }
     MoveWindow(client_, area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top, TRUE);
 }
@@ -208,13 +192,12 @@ void MdiFrame::DockToolbar(DockSide side, POINT where) {
     if (!bar)
         return;
     if (side == DockSide::Floating) {
-        toolbar_.SetVertical(false);
-        if (!floating_.Hold(Handle(), bar, toolbar_.Extent(), where))
+        if (!floating_.Hold(Handle(), where))
             return;
     } else {
         if (GetParent(bar) != Handle())
             SetParent(bar, Handle());
-        toolbar_.SetVertical(IsVertical(side));
+        toolbar_.Arrange(IsVertical(side) ? BarShape::Column : BarShape::Row);
         if (floating_.Handle())
             ShowWindow(floating_.Handle(), SW_HIDE);
         lastDocked_ = side;
@@ -233,11 +216,36 @@ DockSide MdiFrame::SideAt(POINT screen) const {
     return DockSideAt(screen.x, screen.y, BarArea(), kDockReach);
 }
 
-void MdiFrame::OnToolbarDropped(POINT screen) {
-    DockToolbar(SideAt(screen), screen);
+RECT MdiFrame::LandingPlace(POINT screen) const {
+    const DockSide side = SideAt(screen);
+    if (side == DockSide::Floating)
+        return floating_.PlaceAt(screen);
+    const DockArea place = DockedPlace(side, BarArea(), toolbar_.Thickness(IsVertical(side)));
+    RECT landing{place.Left, place.Top, place.Right, place.Bottom};
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&landing), 2);
+    return landing;
+}
+
+void MdiFrame::OnToolbarDrag(DragStep step, POINT screen) {
+    if (step == DragStep::Moving) {
+        outline_.Show(Handle(), LandingPlace(screen));
+        return;
+    }
+    outline_.Hide();
+    if (step == DragStep::Dropped)
+        DockToolbar(SideAt(screen), screen);
+}
+
+// A floating bar shows its own place while it moves; the outline shows only where it would dock.
+void MdiFrame::OnFloatingBarMoving(POINT screen) {
+    if (SideAt(screen) == DockSide::Floating)
+        outline_.Hide();
+    else
+        outline_.Show(Handle(), LandingPlace(screen));
 }
 
 void MdiFrame::OnFloatingBarMoved(POINT screen) {
+    outline_.Hide();
     const DockSide side = SideAt(screen);
     if (side != DockSide::Floating)
         DockToolbar(side);
@@ -346,7 +354,7 @@ LRESULT MdiFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!client_ || !OnCreate())
             return -1;
         if (toolbar_.Handle())
-            toolbar_.OnDropped([this](POINT screen) { OnToolbarDropped(screen); });
+            toolbar_.OnDrag([this](DragStep step, POINT screen) { OnToolbarDrag(step, screen); });
         statusBar_.SetMessage(LoadProgramString(IDS_IDLE_MESSAGE));
         return 0;
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/framework/command_target.h"
+#include "platform/framework/dock_outline.h"
 #include "platform/framework/dock_side.h"
 #include "platform/framework/floating_bar.h"
 #include "platform/framework/status_bar.h"
@@ -42,8 +43,11 @@ public:
     void UpdateTitle();
 
     // Docks the toolbar along a side of the frame, or floats it with its window's top left at
-    // where (screen coordinates). The user does the same by dragging the bar.
+    // where (screen coordinates). The user does the same by dragging the bar, with an outline
+    // showing where it will land.
     void DockToolbar(DockSide side, POINT where = {});
+    // Where the toolbar would land, on screen, if let go at this point of the screen.
+    RECT LandingPlace(POINT screen) const;
 
     bool IsCommandEnabled(UINT id);
     bool RouteCommand(UINT id);
@@ -70,7 +74,8 @@ private:
     DockArea BarArea() const;
     // Where a bar let go at this point of the screen docks.
     DockSide SideAt(POINT screen) const;
-    void OnToolbarDropped(POINT screen);
+    void OnToolbarDrag(DragStep step, POINT screen);
+    void OnFloatingBarMoving(POINT screen);
     void OnFloatingBarMoved(POINT screen);
     bool MayEndSession(LPARAM reason);
 
@@ -83,7 +88,10 @@ private:
     DockSide toolbarSide_ = DockSide::Top;
     // Where a floating bar goes back to when its caption is double-clicked.
     DockSide lastDocked_ = DockSide::Top;
-    FloatingBar floating_{[this](POINT screen) { OnFloatingBarMoved(screen); }, [this] { DockToolbar(lastDocked_); }};
+    FloatingBar floating_{toolbar_,
+                          {[this](POINT screen) { OnFloatingBarMoving(screen); },
+                           [this](POINT screen) { OnFloatingBarMoved(screen); }, [this] { DockToolbar(lastDocked_); }}};
+    DockOutline outline_;
     StatusBar statusBar_;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/framework/toolbar.h"
 
+#include "platform/framework/dock_side.h"
 #include "platform/framework/framework_ids.h"
 #include "platform/framework/program.h"
 #include "platform/framework/scoped_gdi.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
 #include <string>
 
 namespace bndx {
@@ -76,60 +78,128 @@ bool Toolbar::Create(HWND parent, UINT id, UINT resourceId) {
     TBADDBITMAP bitmap{ProgramInstance(), resourceId};
     if (SendMessageA(window_, TB_ADDBITMAP, static_cast<WPARAM>(images), reinterpret_cast<LPARAM>(&bitmap)) < 0)
         return false;
-    SendMessageA(window_, TB_SETINDENT, kGripWidth, 0);
-    AddButtons();
+    Arrange(BarShape::Row);
+    for (size_t n = 0; n < commands_.size(); ++n) {
+        RECT item{};
+        SendMessageA(window_, TB_GETITEMRECT, n, reinterpret_cast<LPARAM>(&item));
+        widths_.push_back(item.right - item.left);
+    }
     SetPropA(window_, kSelfProperty, this);
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Toolbar::SubclassProc)));
     return true;
 }
 
-// A column is a row in which every button ends its line.
-void Toolbar::AddButtons() {
+// A row ends where a button carries the wrap state; a separator left out of rows is hidden.
+void Toolbar::AddButtons(const std::vector<bool>& rowEnds, bool separators) {
     while (SendMessageA(window_, TB_DELETEBUTTON, 0, 0)) {
     }
     std::vector<TBBUTTON> buttons;
     int image = 0;
-    for (UINT command : commands_) {
+    for (size_t n = 0; n < commands_.size(); ++n) {
         TBBUTTON button{};
-        if (command == 0) {
+        if (commands_[n] == 0) {
             button.fsStyle = BTNS_SEP;
+            button.fsState = separators ? 0 : TBSTATE_HIDDEN;
         } else {
             button.iBitmap = image++;
-            button.idCommand = static_cast<int>(command);
+            button.idCommand = static_cast<int>(commands_[n]);
             button.fsState = TBSTATE_ENABLED;
             button.fsStyle = BTNS_BUTTON;
         }
-        if (vertical_)
+        if (rowEnds[n] && n + 1 < commands_.size())
             button.fsState |= TBSTATE_WRAP;
         buttons.push_back(button);
     }
     SendMessageA(window_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
 }
 
-void Toolbar::SetVertical(bool vertical) {
-    if (vertical == vertical_)
-        return;
-    vertical_ = vertical;
+std::vector<int> Toolbar::ButtonWidths() const {
+    std::vector<int> buttons;
+    for (size_t n = 0; n < commands_.size(); ++n)
+        if (commands_[n] != 0)
+            buttons.push_back(widths_[n]);
+    return buttons;
+}
+
+std::vector<bool> Toolbar::RowEndsFor(int width, bool& separators) const {
+    std::vector<bool> ends(commands_.size(), false);
+    separators = width >= std::accumulate(widths_.begin(), widths_.end(), 0);
+    if (separators) {
+        if (!ends.empty())
+            ends.back() = true;
+        return ends;
+    }
+    // Rows of buttons alone: a separator would only end or start a row.
+    const std::vector<bool> buttonEnds = RowEnds(ButtonWidths(), width);
+    for (size_t n = 0, button = 0; n < commands_.size(); ++n)
+        if (commands_[n] != 0)
+            ends[n] = buttonEnds[button++];
+    return ends;
+}
+
+void Toolbar::Arrange(BarShape shape, int width) {
+    shape_ = shape;
     const LONG_PTR style = GetWindowLongPtrA(window_, GWL_STYLE);
-    SetWindowLongPtrA(window_, GWL_STYLE, vertical ? style | CCS_VERT : style & ~static_cast<LONG_PTR>(CCS_VERT));
-    SendMessageA(window_, TB_SETINDENT, vertical ? 0 : kGripWidth, 0);
-    AddButtons();
+    const bool column = shape == BarShape::Column;
+    SetWindowLongPtrA(window_, GWL_STYLE, column ? style | CCS_VERT : style & ~static_cast<LONG_PTR>(CCS_VERT));
+    SendMessageA(window_, TB_SETINDENT, shape == BarShape::Row ? kGripWidth : 0, 0);
+    bool separators = true;
+    std::vector<bool> ends(commands_.size(), column);
+    if (shape == BarShape::Rows)
+        ends = RowEndsFor(width, separators);
+    else if (!ends.empty())
+        ends.back() = true;
+    AddButtons(ends, separators);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-SIZE Toolbar::Extent() const {
-    SIZE extent{0, 0};
-    const int count = static_cast<int>(SendMessageA(window_, TB_BUTTONCOUNT, 0, 0));
-    for (int n = 0; n < count; ++n) {
-        RECT item{};
-        SendMessageA(window_, TB_GETITEMRECT, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(&item));
-        extent.cx = std::max(extent.cx, item.right);
-        extent.cy = std::max(extent.cy, item.bottom);
+SIZE Toolbar::ButtonSize() const {
+    const auto size = static_cast<DWORD>(SendMessageA(window_, TB_GETBUTTONSIZE, 0, 0));
+    return {LOWORD(size), HIWORD(size)};
+}
+
+int Toolbar::Thickness(bool column) const {
+    const SIZE button = ButtonSize();
+    return (column ? button.cx : button.cy) + kEdge;
+}
+
+SIZE Toolbar::RowsExtent(int width) const {
+    bool separators = true;
+    const std::vector<bool> ends = RowEndsFor(width, separators);
+    int widest = 0, row = 0, rows = 0;
+    for (size_t n = 0; n < commands_.size(); ++n) {
+        if (commands_[n] != 0 || separators)
+            row += widths_[n];
+        if (ends[n]) {
+            widest = std::max(widest, row);
+            row = 0;
+            ++rows;
+        }
     }
-    extent.cx += kEdge;
-    extent.cy += kEdge;
-    return extent;
+    return {widest + kEdge, rows * ButtonSize().cy + kEdge};
+}
+
+size_t Toolbar::RowsIn(int height) const {
+    return static_cast<size_t>(std::max(1, (height - kEdge) / std::max<int>(ButtonSize().cy, 1)));
+}
+
+int Toolbar::WidthForRows(size_t rows) const {
+    if (rows <= 1)
+        return std::accumulate(widths_.begin(), widths_.end(), 0);
+    return bndx::WidthForRows(ButtonWidths(), rows);
+}
+
+bool Toolbar::PastDragDistance(POINT at) const {
+    return std::abs(at.x - dragFrom_.x) > GetSystemMetrics(SM_CXDRAG) ||
+           std::abs(at.y - dragFrom_.y) > GetSystemMetrics(SM_CYDRAG);
+}
+
+void Toolbar::Report(DragStep step, POINT client) const {
+    POINT screen = client;
+    ClientToScreen(window_, &screen);
+    if (drag_)
+        drag_(step, screen);
 }
 
 LRESULT CALLBACK Toolbar::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -159,6 +229,7 @@ LRESULT Toolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (SendMessageA(window_, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0)
             break;
         dragging_ = true;
+        moved_ = false;
         dragFrom_ = at;
         SetCapture(window_);
         return 0;
@@ -166,7 +237,11 @@ LRESULT Toolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         if (!dragging_)
             break;
-        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32646))); // IDC_SIZEALL
+        moved_ = moved_ || PastDragDistance(at);
+        if (moved_) {
+            SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32646))); // IDC_SIZEALL
+            Report(DragStep::Moving, at);
+        }
         return 0;
     case WM_LBUTTONUP: {
         if (!dragging_)
@@ -174,17 +249,14 @@ LRESULT Toolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         dragging_ = false;
         ReleaseCapture();
         // A click that did not move the bar leaves it where it is.
-        if (std::abs(at.x - dragFrom_.x) <= GetSystemMetrics(SM_CXDRAG) &&
-            std::abs(at.y - dragFrom_.y) <= GetSystemMetrics(SM_CYDRAG))
-            return 0;
-        POINT screen = at;
-        ClientToScreen(window_, &screen);
-        if (dropped_)
-            dropped_(screen);
+        Report(moved_ || PastDragDistance(at) ? DragStep::Dropped : DragStep::Cancelled, at);
         return 0;
     }
     case WM_CAPTURECHANGED:
-        dragging_ = false;
+        if (dragging_) {
+            dragging_ = false;
+            Report(DragStep::Cancelled, POINT{});
+        }
         break;
     case WM_ERASEBKGND: {
         // A flat bar would show whatever lies behind it: the frame's dark workspace colour.
@@ -204,9 +276,10 @@ LRESULT Toolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(original_, window_, message, wParam, lParam);
 }
 
-// A column has no room for a grip above its buttons; it is moved by the free space below them.
+// Only a row has room for a grip; a column is moved by the free space below its buttons, and a
+// floating bar by its window's caption.
 void Toolbar::DrawGrip() const {
-    if (vertical_)
+    if (shape_ != BarShape::Row)
         return;
     const ClientDc dc(window_);
     RECT client;

@@ -61,5 +61,20 @@ TEST(DockSide, ABarDroppedNearASideDocksThereAndElsewhereFloats) {
         EXPECT_EQ(DockSideAt(x, y, area, 20), side) << x << "," << y;
 }
 
+TEST(DockSide, AFloatingBarsButtonsFillRowsOfTheWidthItIsGivenAndTheFewestRowsAskedFor) {
+    const std::vector<int> widths = {23, 23, 8, 23, 23, 23};
+    const std::tuple<int, std::vector<bool>> rows[] = {
+        {123, {false, false, false, false, false, true}},
+        {60, {false, false, true, false, true, true}},
+        {10, {true, true, true, true, true, true}}, // too narrow for any: each alone
+    };
+    for (const auto& [width, ends] : rows)
+        EXPECT_EQ(RowEnds(widths, width), ends) << width;
+    EXPECT_EQ(WidthForRows(widths, 1), 123);
+    EXPECT_EQ(WidthForRows(widths, 2), 69) << "23 23 8 | 23 23 23";
+    EXPECT_EQ(WidthForRows(widths, 6), 23);
+    EXPECT_EQ(WidthForRows(widths, 0), 123) << "no rows at all still needs one";
+}
+
 } // namespace
 } // namespace bndx
