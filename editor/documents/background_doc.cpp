@@ -16,16 +16,6 @@ constexpr char kNewDescription[] = "New Background Doc";
 
 const RuntimeClass<Document> CBackgroundDoc::Class{"CBackgroundDoc", []() -> Document* { return new CBackgroundDoc; }};
 
-CBackgroundDoc::~CBackgroundDoc() {
-    ReplaceDib(nullptr);
-}
-
-void CBackgroundDoc::ReplaceDib(HDIB dib) {
-    if (dib_ && dib_ != dib)
-        DestroyDIB(dib_);
-    dib_ = dib;
-}
-
 void CBackgroundDoc::Changed(LPARAM what, View* sender) {
     SetModifiedFlag();
     UpdateAllViews(sender, what);
@@ -44,7 +34,7 @@ void CBackgroundDoc::SetColourIndex(uint8_t index, View* sender) {
 }
 
 void CBackgroundDoc::SetImage(HDIB dib) {
-    ReplaceDib(dib);
+    dib_.Reset(dib);
     Changed(kImageChanged, nullptr);
 }
 
@@ -69,7 +59,7 @@ bool CBackgroundDoc::OnOpenDocument(const std::string& path) {
     DWORD size = 0;
     if (ReadFile(file.Get(), &read, sizeof read, &size, nullptr) && size == sizeof read) {
         header_ = read;
-        ReplaceDib(ReadDIBFromFile(file.Get(), sizeof read));
+        dib_.Reset(ReadDIBFromFile(file.Get(), sizeof read));
     }
     // A description that fills its whole field still ends inside it.
     header_.Description[kDescriptionFieldSize - 1] = '\0';
@@ -88,7 +78,7 @@ bool CBackgroundDoc::OnSaveDocument(const std::string& path) {
     }
     // Whatever version the file came with, this program writes the one it knows.
     header_ = MakeBackgroundHeader(DescriptionOf(header_.Description), header_.ColourIndex);
-    if (file.Write(&header_, sizeof header_) && !WriteDIBToFile(dib_, file.Handle()))
+    if (file.Write(&header_, sizeof header_) && !WriteDIBToFile(dib_.Get(), file.Handle()))
         file.Fail();
     if (!file.Commit()) {
         ReportSaveFailure(path);

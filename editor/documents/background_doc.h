@@ -5,7 +5,7 @@
 #pragma once
 
 #include "common/file_headers.h"
-#include "platform/dib/dibutil.h"
+#include "platform/dib/dib_owners.h"
 #include "platform/framework/doc_template.h"
 #include "editor/documents/data_file_document.h"
 
@@ -17,14 +17,12 @@ public:
 
     CBackgroundDoc() : DataFileDocument(kBackgroundFile) {}
 
-    ~CBackgroundDoc() override;
-
     // What changed, handed to the views as the hint of UpdateAllViews.
     enum Change : LPARAM { kDescriptionChanged = 1, kColourChanged = 2, kImageChanged = 4 };
 
     const BackgroundFileHeader& Header() const { return header_; }
     // The image; none until the user sets one.
-    HDIB Dib() const { return dib_; }
+    HDIB Dib() const { return dib_.Get(); }
 
     // Each change below marks the document modified and has every view but sender show it.
     // The description is kept to its field and to one line.
@@ -42,9 +40,8 @@ protected:
 
 private:
     void Changed(LPARAM what, View* sender);
-    void ReplaceDib(HDIB dib);
 
-    HDIB dib_ = nullptr;
+    UniqueDib dib_;
     BackgroundFileHeader header_{};
 };
 
