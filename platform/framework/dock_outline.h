@@ -6,17 +6,25 @@
 
 namespace bndx {
 
-class DockOutline : public Window {
+class DockOutline {
 public:
     // Shows the frame around place (screen coordinates), moving it there if it showed elsewhere.
     void Show(HWND owner, const RECT& place);
     void Hide();
 
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    RECT shown_{};
+    // One side of the frame. Four plain windows rather than one shaped one: what lies inside
+    // stays in sight on every system, whatever it makes of window regions.
+    class Edge : public Window {
+    public:
+        void Place(HWND owner, const RECT& place);
+        void Hide() const;
+
+    protected:
+        LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    };
+
+    Edge edges_[4];
 };
 
 } // namespace bndx

@@ -79,6 +79,14 @@ LRESULT FloatingBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         handlers_.dockAgain();
         return 0;
+    case WM_GETMINMAXINFO: {
+        // As narrow as one column and as low as one row, which the system would not allow a
+        // window with a caption.
+        const SIZE column = FrameSize(bar_.RowsExtent(bar_.WidthForRows(bar_.Commands().size())));
+        const SIZE row = FrameSize(bar_.RowsExtent(bar_.WidthForRows(1)));
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {column.cx, row.cy};
+        return 0;
+    }
     case WM_SIZING:
         FitRows(static_cast<UINT>(wParam), *reinterpret_cast<RECT*>(lParam));
         return TRUE;

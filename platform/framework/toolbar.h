@@ -30,8 +30,8 @@ public:
     const std::vector<UINT>& Commands() const { return commands_; }
     void Enable(UINT command, bool enable) const;
 
-    // Rows are at most width wide (without the bar's edge), and as many as the buttons need;
-    // a single row keeps its separators.
+    // Lays the buttons out in that shape. Rows are at most width wide (without the bar's edge)
+    // and as many as the buttons need; only a single row keeps its separators.
     void Arrange(BarShape shape, int width = 0);
     // How deep the bar stands out from a side it is docked on, in a column or in a row.
     int Thickness(bool column) const;

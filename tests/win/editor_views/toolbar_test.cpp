@@ -25,10 +25,15 @@ RECT WindowPlace(HWND window) {
     return place;
 }
 
-// The outline's place while it shows; empty when there is none.
+// The place the outline's sides frame while they show; empty when there are none.
 RECT Outline() {
-    const HWND outline = FindWindowA("BndxDockOutline", nullptr);
-    return outline && IsWindowVisible(outline) ? WindowPlace(outline) : RECT{};
+    RECT outline{};
+    for (HWND side = nullptr; (side = FindWindowExA(nullptr, side, "BndxDockOutline", nullptr));) {
+        const RECT place = WindowPlace(side);
+        if (IsWindowVisible(side))
+            UnionRect(&outline, &outline, &place);
+    }
+    return outline;
 }
 
 // The rows the bar's buttons stand in, each button wholly inside the bar.
