@@ -43,11 +43,10 @@ bool CSplashWnd::OnInitDialog() {
 void CSplashWnd::PaintContent(HDC dc, const RECT& client) {
     if (!bitmap_)
         return;
-    const auto bitmap = static_cast<HBITMAP>(bitmap_.Get());
     BITMAP size{};
-    GetObjectA(bitmap, sizeof size, &size);
+    GetObjectA(bitmap_.Get(), sizeof size, &size);
     const RECT source{0, 0, size.bmWidth, size.bmHeight};
-    PaintBitmap(dc, &client, bitmap, &source, static_cast<HPALETTE>(palette_.Get()));
+    PaintBitmap(dc, &client, bitmap_.Get(), &source, palette_.Get());
 }
 
 bool CSplashWnd::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&) {

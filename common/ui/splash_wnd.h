@@ -23,8 +23,8 @@ protected:
 private:
     void Release();
 
-    GdiObject bitmap_;
-    GdiObject palette_;
+    UniqueBitmap bitmap_;
+    UniquePalette palette_;
 };
 
 } // namespace bndx

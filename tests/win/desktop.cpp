@@ -1,5 +1,7 @@
 #include "tests/win/desktop.h"
 
+#include "platform/dib/dib_surface.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -102,17 +104,12 @@ HANDLE StartedPrograms() {
 Process::~Process() {
     if (Running())
         Terminate();
-    if (handle_)
-        CloseHandle(handle_);
 }
 
 bool Process::Start(const std::string& path, const std::string& folder, const std::string& arguments) {
-    if (handle_) {
-        if (Running())
-            Terminate();
-        CloseHandle(handle_);
-        handle_ = nullptr;
-    }
+    if (Running())
+        Terminate();
+    handle_.Reset();
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -125,28 +122,28 @@ bool Process::Start(const std::string& path, const std::string& folder, const st
         return false;
     }
     AssignProcessToJobObject(StartedPrograms(), info.hProcess);
-    ResumeThread(info.hThread);
-    CloseHandle(info.hThread);
-    handle_ = info.hProcess;
+    const UniqueKernelObject thread(info.hThread);
+    ResumeThread(thread.Get());
+    handle_.Reset(info.hProcess);
     id_ = info.dwProcessId;
     return true;
 }
 
 bool Process::Running() const {
-    return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT;
+    return handle_ && WaitForSingleObject(handle_.Get(), 0) == WAIT_TIMEOUT;
 }
 
 long Process::WaitForExit(DWORD timeoutMs) {
     if (!handle_ || !WaitFor([this] { return !Running(); }, timeoutMs))
         return -1;
     DWORD code = 0;
-    GetExitCodeProcess(handle_, &code);
+    GetExitCodeProcess(handle_.Get(), &code);
     return static_cast<long>(code);
 }
 
 void Process::Terminate() {
-    TerminateProcess(handle_, 99);
-    WaitForSingleObject(handle_, 5000);
+    TerminateProcess(handle_.Get(), 99);
+    WaitForSingleObject(handle_.Get(), 5000);
 }
 
 ScreenCapture ScreenCapture::OfWindow(HWND window) {
@@ -156,28 +153,14 @@ ScreenCapture ScreenCapture::OfWindow(HWND window) {
     capture.width_ = bounds.right - bounds.left;
     capture.height_ = bounds.bottom - bounds.top;
     capture.pixels_.resize(static_cast<size_t>(capture.width_) * capture.height_);
-
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = capture.width_;
-    info.bmiHeader.biHeight = -capture.height_; // top-down, like the pixel vector
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, capture.width_, capture.height_, screen, bounds.left, bounds.top, SRCCOPY);
+    const DibSurface surface(capture.width_, capture.height_); // top-down, like the pixel vector
+    if (!surface)
+        return capture;
+    BitBlt(surface.Dc(), 0, 0, capture.width_, capture.height_, ClientDc(nullptr).Get(), bounds.left, bounds.top,
+           SRCCOPY);
     GdiFlush();
-    const auto* source = static_cast<const uint32_t*>(bits);
     for (size_t i = 0; i < capture.pixels_.size(); ++i)
-        capture.pixels_[i] = source[i] & 0x00FFFFFF;
-    SelectObject(memory, previous);
-    DeleteObject(section);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+        capture.pixels_[i] = surface.Pixels()[i] & 0x00FFFFFF;
     return capture;
 }
 

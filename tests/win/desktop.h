@@ -2,6 +2,8 @@
 // programs to start, and the screen as the user sees it.
 #pragma once
 
+#include "platform/framework/win32_handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -41,8 +43,6 @@ class Process {
 public:
     Process() = default;
     ~Process();
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
 
     // In the folder given, or the test's own when none is.
     bool Start(const std::string& path, const std::string& folder = {}, const std::string& arguments = {});
@@ -55,7 +55,7 @@ public:
     void Terminate();
 
 private:
-    HANDLE handle_ = nullptr;
+    UniqueKernelObject handle_;
     DWORD id_ = 0;
     DWORD startError_ = 0;
 };

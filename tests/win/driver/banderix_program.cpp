@@ -35,13 +35,12 @@ BanderixProgram::BanderixProgram() : data_(folder_ / "DATA") {
     CreateDirectoryA(data_.Path().c_str(), nullptr);
     CopyFileA(test::DistPath("Banderix.exe").c_str(), ProgramPath().c_str(), FALSE);
     WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA(test::DistPath("*.dll").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const UniqueFileSearch search(FindFirstFileA(test::DistPath("*.dll").c_str(), &found));
+    if (!search)
         return;
     do
         CopyFileA(test::DistPath(found.cFileName).c_str(), (folder_ / found.cFileName).c_str(), FALSE);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
+    while (FindNextFileA(search.Get(), &found));
 }
 
 BanderixProgram::~BanderixProgram() {

@@ -82,15 +82,14 @@ bool DataFolder::AddSampleAddIn() {
 std::vector<std::string> DataFolder::ListedOrder(const char* pattern) const {
     std::vector<std::string> listed;
     WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((path_ + "\\" + pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const UniqueFileSearch search(FindFirstFileA((path_ + "\\" + pattern).c_str(), &found));
+    if (!search)
         return listed;
     do {
         const auto known = descriptions_.find(Upper(found.cFileName));
         if (known != descriptions_.end() && !known->second.empty())
             listed.push_back(known->second);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     return listed;
 }
 

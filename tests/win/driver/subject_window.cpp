@@ -1,5 +1,7 @@
 #include "tests/win/driver/subject_window.h"
 
+#include "platform/framework/scoped_gdi.h"
+
 namespace bndx::e2e {
 
 HWND StartHelperWindow(test::Process& helper, const std::string& title, int x, int y, bool hangs) {
@@ -53,11 +55,8 @@ Span SubjectWindow::ColourSpan(const test::ScreenCapture& shot, uint32_t colour)
 void SubjectWindow::Scribble(uint32_t colour) const {
     const CaptionRect caption = Caption();
     const RECT area{caption.left, caption.top, caption.left + 12, caption.bottom};
-    HDC dc = GetWindowDC(Handle());
-    HBRUSH brush = CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF));
-    FillRect(dc, &area, brush);
-    DeleteObject(brush);
-    ReleaseDC(Handle(), dc);
+    const GdiObject brush(CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF)));
+    FillRect(WindowDc(Handle()).Get(), &area, static_cast<HBRUSH>(brush.Get()));
 }
 
 bool SubjectWindow::Retitle(const char* title) const {

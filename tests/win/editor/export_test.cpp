@@ -39,9 +39,9 @@ TEST_F(MessageProgram, IsWrittenToTheTemporaryFolderOrTheUserIsAskedToWait) {
     const std::string path = WriteMessageProgram("Hello there");
     ASSERT_EQ(path, TemporaryProgramPath());
     // A test copy still running holds its file: the user is asked to wait for it.
-    const HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    UniqueFile held(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_EQ(WriteMessageProgram("Again"), "");
-    CloseHandle(held);
+    held.Reset();
     DeleteFileA(path.c_str());
     EXPECT_EQ(shown, std::vector<std::string>{"We were unable to create " + path +
                                               ".  If a previous test is currently running, please wait for it to "
@@ -66,17 +66,18 @@ TEST_F(MessageProgram, StartsInAFolderWithSpacesNotOneNamedAfterThePartBeforeThe
 struct MailStub {
     explicit MailStub(const std::string& at) : path(at) {
         CopyFileA(test::TestProgramPath("mail_stub.dll").c_str(), path.c_str(), FALSE);
-        module = LoadLibraryA(path.c_str());
+        module.Reset(LoadLibraryA(path.c_str()));
     }
-    ~MailStub() { FreeLibrary(module); }
     std::string Record() const {
-        return reinterpret_cast<const char* (*)()>(reinterpret_cast<void*>(GetProcAddress(module, "MailStubRecord")))();
+        return reinterpret_cast<const char* (*)()>(
+            reinterpret_cast<void*>(GetProcAddress(module.Get(), "MailStubRecord")))();
     }
     void Answer(ULONG result) const {
-        reinterpret_cast<void (*)(ULONG)>(reinterpret_cast<void*>(GetProcAddress(module, "MailStubAnswer")))(result);
+        reinterpret_cast<void (*)(ULONG)>(reinterpret_cast<void*>(GetProcAddress(module.Get(), "MailStubAnswer")))(
+            result);
     }
     std::string path;
-    HMODULE module;
+    UniqueModule module;
 };
 
 // The MAPI entry of WIN.INI's MAIL section, put back as it was at the end.

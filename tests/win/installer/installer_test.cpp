@@ -132,11 +132,10 @@ private:
         fs::remove_all(kInstallFolder, ignored);
         fs::remove_all(StartMenuFolder(), ignored);
         SHDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
-        HKEY run;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSignInKey, 0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
-            RegDeleteValueA(run, "Banderix");
-            RegCloseKey(run);
-        }
+        HKEY opened = nullptr;
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSignInKey, 0, KEY_SET_VALUE, &opened);
+        if (const UniqueRegKey run(opened); run)
+            RegDeleteValueA(run.Get(), "Banderix");
     }
 };
 

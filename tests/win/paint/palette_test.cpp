@@ -2,6 +2,7 @@
 // caption through its own palette, realised for the paint. Pixels cannot show the realisation:
 // Wine's 8-bit window surfaces map every colour through their fixed table whatever palette is
 // realised. The system palette shows it, by gaining the picture's colours.
+#include "platform/framework/scoped_gdi.h"
 #include "tests/win/caption_on_screen.h"
 #include "tests/win/paint/engine_host.h"
 
@@ -15,10 +16,9 @@ namespace bndx::test {
 namespace {
 
 bool InSystemPalette(const RGBQUAD& colour) {
-    HDC screen = GetDC(nullptr);
     std::array<PALETTEENTRY, 256> entries{};
-    const UINT count = GetSystemPaletteEntries(screen, 0, static_cast<UINT>(entries.size()), entries.data());
-    ReleaseDC(nullptr, screen);
+    const UINT count =
+        GetSystemPaletteEntries(ClientDc(nullptr).Get(), 0, static_cast<UINT>(entries.size()), entries.data());
     return std::any_of(entries.begin(), entries.begin() + count, [&](const PALETTEENTRY& entry) {
         return entry.peRed == colour.rgbRed && entry.peGreen == colour.rgbGreen && entry.peBlue == colour.rgbBlue;
     });

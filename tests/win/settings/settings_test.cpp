@@ -4,6 +4,7 @@
 #include "painter/settings/painter_settings.h"
 #include "painter/settings/selection.h"
 #include "platform/framework/private_profile_file.h"
+#include "platform/framework/win32_handles.h"
 #include "tests/win/driver/settings_file.h"
 
 #include <windows.h>
@@ -33,10 +34,9 @@ TEST(SettingsFileOnWindows, TheWindowsDirectoryServesUntilTheUserHasToMoveAndTak
     const std::string windowsFile = JoinPath(locked.WindowsDirectory(), kSettingsFileName);
     EXPECT_EQ(SettingsFilePath(), windowsFile);
     WIN32_FIND_DATAA found;
-    const HANDLE probe = FindFirstFileA(JoinPath(locked.WindowsDirectory(), "Banderix-*.tmp").c_str(), &found);
-    EXPECT_EQ(probe, INVALID_HANDLE_VALUE) << "probe left behind";
-    if (probe != INVALID_HANDLE_VALUE)
-        FindClose(probe);
+    EXPECT_FALSE(
+        UniqueFileSearch(FindFirstFileA(JoinPath(locked.WindowsDirectory(), "Banderix-*.tmp").c_str(), &found)))
+        << "probe left behind";
     EXPECT_FALSE(locked.Exists(windowsFile)) << "choosing makes nothing";
     PrivateProfileFile(windowsFile).WriteString("Main", "Path", "C:\\Banderix");
 
