@@ -1,4 +1,6 @@
 // Leaves an empty file named after itself with ".ran" added, then ends.
+#include "platform/framework/win32_handles.h"
+
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -7,9 +9,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (length == 0 || length >= MAX_PATH)
         return 1;
     lstrcpyA(path + length, ".ran");
-    const HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 1;
-    CloseHandle(file);
-    return 0;
+    const bndx::UniqueFile file(
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file ? 0 : 1;
 }
