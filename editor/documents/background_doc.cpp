@@ -5,6 +5,7 @@
 #include "platform/framework/win32_handles.h"
 
 #include <cstring>
+#include <utility>
 
 namespace bndx {
 
@@ -33,8 +34,8 @@ void CBackgroundDoc::SetColourIndex(uint8_t index, View* sender) {
     Changed(kColourChanged, sender);
 }
 
-void CBackgroundDoc::SetImage(HDIB dib) {
-    dib_.Reset(dib);
+void CBackgroundDoc::SetImage(UniqueDib dib) {
+    dib_ = std::move(dib);
     Changed(kImageChanged, nullptr);
 }
 

@@ -29,7 +29,7 @@ public:
     void SetDescription(const std::string& text, View* sender);
     void SetColourIndex(uint8_t index, View* sender);
     // Takes the image over, releasing the one before; none leaves the background without one.
-    void SetImage(HDIB dib);
+    void SetImage(UniqueDib dib);
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;

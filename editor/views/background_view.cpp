@@ -3,7 +3,7 @@
 #include "common/ui/colour_swatch.h"
 #include "common/colour_table.h"
 #include "editor/documents/background_doc.h"
-#include "platform/dib/dibutil.h"
+#include "platform/dib/dib_owners.h"
 #include "platform/framework/controls.h"
 #include "platform/framework/file_dialogs.h"
 #include "platform/framework/scoped_gdi.h"
@@ -89,7 +89,7 @@ void CBackgroundView::OnSetImage() {
     if (!PromptForOpenFile(GetAncestor(Handle(), GA_ROOT), path, "BMP", "Bitmap Files (*.bmp)|*.bmp|"))
         return;
     // A picture that cannot be read leaves the background without one; saving then says so.
-    Document().SetImage(LoadDIB(path.c_str()));
+    Document().SetImage(UniqueDib(LoadDIB(path.c_str())));
 }
 
 void CBackgroundView::PaintContent(HDC dc, const RECT&) {
@@ -98,8 +98,8 @@ void CBackgroundView::PaintContent(HDC dc, const RECT&) {
         return;
     RECT preview = ControlRect(IDC_PREVIEW_FRAME);
     InflateRect(&preview, -2, -2);
-    const GdiObject palette(GetDeviceCaps(dc, BITSPIXEL) == 8 ? CreateDIBPalette(dib) : nullptr);
-    PaintDIB(dc, &preview, dib, static_cast<HPALETTE>(palette.Get()), 0);
+    const UniquePalette palette(GetDeviceCaps(dc, BITSPIXEL) == 8 ? CreateDIBPalette(dib) : nullptr);
+    PaintDIB(dc, &preview, dib, palette.Get(), 0);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, SwatchColour(Document().Header().ColourIndex));
     TextOutA(dc, preview.left + 3, preview.top + 3, kSampleTitle, static_cast<int>(std::strlen(kSampleTitle)));

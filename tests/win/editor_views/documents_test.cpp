@@ -193,7 +193,7 @@ TEST_F(HostedDocument, SavedBackgroundsAreOfTheKnownVersionAndAForegroundReadInP
         SCOPED_TRACE(bytes.size());
         auto& document = static_cast<CBackgroundDoc&>(Open(background_, "odd.bxb", bytes));
         if (!document.Dib())
-            document.SetImage(LoadDIB((folder_ + "green.bmp").c_str()));
+            document.SetImage(UniqueDib(LoadDIB((folder_ + "green.bmp").c_str())));
         ASSERT_TRUE(document.OnSaveDocument(folder_ + "odd.bxb"));
         const std::string saved = ReadAll(folder_ + "odd.bxb");
         EXPECT_EQ(saved.substr(0, 4), "\1\0\0\0"s);
