@@ -16,7 +16,7 @@ HELP = Path(__file__).resolve().parent
 
 # What the programs ask for (painter/dialogs/help_topics.h, editor/views) and what must answer.
 CASES = {
-    "Banderix.chm": {13: "options.htm", 18: "advanced_options.htm"},
+    "Banderix.chm": {13: "options.htm", 18: "advanced_options.htm", 19: "windows_settings.htm"},
     "Bandsmith.chm": {12: "foreground_view.htm", 13: "background_view.htm", 14: "mail_message_view.htm"},
 }
 

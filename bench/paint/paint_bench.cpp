@@ -191,7 +191,7 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     const Win32Desktop view;
     const int32_t allWindows = kPaintAllWindows;
     SelectedCaptions list;
-    const CaptionSelection selection(view, allWindows, engine.State());
+    const CaptionSelection selection(view, allWindows, engine.State(), host.settings.LeaveAlone);
     CaptionRenderer renderer({engine.Scheduler(), host.settings, engine.State()});
     OffscreenSurface offscreen;
 

@@ -97,6 +97,7 @@ void CSelectorDlg::OnSettingChange(UINT code) {
         const CaptionMetricsByDpi& metrics = engine_->State().metricsByDpi;
         backgroundList_.SetRowHeight(metrics.At(metrics.SystemDpi()).captionHeight & 0xFFFF);
     }
+    engine_->ReadSystemSettings();
     engine_->ReadColourDepth();
     if (engine_->State().in256ColourMode) {
         COneTimeDlg hint(kColourDepthHint, 0, nullptr, profile_);

@@ -5,6 +5,8 @@
 #include "common/ui/help.h"
 #include "painter/dialogs/advanced_options_dlg.h"
 #include "painter/dialogs/help_topics.h"
+#include "painter/dialogs/leave_alone_dlg.h"
+#include "painter/paint/system_settings_win32.h"
 #include "platform/framework/font_dialog.h"
 #include "platform/framework/message_box.h"
 #include "resources/painter/resource.h"
@@ -66,6 +68,7 @@ bool COptionsDlg::OnInitDialog() {
     workingRefreshFrequency_ = settings_.RefreshFrequency;
     workingPaintMode_ = settings_.PaintMode;
     appliedCoverage_ = settings_.WindowCoverage;
+    workingLeaveAlone_ = settings_.LeaveAlone;
 
     speedSlider_.SetRange(1, 10, true);
     speedSlider_.SetPosition(settings_.Speed, true);
@@ -80,7 +83,12 @@ bool COptionsDlg::OnInitDialog() {
     elementList_.SetCurrentRow(0);
     OnElementSelChange();
     EnableTitleOptions(settings_.ShowTitle != 0);
+    ShowAnimationsNote();
     return true;
+}
+
+void COptionsDlg::ShowAnimationsNote() {
+    ShowWindow(Item(IDC_ANIMATIONS_OFF), ClientAreaAnimationOn() ? SW_HIDE : SW_SHOW);
 }
 
 void COptionsDlg::EnableTitleOptions(bool enable) {
@@ -135,6 +143,12 @@ void COptionsDlg::OnAdvanced() {
     workingPaintMode_ = KnownPaintMode(advanced.PaintMode);
 }
 
+void COptionsDlg::OnLeaveAlone() {
+    CLeaveAloneDlg leaveAlone(workingLeaveAlone_);
+    if (leaveAlone.DoModal(Handle()) == IDOK)
+        workingLeaveAlone_ = leaveAlone.List;
+}
+
 void COptionsDlg::OnApply() {
     if (!UpdateData(true))
         return;
@@ -145,8 +159,11 @@ void COptionsDlg::OnApply() {
     settings_.TextBackgroundColorIndex = workingColours_[2];
     settings_.TextBorderColorIndex = workingColours_[3];
 
-    const bool coverageChanged = settings_.WindowCoverage != appliedCoverage_;
+    // Leaving a program alone changes which windows are painted, as another coverage does.
+    const bool coverageChanged =
+        settings_.WindowCoverage != appliedCoverage_ || workingLeaveAlone_ != settings_.LeaveAlone;
     appliedCoverage_ = settings_.WindowCoverage;
+    settings_.LeaveAlone = workingLeaveAlone_;
     const bool methodChanged = workingPaintByType_ != settings_.PaintByType;
     const bool refreshRateChanged = workingRefreshFrequency_ != settings_.RefreshFrequency;
     const bool paintModeChanged = workingPaintMode_ != settings_.PaintMode;
@@ -181,6 +198,9 @@ bool COptionsDlg::OnCommand(int id, int notifyCode, HWND control) {
     case ID_ADVANCED:
         OnAdvanced();
         return true;
+    case IDC_LEAVE_ALONE:
+        OnLeaveAlone();
+        return true;
     case ID_APPLY:
         OnApply();
         return true;
@@ -197,6 +217,12 @@ bool COptionsDlg::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
         return false;
     DrawColourRow(item);
     return true;
+}
+
+bool COptionsDlg::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR&) {
+    if (message == WM_SETTINGCHANGE)
+        ShowAnimationsNote();
+    return false;
 }
 
 } // namespace bndx

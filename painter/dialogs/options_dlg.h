@@ -1,7 +1,7 @@
 // The Options dialog, which also holds the settings record for the program's life: the look of
 // the title and the scrolling text, their timing, which windows are painted, and (through
-// Advanced Options) the paint method. Changes take effect on Apply or OK; a font takes effect
-// as soon as the font dialog closes with OK.
+// Advanced Options) the paint method, and the programs left alone. Changes take effect on Apply or OK; a font takes
+// effect as soon as the font dialog closes with OK.
 #pragma once
 
 #include "painter/settings/painter_settings.h"
@@ -34,6 +34,7 @@ protected:
     void OnOK() override;
     void DoDataExchange(DataExchange& dx) override;
     bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     static constexpr int kElementCount = 4;
@@ -43,6 +44,9 @@ private:
     void OnColourSelChange();
     void OnFont();
     void OnAdvanced();
+    void OnLeaveAlone();
+    // Says beside the speed controls, while Windows' animations are off, why nothing scrolls.
+    void ShowAnimationsNote();
     void OnApply();
     void EnableTitleOptions(bool enable);
 
@@ -55,6 +59,7 @@ private:
     uint16_t workingRefreshFrequency_ = 0;
     int32_t workingPaintMode_ = 0;
     int32_t appliedCoverage_ = 0;
+    LeaveAloneList workingLeaveAlone_;
 
     ListBox elementList_;
     ListBox colourList_;

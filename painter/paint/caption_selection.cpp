@@ -39,7 +39,7 @@ void CaptionSelection::Add(WindowId window, uint32_t style, bool scrollStep, Sel
     if (window == state_.excludedWindow)
         return;
     const std::string title = desktop_.Title(window, kTitleLength);
-    if (title.empty() || title == kIconBarTitle)
+    if (title.empty() || title == kIconBarTitle || leftAlone_.IsLeftAlone(window))
         return;
     const uint32_t dpi = state_.metricsByDpi.DpiOf(desktop_.Dpi(window));
     const WindowStyles styles{style, desktop_.ExStyle(window)};

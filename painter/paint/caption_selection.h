@@ -3,6 +3,7 @@
 
 #include "common/caption_geometry.h"
 #include "painter/paint/desktop_view.h"
+#include "painter/paint/left_alone_windows.h"
 #include "painter/paint/painter_state.h"
 
 #include <vector>
@@ -28,15 +29,17 @@ using SelectedCaptions = std::vector<SelectedCaption>;
 
 class CaptionSelection {
 public:
-    // windowCoverage and state are read at each selection.
-    CaptionSelection(const DesktopView& desktop, const int32_t& windowCoverage, const PainterState& state)
-        : desktop_(desktop), windowCoverage_(windowCoverage), state_(state) {}
+    // windowCoverage, state and leaveAlone are read at each selection.
+    CaptionSelection(const DesktopView& desktop, const int32_t& windowCoverage, const PainterState& state,
+                     const LeaveAloneList& leaveAlone)
+        : desktop_(desktop), windowCoverage_(windowCoverage), state_(state), leftAlone_(desktop, leaveAlone) {}
 
     // The captions of one repaint pass over the desktop according to the coverage mode, in the
     // order they are to be painted; into is emptied first.
     void SelectPass(SelectedCaptions& into) const;
     // One window's caption unless it is excluded, untitled or draws its own title bar; in mode 0
-    // (and not on a scroll step) its descendants' after it. No caption test here: callers apply
+    // (and not on a scroll step) its descendants' after it. A window of a program left alone is
+    // neither painted nor gone through. No caption test here: callers apply
     // it. into is emptied first.
     void SelectWindow(WindowId window, bool scrollStep, SelectedCaptions& into) const;
 
@@ -49,6 +52,8 @@ private:
     const DesktopView& desktop_;
     const int32_t& windowCoverage_;
     const PainterState& state_;
+    // What it learns of each window's program is kept, whatever the selection asked for.
+    mutable LeftAloneWindows leftAlone_;
 };
 
 } // namespace bndx

@@ -30,6 +30,10 @@ public:
     virtual int32_t ClientTop(WindowId window) const = 0;
     // The DPI of the monitor the window is on, as the system tells it; 0 where it cannot say.
     virtual uint32_t Dpi(WindowId window) const = 0;
+    // The executable of the process that made the window: its full path, or only its file name
+    // where no more can be read (a process of higher rights), or empty where nothing can be.
+    // Never changes for a window; each question costs a trip to the window server.
+    virtual std::string ProgramPath(WindowId window) const = 0;
 };
 
 } // namespace bndx

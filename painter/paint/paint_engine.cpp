@@ -55,7 +55,8 @@ void ShowLastError() {
 PaintEngine::PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds)
     : owner_(owner), settings_(settings), foregrounds_(foregrounds), state_(SystemCaptionMetricsAt),
       desktopComposes_(DesktopComposes()), presenter_(std::make_unique<IntoCaptionPresenter>(state_.in256ColourMode)),
-      renderer_({scheduler_, settings_, state_}), selection_(desktop_, settings_.WindowCoverage, state_) {
+      renderer_({scheduler_, settings_, state_}),
+      selection_(desktop_, settings_.WindowCoverage, state_, settings_.LeaveAlone), sessionNotifications_(owner) {
     PresentAsChosen();
 }
 
@@ -138,6 +139,22 @@ void PaintEngine::ReadColourDepth() {
     state_.in256ColourMode = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) == 8;
 }
 
+void PaintEngine::ReadSystemSettings() {
+    system_.highContrast = HighContrastOn();
+    system_.clientAreaAnimation = ClientAreaAnimationOn();
+    scheduler_.OnPermissionChanged(PermissionFor(system_));
+}
+
+void PaintEngine::OnSessionChange(WPARAM change) {
+    session_ = AfterSessionChange(session_, static_cast<int32_t>(change));
+    system_.sessionOnScreen = session_.OnScreen();
+    scheduler_.OnPermissionChanged(PermissionFor(system_));
+}
+
+bool PaintEngine::QuietNow() {
+    return QuietFor(UserNotificationState());
+}
+
 bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
@@ -152,8 +169,11 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return false;
         scheduler_.OnTimer(static_cast<TimerKind>(wParam));
         return true;
+    case kSessionChangeMessage:
+        OnSessionChange(wParam);
+        return true;
     case WM_PAINT_CAPTION:
-        if (!state_.paintingEnabled)
+        if (!state_.paintingEnabled || !scheduler_.Permission().paint)
             return true;
         if (wParam == kCaptionsUncovered)
             OnCaptionsUncovered();
@@ -253,6 +273,8 @@ void PaintEngine::OnCaptionsUncovered() {
 }
 
 void PaintEngine::RefreshCaptions() {
+    if (!scheduler_.Permission().paint)
+        return;
     selection_.SelectPass(selected_);
     PaintSelected(false);
 }

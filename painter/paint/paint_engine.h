@@ -8,6 +8,7 @@
 #include "painter/paint/caption_renderer.h"
 #include "painter/paint/caption_selection.h"
 #include "painter/paint/paint_scheduler.h"
+#include "painter/paint/system_settings_win32.h"
 #include "painter/paint/win32_desktop.h"
 #include "painter/settings/paint_mode.h"
 #include "painter/settings/painter_settings.h"
@@ -43,6 +44,9 @@ public:
     // the colour depth anew (at start and on a settings change).
     void ReadMetrics();
     void ReadColourDepth();
+    // Reads high contrast and the animations setting anew (at start and on a settings change)
+    // and lets painting follow what they allow.
+    void ReadSystemSettings();
 
     // Start-up is over: the lists are filled and the first choices made.
     void StartPainting();
@@ -83,6 +87,7 @@ private:
     int32_t SelectedForegroundCount() const override;
     LineSource* SelectedForeground(int32_t n) const override;
     int32_t RandomBelow(int32_t n) override;
+    bool QuietNow() override;
 
     // Into or over the caption, as the PaintMode setting and the desktop's composition choose: at
     // start, when the desktop's composition changes and when a new PaintMode is applied.
@@ -90,6 +95,7 @@ private:
     void PaintSelected(bool scrollStep);
     void DrawCaption(const SelectedCaption& selected, bool scrollStep);
     void OnPaintCaption(HWND window);
+    void OnSessionChange(WPARAM change);
     void OnCaptionsUncovered();
     // From now on compositions go to presenter; the one before hands every caption back first.
     void UsePresenter(std::unique_ptr<CaptionPresenter> presenter);
@@ -109,6 +115,9 @@ private:
     uint32_t stepPeriodBeforeOptions_ = 0;
     uint32_t frequencyPeriodBeforeOptions_ = 0;
     bool uncoveredPassDue_ = false;
+    SystemSettings system_;
+    SessionState session_;
+    SessionNotifications sessionNotifications_;
 };
 
 } // namespace bndx

@@ -65,7 +65,7 @@ bool PaintScheduler::IsRunning(TimerKind kind) const {
 }
 
 void PaintScheduler::StartTimer(TimerKind kind, bool chooseNewLine) {
-    if (!IsKnownKind(kind))
+    if (!IsKnownKind(kind) || !permission_.paint)
         return;
     int32_t& handle = timerHandles_[kind - 1];
     switch (kind) {
@@ -82,6 +82,9 @@ void PaintScheduler::StartTimer(TimerKind kind, bool chooseNewLine) {
         }
         if (handle != -1)
             return;
+        // Animations off or "do not disturb": no cycle, and no line taken, until a later tick.
+        if (!permission_.scroll || host_.QuietNow())
+            return;
         if (chooseNewLine) {
             const char* line = currentForeground_->GetNextLine();
             scroll_.Text = line ? line : "";
@@ -97,13 +100,18 @@ void PaintScheduler::StartTimer(TimerKind kind, bool chooseNewLine) {
         handle = host_.SetTimer(kind, GetTimerPeriod(kind));
         return;
     case TIMER_SCROLL_FREQUENCY:
-        if (handle != -1)
-            return;
-        scroll_.ResetPosition = true;
-        OnTimer(TIMER_SCROLL_FREQUENCY);
-        handle = host_.SetTimer(kind, GetTimerPeriod(kind));
+        if (handle == -1)
+            StartFrequencyTimer(true);
         return;
     }
+}
+
+void PaintScheduler::StartFrequencyTimer(bool tickNow) {
+    scroll_.ResetPosition = true;
+    if (tickNow)
+        OnTimer(TIMER_SCROLL_FREQUENCY);
+    timerHandles_[TIMER_SCROLL_FREQUENCY - 1] =
+        host_.SetTimer(TIMER_SCROLL_FREQUENCY, GetTimerPeriod(TIMER_SCROLL_FREQUENCY));
 }
 
 void PaintScheduler::StopTimer(TimerKind kind) {
@@ -243,6 +251,28 @@ void PaintScheduler::OnClose() {
     if (host_.Settings().PaintByType == kPaintByHook)
         host_.SetHook(false);
     host_.InvalidateAllWindows();
+}
+
+void PaintScheduler::OnPermissionChanged(const PaintPermission& permission) {
+    const PaintPermission before = permission_;
+    permission_ = permission;
+    if (before.paint && !permission.paint) {
+        StopTimer(TIMER_REFRESH);
+        StopTimer(TIMER_SCROLL_FREQUENCY); // and the step timer with it
+        host_.InvalidateAllWindows();
+    } else if (!before.paint && permission.paint) {
+        if (host_.HasBackground() && host_.Settings().PaintByType == kPaintByTimer)
+            StartTimer(TIMER_REFRESH); // its first pass at once
+        else
+            host_.RefreshCaptions();
+        // The text waits for its period, as it would have: a user coming back to the screen is
+        // not greeted by a scroll.
+        if (host_.SelectedForegroundCount() > 0)
+            StartFrequencyTimer(false);
+    } else if (before.scroll && !permission.scroll && scrolling_) {
+        StopTimer(TIMER_SCROLL_STEP);
+        host_.RefreshCaptions(); // the title where the text stood
+    }
 }
 
 void PaintScheduler::OnDestroy() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/caption_geometry.h"
+#include "painter/paint/system_rules.h"
 #include "painter/sources/line_source.h"
 
 #include <cstdint>
@@ -82,6 +83,8 @@ public:
     virtual LineSource* SelectedForeground(int32_t n) const = 0;
     // A random number from 0 to below n, the generator seeded from the clock.
     virtual int32_t RandomBelow(int32_t n) = 0;
+    // Whether the user asked Windows not to be disturbed; asked as each scroll cycle would start.
+    virtual bool QuietNow() = 0;
 };
 
 class PaintScheduler {
@@ -106,6 +109,10 @@ public:
     void OnOptionsClosed(uint32_t stepPeriodBefore, uint32_t frequencyPeriodBefore);
     void OnClose();
     void OnDestroy();
+    // What the system's settings now allow. Where nothing may be painted the timers stop and every
+    // caption goes back to the system until painting is allowed again; where nothing may scroll a
+    // running cycle ends and no new one starts.
+    void OnPermissionChanged(const PaintPermission& permission);
 
     // The renderer's report of drawing the scrolling text on the foreground window's caption.
     AfterScroll OnScrollPlaced(const ScrollPlacement& placement, bool scrollStep);
@@ -114,14 +121,18 @@ public:
     const ScrollState& Scroll() const { return scroll_; }
     bool Scrolling() const { return scrolling_; } // the step timer runs
     const LineSource* CurrentForeground() const { return currentForeground_; }
+    const PaintPermission& Permission() const { return permission_; }
 
 private:
     bool IsSelectedForeground(const LineSource* entry) const;
+    // Starts the frequency timer; its first tick is at once or a period later.
+    void StartFrequencyTimer(bool tickNow);
 
     SchedulerHost& host_;
     ScrollState scroll_;
     bool scrolling_ = false;
     LineSource* currentForeground_ = nullptr;
+    PaintPermission permission_;
     int32_t timerHandles_[3] = {-1, -1, -1};
 };
 

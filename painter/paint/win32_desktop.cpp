@@ -1,6 +1,7 @@
 #include "painter/paint/win32_desktop.h"
 
 #include "common/caption_geometry.h"
+#include "painter/paint/program_path.h"
 #include "painter/paint/window_dpi.h"
 
 #include <vector>
@@ -106,6 +107,10 @@ int32_t Win32Desktop::ClientTop(WindowId window) const {
 
 uint32_t Win32Desktop::Dpi(WindowId window) const {
     return WindowDpi(ToHandle(window));
+}
+
+std::string Win32Desktop::ProgramPath(WindowId window) const {
+    return ProgramPathOf(ToHandle(window));
 }
 
 std::string Win32Desktop::Title(WindowId window, size_t maxLength) const {

@@ -28,6 +28,7 @@ public:
     std::string Title(WindowId window, size_t maxLength) const override;
     int32_t ClientTop(WindowId window) const override;
     uint32_t Dpi(WindowId window) const override;
+    std::string ProgramPath(WindowId window) const override;
 
 private:
     // The descendants of one window as an enumeration listed them: depth first, so that each

@@ -30,6 +30,9 @@ constexpr char kMain[] = "Main";
 constexpr char kNumForegroundsSelected[] = "NumForegroundsSelected";
 constexpr char kSelectedBackground[] = "SelectedBackground";
 
+// One key per program left alone: its executable file name, with the value 1.
+constexpr char kLeaveAlone[] = "Leave Alone";
+
 // "ForegroundSelected<n>": the n-th selected foreground, counting from 0.
 inline std::string ForegroundSelected(int32_t n) {
     return "ForegroundSelected" + std::to_string(n);

@@ -60,6 +60,7 @@ void SettingsRecord::LoadSettings(ProfileStore& store) {
     TextColorIndex = Low16(store.ReadInt(kForeground, kTextColorIndex, 1));
     TextBackgroundColorIndex = Low16(store.ReadInt(kForeground, kTextBackgroundColorIndex, 16));
     TextBorderColorIndex = Low16(store.ReadInt(kForeground, kTextBorderColorIndex, 2));
+    LeaveAlone.Load(store);
 
     const std::string fontName = store.ReadString(kForeground, kFontName, "");
     if (fontName.empty()) {
@@ -86,6 +87,7 @@ void SettingsRecord::SaveSettings(ProfileStore& store) const {
     store.WriteInt(kForeground, kTextColorIndex, TextColorIndex);
     store.WriteInt(kForeground, kTextBackgroundColorIndex, TextBackgroundColorIndex);
     store.WriteInt(kForeground, kTextBorderColorIndex, TextBorderColorIndex);
+    LeaveAlone.Save(store);
 
     if (!textFont_)
         return;

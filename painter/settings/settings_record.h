@@ -4,6 +4,7 @@
 #pragma once
 
 #include "painter/settings/font_description.h"
+#include "painter/settings/leave_alone_list.h"
 #include "painter/settings/paint_mode.h"
 #include "platform/framework/profile_store.h"
 
@@ -67,6 +68,8 @@ public:
     uint16_t Frequency = 3;        // 1 every minute .. 6 every hour
     uint16_t PaintByType = 1;      // 0 hook, 1 timer
     uint16_t RefreshFrequency = 5; // refreshes per second of the timer method
+
+    LeaveAloneList LeaveAlone; // programs whose windows keep the system's caption
 
 protected:
     // Called whenever the text font's description changes, so that a platform font made from

@@ -53,6 +53,7 @@ public:
     // Selection of a single-selection list, -1 for none.
     int CurrentRow() const { return static_cast<int>(Send(LB_GETCURSEL)); }
     void SetCurrentRow(int row) const { Send(LB_SETCURSEL, static_cast<WPARAM>(row)); }
+    int RowHeight() const { return static_cast<int>(Send(LB_GETITEMHEIGHT)); }
     void SetRowHeight(int height) const { Send(LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0)); }
 };
 

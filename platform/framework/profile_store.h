@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace bndx {
 
@@ -16,6 +17,8 @@ public:
     // The value's leading decimal number, as GetPrivateProfileIntA reads it.
     virtual int32_t ReadInt(const char* section, const char* key, int32_t defaultValue) = 0;
     virtual void WriteString(const char* section, const char* key, const std::string& value) = 0;
+    // The keys a section holds, in the store's order; none for a missing section.
+    virtual std::vector<std::string> ReadKeys(const char* section) = 0;
 
     // Integers are kept as signed decimal text unless the store has a form of its own.
     virtual void WriteInt(const char* section, const char* key, int32_t value) {

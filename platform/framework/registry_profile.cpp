@@ -51,6 +51,22 @@ int32_t RegistryProfile::ReadInt(const char* section, const char* key, int32_t d
     return text.empty() ? defaultValue : static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10));
 }
 
+std::vector<std::string> RegistryProfile::ReadKeys(const char* section) {
+    const UniqueRegKey opened = SectionKey(path_ + "\\" + section, false);
+    std::vector<std::string> keys;
+    char name[256]; // the longest value name the registry allows is 16383 characters; ours are short
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof name;
+        const LONG result = opened.Get()
+                                ? RegEnumValueA(opened.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr)
+                                : ERROR_NO_MORE_ITEMS;
+        if (result == ERROR_NO_MORE_ITEMS)
+            return keys;
+        if (result == ERROR_SUCCESS)
+            keys.emplace_back(name, length);
+    }
+}
+
 void RegistryProfile::WriteString(const char* section, const char* key, const std::string& value) {
     const UniqueRegKey created = SectionKey(path_ + "\\" + section, true);
     if (created.Get())

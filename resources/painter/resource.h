@@ -9,6 +9,7 @@
 #define IDD_ADVANCED_OPTIONS 151
 #define IDD_ONE_TIME 153
 #define IDD_SPLASH 155
+#define IDD_LEAVE_ALONE 157
 
 // Pictures
 #define IDI_PROGRAM 128
@@ -43,6 +44,8 @@
 #define IDC_PAINT_MAIN 1052
 #define IDC_PAINT_FOREGROUND 1053
 #define IDC_FONT 1054
+#define IDC_LEAVE_ALONE 1055
+#define IDC_ANIMATIONS_OFF 1056
 
 // Advanced Options
 #define IDC_HOOK_METHOD 1040
@@ -51,6 +54,9 @@
 #define IDC_PAINT_AUTOMATIC 1045
 #define IDC_PAINT_INTO_CAPTION 1046
 #define IDC_PAINT_OVER_CAPTION 1047
+
+// Programs Left Alone
+#define IDC_PROGRAM_LIST 1061
 
 // One-time hint
 #define IDC_DONT_SHOW_AGAIN 1043

@@ -19,6 +19,13 @@ struct MemoryProfile : ProfileStore {
     void WriteString(const char* section, const char* key, const std::string& value) override {
         values[{section, key}] = value;
     }
+    std::vector<std::string> ReadKeys(const char* section) override {
+        std::vector<std::string> keys;
+        for (const auto& [where, value] : values)
+            if (where.first == section)
+                keys.push_back(where.second);
+        return keys;
+    }
     // Every value, section by section in key order, as "[Section] Key=value ...".
     std::string Text() const {
         std::string text, section;

@@ -19,6 +19,7 @@ struct SimWindow {
     std::string title = "Window";
     int32_t clientTop = 60; // below any caption the tests' metrics give
     uint32_t dpi = 0;       // the system cannot say
+    std::string program = "C:\\Apps\\app.exe";
 };
 
 class SimulatedDesktop : public DesktopView {
@@ -52,6 +53,11 @@ public:
     }
     int32_t ClientTop(WindowId window) const override { return windows_.at(window).clientTop; }
     uint32_t Dpi(WindowId window) const override { return windows_.at(window).dpi; }
+    std::string ProgramPath(WindowId window) const override {
+        ++programQuestions;
+        return windows_.at(window).program;
+    }
+    mutable int programQuestions = 0;
 
 private:
     std::map<WindowId, SimWindow> windows_;
@@ -72,7 +78,7 @@ class CaptionSelectionTest : public ::testing::Test {
 protected:
     CaptionSelectionTest() { metrics().Reset({4, 18, 14}, 96); }
     CaptionMetricsByDpi& metrics() { return state.metricsByDpi; }
-    CaptionSelection Selection() { return CaptionSelection(desktop, coverage, state); }
+    CaptionSelection Selection() { return CaptionSelection(desktop, coverage, state, leaveAlone); }
     Windows Pass() {
         Selection().SelectPass(selected);
         return WindowsOf(selected);
@@ -81,6 +87,7 @@ protected:
     SimulatedDesktop desktop;
     int32_t coverage = kPaintAllWindows;
     PainterState state;
+    LeaveAloneList leaveAlone;
     SelectedCaptions selected;
 };
 
@@ -141,6 +148,32 @@ TEST_F(CaptionSelectionTest, OneWindowSkipsTheCaptionTestButNotTheFilters) {
     EXPECT_EQ(WindowsOf(selected), Windows{});
     Selection().SelectWindow(hidden, true, selected);
     EXPECT_EQ(WindowsOf(selected), (Windows{hidden})) << "a scroll step never walks descendants";
+}
+
+// A program left alone keeps the system's captions on its windows and their children, in every
+// mode; a window whose program cannot be read is painted. Each window's program is asked once.
+TEST_F(CaptionSelectionTest, WindowsOfAProgramLeftAloneAreNeitherPaintedNorGoneThrough) {
+    const WindowId game = desktop.Add({0, kCaptioned, "Game", 60, 0, "D:\\Games\\GAME.EXE"});
+    const WindowId gameChild = desktop.Add({game, kCaptioned, "Game tool", 60, 0, "D:\\Games\\GAME.EXE"});
+    const WindowId elevated = desktop.Add({0, kCaptioned, "Elevated", 60, 0, "game.exe"}); // its name alone
+    const WindowId unreadable = desktop.Add({0, kCaptioned, "Unreadable", 60, 0, ""});
+    const WindowId editor = desktop.Add({});
+    const CaptionSelection selection = Selection();
+    const auto pass = [&] {
+        selection.SelectPass(selected);
+        return WindowsOf(selected);
+    };
+    EXPECT_EQ(pass(), (Windows{game, gameChild, elevated, unreadable, editor}));
+    EXPECT_EQ(desktop.programQuestions, 0) << "nothing is asked while nothing is left alone";
+
+    leaveAlone.Assign({"Game.exe"});
+    EXPECT_EQ(pass(), (Windows{unreadable, editor}));
+    coverage = kPaintForegroundWindow;
+    desktop.SetForeground(game);
+    EXPECT_EQ(pass(), Windows{});
+    selection.SelectWindow(gameChild, true, selected);
+    EXPECT_EQ(WindowsOf(selected), Windows{}) << "not even a scroll step or the hook's report";
+    EXPECT_EQ(desktop.programQuestions, 5) << "once for each window reached, pass after pass";
 }
 
 TEST_F(CaptionSelectionTest, CaptionRectFollowsTheWindowItsMonitorsDpiAndTheMetricsAtTheTimeOfPainting) {

@@ -76,6 +76,12 @@ public:
     int32_t SelectedForegroundCount() const override { return static_cast<int32_t>(selected.size()); }
     LineSource* SelectedForeground(int32_t n) const override { return selected.at(static_cast<size_t>(n)); }
     int32_t RandomBelow(int32_t n) override { return randomPick % n; }
+    bool QuietNow() override {
+        ++quietQuestions;
+        return quiet;
+    }
+    bool quiet = false;
+    int quietQuestions = 0;
 
     // Lets time pass, firing every timer that falls due, in order, as the message loop would.
     void Advance(uint64_t milliseconds) {
@@ -228,6 +234,74 @@ TEST_F(PaintSchedulerTest, TheBackgroundSelectionAndTheOptionsStartAndStopTheRep
     EXPECT_FALSE(host.hooked);
     scheduler.OnDestroy();
     EXPECT_TRUE(host.timers.empty());
+}
+
+// Animations off end the running cycle and start none; high contrast or a locked session stop
+// everything and hand the captions back, and whatever changed meanwhile takes effect when
+// painting may go on, without a scroll at once. "Do not disturb" holds back a cycle's start.
+TEST_F(PaintSchedulerTest, WhatTheSystemAllowsStopsAndResumesPaintingAndScrolling) {
+    host.textWidth = 1000;
+    scheduler.OnBackgroundSelChange(false, true);
+    Select({&news});
+    ASSERT_TRUE(scheduler.Scrolling());
+    const int refreshes = host.refreshes;
+    scheduler.OnPermissionChanged({true, false});
+    EXPECT_FALSE(scheduler.Scrolling());
+    EXPECT_EQ(host.refreshes, refreshes + 1) << "the title where the text stood";
+    host.Advance(60000);
+    EXPECT_FALSE(scheduler.Scrolling()) << "a frequency tick starts no cycle";
+    EXPECT_TRUE(host.Running(TIMER_REFRESH)) << "backgrounds are still painted";
+    scheduler.OnPermissionChanged({true, true});
+    host.Advance(60000);
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline two") << "the next cycle scrolls; no line was taken meanwhile";
+
+    scheduler.OnPermissionChanged({false, false});
+    EXPECT_TRUE(host.timers.empty());
+    EXPECT_EQ(host.invalidations, 1) << "every caption goes back to the system";
+    Select({&tips});
+    scheduler.OnOptionsApplied(false, true, false);
+    EXPECT_TRUE(host.timers.empty()) << "nothing starts meanwhile";
+    scheduler.OnPermissionChanged({true, true});
+    EXPECT_TRUE(host.Running(TIMER_REFRESH));
+    EXPECT_FALSE(scheduler.Scrolling()) << "no scroll greets the user back";
+    host.Advance(60000);
+    EXPECT_EQ(scheduler.Scroll().Text, "Tip");
+
+    // "Do not disturb" holds each new cycle back until a tick finds the user willing again.
+    Select({});
+    host.quiet = true;
+    Select({&news});
+    EXPECT_FALSE(scheduler.Scrolling());
+    const int questions = host.quietQuestions;
+    host.quiet = false;
+    host.Advance(60000 + 25 * 10);
+    EXPECT_EQ(scheduler.Scroll().Text, "Headline three") << "the line held back scrolls at the next tick";
+    EXPECT_EQ(host.quietQuestions, questions + 1) << "asked at each start, never at a step";
+}
+
+// What the user's Windows settings and the session leave Banderix to do.
+TEST(SystemRules, EachSettingAndStateGivesItsPaintScrollAndQuiet) {
+    // high contrast, animation, on screen -> paint, scroll
+    const bool cases[][5] = {{0, 1, 1, 1, 1}, {0, 0, 1, 1, 0}, {1, 1, 1, 0, 0}, {1, 0, 1, 0, 0},
+                             {0, 1, 0, 0, 0}, {0, 0, 0, 0, 0}, {1, 1, 0, 0, 0}, {1, 0, 0, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "high contrast " << c[0] << ", animation " << c[1] << ", on screen "
+                                        << c[2]);
+        const PaintPermission permission = PermissionFor({c[0], c[1], c[2]});
+        EXPECT_EQ(permission.paint, c[3]);
+        EXPECT_EQ(permission.scroll, c[4]);
+    }
+    const bool quiet[] = {false, false, true, true, true, false, true, false, false}; // notification states 0 to 8
+    for (int32_t state = 0; state < 9; ++state)
+        EXPECT_EQ(QuietFor(state), quiet[state]) << "notification state " << state;
+    // Locked and disconnected apart: a locked session connected again is still off screen.
+    const int32_t changes[] = {7, 2, 1, 8, 4, 5, 3, 9};
+    const bool onScreen[] = {false, false, false, true, false, false, true, true};
+    SessionState session;
+    for (size_t i = 0; i < std::size(changes); ++i) {
+        session = AfterSessionChange(session, changes[i]);
+        EXPECT_EQ(session.OnScreen(), onScreen[i]) << "after change " << changes[i];
+    }
 }
 
 } // namespace

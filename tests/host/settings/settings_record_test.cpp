@@ -31,7 +31,11 @@ TEST(SettingsRecord, StoredValuesReadAsWhatTheyBehaveAsMissingOnesGiveTheDefault
                   {{"Foreground", "TitleTransparent"}, "-1"},
                   {{"Foreground", "ForegroundTransparent"}, "2"},
                   {{"Foreground", "FontName"}, "Arial"},
-                  {{"Foreground", "FontData"}, "-16,0,0,0,700"}};
+                  {{"Foreground", "FontData"}, "-16,0,0,0,700"},
+                  {{"Leave Alone", "NOTEPAD.EXE"}, "1"},
+                  {{"Leave Alone", "calc.exe"}, "0"},
+                  {{"Leave Alone", "game.exe"}, "7"},
+                  {{"Leave Alone", "notepad.exe"}, "1"}};
     WatchedSettings settings;
     settings.LoadSettings(odd);
     EXPECT_EQ(settings.fontChanges, 1) << "one platform font per load";
@@ -40,8 +44,13 @@ TEST(SettingsRecord, StoredValuesReadAsWhatTheyBehaveAsMissingOnesGiveTheDefault
                             "[Foreground] Alignment=1 "
                             "FontData=-16,0,0,0,700,0,0,0,0,0,0,0,0 FontName=Arial ForegroundTransparent=1 Frequency=3 "
                             "ShowTitle=1 Speed=65535 TextBackgroundColorIndex=16 TextBorderColorIndex=2 "
-                            "TextColorIndex=1 TitleColorIndex=0 TitleTransparent=1 ")
-        << "coverage, method, alignment and booleans as they behave; the 16-bit values keep their low bits";
+                            "TextColorIndex=1 TitleColorIndex=0 TitleTransparent=1 "
+                            "[Leave Alone] NOTEPAD.EXE=1 game.exe=1 ")
+        << "coverage, method, alignment and booleans as they behave; the 16-bit values keep their low bits; "
+           "each program left alone once";
+    settings.LeaveAlone.Assign({"word.exe"});
+    settings.SaveSettings(saved);
+    EXPECT_EQ(saved.values[std::pair("Leave Alone", "game.exe")], "0") << "a program no longer left alone";
 
     test::MemoryProfile dataOnly;
     dataOnly.values[{"Foreground", "FontData"}] = "-16";
