@@ -67,23 +67,19 @@ std::string AsciiUpper(const std::string& name) {
 }
 
 // A user's Path as the settings file holds it, whether the program's folder can be written, and
-// the user's application data.
-class FakePathFacts : public DataPathFacts {
-public:
-    FakePathFacts(std::string path, bool programWritable, std::string appData)
-        : path_(std::move(path)), writable_(programWritable), appData_(std::move(appData)) {}
-    std::string log;
+// the user's application data; logs what settling did.
+struct FakePathFacts : DataPathFacts {
+    FakePathFacts(std::string path, bool writable, std::string appData)
+        : path(path), writable(writable), appData(appData) {}
+    std::string path, log;
+    bool writable;
+    std::string appData;
 
-    std::string ReadPath() override { return path_; }
+    std::string ReadPath() override { return path; }
     void WritePath(const std::string& value) override { log += "write " + value + ";"; }
-    bool ProgramFolderWritable() override { return writable_; }
-    std::string UserDataDirectory() override { return appData_; }
+    bool ProgramFolderWritable() override { return writable; }
+    std::string UserDataDirectory() override { return appData; }
     void MakePrivateFolder(const std::string& folder) override { log += "make " + folder + ";"; }
-
-private:
-    std::string path_;
-    bool writable_;
-    std::string appData_;
 };
 
 // Each case: Path, program folder writable, %APPDATA%; then the settled Path and what was done.

@@ -4,14 +4,13 @@
 // running lists the new background within a second and paints with it, and nothing is written
 // beside the programs.
 #include "platform/framework/framework_ids.h"
+#include "common/settings_location_win32.h"
 #include "resources/editor/resource.h"
 #include "tests/win/desktop.h"
 #include "tests/win/driver/bandsmith_program.h"
 #include "tests/win/driver/e2e_test.h"
 #include "tests/win/driver/settings_file.h"
 #include "tests/win/driver/subject_window.h"
-
-#include <shlobj.h>
 
 #include <filesystem>
 #include <map>
@@ -29,23 +28,13 @@ std::map<std::string, std::pair<uintmax_t, fs::file_time_type>> Contents(const s
     return contents;
 }
 
-bool CanCreateIn(const std::string& folder) {
-    const HANDLE file = CreateFileA((folder + "\\probe.tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
-}
-
 TEST(OwnFolder, BandsmithSavesIntoTheUsersOwnFolderAndARunningBanderixListsItAtOnceAndPaintsWithIt) {
     std::string program = test::DistPath("");
     program.pop_back();
-    ASSERT_FALSE(CanCreateIn(program)) << "the test needs a program folder this user cannot write: " << program;
+    ASSERT_FALSE(Win32SettingsLocationFacts().CanCreateIn(program))
+        << "the test needs a program folder this user cannot write: " << program;
     const auto before = Contents(program);
-    char appData[MAX_PATH];
-    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)));
-    const std::string own = std::string(appData) + "\\Banderix";
+    const std::string own = Win32SettingsLocationFacts().UserDataDirectory() + "\\Banderix";
     std::error_code ignored;
     fs::remove_all(own + "\\Data", ignored);
     const SettingsFile settings; // none, as for every user but the one who installed
@@ -58,6 +47,7 @@ TEST(OwnFolder, BandsmithSavesIntoTheUsersOwnFolderAndARunningBanderixListsItAtO
     EXPECT_EQ(settings.Read("Main", "Path"), own);
     const int rows = banderix.Backgrounds().Count();
     ASSERT_GT(rows, 1) << "the shared samples are listed";
+    banderix.Backgrounds().ClickRow(1);
 
     BandsmithProgram editor;
     ASSERT_TRUE(editor.Start());
@@ -81,6 +71,7 @@ TEST(OwnFolder, BandsmithSavesIntoTheUsersOwnFolderAndARunningBanderixListsItAtO
     const DWORD savedAt = GetTickCount();
     ASSERT_TRUE(WaitFor([&] { return banderix.Backgrounds().Count() == rows + 1; }, 3000)) << "not listed";
     EXPECT_LE(GetTickCount() - savedAt, 1000u) << "listed only after a second";
+    EXPECT_EQ(banderix.Backgrounds().Selected(), std::vector<int>{1}) << "the selection is kept";
     banderix.Backgrounds().ClickRow(rows);
     ASSERT_TRUE(BringToFront(subject.Handle()));
     EXPECT_TRUE(WaitFor([&] { return subject.Fill() == kGreen; }, 3000)) << std::hex << subject.Fill();
