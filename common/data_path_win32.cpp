@@ -16,25 +16,71 @@ constexpr char kKey[] = "Path";
 // The longest Path the editor has always read.
 constexpr DWORD kPathValueSize = 512;
 
+// The running process's access token, closed with the scope.
+class ProcessToken {
+public:
+    explicit ProcessToken(DWORD access = TOKEN_QUERY) {
+        if (!OpenProcessToken(GetCurrentProcess(), access, &token_))
+            token_ = nullptr;
+    }
+    ~ProcessToken() {
+        if (token_)
+            CloseHandle(token_);
+    }
+    ProcessToken(const ProcessToken&) = delete;
+    ProcessToken& operator=(const ProcessToken&) = delete;
+    HANDLE Get() const { return token_; }
+
+private:
+    HANDLE token_ = nullptr;
+};
+
 // The running user's security identifier as text ("S-1-5-21-..."); empty when it cannot be read.
 std::string UserSidText() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
-        return std::string();
+    const ProcessToken token;
     DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    if (!token.Get())
+        return std::string();
+    GetTokenInformation(token.Get(), TokenUser, nullptr, 0, &size);
     std::unique_ptr<BYTE[]> buffer(new BYTE[size ? size : 1]);
     std::string text;
-    if (size && GetTokenInformation(token, TokenUser, buffer.get(), size, &size)) {
+    if (size && GetTokenInformation(token.Get(), TokenUser, buffer.get(), size, &size)) {
         char* sid = nullptr;
         if (ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(buffer.get())->User.Sid, &sid)) {
             text = sid;
             LocalFree(sid);
         }
     }
-    CloseHandle(token);
     return text;
 }
+
+// File virtualization switched off for the scope. A 32-bit program without a requested execution
+// level, run by a user who may not write a protected folder, would otherwise "write" there into
+// the user's VirtualStore, where neither other users, nor the 64-bit programs, nor the uninstaller
+// find the file. Before Windows Vista there is no virtualization, and nothing to switch.
+class VirtualizationOff {
+public:
+    VirtualizationOff() : token_(TOKEN_QUERY | TOKEN_ADJUST_DEFAULT) {
+        DWORD enabled = 0, size = 0;
+        if (token_.Get() &&
+            GetTokenInformation(token_.Get(), TokenVirtualizationEnabled, &enabled, sizeof enabled, &size) && enabled)
+            switched_ = Set(FALSE);
+    }
+    ~VirtualizationOff() {
+        if (switched_)
+            Set(TRUE);
+    }
+    VirtualizationOff(const VirtualizationOff&) = delete;
+    VirtualizationOff& operator=(const VirtualizationOff&) = delete;
+
+private:
+    bool Set(DWORD enabled) {
+        return SetTokenInformation(token_.Get(), TokenVirtualizationEnabled, &enabled, sizeof enabled) != FALSE;
+    }
+
+    ProcessToken token_;
+    bool switched_ = false;
+};
 
 // Full control for the user alone, handed down to every file and folder made inside, and nothing
 // taken from the folder above: add-ins in it are code Banderix loads, so no other user may write.
@@ -80,6 +126,8 @@ void Win32DataPathFacts::WritePath(const std::string& value) {
 }
 
 bool Win32DataPathFacts::ProgramFolderWritable() {
+    // Asked honestly, for the moment of one probe.
+    const VirtualizationOff honest;
     Win32SettingsLocationFacts machine;
     return machine.CanCreateIn(programDirectory_);
 }
