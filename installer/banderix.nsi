@@ -83,16 +83,25 @@ Function .onInit
     !insertmacro REQUIRE_BANDERIX_CLOSED
 FunctionEnd
 
-; The editor saves into the folder named by Path followed by "\Data\", and Banderix reads DATA
-; beside its program, so Path is the installation folder itself. The programs read the per-user
-; file instead of the Windows directory's once it exists; a new user's per-user file starts as a
-; copy of the Windows directory's.
+; DATA beside the program holds the samples for every user and is written by setup alone: add-ins
+; in it are code Banderix loads. The editor saves into Path followed by "\Data\", and Banderix
+; reads that folder too, so Path names a folder of the installing user's own; the programs make
+; the same one for any other user who starts them. Path goes only into that user's own settings
+; file, which the programs read once it exists (started as a copy of the Windows directory's, as
+; the programs would start it); the Windows directory's file keeps no Path of an earlier version,
+; which would send every other user's saves into the program folder.
 Function WriteDataPath
-    WriteINIStr "$WINDIR\${SETTINGS_FILE}" "Main" "Path" "$INSTDIR"
-    SetShellVarContext current
-    ${If} ${FileExists} "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
-        WriteINIStr "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}" "Main" "Path" "$INSTDIR"
+    ReadINIStr $0 "$WINDIR\${SETTINGS_FILE}" "Main" "Path"
+    ${If} $0 == "$INSTDIR"
+        DeleteINIStr "$WINDIR\${SETTINGS_FILE}" "Main" "Path"
     ${EndIf}
+    SetShellVarContext current
+    CreateDirectory "${USER_SETTINGS_FOLDER}"
+    ${IfNot} ${FileExists} "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
+    ${AndIf} ${FileExists} "$WINDIR\${SETTINGS_FILE}"
+        CopyFiles /SILENT "$WINDIR\${SETTINGS_FILE}" "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
+    ${EndIf}
+    WriteINIStr "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}" "Main" "Path" "${USER_SETTINGS_FOLDER}"
 FunctionEnd
 
 Section "Banderix and Bandsmith" SectionPrograms
@@ -145,14 +154,14 @@ Section "Uninstall"
     DeleteRegValue HKLM "${SIGN_IN_KEY}" "Banderix"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
-    ; What is left in DATA now the user made; settings and user data go only when asked.
+    ; What is left in DATA an earlier version let the user make there; settings and the user's own
+    ; folder go only when asked, and only those of the user who uninstalls.
+    SetShellVarContext current
     MessageBox MB_YESNO|MB_DEFBUTTON2|MB_ICONQUESTION \
-        "Also remove your Banderix settings and the backgrounds and foregrounds you made in $INSTDIR\DATA?" \
+        "Also remove your Banderix settings and the backgrounds and foregrounds you made, in ${USER_SETTINGS_FOLDER}?" \
         /SD IDNO IDNO keep
     Delete "$WINDIR\${SETTINGS_FILE}"
-    SetShellVarContext current
-    Delete "${USER_SETTINGS_FOLDER}\${SETTINGS_FILE}"
-    RMDir "${USER_SETTINGS_FOLDER}"
+    RMDir /r "${USER_SETTINGS_FOLDER}"
     DeleteRegKey HKCU "${EDITOR_PROFILE_KEY}"
     RMDir /r "$INSTDIR\DATA"
     keep:

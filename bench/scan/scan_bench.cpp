@@ -9,6 +9,7 @@
 #ifdef _WIN32
 
 #include "painter/sources/backgrounds.h"
+#include "painter/sources/data_directory.h"
 #include "painter/sources/foregrounds.h"
 
 #include <psapi.h>
@@ -27,10 +28,11 @@ size_t PeakKilobytes() {
 int main() {
     const size_t peakBefore = PeakKilobytes();
     const auto start = std::chrono::steady_clock::now();
-    // In the order the main window builds them.
-    bndx::CBackgroundCollection backgrounds;
+    // In the order the main window builds them, from the folders it reads.
+    const std::vector<std::string> folders = bndx::DataFolders();
+    bndx::CBackgroundCollection backgrounds(folders);
     const auto between = std::chrono::steady_clock::now();
-    bndx::CForegroundCollection foregrounds;
+    bndx::CForegroundCollection foregrounds(folders);
     const auto end = std::chrono::steady_clock::now();
     using Ms = std::chrono::duration<double, std::milli>;
     std::printf("scan foregrounds=%d backgrounds=%d ms=%.1f background_ms=%.1f foreground_ms=%.1f peak_before_kb=%zu "

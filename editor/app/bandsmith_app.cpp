@@ -1,5 +1,6 @@
 // Bandsmith's start: the splash picture, the three kinds of document, the main frame, the
 // document the command line names (or File New), and the 256-colour hint.
+#include "common/data_path_win32.h"
 #include "common/ui/help.h"
 #include "common/ui/one_time_dlg.h"
 #include "common/ui/splash_wnd.h"
@@ -13,6 +14,7 @@
 #include "editor/views/mail_object_view.h"
 #include "platform/framework/doc_application.h"
 #include "platform/framework/framework_ids.h"
+#include "platform/framework/program.h"
 #include "platform/framework/scoped_gdi.h"
 #include "resources/editor/resource.h"
 
@@ -44,6 +46,9 @@ protected:
 
         SetRegistryKey("Bandsmith");
         LoadStdProfileSettings(kRecentFiles);
+        // A user who may not write beside the program gets a data folder of their own now, so
+        // that the painter, started later, already looks there.
+        SettledDataPath(ProgramDirectory());
 
         AddDocTemplate(std::make_unique<DocTemplate>(IDR_FOREGROUNDTYPE, CForegroundDoc::Class, CChildFrame::Class,
                                                      CForegroundView::Class));

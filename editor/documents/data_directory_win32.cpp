@@ -1,9 +1,9 @@
 #include "editor/documents/data_directory_win32.h"
 
-#include "common/settings_location_win32.h"
+#include "common/data_path_win32.h"
 #include "editor/documents/save_location.h"
 #include "platform/framework/message_box.h"
-#include "platform/framework/private_profile_file.h"
+#include "platform/framework/program.h"
 
 #include <windows.h>
 
@@ -15,21 +15,14 @@ bool IsLetterOrDigit(char c) {
     return IsCharAlphaNumericA(c) != FALSE;
 }
 
-std::string UpperCase(const std::string& name) {
-    std::string upper = name;
-    CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
-    return upper;
-}
-
 } // namespace
 
 bool IsInDataDirectory(const std::string& chosenPath, const std::string& dataDirectory) {
-    return IsInDataDirectory(chosenPath, dataDirectory, UpperCase);
+    return IsInDataDirectory(chosenPath, dataDirectory, FoldFolderName);
 }
 
 std::string EditorDataDirectory() {
-    PrivateProfileFile settings(SettingsFilePath());
-    return DataDirectoryFromPath(settings.ReadString("Main", "Path", ""));
+    return DataDirectoryFromPath(SettledDataPath(ProgramDirectory()));
 }
 
 bool MayReplaceInDataDirectory(const std::string& path) {

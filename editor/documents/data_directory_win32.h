@@ -6,7 +6,8 @@
 
 namespace bndx {
 
-// The Path value of section Main of Banderix.INI, followed by "\Data\".
+// The Path value of section Main of Banderix.INI as settled for this user (SettlePath), followed
+// by "\Data\".
 std::string EditorDataDirectory();
 
 // Asks before a save moved into the data directory replaces a file there: the save dialog only

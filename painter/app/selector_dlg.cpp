@@ -4,9 +4,11 @@
 #include "common/ui/one_time_dlg.h"
 #include "common/painter_messages.h"
 #include "common/settings_location_win32.h"
+#include "painter/app/list_refresh.h"
 #include "painter/app/list_rows.h"
 #include "painter/dialogs/help_topics.h"
 #include "painter/settings/selection.h"
+#include "painter/sources/data_directory.h"
 #include "platform/framework/application.h"
 #include "platform/framework/program.h"
 #include "resources/painter/resource.h"
@@ -29,7 +31,8 @@ static_assert(kNonClientMetricsChanged == 42, "the code the settings change hand
 
 CSelectorDlg::CSelectorDlg()
     : Dialog(IDD_SELECTOR), icon_(LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM))),
-      profile_(SettingsFilePath()), options_(*this) {
+      profile_(SettingsFilePath()), options_(*this), dataFolders_(DataFolders()), backgrounds_(dataFolders_),
+      foregrounds_(dataFolders_) {
     savedBackground_ = LoadSelection(profile_, options_.Settings());
 }
 
@@ -55,6 +58,7 @@ bool CSelectorDlg::OnInitDialog() {
 
     tray_ = std::make_unique<TrayIcon>(Handle(), WM_TRAY_CALLBACK, IDI_PROGRAM, kTrayTip);
     tray_->Add();
+    watcher_ = std::make_unique<FolderWatcher>(Handle(), dataFolders_, [this] { OnDataFolderChanged(); });
 
     OnBackgroundSelChange();
     OnForegroundSelChange();
@@ -89,6 +93,15 @@ void CSelectorDlg::FillBackgroundList() {
     }
     if (!matched && backgrounds_.GetCount() > 0)
         backgroundList_.SetCurrentRow(0);
+}
+
+// Called once a data folder has changed and gone quiet: what is new is listed, and a change of
+// what is chosen (a file of the user's own taking over a sample's description) reaches the painting.
+void CSelectorDlg::OnDataFolderChanged() {
+    if (foregrounds_.Rescan() && RefillForegroundList(foregroundList_, [this] { FillForegroundList(); }))
+        OnForegroundSelChange();
+    if (backgrounds_.Rescan() && RefillBackgroundList(backgroundList_, [this] { FillBackgroundList(); }))
+        OnBackgroundSelChange();
 }
 
 void CSelectorDlg::OnSettingChange(UINT code) {
@@ -175,6 +188,7 @@ bool CSelectorDlg::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
 }
 
 void CSelectorDlg::OnDestroy() {
+    watcher_.reset();
     engine_->OwnerDestroyed();
     tray_.reset();
 }
@@ -227,6 +241,8 @@ bool CSelectorDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR
     if (engine_ && engine_->OnMessage(message, wParam, lParam))
         return message == WM_TIMER; // the private messages go on to the default handling
     if (tray_ && tray_->OnTaskbarCreated(message))
+        return true;
+    if (watcher_ && watcher_->OnMessage(message, wParam))
         return true;
     switch (message) {
     case WM_TRAY_CALLBACK:

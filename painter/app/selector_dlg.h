@@ -7,6 +7,7 @@
 #include "painter/dialogs/options_dlg.h"
 #include "painter/paint/paint_engine.h"
 #include "painter/sources/backgrounds.h"
+#include "painter/sources/folder_watcher.h"
 #include "painter/sources/foregrounds.h"
 #include "platform/framework/controls.h"
 #include "platform/framework/dialog.h"
@@ -14,12 +15,13 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace bndx {
 
 class CSelectorDlg : public Dialog, private ForegroundSelection, private OptionsOwner {
 public:
-    // Reads every foreground and background of the data directory and the saved settings.
+    // Reads every foreground and background of the data folders and the saved settings.
     CSelectorDlg();
     ~CSelectorDlg() override;
 
@@ -44,6 +46,7 @@ private:
     void OnOptions();
     void OnTrayCallback(LPARAM mouseMessage);
     void OnDestroy();
+    void OnDataFolderChanged();
     void SaveSelection();
 
     int32_t SelectedCount() const override;
@@ -59,8 +62,10 @@ private:
 
     PrivateProfileFile profile_;
     COptionsDlg options_;
+    std::vector<std::string> dataFolders_;
     CBackgroundCollection backgrounds_;
     CForegroundCollection foregrounds_;
+    std::unique_ptr<FolderWatcher> watcher_;
     // Made with the window, whose timers and messages it uses.
     std::unique_ptr<PaintEngine> engine_;
     std::unique_ptr<TrayIcon> tray_;

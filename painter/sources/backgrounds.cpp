@@ -48,11 +48,14 @@ BOOL CBackgroundEntry::Paint(HDC dc, const RECT* rect, BOOL usePalette) {
     return TRUE;
 }
 
-CBackgroundCollection::CBackgroundCollection() : CBackgroundCollection(DataDirectory()) {}
+CBackgroundCollection::CBackgroundCollection(std::vector<std::string> folders) : CEntryCollection(std::move(folders)) {
+    Rescan();
+}
 
-CBackgroundCollection::CBackgroundCollection(const std::string& dataDirectory) {
-    ForEachDataFile(dataDirectory, "*.BXB",
-                    [this](const std::string& path) { AddIfLoaded(std::make_unique<CBackgroundEntry>(path.c_str())); });
+void CBackgroundCollection::ScanFolder(const std::string& folder, size_t position) {
+    ForEachDataFile(folder, "*.BXB", [&](const std::string& path, const FileStamp& stamp) {
+        Offer(path, stamp, position, [&] { return std::make_unique<CBackgroundEntry>(path.c_str()); });
+    });
 }
 
 } // namespace bndx

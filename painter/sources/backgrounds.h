@@ -1,5 +1,5 @@
 // Backgrounds: background files (.BXB), each a header and one picture that Banderix paints into
-// window captions; and the collection of all of them found in the data directory at start-up.
+// window captions; and the collection of all of them found in the data folders.
 #pragma once
 
 #include "common/file_headers.h"
@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace bndx {
 
@@ -48,10 +49,13 @@ private:
 
 class CBackgroundCollection : public CEntryCollection {
 public:
-    // Every background of the data directory beside the program.
-    CBackgroundCollection();
-    // Every background of the given directory (ending in a backslash).
-    explicit CBackgroundCollection(const std::string& dataDirectory);
+    // Every background of the folders (each ending in a backslash), in their order.
+    explicit CBackgroundCollection(std::vector<std::string> folders);
+    explicit CBackgroundCollection(const std::string& dataDirectory)
+        : CBackgroundCollection(std::vector<std::string>{dataDirectory}) {}
+
+private:
+    void ScanFolder(const std::string& folder, size_t position) override;
 };
 
 } // namespace bndx

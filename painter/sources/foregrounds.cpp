@@ -80,14 +80,16 @@ const char* CForegroundEntry::GetNextLine() {
     return lineBuffer_;
 }
 
-CForegroundCollection::CForegroundCollection() : CForegroundCollection(DataDirectory()) {}
+CForegroundCollection::CForegroundCollection(std::vector<std::string> folders) : CEntryCollection(std::move(folders)) {
+    Rescan();
+}
 
-CForegroundCollection::CForegroundCollection(const std::string& dataDirectory) {
-    ForEachDataFile(dataDirectory, "*.BXF", [this](const std::string& path) {
-        AddIfLoaded(std::make_unique<CForegroundEntry>(path.c_str(), 0));
+void CForegroundCollection::ScanFolder(const std::string& folder, size_t position) {
+    ForEachDataFile(folder, "*.BXF", [&](const std::string& path, const FileStamp& stamp) {
+        Offer(path, stamp, position, [&] { return std::make_unique<CForegroundEntry>(path.c_str(), 0); });
     });
-    ForEachDataFile(dataDirectory, "*.BXA", [this](const std::string& path) {
-        AddIfLoaded(std::make_unique<CForegroundEntry>(path.c_str(), 1));
+    ForEachDataFile(folder, "*.BXA", [&](const std::string& path, const FileStamp& stamp) {
+        Offer(path, stamp, position, [&] { return std::make_unique<CForegroundEntry>(path.c_str(), 1); });
     });
 }
 

@@ -1,6 +1,6 @@
 // Foregrounds: text foreground files (.BXF), whose lines are scrolled in rotation, and add-in
 // foreground modules (.BXA), which supply their texts themselves; and the collection of all of
-// them that Banderix finds in its data directory at start-up.
+// them that Banderix finds in its data folders.
 #pragma once
 
 #include "addins/foreground_addin.h"
@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace bndx {
 
@@ -41,10 +42,14 @@ private:
 
 class CForegroundCollection : public CEntryCollection {
 public:
-    // Every foreground of the data directory beside the program.
-    CForegroundCollection();
-    // Every foreground of the given directory (ending in a backslash).
-    explicit CForegroundCollection(const std::string& dataDirectory);
+    // Every foreground of the folders (each ending in a backslash): of each folder in turn its
+    // text foregrounds, then its add-ins.
+    explicit CForegroundCollection(std::vector<std::string> folders);
+    explicit CForegroundCollection(const std::string& dataDirectory)
+        : CForegroundCollection(std::vector<std::string>{dataDirectory}) {}
+
+private:
+    void ScanFolder(const std::string& folder, size_t position) override;
 };
 
 } // namespace bndx

@@ -15,13 +15,13 @@ char* CSourceEntry::ReserveLineText(size_t bytes) {
 }
 
 int32_t CEntryCollection::GetCount() const {
-    return entries_.GetCount();
+    return static_cast<int32_t>(listed_.size());
 }
 
 CSourceEntry* CEntryCollection::GetAt(int32_t index) const {
-    if (index < 0)
+    if (index < 0 || index >= GetCount())
         return nullptr;
-    return static_cast<CSourceEntry*>(entries_.GetAt(index));
+    return listed_[static_cast<size_t>(index)];
 }
 
 CEntryCollection::~CEntryCollection() {
@@ -29,11 +29,31 @@ CEntryCollection::~CEntryCollection() {
         delete static_cast<CSourceEntry*>(entries_.RemoveHead());
 }
 
-void CEntryCollection::AddIfLoaded(std::unique_ptr<CSourceEntry> entry) {
-    if (entry->Description[0] == '\0')
+bool CEntryCollection::Rescan() {
+    for (size_t n = 0; n < folders_.size(); ++n)
+        ScanFolder(folders_[n], n);
+    std::vector<ListingCandidate> candidates;
+    for (int32_t n = 0; n < entries_.GetCount(); ++n)
+        candidates.push_back({static_cast<CSourceEntry*>(entries_.GetAt(n))->Description, folderOf_[n]});
+    std::vector<CSourceEntry*> listed;
+    for (size_t position : ListedPositions(candidates))
+        listed.push_back(static_cast<CSourceEntry*>(entries_.GetAt(static_cast<int32_t>(position))));
+    const bool changed = listed != listed_;
+    listed_ = std::move(listed);
+    return changed;
+}
+
+void CEntryCollection::Offer(const std::string& path, const FileStamp& stamp, size_t folder,
+                             const std::function<std::unique_ptr<CSourceEntry>()>& load) {
+    if (!trials_.ShouldTry(path, stamp))
         return;
-    entries_.AddTail(entry.get());
-    entry.release();
+    std::unique_ptr<CSourceEntry> entry = load();
+    const bool loaded = entry->Description[0] != '\0';
+    trials_.Record(path, stamp, loaded);
+    if (!loaded)
+        return;
+    entries_.AddTail(entry.release());
+    folderOf_.push_back(folder);
 }
 
 } // namespace bndx

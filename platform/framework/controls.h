@@ -55,6 +55,9 @@ public:
     void SetCurrentRow(int row) const { Send(LB_SETCURSEL, static_cast<WPARAM>(row)); }
     int RowHeight() const { return static_cast<int>(Send(LB_GETITEMHEIGHT)); }
     void SetRowHeight(int height) const { Send(LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0)); }
+    // The first row in view.
+    int TopRow() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
+    void SetTopRow(int row) const { Send(LB_SETTOPINDEX, static_cast<WPARAM>(row)); }
 };
 
 class ComboBox : public Control {

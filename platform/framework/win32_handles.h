@@ -57,6 +57,18 @@ struct GlobalLockCount : NullIsNone<HGLOBAL> {
     static bool Close(Type memory) { return GlobalUnlock(memory) != FALSE || GetLastError() == NO_ERROR; }
 };
 
+// FindFirstChangeNotification says "none" as CreateFile does.
+struct ChangeNotification {
+    using Type = HANDLE;
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool Close(Type handle) { return FindCloseChangeNotification(handle) != FALSE; }
+};
+
+// Given back only once a callback that is running has returned, so that nothing it uses goes first.
+struct RegisteredWait : NullIsNone<HANDLE> {
+    static bool Close(Type wait) { return UnregisterWaitEx(wait, INVALID_HANDLE_VALUE) != FALSE; }
+};
+
 } // namespace handle_traits
 
 // From CreateFile.
@@ -94,5 +106,9 @@ private:
     T* data_;
     UniqueHandle<handle_traits::GlobalLockCount> lock_;
 };
+// From FindFirstChangeNotification.
+using UniqueChangeNotification = UniqueHandle<handle_traits::ChangeNotification>;
+// From RegisterWaitForSingleObject.
+using UniqueRegisteredWait = UniqueHandle<handle_traits::RegisteredWait>;
 
 } // namespace bndx

@@ -1,7 +1,9 @@
+#include "common/data_path.h"
 #include "common/settings_location.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <tuple>
 
@@ -54,6 +56,65 @@ TEST(SettingsLocation, TheWindowsDirectoryServesWhereItCanBeWrittenAndOtherwiseT
         FakeFacts facts(machine);
         EXPECT_EQ(ChooseSettingsFile(facts), chosen);
         EXPECT_EQ(facts.log, log);
+    }
+}
+
+std::string AsciiUpper(const std::string& name) {
+    std::string upper = name;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
+// A user's Path as the settings file holds it, whether the program's folder can be written, and
+// the user's application data; logs what settling did.
+struct FakePathFacts : DataPathFacts {
+    FakePathFacts(std::string path, bool writable, std::string appData)
+        : path(path), writable(writable), appData(appData) {}
+    std::string path, log;
+    bool writable;
+    std::string appData;
+
+    std::string ReadPath() override { return path; }
+    void WritePath(const std::string& value) override { log += "write " + value + ";"; }
+    bool ProgramFolderWritable() override { return writable; }
+    std::string UserDataDirectory() override { return appData; }
+    void MakePrivateFolder(const std::string& folder) override { log += "make " + folder + ";"; }
+};
+
+// Each case: Path, program folder writable, %APPDATA%; then the settled Path and what was done.
+TEST(DataPath, AUserWhoMayNotWriteBesideTheProgramGetsAFolderOfTheirOwnAndAnyPathSetIsKept) {
+    const std::string own = "U\\Banderix", made = "make U\\Banderix\\Data\\;";
+    const std::tuple<std::string, bool, std::string, std::string, std::string> cases[] = {
+        {"", true, "U", "", ""},                            // the zip package in a folder of the user's
+        {"", false, "U", own, "write " + own + ";" + made}, // installed for another user
+        {"", false, "", "", ""},                            // nowhere of the user's own to go
+        {"C:\\Program Files\\Banderix", false, "U", "C:\\Program Files\\Banderix", ""},
+        {"u\\banderix\\", true, "U", "u\\banderix\\", "make u\\banderix\\Data\\;"}, // as the installer set it
+        {"D:\\Mine", false, "U", "D:\\Mine", ""}, // the user's choice is never second-guessed
+    };
+    for (const auto& [path, writable, appData, settled, log] : cases) {
+        SCOPED_TRACE("Path '" + path + "' writable " + std::to_string(writable) + " appdata '" + appData + "'");
+        FakePathFacts facts(path, writable, appData);
+        EXPECT_EQ(SettlePath(facts, AsciiUpper), settled);
+        EXPECT_EQ(facts.log, log);
+    }
+}
+
+// Each case: Path; then the folders Banderix reads after the shared one.
+TEST(DataPath, BanderixReadsPathsDataFolderAfterItsOwnUnlessTheyAreOne) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"", {}},
+        {"C:\\Prog", {}},
+        {"c:\\prog\\", {}},
+        {"U\\Banderix", {"U\\Banderix\\Data\\"}},
+        {"C:\\", {"C:\\Data\\"}},
+    };
+    for (const auto& [path, own] : cases) {
+        SCOPED_TRACE("Path '" + path + "'");
+        std::vector<std::string> expected{"C:\\Prog\\DATA\\"};
+        expected.insert(expected.end(), own.begin(), own.end());
+        EXPECT_EQ(PainterDataFolders("C:\\Prog\\", path, AsciiUpper), expected);
     }
 }
 

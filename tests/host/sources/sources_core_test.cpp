@@ -2,6 +2,7 @@
 #include "common/line_records.h"
 #include "painter/sources/foreground_file.h"
 #include "painter/sources/line_rotation.h"
+#include "painter/sources/source_listing.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,33 @@ TEST(LineRotation, StartsAfterARandomLineAndOneCounterCarriesOnAcrossForegrounds
         shown += Next(*lines) + " ";
     EXPECT_EQ(shown, "c a b c f3 a f1 ") << "7 mod 3 is 1, so line 2 comes first; a count past the end wraps to 0";
     EXPECT_EQ(Next({std::string(600, 'L')}), std::string(kLineBufferSize - 1, 'L'));
+}
+
+// Each case: the entries as loaded (description, folder), then the positions listed.
+TEST(SourceListing, TheSharedFolderComesFirstAndTheUsersOwnTakesOverADescriptionBothHold) {
+    const std::pair<std::vector<ListingCandidate>, std::vector<size_t>> cases[] = {
+        {{}, {}},
+        {{{"Sky", 0}, {"Sea", 0}, {"Sky", 0}}, {0, 1, 2}}, // duplicates of one folder all stay
+        {{{"Mine", 1}, {"Sky", 0}}, {1, 0}},               // loaded later, the shared one still comes first
+        {{{"Sky", 0}, {"Sea", 0}, {"Sky", 1}}, {1, 2}},
+        {{{"Sky", 1}, {"Sky", 0}, {"sky", 0}}, {2, 0}}, // descriptions are compared exactly
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        EXPECT_EQ(ListedPositions(cases[i].first), cases[i].second);
+    }
+}
+
+TEST(SourceListing, AFileIsReadUntilItLoadsAndAgainAfterAFailureOnlyOnceItHasChanged) {
+    FileTrials trials;
+    const FileStamp first{10, 52}, written{11, 900};
+    EXPECT_TRUE(trials.ShouldTry("a.bxb", first));
+    trials.Record("a.bxb", first, false); // caught while its writer held it
+    EXPECT_FALSE(trials.ShouldTry("a.bxb", first)) << "a broken file is told about once";
+    EXPECT_TRUE(trials.ShouldTry("a.bxb", written));
+    trials.Record("a.bxb", written, true);
+    EXPECT_FALSE(trials.ShouldTry("a.bxb", FileStamp{12, 1000})) << "a loaded entry is held by the painting";
+    EXPECT_TRUE(trials.ShouldTry("b.bxb", first));
 }
 
 } // namespace

@@ -52,6 +52,10 @@ bool BanderixProgram::Start() {
     return Process::Start(ProgramPath(), Folder());
 }
 
+bool BanderixProgram::StartFrom(const std::string& programFolder) {
+    return Process::Start(programFolder + "\\Banderix.exe", programFolder);
+}
+
 bool BanderixProgram::WaitUntilSettled(DWORD timeoutMs) {
     const auto settled = [this] { return MainWindow() && VisibleWindowsOf(ProcessId()).empty(); };
     const DWORD start = GetTickCount();

@@ -44,6 +44,8 @@ public:
     std::string ProgramPath() const { return folder_ / "Banderix.exe"; }
 
     bool Start();
+    // The Banderix of another folder, as installed there, instead of the private copy.
+    bool StartFrom(const std::string& programFolder);
     // The main window is made and nothing of the program is on screen.
     bool WaitUntilSettled(DWORD timeoutMs = 15000);
     HWND MainWindow() const;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace bndx::e2e {
@@ -42,8 +43,9 @@ SettingsFile::~SettingsFile() {
         DeleteFileA(file.c_str());
         MoveFileExA((file + kPutAside).c_str(), file.c_str(), 0);
     }
+    std::error_code ignored;
     if (!userFolderExisted_)
-        RemoveDirectoryA(userFolder_.c_str());
+        std::filesystem::remove_all(userFolder_, ignored); // with the Data folder a program made
 }
 
 void SettingsFile::Write(const std::string& text) const {

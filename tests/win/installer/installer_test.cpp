@@ -34,6 +34,19 @@ constexpr int kDirectoryField = 1019;
 constexpr int kComponentTree = 1032;
 constexpr int kRunAtFinish = 1203;
 
+// The installing user's own folder, where Path points and that user's settings file lies.
+std::string UserFolder() {
+    char appData[MAX_PATH];
+    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    return std::string(appData) + "\\Banderix";
+}
+
+std::string UserPath() {
+    char value[MAX_PATH] = {};
+    GetPrivateProfileStringA("Main", "Path", "", value, sizeof value, (UserFolder() + "\\Banderix.INI").c_str());
+    return value;
+}
+
 std::string TempFolder() {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -147,8 +160,10 @@ TEST_F(Installer, PutsEveryShippedFileInPlaceWaitsForBanderixAndTakesBackAllButT
     expected.push_back("Uninstall.exe");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FilesUnder(kInstallFolder), expected);
-    // The editor's data directory is Path followed by \Data\: the installed DATA folder.
-    EXPECT_EQ(settings.Read("Main", "Path"), kInstallFolder);
+    // The editor's data directory is Path followed by \Data\: the user's own, never the
+    // installation's, which only setup may write.
+    EXPECT_EQ(UserPath(), UserFolder());
+    EXPECT_EQ(settings.Read("Main", "Path"), kAbsent) << "another user's copy would send saves into Program Files";
     for (const char* shortcut : {"Banderix.lnk", "Bandsmith.lnk", "Uninstall Banderix.lnk"})
         EXPECT_TRUE(Exists(StartMenuFolder() + "\\" + shortcut)) << shortcut;
     EXPECT_EQ(RegistryValue(HKEY_LOCAL_MACHINE, kSignInKey, "Banderix"), "\"" + Installed("Banderix.exe") + "\"");
@@ -166,18 +181,17 @@ TEST_F(Installer, PutsEveryShippedFileInPlaceWaitsForBanderixAndTakesBackAllButT
     ASSERT_EQ(Uninstall(), 0);
     EXPECT_EQ(FilesUnder(kInstallFolder), std::vector<std::string>{"DATA\\Mine.bxf"});
     ExpectNothingRegistered();
-    EXPECT_EQ(settings.Read("Main", "Path"), kInstallFolder) << "settings are kept unless the user says so";
+    EXPECT_EQ(UserPath(), UserFolder()) << "settings are kept unless the user says so";
+    EXPECT_TRUE(Exists(UserFolder() + "\\Data")) << "made, private, by the Banderix the user started";
 }
 
 // Through the pages, for a user with a settings file of their own: the sign-in start is offered
-// and left out when unticked, and Path reaches the user's own file. Then the uninstaller as a
-// user goes through it, asking before it takes the user's settings and files, answered Yes (the
-// silent run above keeps them, as No does).
+// and left out when unticked, and Path in the user's own file names the user's own folder. Then
+// the uninstaller as a user goes through it, asking before it takes the user's settings and
+// folder, answered Yes (the silent run above keeps them, as No does).
 TEST_F(Installer, ThePagesLeaveTheSignInStartToTheUserAndTheUninstallerAsksBeforeTakingTheUsersOwn) {
-    char appData[MAX_PATH];
-    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-    const std::string userFile = std::string(appData) + "\\Banderix\\Banderix.INI";
-    CreateDirectoryA((std::string(appData) + "\\Banderix").c_str(), nullptr);
+    const std::string userFile = UserFolder() + "\\Banderix.INI";
+    CreateDirectoryA(UserFolder().c_str(), nullptr);
     std::ofstream(userFile) << "[Main]\nPath=C:\\Elsewhere\n";
 
     Process setup;
@@ -209,11 +223,10 @@ TEST_F(Installer, ThePagesLeaveTheSignInStartToTheUserAndTheUninstallerAsksBefor
 
     EXPECT_NE(RegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), kAbsent);
     EXPECT_EQ(RegistryValue(HKEY_LOCAL_MACHINE, kSignInKey, "Banderix"), kAbsent);
-    char value[MAX_PATH];
-    GetPrivateProfileStringA("Main", "Path", "", value, sizeof value, userFile.c_str());
-    EXPECT_STREQ(value, kInstallFolder) << "the programs read the user's own file once there is one";
+    EXPECT_EQ(UserPath(), UserFolder()) << "the programs read the user's own file once there is one";
 
-    std::ofstream(Installed("DATA\\Mine.bxf"), std::ios::binary) << "made by the user";
+    CreateDirectoryA((UserFolder() + "\\Data").c_str(), nullptr);
+    std::ofstream(UserFolder() + "\\Data\\Mine.bxf", std::ios::binary) << "made by the user";
     const DWORD one = 1;
     ASSERT_EQ(SHSetValueA(HKEY_CURRENT_USER, kEditorSettingsKey, "Hint", REG_DWORD, &one, sizeof one), ERROR_SUCCESS);
     Process uninstaller;
@@ -226,7 +239,7 @@ TEST_F(Installer, ThePagesLeaveTheSignInStartToTheUserAndTheUninstallerAsksBefor
     Click(pages, IDOK); // "Uninstall" on the confirmation page
     const HWND question = WaitForMessageBox(uninstaller.ProcessId(), kUninstallTitle, kStepTimeoutMs);
     ASSERT_NE(question, nullptr) << uninstaller.DescribeVisible();
-    EXPECT_NE(MessageBoxText(question).find("settings"), std::string::npos) << MessageBoxText(question);
+    EXPECT_NE(MessageBoxText(question).find(UserFolder()), std::string::npos) << MessageBoxText(question);
     Click(question, IDYES);
     // "Close" is offered once the work is done.
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(pages) && IsEnabled(pages, IDOK) && !IsWindow(question); },
@@ -236,9 +249,9 @@ TEST_F(Installer, ThePagesLeaveTheSignInStartToTheUserAndTheUninstallerAsksBefor
     ASSERT_EQ(uninstaller.WaitForExit(kStepTimeoutMs), 0);
 
     ExpectNothingRegistered();
-    EXPECT_FALSE(Exists(kInstallFolder)) << "the user's own file and the folder go with the rest";
+    EXPECT_FALSE(Exists(kInstallFolder));
     EXPECT_EQ(settings.Read("Main", "Path"), kAbsent);
-    EXPECT_FALSE(Exists(userFile));
+    EXPECT_FALSE(Exists(UserFolder())) << "the user's settings and own files go with the rest";
     EXPECT_EQ(profile.Read("Settings", "Hint"), kAbsent);
 }
 
