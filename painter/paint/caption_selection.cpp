@@ -9,6 +9,13 @@ constexpr size_t kTitleLength = 63;
 // The shell's own bar of minimised windows, which keeps its own look.
 constexpr char kIconBarTitle[] = "Icon Bar";
 
+SelectedCaption Left(WindowId window) {
+    SelectedCaption left{};
+    left.window = window;
+    left.paint = false;
+    return left;
+}
+
 } // namespace
 
 void CaptionSelection::SelectPass(SelectedCaptions& into) const {
@@ -27,6 +34,8 @@ void CaptionSelection::AddIfCaptioned(WindowId window, SelectedCaptions& into) c
     const uint32_t style = desktop_.Style(window);
     if (PassesCaptionTest(style))
         Add(window, style, false, into);
+    else
+        into.push_back(Left(window));
 }
 
 void CaptionSelection::SelectWindow(WindowId window, bool scrollStep, SelectedCaptions& into) const {
@@ -36,17 +45,20 @@ void CaptionSelection::SelectWindow(WindowId window, bool scrollStep, SelectedCa
 }
 
 void CaptionSelection::Add(WindowId window, uint32_t style, bool scrollStep, SelectedCaptions& into) const {
-    if (window == state_.excludedWindow)
+    if (window == state_.excludedWindow) {
+        into.push_back(Left(window));
         return;
+    }
     const std::string title = desktop_.Title(window, kTitleLength);
-    if (title.empty() || title == kIconBarTitle || leftAlone_.IsLeftAlone(window))
+    if (title.empty() || title == kIconBarTitle || leftAlone_.IsLeftAlone(window)) {
+        into.push_back(Left(window));
         return;
+    }
     const uint32_t dpi = state_.metricsByDpi.DpiOf(desktop_.Dpi(window));
     const WindowStyles styles{style, desktop_.ExStyle(window)};
     const CaptionRect caption =
         ComputeCaptionRect(desktop_.OuterWidth(window), styles.style, styles.exStyle, state_.metricsByDpi.At(dpi));
-    if (!DrawsOwnTitleBar(window, caption))
-        into.push_back({window, caption, styles, dpi});
+    into.push_back(DrawsOwnTitleBar(window, caption) ? Left(window) : SelectedCaption{window, caption, styles, dpi});
     if (windowCoverage_ == kPaintAllWindows && !scrollStep)
         desktop_.ForEachDescendant(window, [this, &into](WindowId child) { AddIfCaptioned(child, into); });
 }

@@ -237,6 +237,10 @@ void PaintEngine::PaintSelected(bool scrollStep) {
 
 void PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) {
     const HWND window = ToHandle(selected.window);
+    if (!selected.paint) {
+        presenter_->Withdraw(window);
+        return;
+    }
     const CaptionRect& byMetrics = selected.caption;
     const WindowStyles& styles = selected.styles;
     const uint32_t dpi = selected.dpi;

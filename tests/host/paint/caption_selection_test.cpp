@@ -67,10 +67,12 @@ private:
 
 using Windows = std::vector<WindowId>;
 
-Windows WindowsOf(const SelectedCaptions& selected) {
+// The windows to paint, or those looked at and left.
+Windows WindowsOf(const SelectedCaptions& selected, bool painted = true) {
     Windows windows;
     for (const SelectedCaption& s : selected)
-        windows.push_back(s.window);
+        if (s.paint == painted)
+            windows.push_back(s.window);
     return windows;
 }
 
@@ -110,12 +112,15 @@ TEST_F(CaptionSelectionTest, EachCoverageModeChoosesItsWindowsAndAnUnknownOneThe
     EXPECT_EQ(Pass(), Windows{});
 }
 
-TEST_F(CaptionSelectionTest, PassSkipsWindowsThatFailTheCaptionTestOrTheTitleRules) {
-    desktop.Add({0, style::kDlgFrame});              // hidden
-    desktop.Add({0, kCaptioned | style::kMinimize}); // minimised
-    desktop.Add({0, style::kVisible | 0x00800000});  // a border but no caption
-    desktop.Add({desktop.Add({0, kCaptioned, ""})}); // untitled, and so its child unreached
-    desktop.Add({0, kCaptioned, "Icon Bar"});        // the icon bar
+// Each window a pass skips is also listed as left, so that a window which stops qualifying keeps
+// nothing of ours.
+TEST_F(CaptionSelectionTest, PassSkipsAndLeavesWindowsThatFailTheCaptionTestOrTheTitleRules) {
+    const WindowId hidden = desktop.Add({0, style::kDlgFrame});
+    const WindowId minimised = desktop.Add({0, kCaptioned | style::kMinimize});
+    const WindowId borderOnly = desktop.Add({0, style::kVisible | 0x00800000});
+    const WindowId untitled = desktop.Add({0, kCaptioned, ""});
+    desktop.Add({untitled}); // unreached
+    const WindowId iconBar = desktop.Add({0, kCaptioned, "Icon Bar"});
     const WindowId iconBarToo = desktop.Add({0, kCaptioned, "Icon Bar 2"});
     state.excludedWindow = desktop.Add({});
     desktop.Add({state.excludedWindow});
@@ -126,6 +131,8 @@ TEST_F(CaptionSelectionTest, PassSkipsWindowsThatFailTheCaptionTestOrTheTitleRul
     const WindowId underOwnTitleBar = desktop.Add({ownTitleBar});
     const WindowId clientFromMiddle = desktop.Add({0, kCaptioned, "Window", 12});
     EXPECT_EQ(Pass(), (Windows{iconBarToo, painted, underOwnTitleBar, clientFromMiddle}));
+    EXPECT_EQ(WindowsOf(selected, false),
+              (Windows{hidden, minimised, borderOnly, untitled, iconBar, state.excludedWindow, ownTitleBar}));
 }
 
 // Nested captioned windows: each painted ancestor enumerates all its descendants again.
