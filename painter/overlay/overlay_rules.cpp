@@ -32,6 +32,18 @@ OverlayStep NextStep(const TargetView& before, const TargetView& now, int32_t pi
     return step;
 }
 
+std::vector<ScreenRect> CoveredParts(const ScreenRect& place, const std::vector<ScreenRect>& above) {
+    std::vector<ScreenRect> parts;
+    for (const ScreenRect& window : above) {
+        const ScreenRect part{
+            std::max(window.left, place.left) - place.left, std::max(window.top, place.top) - place.top,
+            std::min(window.right, place.right) - place.left, std::min(window.bottom, place.bottom) - place.top};
+        if (part.Width() > 0 && part.Height() > 0)
+            parts.push_back(part);
+    }
+    return parts;
+}
+
 CaptionRect CaptionFromFrame(const ScreenRect& window, const ScreenRect& visibleFrame, const ScreenRect& buttons) {
     return CaptionRect{visibleFrame.left - window.left + 1, buttons.top, buttons.right, buttons.bottom};
 }

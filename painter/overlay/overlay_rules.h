@@ -52,6 +52,13 @@ struct OverlayStep {
 // hides until a picture of the new size arrives, and asks for one once.
 OverlayStep NextStep(const TargetView& before, const TargetView& now, int32_t pictureWidth, bool overlayShown);
 
+// The parts of an overlay lying at place on the screen that the shown windows above its target
+// cover, in the overlay's own coordinates; above lists those windows' rectangles. The overlay
+// leaves them clear: where windows are not stacked on screen as the system lists them (Wine
+// shows a window raised later above one raised before, wherever the system lists either), an
+// overlay may lie above a window that covers its target.
+std::vector<ScreenRect> CoveredParts(const ScreenRect& place, const std::vector<ScreenRect>& above);
+
 // Where the caption lies over today's frames, in whole-window coordinates (origin at the outer
 // top-left of the window rectangle, which there includes invisible resize borders).
 // From the desktop window manager: the caption runs from the visible frame's left edge, inside

@@ -2,8 +2,15 @@
 
 #include "common/painter_messages.h"
 #include "painter/overlay/dwm_frame.h"
+#include "painter/overlay/target_events.h"
 #include "platform/dib/kept_surface.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -57,21 +64,31 @@ bool AmongOverlaysAbove(HWND overlay, HWND root, HWND& above) {
     return found;
 }
 
-// Moves overlay directly above root and its other overlays in the stacking order. Only our own
-// window changes place, so nothing here waits for the target's thread. Unless restack is set, an
-// overlay already there is left alone; a restack there costs little, and after the overlay
-// appears or its target comes to the front it is what keeps Wine showing the overlay, not only
-// listing it, above its target.
-void PlaceAbove(HWND overlay, HWND root, bool restack) {
+// Moves overlay directly above root and its other overlays in the stacking order, unless it is
+// there already. Only our own window changes place, so nothing here waits for the target's thread.
+void PlaceAbove(HWND overlay, HWND root) {
     HWND above = nullptr;
-    if (AmongOverlaysAbove(overlay, root, above) && !restack)
+    if (AmongOverlaysAbove(overlay, root, above))
         return;
     SetWindowPos(overlay, above ? above : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
-// Puts a picture into a layered window at a place on the screen, through a surface kept for it.
-void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, KeptSurface& surface) {
+// Brings overlay above everything on the screen. Wine stacks a window on the screen only when it
+// comes first among the shown windows it lists, and a window raised later shows above one raised
+// before whatever their order in the list: a target brought to the front shows above its overlay
+// until the overlay is raised again. An overlay listed first already is not stacked again by a
+// move to the top, so it goes through the topmost band, which always is a move.
+void RaiseOnScreen(HWND overlay) {
+    constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    SetWindowPos(overlay, HWND_TOPMOST, 0, 0, 0, 0, kFlags);
+    SetWindowPos(overlay, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
+}
+
+// Puts a picture into a layered window at a place on the screen, through a surface kept for it,
+// the covered parts left clear.
+void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, const std::vector<ScreenRect>& covered,
+                   KeptSurface& surface) {
     const int32_t width = picture.Width();
     const int32_t height = picture.Height();
     if (width < 1 || height < 1)
@@ -83,6 +100,9 @@ void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, KeptSu
     for (int32_t y = 0; y < height; ++y)
         CopyMemory(surface.Row(y), picture.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width),
                    static_cast<size_t>(width) * sizeof(uint32_t));
+    for (const ScreenRect& part : covered)
+        for (int32_t y = part.top; y < part.bottom; ++y)
+            std::fill(surface.Row(y) + part.left, surface.Row(y) + part.right, 0u);
     SIZE size{width, height};
     POINT origin{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -91,11 +111,51 @@ void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, KeptSu
 
 } // namespace
 
+struct OverlayThread::Shared {
+    Shared() { InitializeCriticalSection(&lock); }
+    ~Shared() { DeleteCriticalSection(&lock); }
+    Shared(const Shared&) = delete;
+    Shared& operator=(const Shared&) = delete;
+
+    // What the main thread wants a target's overlay to show.
+    struct Wanted {
+        std::shared_ptr<const OverlayPicture> picture;
+        uint64_t version = 0;
+    };
+
+    // The lock over the wanted pictures for a scope, released however the scope ends.
+    class Held {
+    public:
+        explicit Held(Shared& shared) : lock_(shared.lock) { EnterCriticalSection(&lock_); }
+        ~Held() { LeaveCriticalSection(&lock_); }
+        Held(const Held&) = delete;
+        Held& operator=(const Held&) = delete;
+
+    private:
+        CRITICAL_SECTION& lock_;
+    };
+
+    // Under the lock: the main thread sets and withdraws, the overlay thread takes copies and
+    // forgets the targets it found destroyed.
+    CRITICAL_SECTION lock;
+    std::map<HWND, Wanted> wanted;
+    uint64_t nextVersion = 0;
+
+    UniqueKernelObject started; // set once the overlay thread has started, or failed to
+    // The overlay thread's message window, published once it can take messages; until then the
+    // main thread posts nothing, and the thread looks at the wanted pictures as it starts.
+    std::atomic<HWND> control{nullptr};
+    std::atomic<bool> wakePending{false};
+    std::atomic<bool> stopping{false}; // the main side has gone, or is going
+    std::atomic<size_t> entries{0};    // the overlay thread's, as it last counted them
+};
+
 // The overlay thread's own state: the overlay windows and what it last saw of their targets.
+// The thread owns it and deletes it as it ends.
 class OverlayThread::Worker : private TargetEventSink {
 public:
-    Worker(OverlayThread& owner, HWND painter, UINT checkPeriodMs)
-        : owner_(owner), painter_(painter), checkPeriodMs_(checkPeriodMs) {}
+    Worker(std::shared_ptr<Shared> shared, HWND painter, UINT checkPeriodMs)
+        : shared_(std::move(shared)), painter_(painter), checkPeriodMs_(checkPeriodMs) {}
 
     static DWORD WINAPI Run(void* parameter);
 
@@ -110,39 +170,74 @@ private:
         bool shown = false;
         bool movingOrSizing = false;
         TargetView seen;
+        std::vector<ScreenRect> covered; // the parts left clear on screen
+    };
+
+    // The shown top-level windows from the front, as the system lists them, down to the last
+    // target's: read once a look and shared by every overlay.
+    struct Stacking {
+        HWND front = nullptr;          // the first shown window that is not an overlay
+        std::vector<ScreenRect> shown; // the shown windows' rectangles, overlays left out
+        std::map<HWND, size_t> above;  // for each target's top-level window: how many of shown lie above it
+        std::set<HWND> misplaced;      // overlays listed below their own top-level windows
     };
 
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool Start();
+    void Stop();
     void Reconcile();
     void CheckAll();
-    void Check(HWND target, Overlay& overlay);
+    // False when the target is gone; its overlay is destroyed then.
+    bool Check(HWND target, Overlay& overlay);
+    // Drops the entry of a destroyed target, and the picture the main thread wanted for it unless
+    // a newer one has come since (for a new window that was given the same handle).
+    std::map<HWND, Overlay>::iterator Forget(std::map<HWND, Overlay>::iterator entry);
+    void ReadStacking();
+    HWND RootOfForeground(HWND foreground) const;
+    std::vector<ScreenRect> Covered(HWND root, const ScreenRect& place) const;
     TargetView Observe(HWND target, const Overlay& overlay) const;
     void Destroy(Overlay& overlay);
-    void UpdateTimer();
+    void Counted();
     void OnTargetEvent(HWND window, DWORD event) override;
 
-    OverlayThread& owner_;
+    std::shared_ptr<Shared> shared_;
     HWND painter_;
     UINT checkPeriodMs_;
     HWND control_ = nullptr;
     bool timerRunning_ = false;
+    // The front window and the foreground window at the last look, and for how many more looks
+    // the overlays of the front and the foreground windows are raised: once the change is seen,
+    // and once more in case the window was raised on the screen only after that.
+    HWND front_ = nullptr;
     HWND foreground_ = nullptr;
-    bool foregroundChanged_ = false; // since the last look
+    HWND foregroundRoot_ = nullptr;
+    int raisingLooks_ = 0;
+    Stacking stacking_;
     std::map<HWND, Overlay> overlays_;
     KeptSurface surface_; // each new picture passes through it on its way to its overlay
 };
 
 DWORD WINAPI OverlayThread::Worker::Run(void* parameter) {
-    auto* worker = static_cast<Worker*>(parameter);
-    const HANDLE started = worker->owner_.started_.Get();
+    const std::unique_ptr<Worker> worker(static_cast<Worker*>(parameter));
+    Shared& shared = *worker->shared_;
     if (!worker->Start()) {
-        SetEvent(started);
+        SetEvent(shared.started.Get());
         return 1;
     }
-    worker->owner_.control_ = worker->control_;
-    SetEvent(started);
+    // Published before the first look at the wanted pictures: whatever the main thread wants
+    // before it reads the window here is seen by that look, and whatever it wants after is posted.
+    shared.control = worker->control_;
+    SetEvent(shared.started.Get());
+    if (shared.stopping) {
+        DestroyWindow(worker->control_);
+        return 0;
+    }
     TargetEvents events(*worker);
+    try {
+        worker->Reconcile();
+    } catch (...) {
+        // Out of memory: the next change tries again.
+    }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0)
         DispatchMessageA(&message);
@@ -166,6 +261,15 @@ bool OverlayThread::Worker::Start() {
     return control_ != nullptr;
 }
 
+void OverlayThread::Worker::Stop() {
+    for (auto& entry : overlays_)
+        Destroy(entry.second);
+    overlays_.clear();
+    Counted();
+    DestroyWindow(control_);
+    PostQuitMessage(0);
+}
+
 LRESULT CALLBACK OverlayThread::Worker::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE)
         SetWindowLongPtrA(window, GWLP_USERDATA,
@@ -176,18 +280,14 @@ LRESULT CALLBACK OverlayThread::Worker::ControlProc(HWND window, UINT message, W
     try {
         switch (message) {
         case kReconcileMessage:
-            worker->owner_.wakePending_ = false;
+            worker->shared_->wakePending = false;
             worker->Reconcile();
             return 0;
         case WM_TIMER:
             worker->CheckAll();
             return 0;
         case kStopMessage:
-            for (auto& entry : worker->overlays_)
-                worker->Destroy(entry.second);
-            worker->overlays_.clear();
-            DestroyWindow(window);
-            PostQuitMessage(0);
+            worker->Stop();
             return 0;
         default:
             break;
@@ -199,20 +299,24 @@ LRESULT CALLBACK OverlayThread::Worker::ControlProc(HWND window, UINT message, W
 }
 
 void OverlayThread::Worker::Reconcile() {
-    std::vector<std::pair<HWND, Wanted>> wanted;
+    std::vector<std::pair<HWND, Shared::Wanted>> wanted;
     {
-        const Held held(owner_);
-        wanted.assign(owner_.wanted_.begin(), owner_.wanted_.end());
+        const Shared::Held held(*shared_);
+        wanted.assign(shared_->wanted.begin(), shared_->wanted.end());
     }
 
     std::vector<HWND> changed;
     std::map<HWND, Overlay> kept;
+    bool newcomers = false;
     for (auto& [target, want] : wanted) {
         auto found = overlays_.find(target);
         Overlay overlay;
         if (found != overlays_.end()) {
             overlay = std::move(found->second);
             overlays_.erase(found);
+        } else {
+            overlay.root = RootOf(target); // a window keeps its top-level window for life
+            newcomers = true;
         }
         if (overlay.version != want.version) {
             overlay.version = want.version;
@@ -226,22 +330,103 @@ void OverlayThread::Worker::Reconcile() {
     for (auto& entry : overlays_)
         Destroy(entry.second); // withdrawn
     overlays_ = std::move(kept);
-    // The others are looked at by the timer: a scroll step changes one picture, not sixty.
-    for (HWND target : changed)
-        Check(target, overlays_[target]);
-    UpdateTimer();
+    // A new overlay is stacked as the others are; a scroll step, which changes one picture, not
+    // sixty, goes by the last look.
+    if (newcomers)
+        ReadStacking();
+    for (HWND target : changed) {
+        const auto entry = overlays_.find(target);
+        if (!Check(target, entry->second))
+            Forget(entry);
+    }
+    Counted();
 }
 
 void OverlayThread::Worker::CheckAll() {
+    ReadStacking();
+    // An overlay that has been handed the activation counts too: a change from it to its target
+    // is the target's activation, and it raised the target on the screen.
     const HWND foreground = GetForegroundWindow();
-    foregroundChanged_ = foreground != foreground_;
+    if (stacking_.front != front_ || foreground != foreground_)
+        raisingLooks_ = 2;
+    front_ = stacking_.front;
     foreground_ = foreground;
-    for (auto it = overlays_.begin(); it != overlays_.end();) {
-        Check(it->first, it->second);
-        // A target that is gone keeps no entry; the main thread withdraws it at its next pass.
-        it = it->second.seen.exists || it->second.window ? std::next(it) : overlays_.erase(it);
+    foregroundRoot_ = RootOfForeground(foreground);
+    for (auto it = overlays_.begin(); it != overlays_.end();)
+        it = Check(it->first, it->second) ? std::next(it) : Forget(it);
+    raisingLooks_ = raisingLooks_ > 0 ? raisingLooks_ - 1 : 0;
+    Counted();
+}
+
+// Wine may hand the activation to an overlay when a window of this program hides: that counts
+// as its target's.
+HWND OverlayThread::Worker::RootOfForeground(HWND foreground) const {
+    for (const auto& entry : overlays_)
+        if (entry.second.window == foreground)
+            return entry.second.root;
+    return foreground ? RootOf(foreground) : nullptr;
+}
+
+std::map<HWND, OverlayThread::Worker::Overlay>::iterator
+OverlayThread::Worker::Forget(std::map<HWND, Overlay>::iterator entry) {
+    {
+        const Shared::Held held(*shared_);
+        const auto wanted = shared_->wanted.find(entry->first);
+        if (wanted != shared_->wanted.end() && wanted->second.version <= entry->second.version)
+            shared_->wanted.erase(wanted);
     }
-    UpdateTimer();
+    return overlays_.erase(entry);
+}
+
+namespace {
+
+BOOL CALLBACK ListWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
+// One listing of the top-level windows (a single question to the window system), then each
+// shown window's rectangle down to the last target's top-level window, and no further.
+void OverlayThread::Worker::ReadStacking() {
+    std::set<HWND> roots;
+    std::map<HWND, HWND> ours; // overlay window, its root
+    for (const auto& [target, overlay] : overlays_) {
+        roots.insert(overlay.root);
+        if (overlay.window)
+            ours.emplace(overlay.window, overlay.root);
+    }
+    std::vector<HWND> listed;
+    EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&listed));
+    Stacking now;
+    for (HWND window : listed) {
+        if (const auto overlay = ours.find(window); overlay != ours.end()) {
+            if (!roots.count(overlay->second))
+                now.misplaced.insert(window); // its root came first
+            continue;
+        }
+        if (roots.empty())
+            continue; // below every target nothing covers an overlay
+        if (roots.erase(window))
+            now.above.emplace(window, now.shown.size());
+        RECT rect;
+        if (!IsWindowVisible(window) || !GetWindowRect(window, &rect))
+            continue;
+        if (!now.front)
+            now.front = window;
+        now.shown.push_back(ToScreenRect(rect));
+    }
+    stacking_ = std::move(now);
+}
+
+std::vector<ScreenRect> OverlayThread::Worker::Covered(HWND root, const ScreenRect& place) const {
+    const auto found = stacking_.above.find(root);
+    if (found == stacking_.above.end())
+        return {};
+    const std::vector<ScreenRect> above(stacking_.shown.begin(),
+                                        stacking_.shown.begin() + static_cast<ptrdiff_t>(found->second));
+    return CoveredParts(place, above);
 }
 
 TargetView OverlayThread::Worker::Observe(HWND target, const Overlay& overlay) const {
@@ -276,9 +461,7 @@ TargetView OverlayThread::Worker::Observe(HWND target, const Overlay& overlay) c
     return view;
 }
 
-void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
-    if (!overlay.root)
-        overlay.root = RootOf(target); // a window keeps its top-level window for life
+bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     const TargetView now = Observe(target, overlay);
     // A picture is taken to fit the target as it is when the picture arrives: it was composed
     // a moment ago, and a change of size since then asks for a new one at the next look anyway.
@@ -289,7 +472,7 @@ void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     overlay.seen = now;
     if (step.destroy) {
         Destroy(overlay);
-        return;
+        return false;
     }
     if (step.askPicture)
         PostMessageA(painter_, WM_PAINT_CAPTION, 0, reinterpret_cast<LPARAM>(target));
@@ -297,20 +480,24 @@ void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         if (overlay.shown)
             ShowWindow(overlay.window, SW_HIDE);
         overlay.shown = false;
-        return;
+        return true;
     }
     const HWND root = overlay.root;
     if (!overlay.window) {
         overlay.window = CreateWindowExA(kOverlayExStyle, kOverlayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                          nullptr, GetModuleHandleA(nullptr), nullptr);
         if (!overlay.window)
-            return;
+            return true;
         // Owned by the target, the system keeps it above its target and hides it with it.
         SetWindowLongPtrA(overlay.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(root));
     }
-    const POINT at{now.window.left + overlay.picture->caption.left, now.window.top + overlay.picture->caption.top};
-    if (!overlay.pictureShown) {
-        UpdatePicture(overlay.window, *overlay.picture, at, surface_);
+    const OverlayPicture& picture = *overlay.picture;
+    const POINT at{now.window.left + picture.caption.left, now.window.top + picture.caption.top};
+    std::vector<ScreenRect> covered =
+        Covered(root, ScreenRect{at.x, at.y, at.x + picture.Width(), at.y + picture.Height()});
+    if (!overlay.pictureShown || covered != overlay.covered) {
+        overlay.covered = std::move(covered);
+        UpdatePicture(overlay.window, picture, at, overlay.covered, surface_);
         overlay.pictureShown = true;
     } else if (step.place) {
         SetWindowPos(overlay.window, nullptr, at.x, at.y, 0, 0,
@@ -320,11 +507,15 @@ void OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     if (appears)
         ShowWindow(overlay.window, SW_SHOWNA);
     overlay.shown = true;
-    // Not every system keeps a window owned across processes above its owner once the owner is
-    // activated: the place is asserted again whenever the overlay shows or moves, and at every
-    // look while its target is in front, where activation raises it.
-    if (appears || step.place || root == foreground_)
-        PlaceAbove(overlay.window, root, appears || step.place || foregroundChanged_);
+    // The overlays of the front window and of the foreground window go above everything on the
+    // screen whenever either changes (the window was raised on the screen then, perhaps above
+    // them); the others stay where they were raised. Each leaves clear what covers its target.
+    const bool raise = (root == stacking_.front || root == foregroundRoot_) && (appears || raisingLooks_ > 0);
+    if (raise)
+        RaiseOnScreen(overlay.window);
+    if (raise || appears || step.place || stacking_.misplaced.count(overlay.window))
+        PlaceAbove(overlay.window, root);
+    return true;
 }
 
 void OverlayThread::Worker::Destroy(Overlay& overlay) {
@@ -335,7 +526,9 @@ void OverlayThread::Worker::Destroy(Overlay& overlay) {
     overlay.pictureShown = false;
 }
 
-void OverlayThread::Worker::UpdateTimer() {
+// Counts the entries, and looks at the targets on a timer while there are any.
+void OverlayThread::Worker::Counted() {
+    shared_->entries = overlays_.size();
     const bool wanted = !overlays_.empty();
     if (wanted == timerRunning_)
         return;
@@ -349,82 +542,97 @@ void OverlayThread::Worker::UpdateTimer() {
 void OverlayThread::Worker::OnTargetEvent(HWND window, DWORD event) {
     try {
         if (event == EVENT_SYSTEM_FOREGROUND) {
-            foregroundChanged_ = window != foreground_;
-            foreground_ = window;
+            CheckAll(); // the front and what covers each target may all have changed
+            return;
         }
-        for (auto& [target, overlay] : overlays_) {
-            if (target != window && overlay.root != window)
+        for (auto it = overlays_.begin(); it != overlays_.end();) {
+            auto& [target, overlay] = *it;
+            if (target != window && overlay.root != window) {
+                ++it;
                 continue;
+            }
             if (event == EVENT_SYSTEM_MOVESIZESTART || event == EVENT_SYSTEM_MOVESIZEEND)
                 overlay.movingOrSizing = event == EVENT_SYSTEM_MOVESIZESTART;
             if (event == EVENT_OBJECT_NAMECHANGE && target == window)
                 PostMessageA(painter_, WM_PAINT_CAPTION, 0, reinterpret_cast<LPARAM>(target));
-            Check(target, overlay);
+            it = Check(target, overlay) ? std::next(it) : Forget(it);
         }
+        Counted();
     } catch (...) {
         // As in the control window: the next look tries again.
     }
 }
 
-OverlayThread::OverlayThread(HWND painter, UINT checkPeriodMs) {
-    InitializeCriticalSection(&lock_);
-    started_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    worker_ = std::make_unique<Worker>(*this, painter, checkPeriodMs);
-    if (!started_)
+OverlayThread::OverlayThread(HWND painter, UINT checkPeriodMs) : shared_(std::make_shared<Shared>()) {
+    shared_->started.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    if (!shared_->started)
         return;
-    thread_.Reset(CreateThread(nullptr, 0, Worker::Run, worker_.get(), 0, nullptr));
-    if (thread_)
-        WaitForSingleObject(started_.Get(), kStartTimeoutMs);
+    auto worker = std::make_unique<Worker>(shared_, painter, checkPeriodMs);
+    thread_.Reset(CreateThread(nullptr, 0, Worker::Run, worker.get(), 0, nullptr));
+    if (!thread_)
+        return;
+    (void)worker.release(); // the thread's now
+    // A thread slower to start than this is still used once it has: see Shared::control.
+    WaitForSingleObject(shared_->started.Get(), kStartTimeoutMs);
 }
 
 OverlayThread::~OverlayThread() {
-    if (thread_) {
-        if (control_)
-            PostMessageA(control_, kStopMessage, 0, 0);
-        if (WaitForSingleObject(thread_.Get(), kStopTimeoutMs) != WAIT_OBJECT_0)
-            (void)worker_.release(); // still in use by a thread the process's end will take along
-    }
-    DeleteCriticalSection(&lock_);
+    if (!thread_)
+        return;
+    // A thread that starts after this sees stopping and ends at once; one that has started
+    // has published its window, which the stop message reaches.
+    shared_->stopping = true;
+    if (const HWND control = shared_->control)
+        PostMessageA(control, kStopMessage, 0, 0);
+    WaitForSingleObject(thread_.Get(), kStopTimeoutMs);
 }
 
 void OverlayThread::Wake() {
-    if (control_ && !wakePending_.exchange(true))
-        PostMessageA(control_, kReconcileMessage, 0, 0);
+    const HWND control = shared_->control;
+    if (control && !shared_->wakePending.exchange(true))
+        PostMessageA(control, kReconcileMessage, 0, 0);
 }
 
 void OverlayThread::Show(HWND target, const OverlayPicture& picture) {
-    // Only this thread writes the wanted pictures, so it may read them without the lock.
-    const auto found = wanted_.find(target);
-    if (found != wanted_.end() && *found->second.picture == picture)
-        return;
+    {
+        const Shared::Held held(*shared_);
+        const auto found = shared_->wanted.find(target);
+        if (found != shared_->wanted.end() && *found->second.picture == picture)
+            return;
+    }
+    // Copied outside the lock: the overlay thread never waits for a copy of sixty pictures.
     auto shared = std::make_shared<const OverlayPicture>(picture);
     {
-        const Held held(*this);
-        Wanted& wanted = wanted_[target];
+        const Shared::Held held(*shared_);
+        Shared::Wanted& wanted = shared_->wanted[target];
         wanted.picture = std::move(shared);
-        wanted.version = ++nextVersion_;
+        wanted.version = ++shared_->nextVersion;
     }
     Wake();
 }
 
 void OverlayThread::Withdraw(HWND target) {
-    if (wanted_.find(target) == wanted_.end())
-        return;
     {
-        const Held held(*this);
-        wanted_.erase(target);
+        const Shared::Held held(*shared_);
+        if (shared_->wanted.erase(target) == 0)
+            return;
     }
     Wake();
 }
 
 void OverlayThread::WithdrawAll() {
-    if (wanted_.empty())
-        return;
     {
-        const Held held(*this);
-        wanted_.clear();
+        const Shared::Held held(*shared_);
+        if (shared_->wanted.empty())
+            return;
+        shared_->wanted.clear();
     }
     Wake();
+}
+
+size_t OverlayThread::TargetsKept() const {
+    const Shared::Held held(*shared_);
+    return shared_->wanted.size() + shared_->entries;
 }
 
 } // namespace bndx

@@ -5,14 +5,11 @@
 #pragma once
 
 #include "painter/overlay/overlay_rules.h"
-#include "painter/overlay/target_events.h"
 #include "platform/framework/win32_handles.h"
 
 #include <windows.h>
 
-#include <atomic>
-#include <cstdint>
-#include <map>
+#include <cstddef>
 #include <memory>
 
 namespace bndx {
@@ -28,42 +25,25 @@ public:
     OverlayThread& operator=(const OverlayThread&) = delete;
 
     // From the main thread. The target's overlay is to show picture, composed for the target's
-    // size at the time; a picture it already shows changes nothing.
+    // size at the time; a picture it already shows changes nothing. A target that is destroyed
+    // is forgotten by both threads without being withdrawn.
     void Show(HWND target, const OverlayPicture& picture);
     void Withdraw(HWND target);
     void WithdrawAll();
 
+    // What the two threads keep of targets: the pictures wanted and the overlay thread's entries.
+    size_t TargetsKept() const;
+
 private:
-    // What the main thread wants a target's overlay to show. Written by the main thread only,
-    // under the lock; the overlay thread takes copies under the lock.
-    struct Wanted {
-        std::shared_ptr<const OverlayPicture> picture;
-        uint64_t version = 0;
-    };
+    // What the main thread and the overlay thread share. Each holds it, so that a thread stalled
+    // past the end of its owner still finds it.
+    struct Shared;
     class Worker;
-
-    // The lock over the wanted pictures for a scope, released however the scope ends.
-    class Held {
-    public:
-        explicit Held(const OverlayThread& thread) : lock_(thread.lock_) { EnterCriticalSection(&lock_); }
-        ~Held() { LeaveCriticalSection(&lock_); }
-        Held(const Held&) = delete;
-        Held& operator=(const Held&) = delete;
-
-    private:
-        CRITICAL_SECTION& lock_;
-    };
 
     void Wake();
 
-    mutable CRITICAL_SECTION lock_;
-    std::map<HWND, Wanted> wanted_;
-    uint64_t nextVersion_ = 0;
-    std::atomic<bool> wakePending_{false};
-    std::unique_ptr<Worker> worker_;
-    UniqueKernelObject started_;
+    std::shared_ptr<Shared> shared_;
     UniqueKernelObject thread_;
-    HWND control_ = nullptr;
 };
 
 } // namespace bndx

@@ -60,6 +60,18 @@ TEST(OverlayRules, FullScreenCoversTheMonitorWithItsCaptionAboveIt) {
     EXPECT_FALSE(IsFullScreen({0, -31, 1024, 700}, monitor, -8)) << "does not reach the bottom";
 }
 
+TEST(OverlayRules, CoveredPartsAreWhereWindowsAboveTheTargetOverlapTheOverlayInItsOwnCoordinates) {
+    const ScreenRect place{100, 50, 300, 70};
+    const std::vector<ScreenRect> above{
+        {0, 0, 100, 800},    // beside it, touching
+        {250, 60, 400, 500}, // over its right end, from halfway down
+        {120, 0, 140, 55},   // over its top left
+        {0, 70, 999, 999},   // below it, touching
+    };
+    EXPECT_EQ(CoveredParts(place, above), (std::vector<ScreenRect>{{150, 10, 200, 20}, {20, 0, 40, 5}}));
+    EXPECT_EQ(CoveredParts(place, {{0, 0, 999, 999}}), (std::vector<ScreenRect>{{0, 0, 200, 20}})) << "all of it";
+}
+
 TEST(OverlayRules, PictureIsOpaqueExceptWhereItIsToStayClear) {
     // A 12 x 4 composition; the caption is its 10 x 2 middle.
     std::vector<uint32_t> composition(12 * 4, 0xAB123456);

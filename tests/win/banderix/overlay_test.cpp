@@ -148,5 +148,34 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionFollowsItsTargetAndLetsClicksThr
     EXPECT_TRUE(WaitFor(NoOverlayLeft, 3000)) << "none left after Close";
 }
 
+// Two targets, the lower one's caption partly under the upper one's body, brought to the front in
+// turn after their overlays appeared: the one in front shows its picture each time, and the part
+// of a caption that the other window covers never shows ours. Then neither is painted any more.
+TEST_F(BanderixOverCaption, EachTargetBroughtToTheFrontShowsItsPictureAndNoneShowsOverTheWindowAboveIt) {
+    SubjectWindow upper("Upper subject", 40, 280, 420), lower("Lower subject", 240, 330, 420);
+    ASSERT_TRUE(StartPainting(lower.Handle()));
+    ASSERT_TRUE(WaitFor([&] { return PaintedColour(upper.Handle()) == kRed; }, 2000)) << "the window behind";
+    const CaptionRect caption = lower.Caption();
+    const POINT covered{300 - 240, (caption.top + caption.bottom) / 2}; // under the upper window's body
+    for (int round = 0; round < 2; ++round)
+        for (const SubjectWindow* front : {&upper, &lower}) {
+            const HWND target = front->Handle();
+            SCOPED_TRACE(testing::Message() << "round " << round << ", " << TextOf(target) << " in front");
+            ASSERT_TRUE(BringToFront(target));
+            EXPECT_TRUE(WaitFor([&] { return PaintedColour(target) == kRed; }, 1500)) << "its picture";
+            const bool upperInFront = front == &upper;
+            EXPECT_TRUE(WaitFor([&] { return (lower.Shot().At(covered.x, covered.y) == kRed) != upperInFront; }, 1500))
+                << "the lower caption's covered part";
+        }
+
+    // Each stops being a window whose caption is painted: its overlay goes.
+    SetWindowTextA(lower.Handle(), "");
+    EXPECT_TRUE(WaitFor([&] { return OverlayOf(lower.Handle()) == nullptr; }, 1500)) << "retitled to nothing";
+    SetWindowLongPtrA(upper.Handle(), GWL_STYLE, GetWindowLongPtrA(upper.Handle(), GWL_STYLE) & ~WS_CAPTION);
+    SetWindowPos(upper.Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    EXPECT_TRUE(WaitFor([&] { return OverlayOf(upper.Handle()) == nullptr; }, 1500)) << "its caption taken away";
+}
+
 } // namespace
 } // namespace bndx::e2e
