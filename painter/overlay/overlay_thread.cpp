@@ -35,6 +35,13 @@ LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return HTTRANSPARENT;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_ACTIVATE:
+        // Wine activates the next window listed when one of this program hides, overlays too,
+        // whatever their style says: the activation, and the keyboard, go on to the target.
+        if (LOWORD(wParam) != WA_INACTIVE)
+            if (const HWND target = GetWindow(window, GW_OWNER))
+                SetForegroundWindow(target);
+        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -212,6 +219,11 @@ private:
     HWND foreground_ = nullptr;
     HWND foregroundRoot_ = nullptr;
     int raisingLooks_ = 0;
+    // Whether the system reports changes of the foreground (Windows does; Wine does not for other
+    // programs' windows, and a target activated and left again between two looks is raised on the
+    // screen unseen), and whether the look under way is a timed one.
+    bool foregroundReported_ = false;
+    bool timedLook_ = false;
     Stacking stacking_;
     std::map<HWND, Overlay> overlays_;
     KeptSurface surface_; // each new picture passes through it on its way to its overlay
@@ -352,8 +364,10 @@ void OverlayThread::Worker::CheckAll() {
     front_ = stacking_.front;
     foreground_ = foreground;
     foregroundRoot_ = RootOfForeground(foreground);
+    timedLook_ = true;
     for (auto it = overlays_.begin(); it != overlays_.end();)
         it = Check(it->first, it->second) ? std::next(it) : Forget(it);
+    timedLook_ = false;
     raisingLooks_ = raisingLooks_ > 0 ? raisingLooks_ - 1 : 0;
     Counted();
 }
@@ -509,8 +523,11 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     overlay.shown = true;
     // The overlays of the front window and of the foreground window go above everything on the
     // screen whenever either changes (the window was raised on the screen then, perhaps above
-    // them); the others stay where they were raised. Each leaves clear what covers its target.
-    const bool raise = (root == stacking_.front || root == foregroundRoot_) && (appears || raisingLooks_ > 0);
+    // them), and the foreground window's at every timed look where no report says it changed;
+    // the others stay where they were raised. Each leaves clear what covers its target.
+    const bool unreported = timedLook_ && !foregroundReported_ && root == foregroundRoot_;
+    const bool raise =
+        (root == stacking_.front || root == foregroundRoot_) && (appears || raisingLooks_ > 0 || unreported);
     if (raise)
         RaiseOnScreen(overlay.window);
     if (raise || appears || step.place || stacking_.misplaced.count(overlay.window))
@@ -542,6 +559,7 @@ void OverlayThread::Worker::Counted() {
 void OverlayThread::Worker::OnTargetEvent(HWND window, DWORD event) {
     try {
         if (event == EVENT_SYSTEM_FOREGROUND) {
+            foregroundReported_ = true;
             CheckAll(); // the front and what covers each target may all have changed
             return;
         }
