@@ -53,31 +53,10 @@ HWND RootOf(HWND target) {
     return root ? root : target;
 }
 
-// Walks up the stacking order from root over the shown windows (where hidden windows lie among
-// the shown ones is not always kept up to date) and root's overlays, the windows of this thread
-// it owns: whether overlay is among them, and in above the first shown window beyond them.
-bool AmongOverlaysAbove(HWND overlay, HWND root, HWND& above) {
-    bool found = false;
-    for (HWND window = GetWindow(root, GW_HWNDPREV); window; window = GetWindow(window, GW_HWNDPREV)) {
-        if (!IsWindowVisible(window))
-            continue;
-        if (GetWindow(window, GW_OWNER) != root || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
-            above = window;
-            return found;
-        }
-        found = found || window == overlay;
-    }
-    above = nullptr;
-    return found;
-}
-
-// Moves overlay directly above root and its other overlays in the stacking order, unless it is
-// there already. Only our own window changes place, so nothing here waits for the target's thread.
-void PlaceAbove(HWND overlay, HWND root) {
-    HWND above = nullptr;
-    if (AmongOverlaysAbove(overlay, root, above))
-        return;
-    SetWindowPos(overlay, above ? above : HWND_TOP, 0, 0, 0, 0,
+// Moves overlay directly below the window `below` in the stacking order (to the top without one).
+// Only our own window changes place, so nothing here waits for the target's thread.
+void PlaceBelow(HWND overlay, HWND below) {
+    SetWindowPos(overlay, below ? below : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
@@ -115,6 +94,18 @@ void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, const 
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     UpdateLayeredWindow(overlay, nullptr, &at, &size, memory, &origin, 0, &blend, ULW_ALPHA);
 }
+
+// A flag set for a scope, cleared however the scope ends.
+class Raised {
+public:
+    explicit Raised(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Raised() { flag_ = false; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+private:
+    bool& flag_;
+};
 
 } // namespace
 
@@ -180,12 +171,19 @@ private:
         std::vector<ScreenRect> covered; // the parts left clear on screen
     };
 
+    // A target's top-level window as the listing found it.
+    struct Listed {
+        uint32_t style = 0;
+        ScreenRect window;    // when shown
+        size_t coveredBy = 0; // how many of the shown windows lie above it
+        HWND below = nullptr; // the nearest of them, which its overlays lie directly below
+    };
     // The shown top-level windows from the front, as the system lists them, down to the last
-    // target's: read once a look and shared by every overlay.
+    // target's: read once a timed look and shared by every overlay.
     struct Stacking {
         HWND front = nullptr;          // the first shown window that is not an overlay
         std::vector<ScreenRect> shown; // the shown windows' rectangles, overlays left out
-        std::map<HWND, size_t> above;  // for each target's top-level window: how many of shown lie above it
+        std::map<HWND, Listed> roots;  // the targets' top-level windows
         std::set<HWND> misplaced;      // overlays listed below their own top-level windows
     };
 
@@ -205,6 +203,7 @@ private:
     TargetView Observe(HWND target, const Overlay& overlay) const;
     void Destroy(Overlay& overlay);
     void Counted();
+    void KeepAnswering(int cost);
     void OnTargetEvent(HWND window, DWORD event) override;
 
     std::shared_ptr<Shared> shared_;
@@ -224,6 +223,8 @@ private:
     // screen unseen), and whether the look under way is a timed one.
     bool foregroundReported_ = false;
     bool timedLook_ = false;
+    bool busy_ = false; // going through the entries, which an event must not change meanwhile
+    int sinceAnswered_ = 0;
     Stacking stacking_;
     std::map<HWND, Overlay> overlays_;
     KeptSurface surface_; // each new picture passes through it on its way to its overlay
@@ -339,6 +340,7 @@ void OverlayThread::Worker::Reconcile() {
         }
         kept.emplace(target, std::move(overlay));
     }
+    const Raised busy(busy_);
     for (auto& entry : overlays_)
         Destroy(entry.second); // withdrawn
     overlays_ = std::move(kept);
@@ -350,6 +352,7 @@ void OverlayThread::Worker::Reconcile() {
         const auto entry = overlays_.find(target);
         if (!Check(target, entry->second))
             Forget(entry);
+        KeepAnswering(1);
     }
     Counted();
 }
@@ -364,10 +367,11 @@ void OverlayThread::Worker::CheckAll() {
     front_ = stacking_.front;
     foreground_ = foreground;
     foregroundRoot_ = RootOfForeground(foreground);
-    timedLook_ = true;
-    for (auto it = overlays_.begin(); it != overlays_.end();)
-        it = Check(it->first, it->second) ? std::next(it) : Forget(it);
-    timedLook_ = false;
+    {
+        const Raised timed(timedLook_), busy(busy_);
+        for (auto it = overlays_.begin(); it != overlays_.end(); KeepAnswering(1))
+            it = Check(it->first, it->second) ? std::next(it) : Forget(it);
+    }
     raisingLooks_ = raisingLooks_ > 0 ? raisingLooks_ - 1 : 0;
     Counted();
 }
@@ -404,7 +408,7 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM list) {
 // One listing of the top-level windows (a single question to the window system), then each
 // shown window's rectangle down to the last target's top-level window, and no further.
 void OverlayThread::Worker::ReadStacking() {
-    std::set<HWND> roots;
+    std::set<HWND> roots;      // not reached yet
     std::map<HWND, HWND> ours; // overlay window, its root
     for (const auto& [target, overlay] : overlays_) {
         roots.insert(overlay.root);
@@ -414,6 +418,7 @@ void OverlayThread::Worker::ReadStacking() {
     std::vector<HWND> listed;
     EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&listed));
     Stacking now;
+    HWND below = nullptr;
     for (HWND window : listed) {
         if (const auto overlay = ours.find(window); overlay != ours.end()) {
             if (!roots.count(overlay->second))
@@ -422,40 +427,51 @@ void OverlayThread::Worker::ReadStacking() {
         }
         if (roots.empty())
             continue; // below every target nothing covers an overlay
-        if (roots.erase(window))
-            now.above.emplace(window, now.shown.size());
+        // A top-level window is shown when its own style says so: one question, not a walk.
+        const auto style = static_cast<uint32_t>(GetWindowLongPtrA(window, GWL_STYLE));
         RECT rect;
-        if (!IsWindowVisible(window) || !GetWindowRect(window, &rect))
+        const bool shown = (style & WS_VISIBLE) != 0 && GetWindowRect(window, &rect);
+        if (roots.erase(window))
+            now.roots[window] = Listed{style, shown ? ToScreenRect(rect) : ScreenRect{}, now.shown.size(), below};
+        if (!shown)
             continue;
         if (!now.front)
             now.front = window;
         now.shown.push_back(ToScreenRect(rect));
+        below = window;
     }
     stacking_ = std::move(now);
 }
 
 std::vector<ScreenRect> OverlayThread::Worker::Covered(HWND root, const ScreenRect& place) const {
-    const auto found = stacking_.above.find(root);
-    if (found == stacking_.above.end())
+    const auto found = stacking_.roots.find(root);
+    if (found == stacking_.roots.end())
         return {};
     const std::vector<ScreenRect> above(stacking_.shown.begin(),
-                                        stacking_.shown.begin() + static_cast<ptrdiff_t>(found->second));
+                                        stacking_.shown.begin() + static_cast<ptrdiff_t>(found->second.coveredBy));
     return CoveredParts(place, above);
 }
 
 TargetView OverlayThread::Worker::Observe(HWND target, const Overlay& overlay) const {
     TargetView view;
-    RECT rect;
-    // A window that is gone has no rectangle; asking this first spares a separate question.
-    if (!GetWindowRect(target, &rect))
-        return view;
-    view.exists = true;
-    view.window = ToScreenRect(rect);
-    // Each question is a round trip to the window system for another program's window: a
-    // top-level target answers both from its style.
+    // Each question is a round trip to the window system for another program's window: at a
+    // timed look a shown top-level target has been asked its style and rectangle already.
     const HWND root = overlay.root;
+    const auto listed = root == target && timedLook_ ? stacking_.roots.find(root) : stacking_.roots.end();
+    const bool known = listed != stacking_.roots.end();
+    RECT rect;
+    if (known && (listed->second.style & WS_VISIBLE)) {
+        view.window = listed->second.window;
+        rect = RECT{view.window.left, view.window.top, view.window.right, view.window.bottom};
+    } else if (GetWindowRect(target, &rect)) { // a window that is gone has none
+        view.window = ToScreenRect(rect);
+    } else {
+        return view;
+    }
+    view.exists = true;
+    // A top-level target answers both from its style.
     if (root == target) {
-        const auto style = static_cast<uint32_t>(GetWindowLongPtrA(target, GWL_STYLE));
+        const auto style = known ? listed->second.style : static_cast<uint32_t>(GetWindowLongPtrA(target, GWL_STYLE));
         view.visible = (style & WS_VISIBLE) != 0;
         view.minimised = (style & WS_MINIMIZE) != 0;
     } else {
@@ -530,17 +546,33 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         (root == stacking_.front || root == foregroundRoot_) && (appears || raisingLooks_ > 0 || unreported);
     if (raise)
         RaiseOnScreen(overlay.window);
-    if (raise || appears || step.place || stacking_.misplaced.count(overlay.window))
-        PlaceAbove(overlay.window, root);
+    if (raise || appears || step.place || stacking_.misplaced.count(overlay.window)) {
+        const auto listed = stacking_.roots.find(root);
+        PlaceBelow(overlay.window, listed != stacking_.roots.end() ? listed->second.below : nullptr);
+    }
     return true;
 }
 
 void OverlayThread::Worker::Destroy(Overlay& overlay) {
-    if (overlay.window)
+    if (overlay.window) {
         DestroyWindow(overlay.window);
+        KeepAnswering(16); // Wine asks every top-level window of other programs for its owner
+    }
     overlay.window = nullptr;
     overlay.shown = false;
     overlay.pictureShown = false;
+}
+
+// A program that raises or destroys one of its windows sends to the overlays that window owns and
+// waits for the answer: while a look or a change goes through hundreds of targets, the messages
+// sent meanwhile are answered every few targets, not once at the end.
+void OverlayThread::Worker::KeepAnswering(int cost) {
+    sinceAnswered_ += cost;
+    if (sinceAnswered_ < 16)
+        return;
+    sinceAnswered_ = 0;
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
 // Counts the entries, and looks at the targets on a timer while there are any.
@@ -557,6 +589,8 @@ void OverlayThread::Worker::Counted() {
 }
 
 void OverlayThread::Worker::OnTargetEvent(HWND window, DWORD event) {
+    if (busy_)
+        return; // delivered while the entries are gone through: the next look sees the change
     try {
         if (event == EVENT_SYSTEM_FOREGROUND) {
             foregroundReported_ = true;

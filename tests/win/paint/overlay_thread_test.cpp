@@ -31,8 +31,8 @@ TEST(OverlayThread, DestroyedTargetsLeaveNeitherPicturesNorEntriesBehind) {
         targets.push_back(std::make_unique<TestWindow>("Target", WS_OVERLAPPEDWINDOW, 0, 300, 100));
         overlays.Show(targets.back()->Handle(), picture);
     }
-    ASSERT_TRUE(WaitFor([] { return OverlaysShown() == 4; }, 3000)) << OverlaysShown() << " shown";
-    EXPECT_EQ(overlays.TargetsKept(), 8u) << "a picture and an entry each";
+    ASSERT_TRUE(WaitFor([&] { return OverlaysShown() == 4 && overlays.TargetsKept() == 8; }, 3000))
+        << OverlaysShown() << " shown, " << overlays.TargetsKept() << " kept: a picture and an entry each";
 
     targets.clear();
     const TestWindow last("Last target", WS_OVERLAPPEDWINDOW, 0, 300, 100);
