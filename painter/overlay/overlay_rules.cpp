@@ -44,6 +44,14 @@ std::vector<ScreenRect> CoveredParts(const ScreenRect& place, const std::vector<
     return parts;
 }
 
+bool CoversNoMore(const std::vector<ScreenRect>& now, const std::vector<ScreenRect>& before) {
+    return std::all_of(now.begin(), now.end(), [&](const ScreenRect& part) {
+        return std::any_of(before.begin(), before.end(), [&](const ScreenRect& was) {
+            return part.left >= was.left && part.top >= was.top && part.right <= was.right && part.bottom <= was.bottom;
+        });
+    });
+}
+
 CaptionRect CaptionFromFrame(const ScreenRect& window, const ScreenRect& visibleFrame, const ScreenRect& buttons) {
     return CaptionRect{visibleFrame.left - window.left + 1, buttons.top, buttons.right, buttons.bottom};
 }

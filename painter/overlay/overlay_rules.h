@@ -58,6 +58,9 @@ OverlayStep NextStep(const TargetView& before, const TargetView& now, int32_t pi
 // shows a window raised later above one raised before, wherever the system lists either), an
 // overlay may lie above a window that covers its target.
 std::vector<ScreenRect> CoveredParts(const ScreenRect& place, const std::vector<ScreenRect>& above);
+// Whether an overlay covered at now shows only more of its picture than covered at before: each
+// part now covered lies inside a part covered before. Showing more can wait; covering cannot.
+bool CoversNoMore(const std::vector<ScreenRect>& now, const std::vector<ScreenRect>& before);
 
 // Where the caption lies over today's frames, in whole-window coordinates (origin at the outer
 // top-left of the window rectangle, which there includes invisible resize borders).

@@ -24,6 +24,7 @@ constexpr UINT_PTR kCheckTimer = 1;
 constexpr int32_t kWidthAtArrival = -1;
 constexpr int32_t kNoPicture = -2; // fits no window
 constexpr DWORD kStartTimeoutMs = 5000;
+constexpr int kUncoveringPerLook = 8;
 // A thread stalled by a hung target is left to end with the process; its windows go with it.
 constexpr DWORD kStopTimeoutMs = 2000;
 
@@ -224,6 +225,9 @@ private:
     bool foregroundReported_ = false;
     bool timedLook_ = false;
     bool busy_ = false; // going through the entries, which an event must not change meanwhile
+    // How many overlays may still show more of their picture at this look: when hundreds of
+    // windows close at once, every overlay below them shows more, and that can wait.
+    int uncoveringLeft_ = 0;
     int sinceAnswered_ = 0;
     Stacking stacking_;
     std::map<HWND, Overlay> overlays_;
@@ -367,6 +371,7 @@ void OverlayThread::Worker::CheckAll() {
     front_ = stacking_.front;
     foreground_ = foreground;
     foregroundRoot_ = RootOfForeground(foreground);
+    uncoveringLeft_ = kUncoveringPerLook;
     {
         const Raised timed(timedLook_), busy(busy_);
         for (auto it = overlays_.begin(); it != overlays_.end(); KeepAnswering(1))
@@ -525,7 +530,10 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     const POINT at{now.window.left + picture.caption.left, now.window.top + picture.caption.top};
     std::vector<ScreenRect> covered =
         Covered(root, ScreenRect{at.x, at.y, at.x + picture.Width(), at.y + picture.Height()});
-    if (!overlay.pictureShown || covered != overlay.covered) {
+    const bool watched = root == stacking_.front || root == foregroundRoot_;
+    const bool recut =
+        covered != overlay.covered && (watched || !CoversNoMore(covered, overlay.covered) || uncoveringLeft_-- > 0);
+    if (!overlay.pictureShown || recut) {
         overlay.covered = std::move(covered);
         UpdatePicture(overlay.window, picture, at, overlay.covered, surface_);
         overlay.pictureShown = true;
@@ -539,14 +547,16 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     overlay.shown = true;
     // The overlays of the front window and of the foreground window go above everything on the
     // screen whenever either changes (the window was raised on the screen then, perhaps above
-    // them), and the foreground window's at every timed look where no report says it changed;
-    // the others stay where they were raised. Each leaves clear what covers its target.
-    const bool unreported = timedLook_ && !foregroundReported_ && root == foregroundRoot_;
-    const bool raise =
-        (root == stacking_.front || root == foregroundRoot_) && (appears || raisingLooks_ > 0 || unreported);
+    // them), and those of a foreground window in front at every timed look where no report says
+    // the foreground changed; the others stay where they were raised. Each leaves clear what
+    // covers its target.
+    const bool unreported = timedLook_ && !foregroundReported_ && root == foregroundRoot_ && root == stacking_.front;
+    const bool raise = watched && (appears || raisingLooks_ > 0 || unreported);
     if (raise)
         RaiseOnScreen(overlay.window);
-    if (raise || appears || step.place || stacking_.misplaced.count(overlay.window)) {
+    // Each move in the list costs a question for every window above (Wine keeps owned windows
+    // above their owners that way): the others' overlays keep the place they were given.
+    if (appears || (watched && (raise || step.place || stacking_.misplaced.count(overlay.window)))) {
         const auto listed = stacking_.roots.find(root);
         PlaceBelow(overlay.window, listed != stacking_.roots.end() ? listed->second.below : nullptr);
     }

@@ -70,6 +70,12 @@ TEST(OverlayRules, CoveredPartsAreWhereWindowsAboveTheTargetOverlapTheOverlayInI
     };
     EXPECT_EQ(CoveredParts(place, above), (std::vector<ScreenRect>{{150, 10, 200, 20}, {20, 0, 40, 5}}));
     EXPECT_EQ(CoveredParts(place, {{0, 0, 999, 999}}), (std::vector<ScreenRect>{{0, 0, 200, 20}})) << "all of it";
+
+    const std::vector<ScreenRect> before{{0, 0, 50, 20}, {100, 5, 200, 20}};
+    EXPECT_TRUE(CoversNoMore({}, before)) << "uncovered";
+    EXPECT_TRUE(CoversNoMore({{10, 0, 50, 20}, {150, 10, 200, 20}}, before)) << "windows above moved partly away";
+    EXPECT_FALSE(CoversNoMore({{0, 0, 60, 20}}, before)) << "one reaches further";
+    EXPECT_FALSE(CoversNoMore({{40, 0, 110, 20}}, before)) << "across both: a window moved over the gap";
 }
 
 TEST(OverlayRules, PictureIsOpaqueExceptWhereItIsToStayClear) {
