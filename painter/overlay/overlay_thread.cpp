@@ -36,13 +36,6 @@ LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return HTTRANSPARENT;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
-    case WM_ACTIVATE:
-        // Wine activates the next window listed when one of this program hides, overlays too,
-        // whatever their style says: the activation, and the keyboard, go on to the target.
-        if (LOWORD(wParam) != WA_INACTIVE)
-            if (const HWND target = GetWindow(window, GW_OWNER))
-                SetForegroundWindow(target);
-        return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
