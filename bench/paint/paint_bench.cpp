@@ -3,7 +3,11 @@
 // modes 1 and 0, the system's own redraw of the same windows' frames, one scroll step on the
 // front window, and the processor time a resident engine takes over 30 seconds at the default
 // settings, at five passes a second and at the heaviest settings, and that of the same message
-// loop and timers painting nothing. Prints one line of figures per measurement.
+// loop and timers painting nothing; then the same desktop made by another program, as users have
+// it (passes, an overlay following, and resident at the defaults with text scrolling and idle).
+// Prints one line of figures per measurement. With "count", only the periods whose Wine server
+// requests the run script counts.
+#include "bench/paint/bench_windows.h"
 #include "common/painter_messages.h"
 #include "platform/framework/scoped_gdi.h"
 #include "tests/win/desktop.h"
@@ -26,16 +30,17 @@ using test::PumpMessages;
 
 constexpr int32_t kBackgroundWidth = 600;
 constexpr int32_t kBackgroundHeight = 20;
-constexpr int kTopLevelCount = 20;
-constexpr int kChildrenEach = 2;
-constexpr int kWindowWidth = 500;
-constexpr int kWindowHeight = 250;
-constexpr int kCascadeStep = 26;     // every caption stays in view
+using bench::kChildrenEach;
+using bench::kTopLevelCount;
+using bench::kWindowWidth;
 constexpr int kOffscreenHeight = 40; // below the bottom of any caption
 constexpr int kRounds = 15;          // rounds of each timing, taken in turn so that load spreads evenly
 constexpr int kPassesPerRound = 20;
 constexpr int kScrollSteps = 3000;
 constexpr DWORD kResidentMs = 30000;
+// Counting the Wine server's requests: the time to settle, then the time counted.
+constexpr DWORD kCountSettleMs = 1500;
+constexpr DWORD kCountedMs = 2000;
 // Timers of the idle loop: on the engine's main window, but ids the engine does not handle.
 constexpr UINT_PTR kIdleRefreshTimer = 11;
 constexpr UINT_PTR kIdleStepTimer = 12;
@@ -80,43 +85,67 @@ std::string WriteBackground() {
     return test::WriteBackground("BenchRamp", info, {}, rows);
 }
 
-// The benchmark's desktop: cascaded top-level windows, the last one in front, each with its
-// captioned children side by side in its client area.
+// Every label the measurements print starts with this: nothing on the benchmark's own windows,
+// "other_" on those of the other program.
+const char* g_desktop = "";
+
+// The benchmark's windows, made in this process or by the other program started beside it.
 struct BenchDesktop {
-    BenchDesktop() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        windowClass.lpszClassName = "BndxBenchWindow";
-        RegisterClassA(&windowClass);
-        char title[64];
-        for (int n = 0; n < kTopLevelCount; ++n) {
-            std::snprintf(title, sizeof(title), "Bench window %d of %d", n + 1, kTopLevelCount);
-            // Clipping its children keeps a window's own redraw to its own frame.
-            HWND window =
-                CreateWindowExA(0, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
-                                10 + n * kCascadeStep, 10 + n * kCascadeStep, kWindowWidth, kWindowHeight, nullptr,
-                                nullptr, windowClass.hInstance, nullptr);
-            topLevel.push_back(window);
-            all.push_back(window);
-            for (int c = 0; c < kChildrenEach; ++c) {
-                std::snprintf(title, sizeof(title), "Bench child %d of window %d", c + 1, n + 1);
-                all.push_back(CreateWindowExA(
-                    0, windowClass.lpszClassName, title, WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_VISIBLE,
-                    10 + c * 240, 10, 230, 150, window, nullptr, windowClass.hInstance, nullptr));
-            }
+    explicit BenchDesktop(bool otherProcess) {
+        if (!otherProcess) {
+            all = bench::MakeBenchWindows();
+        } else if (program.Start(test::TestProgramPath("paint_bench_windows.exe"))) {
+            test::WaitFor([this] { return FindOthers() && GetForegroundWindow() == Front(); }, 30000);
         }
-        front = topLevel.back();
-        SetForegroundWindow(front);
+        for (HWND window : all)
+            if (!GetParent(window))
+                topLevel.push_back(window);
+        front = Front();
         PumpMessages(500); // let the system finish drawing every frame
     }
     ~BenchDesktop() {
-        for (HWND window : topLevel)
-            DestroyWindow(window);
+        if (!program.Running()) {
+            for (HWND window : topLevel)
+                DestroyWindow(window);
+            return;
+        }
+        PostThreadMessageA(GetWindowThreadProcessId(front, nullptr), WM_QUIT, 0, 0);
+        if (program.WaitForExit(5000) < 0)
+            program.Terminate();
+    }
+    BenchDesktop(const BenchDesktop&) = delete;
+    BenchDesktop& operator=(const BenchDesktop&) = delete;
+
+    // The other program's windows, each top-level window followed by its children: all of them?
+    bool FindOthers() {
+        all.clear();
+        EnumWindows(AddOthers, reinterpret_cast<LPARAM>(this));
+        return all.size() == static_cast<size_t>(kTopLevelCount * (1 + kChildrenEach));
+    }
+    static BOOL CALLBACK AddOthers(HWND window, LPARAM context) {
+        auto* self = reinterpret_cast<BenchDesktop*>(context);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (process != self->program.ProcessId() || std::strcmp(name, bench::kWindowClass) != 0)
+            return TRUE; // the system's own windows of the process, too
+        self->all.push_back(window);
+        EnumChildWindows(window, AddChild, reinterpret_cast<LPARAM>(&self->all));
+        return TRUE;
+    }
+    static BOOL CALLBACK AddChild(HWND child, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+    }
+    // The last top-level window made.
+    HWND Front() const {
+        char title[64];
+        std::snprintf(title, sizeof(title), "Bench window %d of %d", kTopLevelCount, kTopLevelCount);
+        return FindWindowA(bench::kWindowClass, title);
     }
 
+    test::Process program;
     std::vector<HWND> topLevel;
     std::vector<HWND> all; // top-level windows and their children
     HWND front = nullptr;
@@ -159,8 +188,9 @@ struct Timing {
         PumpMessages(20); // what the operation left queued is handled outside the timing
     }
     void Print(const char* label, size_t windows) const {
-        std::printf("%s windows=%zu count=%d mean_us=%.1f round_min_us=%.1f round_max_us=%.1f cpu_us=%.1f\n", label,
-                    windows, count, totalUs / count, *std::min_element(roundMeansUs.begin(), roundMeansUs.end()),
+        std::printf("%s%s windows=%zu count=%d mean_us=%.1f round_min_us=%.1f round_max_us=%.1f cpu_us=%.1f\n",
+                    g_desktop, label, windows, count, totalUs / count,
+                    *std::min_element(roundMeansUs.begin(), roundMeansUs.end()),
                     *std::max_element(roundMeansUs.begin(), roundMeansUs.end()), cpuUs / count);
     }
 };
@@ -250,7 +280,7 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     engine.RefreshCaptions();
     PumpMessages(50);
     const COLORREF ours = CaptionPixel(desktop);
-    std::printf("check caption_pixel_system=%06lx caption_pixel_pass=%06lx\n", system, ours);
+    std::printf("%scheck caption_pixel_system=%06lx caption_pixel_pass=%06lx\n", g_desktop, system, ours);
     return system != ours;
 }
 
@@ -274,8 +304,8 @@ void MeasureScrollStep(const BenchDesktop& desktop, CBackgroundEntry& background
             ++cycles;
         });
     steps.Print(paintMode == kPaintOverCaption ? "scroll_step_over" : "scroll_step", 1);
-    std::printf("scroll_cycles front_is_foreground=%d cycles_started=%d\n", GetForegroundWindow() == desktop.front,
-                cycles);
+    std::printf("%sscroll_cycles front_is_foreground=%d cycles_started=%d\n", g_desktop,
+                GetForegroundWindow() == desktop.front, cycles);
 }
 
 struct OverlaySearch {
@@ -336,51 +366,61 @@ void MeasureOverCaption(const BenchDesktop& desktop, CBackgroundEntry& backgroun
             worstMs = std::max(worstMs, ms);
         }
     }
-    std::printf("follow_over moves=%d followed=%d mean_ms=%.1f max_ms=%.1f\n", kMoves, followed,
+    std::printf("%sfollow_over moves=%d followed=%d mean_ms=%.1f max_ms=%.1f\n", g_desktop, kMoves, followed,
                 followed ? totalMs / followed : 0.0, worstMs);
 }
 
-// Messages one at a time for the resident time, calling afterEach after every one: when passes
+// Messages one at a time for the given time, calling afterEach after every one: when passes
 // take longer than the timer's period, a timer message is always due and the queue never runs dry.
-void RunMessageLoop(const std::function<void()>& afterEach) {
+void RunMessageLoop(const std::function<void()>& afterEach, DWORD forMs = kResidentMs) {
     const LONGLONG start = Now();
-    for (double elapsedMs = 0; elapsedMs < kResidentMs; elapsedMs = Microseconds(Now() - start) / 1000) {
+    for (double elapsedMs = 0; elapsedMs < forMs; elapsedMs = Microseconds(Now() - start) / 1000) {
         MSG message;
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         } else {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kResidentMs - elapsedMs) + 1, QS_ALLINPUT);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(forMs - elapsedMs) + 1, QS_ALLINPUT);
         }
         afterEach();
     }
 }
 
-// The engine as Banderix runs it: timer method, the background selected, one foreground whose
-// cycle runs on the front window, real timers and a message loop. When a cycle ends the next
-// starts at once, as a frequency tick would start it, so that text scrolls all the time.
-void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t speed, CBackgroundEntry& background,
-                     int32_t paintMode = kPaintIntoCaption) {
-    EngineHost host;
+// The engine as Banderix runs it at the defaults but for the given settings: timer method, the
+// background selected, painting started, and one foreground selected if scrolling.
+void StartResident(EngineHost& host, uint16_t refreshFrequency, uint16_t speed, CBackgroundEntry& background,
+                   int32_t paintMode, FixedLine* scrolling) {
     host.settings.PaintMode = paintMode;
-    FixedLine line(kScrollLine);
     host.settings.RefreshFrequency = refreshFrequency;
     host.settings.Speed = speed;
     host.engine->OptionsApplied(false, false, false, true);
-    const PaintScheduler& scheduler = host.engine->Scheduler();
     host.engine->StartPainting();
     host.engine->ChooseBackground(&background);
-    host.foregrounds.entries = {&line};
-    host.engine->ForegroundsChanged();
+    if (scrolling) {
+        host.foregrounds.entries = {scrolling};
+        host.engine->ForegroundsChanged();
+    }
+}
 
-    std::printf("resident_begin %s\n", label); // the run script samples the Wine server and X server here
+// The engine as Banderix runs it, with real timers and a message loop. When scrolling, one
+// foreground's cycle runs on the front window, and when a cycle ends the next starts at once, as a
+// frequency tick would start it, so that text scrolls all the time; else nothing scrolls.
+void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t speed, CBackgroundEntry& background,
+                     int32_t paintMode = kPaintIntoCaption, bool scrolling = true) {
+    EngineHost host;
+    FixedLine line(kScrollLine);
+    StartResident(host, refreshFrequency, speed, background, paintMode, scrolling ? &line : nullptr);
+    const PaintScheduler& scheduler = host.engine->Scheduler();
+
+    // The run script samples the Wine server and X server here.
+    std::printf("resident_begin %s%s\n", g_desktop, label);
     std::fflush(stdout);
     const double cpuBefore = ProcessCpuMicroseconds();
     const LONGLONG start = Now();
     const int ticksBefore[] = {host.timerTicks[TIMER_REFRESH], host.timerTicks[TIMER_SCROLL_STEP]};
     int cycles = 0;
     RunMessageLoop([&] {
-        if (!scheduler.Scrolling()) {
+        if (scrolling && !scheduler.Scrolling()) {
             host.engine->OnMessage(WM_TIMER, TIMER_SCROLL_FREQUENCY, 0); // as a frequency tick
             ++cycles;
         }
@@ -388,10 +428,10 @@ void MeasureResident(const char* label, uint16_t refreshFrequency, uint16_t spee
     const double wallUs = Microseconds(Now() - start);
     const double cpuUs = ProcessCpuMicroseconds() - cpuBefore;
     const double seconds = wallUs / 1e6;
-    std::printf("resident %s refresh_frequency=%u speed=%u coverage=%d seconds=%.1f cpu_ms=%.0f cpu_percent=%.2f "
+    std::printf("resident %s%s refresh_frequency=%u speed=%u coverage=%d seconds=%.1f cpu_ms=%.0f cpu_percent=%.2f "
                 "passes_per_s=%.1f steps_per_s=%.1f cycles_started=%d\n",
-                label, host.settings.RefreshFrequency, speed, host.settings.WindowCoverage, seconds, cpuUs / 1000,
-                100 * cpuUs / wallUs, (host.timerTicks[TIMER_REFRESH] - ticksBefore[0]) / seconds,
+                g_desktop, label, host.settings.RefreshFrequency, speed, host.settings.WindowCoverage, seconds,
+                cpuUs / 1000, 100 * cpuUs / wallUs, (host.timerTicks[TIMER_REFRESH] - ticksBefore[0]) / seconds,
                 (host.timerTicks[TIMER_SCROLL_STEP] - ticksBefore[1]) / seconds, cycles);
     std::fflush(stdout);
 }
@@ -419,26 +459,76 @@ void MeasureIdleLoop() {
     std::fflush(stdout);
 }
 
+// The Wine server's requests over an unchanged desktop of the other program, at the defaults
+// with nothing scrolling, into and over the caption, and with no background chosen (no passes:
+// what the rest of the desktop asks meanwhile): once the engine has settled, two markers
+// (requests the trace shows by name) enclose a time of passes, whose number is printed. The run
+// script counts the requests the trace holds between the markers, whoever made them.
+int CountRequests(CBackgroundEntry& background) {
+    g_desktop = "other_";
+    BenchDesktop desktop(true);
+    if (GetForegroundWindow() != desktop.front)
+        return 1;
+    for (const int32_t paintMode : {int32_t{kPaintIntoCaption}, int32_t{kPaintOverCaption}, int32_t{-1}}) {
+        const char* mode = paintMode == kPaintIntoCaption ? "into" : paintMode == kPaintOverCaption ? "over" : "none";
+        EngineHost host;
+        if (paintMode >= 0)
+            StartResident(host, 5, 9, background, paintMode, nullptr);
+        RunMessageLoop([] {}, kCountSettleMs);
+        const int passesBefore = host.timerTicks[TIMER_REFRESH];
+        char marker[64];
+        std::snprintf(marker, sizeof(marker), "bndx-count-begin-%s", mode);
+        GlobalFindAtomA(marker);
+        RunMessageLoop([] {}, kCountedMs);
+        std::snprintf(marker, sizeof(marker), "bndx-count-end-%s", mode);
+        GlobalFindAtomA(marker);
+        std::printf("count mode=%s windows=%zu passes=%d\n", mode, desktop.all.size(),
+                    host.timerTicks[TIMER_REFRESH] - passesBefore);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
-int main() {
+// With "count": only the requests counted (see CountRequests).
+int main(int argc, char** argv) {
     const std::string backgroundPath = WriteBackground();
     CBackgroundEntry background(backgroundPath.c_str());
     DeleteFileA(backgroundPath.c_str());
-    BenchDesktop desktop;
-    if (GetForegroundWindow() != desktop.front) {
-        std::fprintf(stderr, "paint_bench: the front window did not become the foreground window\n");
-        return 1;
+    if (argc > 1 && std::strcmp(argv[1], "count") == 0)
+        return CountRequests(background);
+    bool drew = false;
+    {
+        BenchDesktop desktop(false);
+        if (GetForegroundWindow() != desktop.front) {
+            std::fprintf(stderr, "paint_bench: the front window did not become the foreground window\n");
+            return 1;
+        }
+        drew = MeasurePasses(desktop, background);
+        MeasureScrollStep(desktop, background);
+        MeasureOverCaption(desktop, background);
+        MeasureScrollStep(desktop, background, kPaintOverCaption);
+        MeasureResident("defaults", 5, 9, background);
+        MeasureResident("over_defaults", 5, 9, background, kPaintOverCaption);
+        MeasureResident("five_a_second", 4, 9, background);
+        MeasureResident("heaviest", 5, 10, background);
+        MeasureIdleLoop();
     }
-    const bool drew = MeasurePasses(desktop, background);
-    MeasureScrollStep(desktop, background);
-    MeasureOverCaption(desktop, background);
-    MeasureScrollStep(desktop, background, kPaintOverCaption);
-    MeasureResident("defaults", 5, 9, background);
-    MeasureResident("over_defaults", 5, 9, background, kPaintOverCaption);
-    MeasureResident("five_a_second", 4, 9, background);
-    MeasureResident("heaviest", 5, 10, background);
-    MeasureIdleLoop();
+    {
+        g_desktop = "other_";
+        BenchDesktop desktop(true);
+        if (GetForegroundWindow() != desktop.front) {
+            std::fprintf(stderr, "paint_bench: the other program's front window did not become the foreground\n");
+            return 1;
+        }
+        MeasurePasses(desktop, background); // what it checks holds only where this process can read its captions
+        MeasureOverCaption(desktop, background);
+        MeasureResident("defaults", 5, 9, background);
+        MeasureResident("over_defaults", 5, 9, background, kPaintOverCaption);
+        MeasureResident("idle", 5, 9, background, kPaintIntoCaption, false);
+        MeasureResident("over_idle", 5, 9, background, kPaintOverCaption, false);
+    }
     std::printf("total cpu_ms=%.0f\n", ProcessCpuMicroseconds() / 1000);
     if (!drew)
         std::fprintf(stderr, "paint_bench: a pass and the system's redraw left the same caption colour\n");
