@@ -242,26 +242,28 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
         list.erase(std::remove_if(list.begin(), list.end(), [](const SelectedCaption& s) { return !s.paint; }),
                    list.end());
         backgroundOnly.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, styles, dpi, paint] : list) {
+            for (const SelectedCaption& selected : list) {
+                const CaptionRect& caption = selected.caption;
                 const RECT rect{caption.left, caption.top, caption.right, caption.bottom};
                 background.Paint(offscreen.dc.Get(), &rect, FALSE);
             }
         });
         unscaledBackground.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, styles, dpi, paint] : list) {
+            for (const SelectedCaption& selected : list) {
+                const CaptionRect& caption = selected.caption;
                 const RECT rect{caption.left, caption.top, caption.right, caption.top + kBackgroundHeight};
                 background.Paint(offscreen.dc.Get(), &rect, FALSE);
             }
         });
         composing.Round(kPassesPerRound, [&] {
-            renderer.BeginPass(); // as in a pass: the foreground window is asked for once
-            for (const auto& [window, caption, styles, dpi, paint] : list)
-                renderer.Compose(ToHandle(window), caption, styles, dpi, false);
+            renderer.BeginPass(GetForegroundWindow()); // as in a pass: the foreground window is asked for once
+            for (const SelectedCaption& c : list)
+                renderer.Compose(ToHandle(c.window), c.caption, c.styles, c.dpi, c.title, false);
             renderer.EndPass();
         });
         windowDcs.Round(kPassesPerRound, [&] {
-            for (const auto& [window, caption, styles, dpi, paint] : list)
-                WindowDc surface(ToHandle(window));
+            for (const SelectedCaption& selected : list)
+                WindowDc surface(ToHandle(selected.window));
         });
     }
     mode1.Print("pass mode=1", desktop.topLevel.size());

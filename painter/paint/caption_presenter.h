@@ -37,7 +37,8 @@ struct ComposedCaption {
 
 // Contract: every call comes from the painter's main thread, one at a time, and none may throw.
 // Present may be called for the same window many times a second (scroll steps up to a hundred a
-// second); a presenter should do nothing when the screen already shows what it is given.
+// second); the engine calls it only for a caption whose composition changed or that no longer
+// shows it.
 class CaptionPresenter {
 public:
     virtual ~CaptionPresenter() = default;
@@ -50,6 +51,12 @@ public:
     // background "None" was chosen, the coverage changed, Close, the engine's end): nothing of
     // ours may stay on any caption. Present may follow again afterwards.
     virtual void WithdrawAll() = 0;
+    // Whether the caption still shows what was last presented for it, as far as a quick look can
+    // tell (false where it cannot tell): something else may have drawn over it since.
+    virtual bool StillShows(HWND window) = 0;
+    // The passes no longer paint the window (it is gone, hidden, or out of the coverage): what
+    // was kept for it may go. What it shows stays.
+    virtual void Forget(HWND window) = 0;
 };
 
 } // namespace bndx

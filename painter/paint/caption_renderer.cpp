@@ -42,10 +42,7 @@ void DrawBox(HDC dc, const RECT& box, COLORREF fill, COLORREF outline) {
 }
 
 // Lines from files are in the system's code page; titles are taken as the system holds them, so
-// that a title in any script shows as the system shows it. A title is a vector of its characters
-// rather than a wide string: the runtime's wide string would add some 35 KB to the 32-bit
-// program for this one use.
-using Title = std::vector<wchar_t>;
+// that a title in any script shows as the system shows it.
 
 int32_t TextWidth(HDC dc, const std::string& text) {
     SIZE extent{};
@@ -53,7 +50,7 @@ int32_t TextWidth(HDC dc, const std::string& text) {
     return extent.cx;
 }
 
-int32_t TextWidth(HDC dc, const Title& text) {
+int32_t TextWidth(HDC dc, const WindowTitle& text) {
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
     return extent.cx;
@@ -63,7 +60,7 @@ void DrawTextIn(HDC dc, const std::string& text, RECT& area) {
     DrawTextA(dc, text.data(), static_cast<int>(text.size()), &area, kTextFormat);
 }
 
-void DrawTextIn(HDC dc, const Title& text, RECT& area) {
+void DrawTextIn(HDC dc, const WindowTitle& text, RECT& area) {
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, kTextFormat);
 }
 
@@ -75,14 +72,6 @@ void DrawLine(HDC dc, const Text& text, COLORREF colour, int32_t x, int32_t widt
     DrawTextIn(dc, text, area);
 }
 
-Title WindowTitle(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    Title title(static_cast<size_t>(length > 0 ? length : 0) + 1);
-    const int copied = GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
-    title.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return title;
-}
-
 } // namespace
 
 std::optional<uint8_t> CaptionRenderer::BackgroundColour() const {
@@ -92,8 +81,8 @@ std::optional<uint8_t> CaptionRenderer::BackgroundColour() const {
 }
 
 // Asking for the foreground window is a round trip to the window system; a pass asks once.
-void CaptionRenderer::BeginPass() {
-    passForeground_ = GetForegroundWindow();
+void CaptionRenderer::BeginPass(HWND foreground) {
+    passForeground_ = foreground;
     inPass_ = true;
 }
 
@@ -106,7 +95,7 @@ HWND CaptionRenderer::Foreground() const {
 }
 
 Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
-                                     bool scrollStep) {
+                                     const WindowTitle& title, bool scrollStep) {
     const PaintScheduler& scheduler = state_.scheduler;
     const bool scrollsHere = scheduler.Scrolling() && Foreground() == window;
     if (scrollsHere && !scrollStep)
@@ -135,7 +124,7 @@ Composition CaptionRenderer::Compose(HWND window, const CaptionRect& caption, co
             return result;
         }
     } else if (state_.settings.ShowTitle) {
-        DrawTitle(dc, window, caption, font, hasIcon && keepIconClear_);
+        DrawTitle(dc, title, caption, font, hasIcon && keepIconClear_);
     }
     GdiFlush();
 
@@ -169,9 +158,9 @@ ScrollPlacement CaptionRenderer::DrawScrollText(HDC dc, const CaptionRect& capti
     return placement;
 }
 
-void CaptionRenderer::DrawTitle(HDC dc, HWND window, const CaptionRect& caption, HFONT font, bool clearOfIcon) {
+void CaptionRenderer::DrawTitle(HDC dc, const WindowTitle& title, const CaptionRect& caption, HFONT font,
+                                bool clearOfIcon) {
     const PainterSettings& settings = state_.settings;
-    const Title title = WindowTitle(window);
     ScopedSelect selected(dc, static_cast<HGDIOBJ>(font));
     const int32_t width = TextWidth(dc, title);
     int32_t x = TitleX(settings.Alignment, caption, width);

@@ -41,20 +41,20 @@ class CaptionRenderer {
 public:
     explicit CaptionRenderer(RenderState state) : state_(state) {}
 
-    // A repaint pass begins and ends; between the two the foreground window is asked for once.
-    void BeginPass();
+    // A repaint pass begins and ends; between the two the foreground window is taken as given.
+    void BeginPass(HWND foreground);
     void EndPass();
     // The composition stays valid until the next call. dpi: that of the window's monitor, which
-    // the caption was measured at and the text is drawn at.
+    // the caption was measured at and the text is drawn at; title: the window's, as read.
     Composition Compose(HWND window, const CaptionRect& caption, const WindowStyles& styles, uint32_t dpi,
-                        bool scrollStep);
+                        const WindowTitle& title, bool scrollStep);
     // Whether the window icon will show through the composition (over the caption it does): then
     // a title on the left starts clear of the icon.
     void KeepIconClear(bool keep) { keepIconClear_ = keep; }
 
 private:
     ScrollPlacement DrawScrollText(HDC dc, const CaptionRect& caption, HFONT font);
-    void DrawTitle(HDC dc, HWND window, const CaptionRect& caption, HFONT font, bool clearOfIcon);
+    void DrawTitle(HDC dc, const WindowTitle& title, const CaptionRect& caption, HFONT font, bool clearOfIcon);
     HWND Foreground() const;
     std::optional<uint8_t> BackgroundColour() const;
 

@@ -1,13 +1,20 @@
 #include "painter/paint/caption_selection.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace bndx {
 
 namespace {
 
-// Titles are read as into a 64-byte buffer: what a longer title shows of itself.
-constexpr size_t kTitleLength = 63;
 // The shell's own bar of minimised windows, which keeps its own look.
 constexpr char kIconBarTitle[] = "Icon Bar";
+
+bool IsIconBar(const WindowTitle& title) {
+    return std::equal(title.begin(), title.end(), std::begin(kIconBarTitle), std::end(kIconBarTitle) - 1,
+                      [](wchar_t a, char b) { return a == static_cast<wchar_t>(b); });
+}
 
 SelectedCaption Left(WindowId window) {
     SelectedCaption left{};
@@ -49,16 +56,20 @@ void CaptionSelection::Add(WindowId window, uint32_t style, bool scrollStep, Sel
         into.push_back(Left(window));
         return;
     }
-    const std::string title = desktop_.Title(window, kTitleLength);
-    if (title.empty() || title == kIconBarTitle || leftAlone_.IsLeftAlone(window)) {
+    WindowTitle title = desktop_.Title(window);
+    if (title.empty() || IsIconBar(title) || leftAlone_.IsLeftAlone(window)) {
         into.push_back(Left(window));
         return;
     }
     const uint32_t dpi = state_.metricsByDpi.DpiOf(desktop_.Dpi(window));
     const WindowStyles styles{style, desktop_.ExStyle(window)};
+    const ScreenRect rect = desktop_.Rect(window);
     const CaptionRect caption =
-        ComputeCaptionRect(desktop_.OuterWidth(window), styles.style, styles.exStyle, state_.metricsByDpi.At(dpi));
-    into.push_back(DrawsOwnTitleBar(window, caption) ? Left(window) : SelectedCaption{window, caption, styles, dpi});
+        ComputeCaptionRect(rect.Width(), styles.style, styles.exStyle, state_.metricsByDpi.At(dpi));
+    if (DrawsOwnTitleBar(window, caption))
+        into.push_back(Left(window));
+    else
+        into.push_back({window, caption, styles, dpi, rect, std::move(title)});
     if (windowCoverage_ == kPaintAllWindows && !scrollStep)
         desktop_.ForEachDescendant(window, [this, &into](WindowId child) { AddIfCaptioned(child, into); });
 }

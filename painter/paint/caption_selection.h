@@ -18,14 +18,17 @@ enum WindowCoverageMode : int32_t {
 };
 
 // One caption the selection chose, measured at dpi, the DPI of the window's monitor (never 0),
-// from the window's styles as read. Or, with paint false, a window it looked at and does not
-// paint (no caption, no title, a title bar of its own, excluded): nothing of ours may stay on it,
-// as after a change that made it so; the rest is not filled in then.
+// from the window's styles, rectangle and title as read: everything its paint follows from. Or,
+// with paint false, a window it looked at and does not paint (no caption, no title, a title bar of
+// its own, excluded): nothing of ours may stay on it, as after a change that made it so; the rest
+// is not filled in then.
 struct SelectedCaption {
     WindowId window;
     CaptionRect caption;
     WindowStyles styles;
     uint32_t dpi;
+    ScreenRect rect; // the window's outer rectangle on the screen
+    WindowTitle title;
     bool paint = true;
 };
 using SelectedCaptions = std::vector<SelectedCaption>;

@@ -2,7 +2,31 @@
 
 #include "painter/paint/caption_surface.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <new>
+
 namespace bndx {
+
+namespace {
+
+// Rows across a sixth, a half and five sixths of the caption's height: whatever the system draws
+// over a caption (its own caption again, a part of it uncovered, a window's corner) crosses one.
+constexpr int32_t kStripRows = 3;
+
+int32_t StripRow(const CaptionRect& caption, int32_t n) {
+    return caption.top + (caption.bottom - caption.top) * (2 * n + 1) / (2 * kStripRows);
+}
+
+bool InButton(const CaptionButtonAreas& buttons, int32_t x, int32_t y) {
+    bool inside = false;
+    ForEachButton(buttons, [&](const ButtonBox& box) {
+        inside = inside || (x >= box.x && x < box.x + box.width && y >= box.y && y < box.y + box.height);
+    });
+    return inside;
+}
+
+} // namespace
 
 void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed) {
     const CaptionRect& caption = composed.caption;
@@ -12,9 +36,6 @@ void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed)
     ForEachButton(composed.buttons, [&](const ButtonBox& box) {
         ExcludeClipRect(surface.Get(), box.x, box.y, box.x + box.width, box.y + box.height);
     });
-    // On a palette display the read-back is in the palette's colours and never matches.
-    if (!in256ColourMode_ && AlreadyShown(surface.Get(), composed))
-        return;
     HPALETTE previousPalette = nullptr;
     if (composed.palette) {
         previousPalette = SelectPalette(surface.Get(), composed.palette, TRUE);
@@ -23,36 +44,63 @@ void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed)
     BitBlt(surface.Get(), 0, 0, caption.right, caption.bottom, composed.surface, 0, 0, SRCCOPY);
     if (composed.palette)
         SelectPalette(surface.Get(), previousPalette, FALSE);
+    Keep(window, composed);
 }
 
-// Whether the caption on the screen is, pixel for pixel, the one just composed: then the system
-// has not drawn over it since it was last painted, and copying it again would change nothing.
-// Whatever the system or another program drew there, or any change of title, settings or
-// background, shows up as a difference. The caption buttons are never copied, so they are not
-// compared. Only the window's visible part can be read back; leftovers elsewhere in the
-// read-back surface never show, so they cannot hide a difference anyone would see.
-bool IntoCaptionPresenter::AlreadyShown(HDC windowSurface, const ComposedCaption& composed) {
+// On a palette display the read-back is in the palette's colours and never matches: nothing kept.
+void IntoCaptionPresenter::Keep(HWND window, const ComposedCaption& composed) {
+    if (in256ColourMode_) {
+        Forget(window);
+        return;
+    }
     const CaptionRect& caption = composed.caption;
     const int32_t width = caption.right - caption.left;
-    const int32_t height = caption.bottom - caption.top;
-    HDC readBack = shown_.Get(caption.right, caption.bottom);
-    if (width < 1 || height < 1 || !readBack)
+    if (width < 1 || caption.bottom <= caption.top) {
+        Forget(window);
+        return;
+    }
+    try {
+        Kept& kept = kept_[window];
+        kept.caption = caption;
+        kept.buttons = composed.buttons;
+        kept.rows.resize(static_cast<size_t>(width) * kStripRows);
+        for (int32_t n = 0; n < kStripRows; ++n) {
+            const uint32_t* row =
+                composed.pixels + static_cast<size_t>(StripRow(caption, n)) * static_cast<size_t>(composed.stride);
+            std::copy(row + caption.left, row + caption.right, kept.rows.begin() + static_cast<ptrdiff_t>(n) * width);
+        }
+    } catch (const std::bad_alloc&) {
+        Forget(window); // the next look paints it again
+    }
+}
+
+// Whether the rows of the strip on the screen are, pixel for pixel, those copied: then the system
+// has not drawn over the caption since. The caption buttons are never copied, so they are not
+// compared. Only the window's visible part can be read back; what the read-back holds elsewhere
+// differs at worst, and costs a paint.
+bool IntoCaptionPresenter::StillShows(HWND window) {
+    const auto found = kept_.find(window);
+    if (found == kept_.end())
         return false;
-    if (!BitBlt(readBack, caption.left, caption.top, width, height, windowSurface, caption.left, caption.top, SRCCOPY))
+    const Kept& kept = found->second;
+    const CaptionRect& caption = kept.caption;
+    const int32_t width = caption.right - caption.left;
+    const int32_t first = StripRow(caption, 0);
+    const int32_t last = StripRow(caption, kStripRows - 1);
+    const CaptionSurface surface(window, caption);
+    HDC readBack = shown_.Get(caption.right, last + 1);
+    if (!surface.Get() || !readBack ||
+        !BitBlt(readBack, caption.left, first, width, last + 1 - first, surface.Get(), caption.left, first, SRCCOPY))
         return false;
-    ForEachButton(composed.buttons, [&](const ButtonBox& box) {
-        BitBlt(readBack, box.x, box.y, box.width, box.height, composed.surface, box.x, box.y, SRCCOPY);
-    });
     GdiFlush();
     constexpr uint32_t kColourBits = 0x00FFFFFF;
-    for (int32_t y = caption.top; y < caption.bottom; ++y) {
-        const uint32_t* ours = composed.pixels + static_cast<size_t>(y) * static_cast<size_t>(composed.stride);
+    for (int32_t n = 0; n < kStripRows; ++n) {
+        const int32_t y = StripRow(caption, n);
+        const uint32_t* ours = kept.rows.data() + static_cast<size_t>(n) * static_cast<size_t>(width);
         const uint32_t* shown = shown_.Row(y);
-        uint32_t differences = 0;
         for (int32_t x = caption.left; x < caption.right; ++x)
-            differences |= (ours[x] ^ shown[x]) & kColourBits;
-        if (differences)
-            return false;
+            if (((ours[x - caption.left] ^ shown[x]) & kColourBits) && !InButton(kept.buttons, x, y))
+                return false;
     }
     return true;
 }

@@ -6,6 +6,9 @@
 #include "painter/paint/caption_presenter.h"
 #include "platform/dib/kept_surface.h"
 
+#include <map>
+#include <vector>
+
 namespace bndx {
 
 class IntoCaptionPresenter : public CaptionPresenter {
@@ -16,14 +19,25 @@ public:
     void Present(HWND window, const ComposedCaption& composed) override;
     // The system draws its own caption again whenever it next redraws the frame; nothing of ours
     // stays to be removed.
-    void Withdraw(HWND) override {}
-    void WithdrawAll() override {}
+    void Withdraw(HWND window) override { Forget(window); }
+    void WithdrawAll() override { kept_.clear(); }
+    // Reads a few rows of the caption back from the window and compares them with what was copied.
+    bool StillShows(HWND window) override;
+    void Forget(HWND window) override { kept_.erase(window); }
 
 private:
-    bool AlreadyShown(HDC windowSurface, const ComposedCaption& composed);
+    // A few rows of what was last copied into a window's caption (its strip).
+    struct Kept {
+        CaptionRect caption;
+        CaptionButtonAreas buttons;
+        std::vector<uint32_t> rows; // each the caption's width
+    };
+
+    void Keep(HWND window, const ComposedCaption& composed);
 
     const bool& in256ColourMode_;
-    // What the window showed, read back to compare with the composition.
+    std::map<HWND, Kept> kept_;
+    // What the window showed, read back to compare with the strip.
     KeptSurface shown_;
 };
 

@@ -19,6 +19,11 @@ public:
     void Present(HWND window, const ComposedCaption& composed) override;
     void Withdraw(HWND window) override;
     void WithdrawAll() override;
+    // Nothing draws over an overlay, and its thread keeps it where its target is.
+    bool StillShows(HWND) override { return true; }
+    // Its thread hides or destroys the overlay of a target hidden, minimised or gone; one out of
+    // the coverage keeps its last picture.
+    void Forget(HWND) override {}
 
 private:
     OverlayThread overlays_;

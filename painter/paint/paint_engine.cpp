@@ -5,6 +5,7 @@
 #include "painter/overlay/caption_frame.h"
 #include "painter/paint/into_caption_presenter.h"
 #include "painter/paint/overlay_presenter.h"
+#include "painter/paint/user32_function.h"
 #include "painter/paint/window_dpi.h"
 #include "platform/framework/message_box.h"
 #include "platform/framework/program.h"
@@ -31,6 +32,8 @@ constexpr UINT kCompositionChanged = 0x031E;
 // The pass after windows moved away: its own timer, beside the scheduler's three.
 constexpr UINT_PTR kUncoveredTimer = TIMER_SCROLL_FREQUENCY + 1;
 constexpr UINT kUncoveredSettleMs = 150;
+// How late a refresh or frequency tick may come, as a share of its period: 1/4.
+constexpr UINT kCoalescingShare = 4;
 
 // One hook for the program, whichever engine installed it.
 UniqueModule g_hookModule;
@@ -56,7 +59,7 @@ PaintEngine::PaintEngine(HWND owner, const PainterSettings& settings, const Fore
     : owner_(owner), settings_(settings), foregrounds_(foregrounds), state_(SystemCaptionMetricsAt),
       desktopComposes_(DesktopComposes()), presenter_(std::make_unique<IntoCaptionPresenter>(state_.in256ColourMode)),
       renderer_({scheduler_, settings_, state_}),
-      selection_(desktop_, settings_.WindowCoverage, state_, settings_.LeaveAlone), sessionNotifications_(owner) {
+      selection_(watched_, settings_.WindowCoverage, state_, settings_.LeaveAlone), sessionNotifications_(owner) {
     PresentAsChosen();
 }
 
@@ -74,6 +77,7 @@ void PaintEngine::ChooseBackground(CBackgroundEntry* entry) {
     // A background without a picture would paint whatever the composition last held; it paints
     // as "None" does instead, while its row stays selected and saved.
     state_.background = entry && entry->HasPicture() ? entry : nullptr;
+    LookChanged();
     scheduler_.OnBackgroundSelChange(hadBackground, state_.background != nullptr);
 }
 
@@ -94,6 +98,7 @@ void PaintEngine::OptionsApplied(bool coverageChanged, bool methodChanged, bool 
                                  bool paintModeChanged) {
     if (paintModeChanged)
         PresentAsChosen();
+    LookChanged();
     // Like another coverage, another way of painting starts from captions the system has drawn
     // afresh, so that nothing of the old way stays on screen.
     scheduler_.OnOptionsApplied(coverageChanged || paintModeChanged, methodChanged, refreshRateChanged);
@@ -111,6 +116,11 @@ void PaintEngine::OwnerDestroyed() {
 void PaintEngine::UsePresenter(std::unique_ptr<CaptionPresenter> presenter) {
     presenter_->WithdrawAll();
     presenter_ = std::move(presenter);
+    records_.PaintInto(presentation_ == Presentation::IntoCaption);
+}
+
+void PaintEngine::LookChanged() {
+    ++generation_;
 }
 
 void PaintEngine::PresentAsChosen() {
@@ -132,11 +142,15 @@ void PaintEngine::ReadMetrics() {
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0);
     state_.metricsByDpi.Reset(CaptionMetrics{metrics.iBorderWidth, metrics.iCaptionHeight, metrics.iSmCaptionHeight},
                               SystemDpi());
+    // The system redraws every frame after such a change, and the windows' DPIs may be others.
+    watched_.ForgetAll();
+    LookChanged();
 }
 
 void PaintEngine::ReadColourDepth() {
     const ClientDc screen(nullptr);
     state_.in256ColourMode = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) == 8;
+    LookChanged();
 }
 
 void PaintEngine::ReadSystemSettings() {
@@ -186,6 +200,7 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return true;
     case WM_EXCLUDE_WINDOW:
         state_.excludedWindow = wParam == 0 ? static_cast<WindowId>(lParam) : 0;
+        LookChanged();
         if (state_.excludedWindow)
             presenter_->Withdraw(ToHandle(state_.excludedWindow)); // its caption is another program's now
         return true;
@@ -210,36 +225,75 @@ void WaitForWindowToSettle(HWND window) {
 
 } // namespace
 
+// The hook, or the overlay of a window whose size changed, asks for the window's caption.
 void PaintEngine::OnPaintCaption(HWND window) {
+    if (painting_)
+        return;
     WaitForWindowToSettle(window);
     try {
+        watched_.Changed(ToWindowId(window));
         selection_.SelectWindow(ToWindowId(window), false, selected_);
-        PaintSelected(false);
+        const HWND foreground = GetForegroundWindow();
+        PaintSelected(foreground, false);
+        ResumeScrollOn(foreground);
     } catch (...) {
         ShowMessageBox("Exception in Painting Window", kErrorCaption);
     }
 }
 
-// Between the renderer's BeginPass and EndPass it asks for the foreground window once.
-void PaintEngine::PaintSelected(bool scrollStep) {
-    struct Pass {
-        explicit Pass(CaptionRenderer& renderer) : renderer(renderer) { renderer.BeginPass(); }
-        ~Pass() { renderer.EndPass(); }
-        CaptionRenderer& renderer;
-    } pass(renderer_);
-    // By index and by value: a message box shown from within a paint runs a message loop, whose
-    // timers may select again.
-    for (size_t i = 0; i < selected_.size(); ++i) {
-        const SelectedCaption selected = selected_[i];
+namespace {
+
+// Marks a pass for the renderer, which asks for the foreground window once in it, and for the
+// engine, which starts no pass inside another (a message box's loop runs timers).
+class PassScope {
+public:
+    PassScope(CaptionRenderer& renderer, HWND foreground, bool& painting) : renderer_(renderer), painting_(painting) {
+        painting_ = true;
+        renderer_.BeginPass(foreground);
+    }
+    ~PassScope() {
+        renderer_.EndPass();
+        painting_ = false;
+    }
+    PassScope(const PassScope&) = delete;
+    PassScope& operator=(const PassScope&) = delete;
+
+private:
+    CaptionRenderer& renderer_;
+    bool& painting_;
+};
+
+} // namespace
+
+// Work follows change: a caption is composed and handed to the presenter only when something it
+// follows from changed, or (into the caption) when a look finds the system drew over it.
+void PaintEngine::PaintPass() {
+    if (painting_)
+        return;
+    const PassScope pass(renderer_, ToHandle(watched_.ForegroundWindow()), painting_);
+    records_.Pass(
+        selected_, watched_, generation_, [this](WindowId window) { return presenter_->StillShows(ToHandle(window)); },
+        [this](const SelectedCaption& selected) { return DrawCaption(selected, false); },
+        [this](WindowId window) { presenter_->Forget(ToHandle(window)); });
+}
+
+// What is painted outside a pass (a scroll step, a window the hook reported) is no state a pass
+// would paint: the next pass paints those captions whole, or hands them back.
+void PaintEngine::PaintSelected(HWND foreground, bool scrollStep) {
+    if (painting_)
+        return;
+    const PassScope pass(renderer_, foreground, painting_);
+    for (const SelectedCaption& selected : selected_) {
         DrawCaption(selected, scrollStep);
+        records_.PaintedOutsidePass(selected);
     }
 }
 
-void PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) {
+bool PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) {
     const HWND window = ToHandle(selected.window);
     if (!selected.paint) {
         presenter_->Withdraw(window);
-        return;
+        return false;
     }
     const CaptionRect& byMetrics = selected.caption;
     const WindowStyles& styles = selected.styles;
@@ -248,22 +302,23 @@ void PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) 
     const bool over = presentation_ == Presentation::OverCaption;
     const CaptionFrame frame = over ? CaptionFrameOf(window, byMetrics) : CaptionFrame{byMetrics, false, {}};
     const CaptionRect& caption = frame.caption;
-    Composition composition = renderer_.Compose(window, caption, styles, dpi, scrollStep);
+    Composition composition = renderer_.Compose(window, caption, styles, dpi, selected.title, scrollStep);
     if (composition.scroll &&
         scheduler_.OnScrollPlaced(*composition.scroll, scrollStep) == AfterScroll::kRepaintWithoutText)
-        composition = renderer_.Compose(window, caption, styles, dpi, false);
+        composition = renderer_.Compose(window, caption, styles, dpi, selected.title, false);
     if (frame.hasButtonBounds)
         composition.composed.buttons = CaptionButtonAreas{true, frame.buttons, false, {}};
     switch (composition.outcome) {
     case Composition::Outcome::kComposed:
         presenter_->Present(window, composition.composed);
-        break;
+        return true;
     case Composition::Outcome::kSystemsOwn:
         presenter_->Withdraw(window);
-        break;
+        return true;
     case Composition::Outcome::kLeaveAsIs:
         break;
     }
+    return false;
 }
 
 // A window moved away or vanished. The captions it uncovered can show again as the system drew
@@ -277,18 +332,43 @@ void PaintEngine::OnCaptionsUncovered() {
 }
 
 void PaintEngine::RefreshCaptions() {
-    if (!scheduler_.Permission().paint)
+    if (painting_ || !scheduler_.Permission().paint)
         return;
+    watched_.BeginPeriod();
     selection_.SelectPass(selected_);
-    PaintSelected(false);
+    PaintPass();
+    ResumeScrollOn(ToHandle(watched_.ForegroundWindow()));
 }
 
+// A scroll that rested while no window in front could show it goes on once one can.
+void PaintEngine::ResumeScrollOn(HWND foreground) {
+    for (const SelectedCaption& selected : selected_)
+        if (selected.paint && selected.window == ToWindowId(foreground))
+            scheduler_.ResumeScroll();
+}
+
+// What the period saw of the front window serves its steps: a step asks the system only which
+// window is in front.
 void PaintEngine::PaintScrollStep() {
-    const HWND foreground = GetForegroundWindow();
-    if (!foreground || !PassesCaptionTest(desktop_.Style(ToWindowId(foreground))))
+    if (painting_)
         return;
-    selection_.SelectWindow(ToWindowId(foreground), true, selected_);
-    PaintSelected(true);
+    const HWND foreground = GetForegroundWindow();
+    selected_.clear();
+    if (foreground && PassesCaptionTest(watched_.Style(ToWindowId(foreground))))
+        selection_.SelectWindow(ToWindowId(foreground), true, selected_);
+    // Nothing in front shows the text: the step timer rests rather than wake the program for
+    // nothing, until a period or a reported window finds a caption in front.
+    if (selected_.empty())
+        scheduler_.PauseScroll();
+    PaintSelected(foreground, true);
+}
+
+// Out-of-context window events about other programs' windows: their arrival shows that the
+// system reports such changes (Wine reports none), and from then on the periods look only at
+// what was reported.
+void PaintEngine::OnTargetEvent(HWND window, DWORD) {
+    watched_.TrustReports(true);
+    watched_.Changed(ToWindowId(window));
 }
 
 void PaintEngine::SetHook(bool install) {
@@ -331,9 +411,16 @@ SchedulingSettings PaintEngine::Settings() const {
                               settings_.GetPaintByType()};
 }
 
+// The refresh and frequency ticks may come a little late, with other wake-ups of the system,
+// where it can say so (Windows 8 and later); scroll steps keep their time.
 int32_t PaintEngine::SetTimer(TimerKind kind, uint32_t periodMs) {
-    const UINT_PTR id = ::SetTimer(owner_, static_cast<UINT_PTR>(kind), periodMs, nullptr);
-    return id ? static_cast<int32_t>(id) : -1;
+    using CoalescableTimer = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC, ULONG);
+    static const auto setCoalescable = User32Function<CoalescableTimer>("SetCoalescableTimer");
+    const auto id = static_cast<UINT_PTR>(kind);
+    const UINT_PTR set = setCoalescable && kind != TIMER_SCROLL_STEP
+                             ? setCoalescable(owner_, id, periodMs, nullptr, periodMs / kCoalescingShare)
+                             : ::SetTimer(owner_, id, periodMs, nullptr);
+    return set ? static_cast<int32_t>(set) : -1;
 }
 
 void PaintEngine::KillTimer(TimerKind kind) {
@@ -342,6 +429,7 @@ void PaintEngine::KillTimer(TimerKind kind) {
 
 void PaintEngine::InvalidateAllWindows() {
     presenter_->WithdrawAll();
+    records_.ForgetAll();
     // Marked for redrawing, not redrawn: InvalidateRect for every window at once redraws them
     // before it returns, waiting on each window's thread, so one program that has stopped
     // answering would hold Banderix with it.

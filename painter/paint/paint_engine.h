@@ -4,11 +4,14 @@
 // and the user's choices here.
 #pragma once
 
+#include "painter/overlay/target_events.h"
 #include "painter/paint/caption_presenter.h"
 #include "painter/paint/caption_renderer.h"
 #include "painter/paint/caption_selection.h"
+#include "painter/paint/paint_records.h"
 #include "painter/paint/paint_scheduler.h"
 #include "painter/paint/system_settings_win32.h"
+#include "painter/paint/watched_desktop.h"
 #include "painter/paint/win32_desktop.h"
 #include "painter/settings/paint_mode.h"
 #include "painter/settings/painter_settings.h"
@@ -32,7 +35,7 @@ protected:
 
 // The one door into painting: the main window says what the user chose and forwards its
 // messages; the engine alone changes the state painting shares, so it alone knows what changed.
-class PaintEngine : private SchedulerHost {
+class PaintEngine : private SchedulerHost, private TargetEventSink {
 public:
     // Timers run on owner, which receives WM_TIMER and the private messages.
     PaintEngine(HWND owner, const PainterSettings& settings, const ForegroundSelection& foregrounds);
@@ -69,7 +72,8 @@ public:
     // The caller passes every message on to its ordinary handling all the same.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // One repaint pass now, as the refresh timer makes one.
+    // One refresh period now, as the refresh timer makes one: every caption of the coverage is
+    // looked at, and those whose paint would change (or that no longer show it) are painted.
     void RefreshCaptions() override;
     void SetHook(bool install) override;
 
@@ -92,8 +96,15 @@ private:
     // Into or over the caption, as the PaintMode setting and the desktop's composition choose: at
     // start, when the desktop's composition changes and when a new PaintMode is applied.
     void PresentAsChosen();
-    void PaintSelected(bool scrollStep);
-    void DrawCaption(const SelectedCaption& selected, bool scrollStep);
+    // Something the look of every caption follows from changed.
+    void LookChanged();
+    void PaintPass();
+    // Paints the selected captions whatever they show, outside a pass.
+    void PaintSelected(HWND foreground, bool scrollStep);
+    // Whether the caption now shows our composition or the system's own caption.
+    bool DrawCaption(const SelectedCaption& selected, bool scrollStep);
+    void ResumeScrollOn(HWND foreground);
+    void OnTargetEvent(HWND window, DWORD event) override;
     void OnPaintCaption(HWND window);
     void OnSessionChange(WPARAM change);
     void OnCaptionsUncovered();
@@ -106,6 +117,12 @@ private:
     PainterState state_;
     PaintScheduler scheduler_{*this};
     Win32Desktop desktop_;
+    WatchedDesktop watched_{desktop_};
+    PaintRecords records_;
+    uint64_t generation_ = 0;
+    // Between a pass's start and end: a pass asked for meanwhile (from a message box's loop) waits
+    // for the next period.
+    bool painting_ = false;
     bool desktopComposes_;
     Presentation presentation_ = Presentation::IntoCaption;
     std::unique_ptr<CaptionPresenter> presenter_;
@@ -118,6 +135,8 @@ private:
     SystemSettings system_;
     SessionState session_;
     SessionNotifications sessionNotifications_;
+    // Last, so that its window events stop first.
+    TargetEvents events_{*this};
 };
 
 } // namespace bndx

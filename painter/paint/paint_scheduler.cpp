@@ -76,6 +76,7 @@ void PaintScheduler::StartTimer(TimerKind kind, bool chooseNewLine) {
         handle = host_.SetTimer(kind, GetTimerPeriod(kind));
         return;
     case TIMER_SCROLL_STEP:
+        paused_ = false;
         if (!currentForeground_) {
             scroll_.Text.clear();
             return;
@@ -140,6 +141,18 @@ AfterScroll PaintScheduler::OnScrollPlaced(const ScrollPlacement& placement, boo
         return AfterScroll::kDone;
     }
     return scrolling_ ? AfterScroll::kDone : AfterScroll::kRepaintWithoutText;
+}
+
+void PaintScheduler::PauseScroll() {
+    if (!scrolling_)
+        return;
+    StopTimer(TIMER_SCROLL_STEP);
+    paused_ = true;
+}
+
+void PaintScheduler::ResumeScroll() {
+    if (paused_)
+        StartTimer(TIMER_SCROLL_STEP, false);
 }
 
 void PaintScheduler::OnTimer(TimerKind id) {

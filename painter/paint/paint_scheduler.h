@@ -116,6 +116,10 @@ public:
 
     // The renderer's report of drawing the scrolling text on the foreground window's caption.
     AfterScroll OnScrollPlaced(const ScrollPlacement& placement, bool scrollStep);
+    // A step found no window with a caption in front: the step timer rests until ResumeScroll,
+    // called when one is there again, goes on with the cycle where it stood.
+    void PauseScroll();
+    void ResumeScroll();
 
     // What the renderer reads.
     const ScrollState& Scroll() const { return scroll_; }
@@ -131,6 +135,7 @@ private:
     SchedulerHost& host_;
     ScrollState scroll_;
     bool scrolling_ = false;
+    bool paused_ = false;
     LineSource* currentForeground_ = nullptr;
     PaintPermission permission_;
     int32_t timerHandles_[3] = {-1, -1, -1};

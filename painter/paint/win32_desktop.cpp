@@ -4,8 +4,6 @@
 #include "painter/paint/program_path.h"
 #include "painter/paint/window_dpi.h"
 
-#include <vector>
-
 namespace bndx {
 
 static_assert(style::kThickFrame == WS_THICKFRAME && style::kDlgFrame == WS_DLGFRAME && style::kVisible == WS_VISIBLE &&
@@ -21,23 +19,6 @@ BOOL CALLBACK VisitWindow(HWND window, LPARAM context) {
     return TRUE; // an enumeration never stops early
 }
 
-BOOL CALLBACK ListWindow(HWND window, LPARAM context) {
-    reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
-    return TRUE;
-}
-
-// Whether window lies below ancestor, both listed under root.
-bool IsBelow(HWND window, HWND ancestor, HWND root) {
-    constexpr int kDeepest = 256; // a loop in a changing tree must not hang us
-    HWND parent = GetAncestor(window, GA_PARENT);
-    for (int depth = 0; parent && parent != root && depth < kDeepest; ++depth) {
-        if (parent == ancestor)
-            return true;
-        parent = GetAncestor(parent, GA_PARENT);
-    }
-    return false;
-}
-
 } // namespace
 
 WindowId Win32Desktop::ForegroundWindow() const {
@@ -49,37 +30,7 @@ void Win32Desktop::ForEachTopLevel(const std::function<void(WindowId)>& visit) c
 }
 
 void Win32Desktop::ForEachDescendant(WindowId window, const std::function<void(WindowId)>& visit) const {
-    const HWND handle = ToHandle(window);
-    if (listing_) {
-        Listing& outer = *listing_;
-        if (outer.windows[outer.visiting] == handle) {
-            VisitBelow(outer, outer.visiting, visit);
-            return;
-        }
-    }
-    Listing listing{handle, {}, 0};
-    EnumChildWindows(handle, ListWindow, reinterpret_cast<LPARAM>(&listing.windows));
-    struct Current {
-        Current(Listing*& slot, Listing* now) : slot(slot), before(slot) { slot = now; }
-        ~Current() { slot = before; }
-        Listing*& slot;
-        Listing* before;
-    } current(listing_, &listing);
-    for (size_t i = 0; i < listing.windows.size(); ++i) {
-        listing.visiting = i;
-        visit(ToWindowId(listing.windows[i]));
-    }
-}
-
-// The windows below the listed one at `at` are those that follow it while they lie below it; the
-// system's enumeration lists every window's descendants right after it.
-void Win32Desktop::VisitBelow(Listing& listing, size_t at, const std::function<void(WindowId)>& visit) const {
-    const HWND ancestor = listing.windows[at];
-    for (size_t i = at + 1; i < listing.windows.size() && IsBelow(listing.windows[i], ancestor, listing.root); ++i) {
-        listing.visiting = i;
-        visit(ToWindowId(listing.windows[i]));
-    }
-    listing.visiting = at;
+    EnumChildWindows(ToHandle(window), VisitWindow, reinterpret_cast<LPARAM>(&visit));
 }
 
 uint32_t Win32Desktop::Style(WindowId window) const {
@@ -90,10 +41,10 @@ uint32_t Win32Desktop::ExStyle(WindowId window) const {
     return static_cast<uint32_t>(GetWindowLongA(ToHandle(window), GWL_EXSTYLE));
 }
 
-int32_t Win32Desktop::OuterWidth(WindowId window) const {
+ScreenRect Win32Desktop::Rect(WindowId window) const {
     RECT bounds{};
     GetWindowRect(ToHandle(window), &bounds);
-    return bounds.right - bounds.left;
+    return ScreenRect{bounds.left, bounds.top, bounds.right, bounds.bottom};
 }
 
 // Both rectangles in one question (one server round trip under Wine). The client area's top stays
@@ -113,10 +64,12 @@ std::string Win32Desktop::ProgramPath(WindowId window) const {
     return ProgramPathOf(ToHandle(window));
 }
 
-std::string Win32Desktop::Title(WindowId window, size_t maxLength) const {
-    std::vector<char> buffer(maxLength + 1);
-    const int length = GetWindowTextA(ToHandle(window), buffer.data(), static_cast<int>(buffer.size()));
-    return std::string(buffer.data(), length > 0 ? static_cast<size_t>(length) : 0);
+// Read as the system holds it: for another program's window that is one question to the window
+// system, where asking for its length first would be a message to the program and back.
+WindowTitle Win32Desktop::Title(WindowId window) const {
+    wchar_t buffer[kTitleCapacity + 1];
+    const int length = GetWindowTextW(ToHandle(window), buffer, static_cast<int>(kTitleCapacity + 1));
+    return WindowTitle(buffer, buffer + (length > 0 ? length : 0));
 }
 
 } // namespace bndx

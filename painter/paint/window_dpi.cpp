@@ -1,5 +1,6 @@
 #include "painter/paint/window_dpi.h"
 
+#include "painter/paint/user32_function.h"
 #include "platform/framework/scoped_gdi.h"
 
 namespace bndx {
@@ -8,11 +9,6 @@ namespace {
 
 using DpiForWindow = UINT(WINAPI*)(HWND);
 using ParametersForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
-
-// Looked up once; user32 stays loaded for as long as the program runs.
-template <typename Function> Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
-}
 
 // The record as Windows Vista and later define it, with the padded border the headers of the
 // oldest Windows leave out: the newer call wants the whole of it.

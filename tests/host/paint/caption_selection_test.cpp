@@ -1,69 +1,14 @@
 // The caption selection over a desktop of made-up windows.
 #include "painter/paint/caption_selection.h"
+#include "tests/host/paint/simulated_desktop.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 namespace bndx::test {
 namespace {
-
-constexpr uint32_t kCaptioned = style::kDlgFrame | style::kVisible;
-
-// A window of the made-up desktop, 200 pixels wide.
-struct SimWindow {
-    WindowId parent = 0;
-    uint32_t style = kCaptioned;
-    std::string title = "Window";
-    int32_t clientTop = 60; // below any caption the tests' metrics give
-    uint32_t dpi = 0;       // the system cannot say
-    std::string program = "C:\\Apps\\app.exe";
-};
-
-class SimulatedDesktop : public DesktopView {
-public:
-    WindowId Add(const SimWindow& window) {
-        const WindowId id = next_++;
-        windows_[id] = window;
-        return id;
-    }
-    void SetForeground(WindowId window) { foreground_ = window; }
-
-    WindowId ForegroundWindow() const override { return foreground_; }
-    void ForEachTopLevel(const std::function<void(WindowId)>& visit) const override {
-        for (const auto& [id, window] : windows_)
-            if (!window.parent)
-                visit(id);
-    }
-    // Depth first, as the system's child enumeration walks.
-    void ForEachDescendant(WindowId parent, const std::function<void(WindowId)>& visit) const override {
-        for (const auto& [id, window] : windows_)
-            if (window.parent == parent) {
-                visit(id);
-                ForEachDescendant(id, visit);
-            }
-    }
-    uint32_t Style(WindowId window) const override { return windows_.at(window).style; }
-    uint32_t ExStyle(WindowId) const override { return 0; }
-    int32_t OuterWidth(WindowId) const override { return 200; }
-    std::string Title(WindowId window, size_t maxLength) const override {
-        return windows_.at(window).title.substr(0, maxLength);
-    }
-    int32_t ClientTop(WindowId window) const override { return windows_.at(window).clientTop; }
-    uint32_t Dpi(WindowId window) const override { return windows_.at(window).dpi; }
-    std::string ProgramPath(WindowId window) const override {
-        ++programQuestions;
-        return windows_.at(window).program;
-    }
-    mutable int programQuestions = 0;
-
-private:
-    std::map<WindowId, SimWindow> windows_;
-    WindowId next_ = 1;
-    WindowId foreground_ = 0;
-};
 
 using Windows = std::vector<WindowId>;
 

@@ -36,6 +36,7 @@ public:
     // line takes four steps: drawn at 4, 2, 0, and run out at -2.
     CaptionRect frontCaption{0, 0, 4, 18};
     int32_t textWidth = 2;
+    bool captionInFront = true;
 
     int refreshes = 0;
     int steps = 0;
@@ -63,6 +64,8 @@ public:
     // any, and the scheduler hears where.
     void PaintScrollStep() override {
         ++steps;
+        if (!captionInFront)
+            return scheduler->PauseScroll();
         if (!scheduler->Scrolling() || scheduler->Scroll().Text.empty())
             return;
         const ScrollPlacement placement = PlaceScrollText(scheduler->Scroll(), textWidth, frontCaption);
@@ -192,6 +195,26 @@ TEST_F(PaintSchedulerTest, SelectingStartsACycleAtOnceAndARunOutEndsItOnlyOnceTh
     EXPECT_FALSE(scheduler.Scrolling()) << "a replay on a narrower caption ends at its first tick";
     EXPECT_EQ(host.repaintsWithoutText, 3);
     EXPECT_EQ(scheduler.Scroll().Position, 2);
+}
+
+TEST_F(PaintSchedulerTest, WithNoCaptionInFrontTheStepTimerRestsAndTheCycleGoesOnWhereItStood) {
+    host.frontCaption.right = 10;
+    Select({&news});
+    host.Advance(25); // at 8, then 6
+    host.captionInFront = false;
+    host.Advance(25);
+    EXPECT_FALSE(host.Running(TIMER_SCROLL_STEP));
+    const int steps = host.steps;
+    host.Advance(1000);
+    EXPECT_EQ(host.steps, steps) << "no steps while nothing in front can show them";
+    host.captionInFront = true;
+    scheduler.ResumeScroll();
+    host.Advance(25);
+    EXPECT_EQ(scheduler.Scroll().Position, 4) << "drawn at 6 and moved on";
+    host.Advance(25 * 4); // drawn at 4, 2 and 0; run out at -2
+    ASSERT_FALSE(scheduler.Scrolling());
+    scheduler.ResumeScroll();
+    EXPECT_FALSE(scheduler.Scrolling()) << "a cycle that ran out waits for the next frequency tick";
 }
 
 TEST_F(PaintSchedulerTest, ANewSpeedRestartsTheStepTimerButABlankLineIsNeverReplayed) {

@@ -103,7 +103,8 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionFollowsItsTargetAndLetsClicksThr
         << "outside the caption";
     EXPECT_EQ(test::CountChanged(system, painted, [&](int x, int y) { return layout.InButtons(x, y); }), 0)
         << "the caption buttons stay the system's";
-    EXPECT_TRUE(InkSpan(painted, layout, [](uint32_t pixel) { return pixel == kWhite; }).Found()) << "the title";
+    const Span title = subject->ColourSpan(painted, kWhite);
+    EXPECT_TRUE(title.Found()) << "the title";
 
     const RECT place = OverlayPlace(target);
     EXPECT_TRUE(OverlayCovers(target, place));
@@ -122,6 +123,10 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionFollowsItsTargetAndLetsClicksThr
     wider.right += 80;
     EXPECT_TRUE(WaitFor([&] { return OverlayCovers(target, wider) && PaintedColour(target) == kRed; }, 1000))
         << "moved, resized and activated, the target keeps its overlay on top";
+
+    subject->Retitle("Overlaid subject, now with a far longer title");
+    EXPECT_TRUE(WaitFor([&] { return subject->ColourSpan(subject->Shot(), kWhite).right > title.right + 40; }, 3000))
+        << "a new title is painted";
 
     subject.reset();
     EXPECT_TRUE(WaitFor(NoOverlayLeft, 1000)) << "the overlay goes with its target";

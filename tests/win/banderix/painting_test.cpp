@@ -9,6 +9,8 @@ namespace {
 
 using BanderixPainting = BanderixTest;
 
+constexpr uint32_t kWhite = 0xFFFFFF;
+
 struct PaintMethod {
     const char* name;
     int paintByType;
@@ -55,7 +57,7 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
     Process belowProgram, aboveProgram;
     const HWND below = StartHelperWindow(belowProgram, "Helper below", 560, 560);
     EXPECT_TRUE(WaitFor([&] { return CaptionRowIs(below, kRed); }, 3000)) << "a program started afterwards";
-    if (!byTimer) { // the part of a caption another window uncovers comes back painted
+    { // the part of a caption another window uncovers comes back painted
         const HWND above = StartHelperWindow(aboveProgram, "Helper above", 620, 550); // over the caption's middle
         ASSERT_NE(above, nullptr);
         PumpMessages(500);
@@ -63,11 +65,22 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
         EXPECT_TRUE(WaitFor([&] { return CaptionRowIs(below, kRed); }, 2000)) << "the uncovered part";
     }
 
-    // Paint behind the program's back: only a refresh timer can notice.
+    // A new title is painted too: the hook reports the caption's redraw, a refresh period finds the
+    // title changed.
     ASSERT_TRUE(subject.WaitForFill(kRed, 3000));
+    const int titleEnd = subject.ColourSpan(subject.Shot(), kWhite).right;
+    subject.Retitle("Painted subject, now with a far longer title");
+    EXPECT_TRUE(WaitFor(
+        [&] { return subject.Fill() == kRed && subject.ColourSpan(subject.Shot(), kWhite).right > titleEnd + 40; },
+        3000))
+        << "the new title";
+    PumpMessages(500); // whatever the retitle set off is over
+
+    // Paint behind the program's back: only a refresh timer can notice.
     subject.Scribble(kGreen);
     if (byTimer) {
-        EXPECT_TRUE(subject.WaitForFill(kRed, 2000)) << "the refresh timer repaints";
+        // Its own program may draw over a caption that nothing else changed: looked at in its turn.
+        EXPECT_TRUE(subject.WaitForFill(kRed, 12000)) << "the refresh timer repaints within its turn";
     } else {
         PumpMessages(1200);
         EXPECT_EQ(subject.Fill(), kGreen) << "no refresh timer runs under the hook method";

@@ -1,0 +1,76 @@
+#include "painter/paint/paint_records.h"
+
+namespace bndx {
+
+namespace {
+
+bool operator==(const CaptionRect& a, const CaptionRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+ScreenRect OnScreen(const SelectedCaption& selected) {
+    const CaptionRect& caption = selected.caption;
+    const ScreenRect& window = selected.rect;
+    return ScreenRect{window.left + caption.left, window.top + caption.top, window.left + caption.right,
+                      window.top + caption.bottom};
+}
+
+} // namespace
+
+PaintContext ContextOf(const SelectedCaption& selected, const WatchedDesktop& desktop, uint64_t generation,
+                       bool intoCaption) {
+    return PaintContext{generation, selected.window == desktop.ForegroundWindow(),
+                        intoCaption ? desktop.CoverOver(selected.window, OnScreen(selected)) : 0,
+                        desktop.InTurn(selected.window, WatchedDesktop::kSlowRotation)};
+}
+
+void PaintRecords::PaintInto(bool intoCaption) {
+    intoCaption_ = intoCaption;
+    records_.clear();
+}
+
+CaptionWork PaintRecords::Decide(const SelectedCaption& now, const PaintContext& context) const {
+    const auto found = records_.find(now.window);
+    if (found == records_.end())
+        return CaptionWork::kPaint;
+    const Record& record = found->second;
+    if (record.stale)
+        return CaptionWork::kPaint;
+    const SelectedCaption& was = record.painted;
+    const bool sameWindow = was.caption == now.caption && was.styles.style == now.styles.style &&
+                            was.styles.exStyle == now.styles.exStyle && was.dpi == now.dpi && was.title == now.title &&
+                            record.context.generation == context.generation;
+    if (!sameWindow)
+        return CaptionWork::kPaint;
+    if (!intoCaption_)
+        return CaptionWork::kNothing; // a move is the overlay's to follow: the picture stays
+    if (!(was.rect == now.rect) || record.context.front != context.front)
+        return CaptionWork::kPaint;
+    const bool mayBeDrawnOver = context.front || context.inTurn || record.context.cover != context.cover;
+    return mayBeDrawnOver ? CaptionWork::kLookAgain : CaptionWork::kNothing;
+}
+
+void PaintRecords::Painted(const SelectedCaption& now, const PaintContext& context) {
+    Record& record = records_[now.window];
+    record.painted = now;
+    record.context = context;
+    record.stale = false;
+}
+
+void PaintRecords::PaintedOutsidePass(const SelectedCaption& now) {
+    if (!now.paint) {
+        records_.erase(now.window);
+        return;
+    }
+    Record& record = records_[now.window];
+    record.painted = now;
+    record.stale = true;
+}
+
+void PaintRecords::StillShown(WindowId window, const PaintContext& context) {
+    const auto found = records_.find(window);
+    if (found != records_.end())
+        found->second.context = context;
+}
+
+} // namespace bndx
