@@ -15,6 +15,10 @@ ScreenRect OnScreen(const SelectedCaption& selected) {
                       window.top + caption.bottom};
 }
 
+// How many passes a caption is looked at after what lies above it changed. Under load a program
+// may take a few periods to redraw the part of its frame that was uncovered.
+constexpr uint64_t kCoverSettlePasses = 5;
+
 } // namespace
 
 PaintContext ContextOf(const SelectedCaption& selected, const WatchedDesktop& desktop, uint64_t generation,
@@ -46,15 +50,26 @@ CaptionWork PaintRecords::Decide(const SelectedCaption& now, const PaintContext&
         return CaptionWork::kNothing; // a move is the overlay's to follow: the picture stays
     if (!(was.rect == now.rect) || record.context.front != context.front)
         return CaptionWork::kPaint;
-    const bool mayBeDrawnOver = context.front || context.inTurn || record.context.cover != context.cover;
+    const bool mayBeDrawnOver =
+        context.front || context.inTurn || record.context.cover != context.cover || pass_ < record.lookUntilPass;
     return mayBeDrawnOver ? CaptionWork::kLookAgain : CaptionWork::kNothing;
 }
 
 void PaintRecords::Painted(const SelectedCaption& now, const PaintContext& context) {
-    Record& record = records_[now.window];
+    const auto [found, added] = records_.try_emplace(now.window);
+    Record& record = found->second;
     record.painted = now;
-    record.context = context;
+    if (added)
+        record.context = context; // a first paint: nothing was uncovered
+    else
+        Settle(record, context);
     record.stale = false;
+}
+
+void PaintRecords::Settle(Record& record, const PaintContext& context) const {
+    if (record.context.cover != context.cover)
+        record.lookUntilPass = pass_ + kCoverSettlePasses;
+    record.context = context;
 }
 
 void PaintRecords::PaintedOutsidePass(const SelectedCaption& now) {
@@ -70,7 +85,7 @@ void PaintRecords::PaintedOutsidePass(const SelectedCaption& now) {
 void PaintRecords::StillShown(WindowId window, const PaintContext& context) {
     const auto found = records_.find(window);
     if (found != records_.end())
-        found->second.context = context;
+        Settle(found->second, context);
 }
 
 } // namespace bndx

@@ -73,7 +73,14 @@ private:
         PaintContext context;
         uint64_t pass = 0;
         bool stale = false; // painted outside a pass
+        // What lies above the caption changed: the system redraws the part it uncovered when the
+        // window's program gets to it, which may be a period or more later, so the caption is
+        // looked at again every pass until this one.
+        uint64_t lookUntilPass = 0;
     };
+
+    // The record takes context; a change of cover starts its passes of looking again.
+    void Settle(Record& record, const PaintContext& context) const;
 
     bool intoCaption_;
     uint64_t pass_ = 0;
