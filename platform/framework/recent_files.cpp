@@ -51,7 +51,8 @@ void RecentFiles::Load(ProfileStore& profile) {
 }
 
 void RecentFiles::Save(ProfileStore& profile) const {
-    for (size_t n = 0; n < capacity_; ++n)
+    // The newest entry goes last: once File1 names a file, the rest of the list is written too.
+    for (size_t n = capacity_; n-- > 0;)
         profile.WriteString(kSection, KeyOf(n).c_str(), n < entries_.size() ? entries_[n] : "");
 }
 
