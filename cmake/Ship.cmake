@@ -29,7 +29,8 @@ add_link_options(-Wl,--major-os-version,${major},--minor-os-version,${minor}
 
 # Small over fast: the programs wait on the window system, not on their own code; unused
 # functions and data are left out of the programs (see bndx_ship).
-add_compile_options(-Os -ffunction-sections)
+add_compile_options(-Os -ffunction-sections
+                    $<$<COMPILE_LANGUAGE:CXX>:-include${PROJECT_SOURCE_DIR}/platform/runtime/strings_in_place.h>)
 
 # The symbols split off the shipped programs, for reading a crash report against.
 set(BNDX_SYMBOLS_DIR ${CMAKE_BINARY_DIR}/symbols)

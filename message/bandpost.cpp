@@ -71,21 +71,15 @@ struct ProgramState {
 };
 ProgramState g_state;
 
-// The block is read into the text's own buffer: the text is its beginning.
+// The block is read into the text's own buffer: the text is its beginning. A short or missing
+// block reads as if padded out with spaces.
 void LoadMessageText() {
-    DWORD copied = 0;
     HRSRC info = FindResourceA(nullptr, MAKEINTRESOURCEA(bndx::kMessageBlockResourceId), kBlockType);
     HGLOBAL loaded = info ? LoadResource(nullptr, info) : nullptr;
     const char* data = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-    if (data) {
-        copied = SizeofResource(nullptr, info);
-        if (copied > bndx::kMessageBlockSize)
-            copied = bndx::kMessageBlockSize;
-        for (DWORD i = 0; i < copied; ++i)
-            g_state.text[i] = data[i];
-    }
-    for (DWORD i = copied; i < bndx::kMessageBlockSize; ++i)
-        g_state.text[i] = ' '; // a short or missing block reads as if padded out with spaces
+    const DWORD copied = data ? SizeofResource(nullptr, info) : 0;
+    for (DWORD i = 0; i < bndx::kMessageBlockSize; ++i)
+        g_state.text[i] = i < copied ? data[i] : ' ';
     g_state.textLength = static_cast<int>(bndx::MessageTextLength(g_state.text));
 }
 
@@ -195,22 +189,20 @@ bool PaintMessageFrame() {
     HDC dc = surface.Memory();
     FillArea(dc, area);
 
-    if (g_state.textLength > 0) {
-        if (!g_state.scrollStarted) {
-            g_state.messageX = areaWidth;
-            g_state.scrollStarted = true;
-        }
-        SIZE extent;
-        GetTextExtentPoint32A(dc, g_state.text, g_state.textLength, &extent);
-        if (g_state.messageX + extent.cx <= 0 || g_state.messageX > areaWidth) {
-            g_state.messageX = areaWidth;
-            return false;
-        }
-        SetTextColor(dc, kTextColour);
-        SetBkMode(dc, TRANSPARENT);
-        TextOutA(dc, g_state.messageX, bndx::BorderTerm(windowStyle, metrics) + 3, g_state.text, g_state.textLength);
-        g_state.messageX -= kStepPixels;
+    if (!g_state.scrollStarted) {
+        g_state.messageX = areaWidth;
+        g_state.scrollStarted = true;
     }
+    SIZE extent;
+    GetTextExtentPoint32A(dc, g_state.text, g_state.textLength, &extent);
+    if (g_state.messageX + extent.cx <= 0 || g_state.messageX > areaWidth) {
+        g_state.messageX = areaWidth;
+        return false;
+    }
+    SetTextColor(dc, kTextColour);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, g_state.messageX, bndx::BorderTerm(windowStyle, metrics) + 3, g_state.text, g_state.textLength);
+    g_state.messageX -= kStepPixels;
 
     const bndx::CaptionButtonAreas buttons = bndx::ComputeButtonAreas(area, windowStyle, exStyle, metrics);
     bndx::ForEachButton(buttons, [&](const bndx::ButtonBox& box) { CopyBoxFromScreen(surface, box); });
@@ -263,7 +255,6 @@ void OnCreate(HWND window) {
     }
     g_state.metrics.cbSize = kNonClientMetricsSize;
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &g_state.metrics, 0);
-    LoadMessageText();
     SetTimer(window, kFrameTimer, kFramePeriodMs, nullptr);
 }
 
@@ -308,8 +299,9 @@ LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 int RunBandpost() {
-    if (FindWindowA(kClassName, nullptr))
-        return 0; // one message at a time
+    LoadMessageText();
+    if (!g_state.textLength || FindWindowA(kClassName, nullptr))
+        return 0; // nothing to scroll, or one message at a time
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(&__ImageBase);
     WNDCLASSA& windowClass = g_state.windowClass;
     windowClass.lpfnWndProc = MessageWindowProc;

@@ -26,10 +26,10 @@ ImportedText ParseImportedText(const std::string& text) {
         size_t end = ended ? newline : size;
         if (ended && end > start && text[end - 1] == '\r')
             --end;
-        std::string line = text.substr(start, end - start);
+        std::string line = Trimmed(text.substr(start, end - start));
         if (!imported.Description)
             imported.Description = std::move(line);
-        else if (line = Trimmed(line); !line.empty())
+        else if (!line.empty())
             imported.Lines.push_back(std::move(line));
         start = ended ? newline + 1 : size;
     }

@@ -1,5 +1,6 @@
 // A text file imported into a foreground: its first line describes the foreground and every
-// further line that is not blank becomes one of its lines.
+// further line that is not blank becomes one of its lines. Every line is trimmed of white space,
+// the description too: blanks at its ends would be invisible in the form and in Banderix's list.
 #pragma once
 
 #include <optional>
@@ -9,7 +10,7 @@
 namespace bndx {
 
 struct ImportedText {
-    // The first line as it stands; none for an empty file, which leaves the description alone.
+    // The first line, trimmed; none for an empty file, which leaves the description alone.
     std::optional<std::string> Description;
     // The further lines in the file's order, trimmed of white space, the blank ones left out.
     std::vector<std::string> Lines;

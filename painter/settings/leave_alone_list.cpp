@@ -3,6 +3,7 @@
 #include "painter/settings/settings_keys.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace bndx {
 
@@ -31,16 +32,16 @@ std::string_view FileNameOf(std::string_view path) {
 
 void LeaveAloneList::Load(ProfileStore& store) {
     std::vector<std::string> names;
-    for (const std::string& key : store.ReadKeys(keys::kLeaveAlone))
-        if (store.ReadInt(keys::kLeaveAlone, key.c_str(), 0) != 0)
-            names.push_back(key);
+    for (const ProfileEntry& entry : store.ReadSection(keys::kLeaveAlone))
+        if (std::strtol(entry.value.c_str(), nullptr, 10) != 0)
+            names.push_back(entry.key);
     Assign(names);
 }
 
 void LeaveAloneList::Save(ProfileStore& store) const {
-    for (const std::string& key : store.ReadKeys(keys::kLeaveAlone))
-        if (!Contains(key))
-            store.WriteInt(keys::kLeaveAlone, key.c_str(), 0);
+    for (const ProfileEntry& entry : store.ReadSection(keys::kLeaveAlone))
+        if (!Contains(entry.key))
+            store.WriteInt(keys::kLeaveAlone, entry.key.c_str(), 0);
     for (const std::string& name : names_)
         store.WriteInt(keys::kLeaveAlone, name.c_str(), 1);
 }

@@ -2,9 +2,26 @@
 
 #include "painter/settings/settings_keys.h"
 
-#include <algorithm>
+#include <map>
+#include <set>
 
 namespace bndx {
+
+namespace {
+
+// The n of a "ForegroundSelected<n>" key, in any letter case as the profile functions match
+// keys; -1 for any other key.
+int32_t SelectedNumberOf(const std::string& key) {
+    constexpr size_t kPrefixLength = sizeof "ForegroundSelected" - 1;
+    constexpr size_t kMostDigits = 9;
+    if (key.size() <= kPrefixLength || key.size() > kPrefixLength + kMostDigits ||
+        key.find_first_not_of("0123456789", kPrefixLength) != std::string::npos)
+        return -1;
+    const int32_t n = std::stoi(key.substr(kPrefixLength));
+    return SameProfileKey(key, keys::ForegroundSelected(n)) ? n : -1;
+}
+
+} // namespace
 
 std::string LoadSelection(ProfileStore& store, SettingsRecord& settings) {
     std::string background = store.ReadString(keys::kMain, keys::kSelectedBackground, "");
@@ -13,15 +30,21 @@ std::string LoadSelection(ProfileStore& store, SettingsRecord& settings) {
 }
 
 void RestoreForegroundSelection(ProfileStore& store, SelectionList& foregrounds) {
-    // No more names can have been saved than there are foregrounds: a larger count, which only a
-    // hand-edited file holds, would cost a read of the file for each.
-    const int32_t saved = std::min(store.ReadInt(keys::kMain, keys::kNumForegroundsSelected, 0), foregrounds.Count());
-    for (int32_t n = 0; n < saved; ++n) {
-        const std::string name = store.ReadString(keys::kMain, keys::ForegroundSelected(n).c_str(), "");
-        for (int row = 0; row < foregrounds.Count(); ++row) {
-            if (foregrounds.TextOf(row) == name)
-                foregrounds.Select(row);
-        }
+    // The names come from one read of the section, so a count far above the names saved, which
+    // only a hand-edited file holds, costs nothing.
+    const int32_t saved = store.ReadInt(keys::kMain, keys::kNumForegroundsSelected, 0);
+    std::map<int32_t, std::string> byNumber;
+    for (ProfileEntry& entry : store.ReadSection(keys::kMain)) {
+        const int32_t n = SelectedNumberOf(entry.key);
+        if (n >= 0 && n < saved)
+            byNumber.emplace(n, std::move(entry.value)); // a key written twice reads as its first
+    }
+    std::set<std::string> names;
+    for (auto& [n, name] : byNumber)
+        names.insert(std::move(name));
+    for (int row = 0; row < foregrounds.Count(); ++row) {
+        if (names.count(foregrounds.TextOf(row)))
+            foregrounds.Select(row);
     }
 }
 

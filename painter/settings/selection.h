@@ -23,9 +23,9 @@ public:
 // The saved background name (empty for "None"); then every setting is loaded.
 std::string LoadSelection(ProfileStore& store, SettingsRecord& settings);
 
-// Selects every foreground row whose text equals one of the saved names. Nothing is
-// deselected, and saved names beyond the saved count, or beyond the number of rows, are never
-// looked at.
+// Selects every foreground row whose text equals one of the saved names, however many of the
+// names no longer match a row. Nothing is deselected, and names saved beyond the saved count
+// are never looked at.
 void RestoreForegroundSelection(ProfileStore& store, SelectionList& foregrounds);
 
 // Writes the selection of both lists, then every setting. Returns the saved background name.

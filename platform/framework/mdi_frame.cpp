@@ -378,9 +378,8 @@ LRESULT MdiFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         if (header->code == TTN_GETDISPINFOA) {
             auto* tip = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-            static std::string text;
-            text = CommandTooltip(static_cast<UINT>(header->idFrom));
-            tip->lpszText = text.data();
+            tooltip_ = CommandTooltip(static_cast<UINT>(header->idFrom));
+            tip->lpszText = tooltip_.data();
             return 0;
         }
         if (header->code == TBN_HOTITEMCHANGE) {

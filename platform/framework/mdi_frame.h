@@ -93,6 +93,7 @@ private:
                            [this](POINT screen) { OnFloatingBarMoved(screen); }, [this] { DockToolbar(lastDocked_); }}};
     DockOutline outline_;
     StatusBar statusBar_;
+    std::string tooltip_; // the text a tooltip shows, kept while it asks for the next
 };
 
 } // namespace bndx

@@ -1,7 +1,10 @@
 #include "platform/framework/private_profile_file.h"
 
+#include "platform/framework/profile_text.h"
+
 #include <windows.h>
 
+#include <cstring>
 #include <vector>
 
 namespace bndx {
@@ -22,23 +25,29 @@ int32_t PrivateProfileFile::ReadInt(const char* section, const char* key, int32_
     return static_cast<int32_t>(GetPrivateProfileIntA(section, key, defaultValue, path_.c_str()));
 }
 
-std::vector<std::string> PrivateProfileFile::ReadKeys(const char* section) {
-    // Without a key the platform gives every key of the section, each ended by a NUL and the
-    // whole by another; a buffer too small is filled up to two short of its size.
-    for (DWORD size = 1024;; size *= 2) {
-        std::vector<char> buffer(size);
-        const DWORD length = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), size, path_.c_str());
-        if (length + 2 < size || size >= 65536) {
-            std::vector<std::string> keys;
-            for (const char* key = buffer.data(); key < buffer.data() + length && *key; key += keys.back().size() + 1)
-                keys.emplace_back(key);
-            return keys;
-        }
-    }
+void PrivateProfileFile::WriteString(const char* section, const char* key, const std::string& value) {
+    WritePrivateProfileStringA(section, key, ProfileTextOf(value).c_str(), path_.c_str());
 }
 
-void PrivateProfileFile::WriteString(const char* section, const char* key, const std::string& value) {
-    WritePrivateProfileStringA(section, key, value.c_str(), path_.c_str());
+std::vector<ProfileEntry> PrivateProfileFile::ReadSection(const char* section) {
+    // A section that does not fit fills the buffer to two characters short. A hand-made file
+    // may hold a section of megabytes, so the buffer grows; beyond 16 MiB the section is cut.
+    constexpr DWORD kLargestSection = 1u << 24;
+    std::vector<char> buffer;
+    DWORD length = 0;
+    for (DWORD size = 4096; size <= kLargestSection; size *= 2) {
+        buffer.resize(size);
+        length = GetPrivateProfileSectionA(section, buffer.data(), size, path_.c_str());
+        if (length + 2 < size)
+            break;
+    }
+    std::vector<ProfileEntry> entries;
+    for (const char* line = buffer.data(); line < buffer.data() + length && *line; line += std::strlen(line) + 1) {
+        const char* equals = std::strchr(line, '=');
+        if (equals)
+            entries.push_back({std::string(line, equals), ProfileValueOf(equals + 1)});
+    }
+    return entries;
 }
 
 } // namespace bndx

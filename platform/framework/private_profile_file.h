@@ -1,5 +1,5 @@
-// The settings file itself, read and written key by key through the platform's private
-// profile functions.
+// The settings file itself, read and written through the platform's private profile functions:
+// key by key, or a whole section at once.
 #pragma once
 
 #include "platform/framework/profile_store.h"
@@ -18,7 +18,7 @@ public:
     std::string ReadString(const char* section, const char* key, const std::string& defaultValue) override;
     int32_t ReadInt(const char* section, const char* key, int32_t defaultValue) override;
     void WriteString(const char* section, const char* key, const std::string& value) override;
-    std::vector<std::string> ReadKeys(const char* section) override;
+    std::vector<ProfileEntry> ReadSection(const char* section) override;
 
 private:
     std::string path_;

@@ -18,21 +18,17 @@ HINSTANCE ProgramInstance() {
     return GetModuleHandleA(nullptr);
 }
 
-const std::string& ProgramName() {
-    static const std::string name = [] {
-        std::string file = ProgramPath();
-        file.erase(0, file.find_last_of('\\') + 1);
-        return file.substr(0, file.find_last_of('.'));
-    }();
-    return name;
+// Asked again at each call rather than kept: a kept value would need a lock around its first
+// making, which brings the runtime's threads library into the programs.
+std::string ProgramName() {
+    std::string file = ProgramPath();
+    file.erase(0, file.find_last_of('\\') + 1);
+    return file.substr(0, file.find_last_of('.'));
 }
 
-const std::string& ApplicationName() {
-    static const std::string name = [] {
-        const std::string title = LoadProgramString(IDS_APP_TITLE);
-        return title.empty() ? ProgramName() : title;
-    }();
-    return name;
+std::string ApplicationName() {
+    const std::string title = LoadProgramString(IDS_APP_TITLE);
+    return title.empty() ? ProgramName() : title;
 }
 
 std::string LoadProgramString(UINT id) {

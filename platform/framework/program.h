@@ -12,11 +12,11 @@ HINSTANCE ProgramInstance();
 
 // The program file's name without its extension ("Banderix" for Banderix.exe): the caption of
 // the program's own message boxes.
-const std::string& ProgramName();
+std::string ProgramName();
 
 // The application's name: string IDS_APP_TITLE of the program's string table, the file's name
 // when the program has none. It names the program's profile.
-const std::string& ApplicationName();
+std::string ApplicationName();
 
 // The folder of the program file, ending in a backslash.
 std::string ProgramDirectory();

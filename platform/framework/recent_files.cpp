@@ -15,6 +15,11 @@ bool SamePath(const std::string& a, const std::string& b) {
            });
 }
 
+// "File1" for the newest entry.
+std::string KeyOf(size_t n) {
+    return "File" + std::to_string(n + 1);
+}
+
 } // namespace
 
 void RecentFiles::Add(const std::string& path) {
@@ -34,20 +39,21 @@ void RecentFiles::Remove(size_t index) {
 }
 
 void RecentFiles::Load(ProfileStore& profile) {
+    const std::vector<ProfileEntry> section = profile.ReadSection(kSection);
     entries_.clear();
     for (size_t n = 0; n < capacity_; ++n) {
-        const std::string key = "File" + std::to_string(n + 1);
-        const std::string path = profile.ReadString(kSection, key.c_str(), "");
-        if (!path.empty())
-            entries_.push_back(path);
+        const std::string key = KeyOf(n);
+        const auto entry = std::find_if(section.begin(), section.end(),
+                                        [&](const ProfileEntry& e) { return SameProfileKey(e.key, key); });
+        if (entry != section.end() && !entry->value.empty())
+            entries_.push_back(entry->value);
     }
 }
 
 void RecentFiles::Save(ProfileStore& profile) const {
-    for (size_t n = 0; n < capacity_; ++n) {
-        const std::string key = "File" + std::to_string(n + 1);
-        profile.WriteString(kSection, key.c_str(), n < entries_.size() ? entries_[n] : "");
-    }
+    // The newest entry goes last: once File1 names a file, the rest of the list is written too.
+    for (size_t n = capacity_; n-- > 0;)
+        profile.WriteString(kSection, KeyOf(n).c_str(), n < entries_.size() ? entries_[n] : "");
 }
 
 std::string RecentFiles::MenuText(size_t index) const {

@@ -3,6 +3,7 @@
 #include "platform/framework/win32_handles.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace bndx {
@@ -51,20 +52,29 @@ int32_t RegistryProfile::ReadInt(const char* section, const char* key, int32_t d
     return text.empty() ? defaultValue : static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10));
 }
 
-std::vector<std::string> RegistryProfile::ReadKeys(const char* section) {
+std::vector<ProfileEntry> RegistryProfile::ReadSection(const char* section) {
+    std::vector<ProfileEntry> entries;
     const UniqueRegKey opened = SectionKey(path_ + "\\" + section, false);
-    std::vector<std::string> keys;
-    char name[256]; // the longest value name the registry allows is 16383 characters; ours are short
+    DWORD longestName = 0, longestValue = 0;
+    if (!opened.Get() || RegQueryInfoKeyA(opened.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                          &longestName, &longestValue, nullptr, nullptr) != ERROR_SUCCESS)
+        return entries;
+    std::vector<char> name(longestName + 1), value(longestValue + 1);
     for (DWORD index = 0;; ++index) {
-        DWORD length = sizeof name;
-        const LONG result = opened.Get()
-                                ? RegEnumValueA(opened.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr)
-                                : ERROR_NO_MORE_ITEMS;
+        DWORD nameSize = static_cast<DWORD>(name.size()), valueSize = longestValue, type = 0;
+        const LONG result = RegEnumValueA(opened.Get(), index, name.data(), &nameSize, nullptr, &type,
+                                          reinterpret_cast<BYTE*>(value.data()), &valueSize);
         if (result == ERROR_NO_MORE_ITEMS)
-            return keys;
-        if (result == ERROR_SUCCESS)
-            keys.emplace_back(name, length);
+            break;
+        if (result != ERROR_SUCCESS)
+            continue;
+        std::string key(name.data(), nameSize);
+        if (type == REG_SZ)
+            entries.push_back({std::move(key), std::string(value.data(), strnlen(value.data(), valueSize))});
+        else if (type == REG_DWORD && valueSize == sizeof(DWORD))
+            entries.push_back({std::move(key), std::to_string(*reinterpret_cast<const int32_t*>(value.data()))});
     }
+    return entries;
 }
 
 void RegistryProfile::WriteString(const char* section, const char* key, const std::string& value) {

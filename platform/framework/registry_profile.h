@@ -17,8 +17,8 @@ public:
     std::string ReadString(const char* section, const char* key, const std::string& defaultValue) override;
     int32_t ReadInt(const char* section, const char* key, int32_t defaultValue) override;
     void WriteString(const char* section, const char* key, const std::string& value) override;
-    std::vector<std::string> ReadKeys(const char* section) override;
     void WriteInt(const char* section, const char* key, int32_t value) override;
+    std::vector<ProfileEntry> ReadSection(const char* section) override;
 
 private:
     std::string path_;

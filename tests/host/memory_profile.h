@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace bndx::test {
 
@@ -18,13 +19,15 @@ struct MemoryProfile : ProfileStore {
     }
     void WriteString(const char* section, const char* key, const std::string& value) override {
         values[{section, key}] = value;
+        written.push_back(key);
     }
-    std::vector<std::string> ReadKeys(const char* section) override {
-        std::vector<std::string> keys;
+    std::vector<ProfileEntry> ReadSection(const char* section) override {
+        ++sectionReads;
+        std::vector<ProfileEntry> entries;
         for (const auto& [where, value] : values)
             if (where.first == section)
-                keys.push_back(where.second);
-        return keys;
+                entries.push_back({where.second, value});
+        return entries;
     }
     // Every value, section by section in key order, as "[Section] Key=value ...".
     std::string Text() const {
@@ -37,7 +40,9 @@ struct MemoryProfile : ProfileStore {
         return text;
     }
     std::map<std::pair<std::string, std::string>, std::string> values;
+    std::vector<std::string> written; // every key written, in order
     int stringReads = 0;
+    int sectionReads = 0;
 };
 
 } // namespace bndx::test

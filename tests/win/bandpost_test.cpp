@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace bndx::test {
 namespace {
 
@@ -49,11 +51,20 @@ TEST(Bandpost, ScrollsOnceAcrossTheFrontCaptionOnlyWhileASecondCopyEndsAtOnce) {
         << "the system's caption did not come back";
 }
 
-TEST(Bandpost, EndsAtTheNextTickWithoutACaptionedWindowInFront) {
-    TestWindow plain("Plain popup", WS_POPUP | WS_VISIBLE, 0, 200, 100);
-    Process bandpost;
-    ASSERT_TRUE(bandpost.Start(DistPath("Bandpost.exe")));
-    EXPECT_EQ(bandpost.WaitForExit(5000), 0);
+TEST(Bandpost, EndsAtOnceWithNothingToScrollOrNoCaptionedWindowInFront) {
+    // A message block without text: Bandsmith never writes one, but a copy patched otherwise can have it.
+    const std::string empty = TestProgramPath("BndxEmptyMessage.exe");
+    const std::vector<uint8_t> image = PatchedBandpost("");
+    std::ofstream(empty, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), image.size());
+    const std::pair<std::string, DWORD> cases[] = {{empty, WS_OVERLAPPEDWINDOW}, {DistPath("Bandpost.exe"), WS_POPUP}};
+    for (const auto& [program, style] : cases) {
+        SCOPED_TRACE(program);
+        TestWindow front("Bandpost target", style | WS_VISIBLE, 0, 360, 140);
+        Process bandpost;
+        ASSERT_TRUE(bandpost.Start(program));
+        EXPECT_EQ(bandpost.WaitForExit(5000), 0);
+    }
+    DeleteFileA(empty.c_str());
 }
 
 } // namespace

@@ -109,7 +109,7 @@ TEST(SaveLocation, EachKindAsksInItsOwnWordsAndMovesTheFileOnItsOwnAnswer) {
         EXPECT_EQ(PathAfterAnswer(c.kind, c.yes, chosen, data), c.saved) << c.kind.Extension << " yes=" << c.yes;
 }
 
-TEST(ForegroundImport, TheFirstLineDescribesAndTheFurtherLinesFollowTrimmedWithoutBlanks) {
+TEST(ForegroundImport, TheFirstLineDescribesAndTheFurtherLinesFollowAllTrimmedWithoutBlanks) {
     using Lines = std::vector<std::string>;
     const struct {
         std::string text;
@@ -118,7 +118,7 @@ TEST(ForegroundImport, TheFirstLineDescribesAndTheFurtherLinesFollowTrimmedWitho
     } cases[] = {
         {"", std::nullopt, {}},
         {"Words\r\n   one  \r\n\r\n \t \r\ntwo\r\n", "Words", {"one", "two"}},
-        {"  Words \n\tone\ntwo", "  Words ", {"one", "two"}},
+        {"  Words \n\tone\ntwo", "Words", {"one", "two"}},
         {"Words\r\none\x1Atwo\r\n", "Words", {"one"}},
         {"\x1AWords\r\none", std::nullopt, {}},
         {"\r\nonly\r\n", "", {"only"}},

@@ -33,6 +33,7 @@ TEST(RecentFiles, SurviveTheProfileAndShowAsNumberedMenuEntries) {
     saved.Add("C:\\x.bxb");
     saved.Save(profile);
     EXPECT_EQ((profile.values[{"Recent File List", "File1"}]), "C:\\x.bxb");
+    EXPECT_EQ(profile.written.back(), "File1") << "a reader who sees the newest entry sees the whole list";
 
     RecentFiles loaded(4);
     loaded.Load(profile);

@@ -145,14 +145,27 @@ TEST(Selection, TheLastSavedBackgroundAndTheSettingsComeBackAndNoneSavesNoBackgr
         EXPECT_EQ(SaveSelection(store, FakeList(foregrounds, {}), FakeList(backgrounds, none), settings), "");
         EXPECT_EQ(LoadSelection(store, loaded), "") << "\"None\" or no row saves no background";
     }
+}
 
-    store.values[{"Main", "NumForegroundsSelected"}] = "100000";
-    store.values[{"Main", "ForegroundSelected2"}] = "Quotes";
-    store.stringReads = 0;
-    FakeList restored(foregrounds, {});
-    RestoreForegroundSelection(store, restored);
-    EXPECT_EQ(restored.selected, (std::set<int>{0, 1}));
-    EXPECT_EQ(store.stringReads, 3) << "no more names are read than there are foregrounds";
+TEST(Selection, EverySavedNameStillListedIsSelectedAgainInOneReadWhateverTheCountSays) {
+    // Four were saved, the first of which has gone; the fourth key was written by hand.
+    test::MemoryProfile store;
+    store.values = {{{"Main", "ForegroundSelected0"}, "Gone"},
+                    {{"Main", "ForegroundSelected1"}, "Jokes"},
+                    {{"Main", "ForegroundSelected2"}, "Quotes"},
+                    {{"Main", "foregroundselected3"}, "News"}};
+    const std::pair<const char*, std::set<int>> cases[] = {
+        {"0", {}}, {"2", {2}}, {"3", {0, 2}}, {"4", {0, 1, 2}}, {"100000", {0, 1, 2}}};
+    for (const auto& [count, selected] : cases) {
+        SCOPED_TRACE(count);
+        store.values[{"Main", "NumForegroundsSelected"}] = count;
+        store.stringReads = store.sectionReads = 0;
+        FakeList restored({"Quotes", "News", "Jokes"}, {});
+        RestoreForegroundSelection(store, restored);
+        EXPECT_EQ(restored.selected, selected);
+        EXPECT_EQ(store.stringReads, 0) << "names read key by key";
+        EXPECT_EQ(store.sectionReads, 1);
+    }
 }
 
 } // namespace

@@ -77,13 +77,20 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
     PumpMessages(500); // whatever the retitle set off is over
 
     // Paint behind the program's back: only a refresh timer can notice.
-    subject.Scribble(kGreen);
     if (byTimer) {
+        subject.Scribble(kGreen);
         // Its own program may draw over a caption that nothing else changed: looked at in its turn.
         EXPECT_TRUE(subject.WaitForFill(kRed, 12000)) << "the refresh timer repaints within its turn";
     } else {
-        PumpMessages(1200);
-        EXPECT_EQ(subject.Fill(), kGreen) << "no refresh timer runs under the hook method";
+        // On a busy machine a late report of what the test did just before may still bring a pass;
+        // a refresh timer would repaint at every try.
+        bool stayed = false;
+        for (int tries = 0; tries < 3 && !stayed; ++tries) {
+            subject.Scribble(kGreen);
+            PumpMessages(1200);
+            stayed = subject.Fill() == kGreen;
+        }
+        EXPECT_TRUE(stayed) << "no refresh timer runs under the hook method";
     }
 
     program.Backgrounds().ClickRow(0);

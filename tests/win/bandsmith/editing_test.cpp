@@ -118,10 +118,11 @@ TEST_F(BandsmithEditing, NewDocumentsAskToBeSavedUntilTheyAreSavedIntoTheDataDir
     DataFolder(elsewhere.Path()).AddBackground("red.bxb", "Made in Bandsmith", kRed);
     EXPECT_EQ(ReadBytes(background), ReadBytes(elsewhere / "red.bxb"));
 
-    // The list is written once the document has taken the file's name, after the file itself.
+    // The list is written once the document has taken the file's name, after the file itself,
+    // its newest entry last.
     const auto recent = [this](const char* key) { return profile.Read("Recent File List", key); };
-    WaitFor([&] { return recent("File2") != kAbsent; }, 3000);
-    EXPECT_STRCASEEQ(recent("File1").c_str(), background.c_str());
+    EXPECT_TRUE(WaitFor([&] { return _stricmp(recent("File1").c_str(), background.c_str()) == 0; }, 5000))
+        << recent("File1");
     EXPECT_STRCASEEQ(recent("File2").c_str(), foreground.c_str());
 }
 

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <stdexcept>
+#include <vector>
 #include <string>
 
 namespace bndx {
@@ -69,19 +69,16 @@ protected:
         PostMessageA(Handle(), WM_COMMAND, MAKEWPARAM(20, BN_CLICKED), 0);
         return true;
     }
-    bool OnCommand(int id, int, HWND) override {
-        if (id == 20)
-            throw std::runtime_error("handler failed");
-        return false;
-    }
+    // A container's failure, thrown as the programs' runtime throws it: a standard exception still.
+    bool OnCommand(int id, int, HWND) override { return id == 20 && std::vector<int>().at(0); }
 };
 
 TEST(DialogExceptions, AHandlersExceptionEndsTheModalRunAndComesOutOfIt) {
     ThrowingDialog dialog;
-    EXPECT_THROW(dialog.DoModal(), std::runtime_error);
+    EXPECT_THROW(dialog.DoModal(), std::exception);
     EXPECT_EQ(dialog.Handle(), nullptr);
     // The object can run again afterwards.
-    EXPECT_THROW(dialog.DoModal(), std::runtime_error);
+    EXPECT_THROW(dialog.DoModal(), std::exception);
 }
 
 // Files at, under and over the limit, one crossing the size the file is read in.

@@ -2,11 +2,12 @@
 // profile functions and fonts.
 #include "common/settings_location_win32.h"
 #include "painter/settings/painter_settings.h"
-#include "painter/settings/selection.h"
 #include "platform/framework/private_profile_file.h"
+#include "platform/framework/registry_profile.h"
 #include "platform/framework/win32_handles.h"
 #include "tests/win/driver/settings_file.h"
 
+#include <shlwapi.h>
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -46,18 +47,35 @@ TEST(SettingsFileOnWindows, TheWindowsDirectoryServesUntilTheUserHasToMoveAndTak
     EXPECT_EQ(SettingsFilePath(), userFile) << "once there, the user's file stays the one";
 }
 
-TEST(SettingsOnWindows, ALongValueAndTheTextFontAtEachDpiComeBackThroughTheProfileFunctions) {
+// Values with blanks or quotes at an end, and one longer than the reader's first buffer, read back
+// unchanged by key and by section from both kinds of profile; then the text font.
+TEST(SettingsOnWindows, AnyValueAndTheTextFontAtEachDpiComeBackThroughTheProfileFunctions) {
+    const std::vector<std::string> awkward = {" Tips ", "\"Quoted\"", "'single'", "\"", "Tab\t",
+                                              "'half",  "a \"b\" c",  "plain",    "",   std::string(600, 'B')};
     char folder[MAX_PATH];
     ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
     const std::string path = std::string(folder) + "bndx_settings_test.ini";
     PrivateProfileFile file(path);
+    RegistryProfile registry("BndxTests", "Values");
+    for (ProfileStore* store : std::initializer_list<ProfileStore*>{&file, &registry}) {
+        for (size_t n = 0; n < awkward.size(); ++n)
+            store->WriteString("Values", ("Key" + std::to_string(n)).c_str(), awkward[n]);
+        const std::vector<ProfileEntry> section = store->ReadSection("Values");
+        ASSERT_EQ(section.size(), awkward.size());
+        for (size_t n = 0; n < awkward.size(); ++n) {
+            SCOPED_TRACE(testing::PrintToString(awkward[n]));
+            EXPECT_EQ(store->ReadString("Values", ("Key" + std::to_string(n)).c_str(), "?"), awkward[n]);
+            EXPECT_EQ(section[n].value, awkward[n]);
+        }
+    }
+    SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\BndxTests");
+
     PainterSettings settings;
     const LOGFONTA font{-16, 0, 0, 0, FW_BOLD, 1, 0, 0, 0, 0, 0, 0, 0, "Arial"};
     settings.SetTextFont(font);
     settings.SaveSettings(file);
-    file.WriteString("Main", "SelectedBackground", std::string(600, 'B')); // longer than the reader's first buffer
     PainterSettings loaded;
-    EXPECT_EQ(LoadSelection(file, loaded), std::string(600, 'B'));
+    loaded.LoadSettings(file);
     DeleteFileA(path.c_str());
 
     // A caption on a monitor at another DPI is drawn with the text font scaled to that DPI,
