@@ -116,10 +116,17 @@ bool Process::Start(const std::string& path, const std::string& folder, const st
     std::string commandLine = "\"" + path + "\"";
     if (!arguments.empty())
         commandLine += " " + arguments;
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+    // Now and then a new Wine process dies while its loader sets up, which reaches the parent as a
+    // failed start, not as a process that ends: that is not the program's fault, so it is tried
+    // again before the test hears of it.
+    for (int attempt = 0;; ++attempt) {
+        if (CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                           folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+            break;
         startError_ = GetLastError();
-        return false;
+        if (attempt == 2 || startError_ == ERROR_FILE_NOT_FOUND || startError_ == ERROR_PATH_NOT_FOUND)
+            return false;
+        Sleep(200);
     }
     AssignProcessToJobObject(StartedPrograms(), info.hProcess);
     const UniqueKernelObject thread(info.hThread);

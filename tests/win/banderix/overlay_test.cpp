@@ -135,7 +135,7 @@ TEST_F(BanderixOverCaption, PaintsOverTheCaptionFollowsItsTargetAndLetsClicksThr
     // the foreground waits for the window that loses it, which Windows does not.
     Process hung;
     const HWND last = StartHelperWindow(hung, "Hung subject", 300, 300, true);
-    ASSERT_NE(last, nullptr);
+    ASSERT_NE(last, nullptr) << "start error " << hung.StartError() << ", running " << hung.Running();
     ASSERT_TRUE(BringToFront(last));
     ASSERT_TRUE(WaitFor([&] { return OverlayOf(last) != nullptr; }, 2000));
     test::TestWindow front("Front", WS_OVERLAPPEDWINDOW, 0, 200, 100);
