@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace bndx {
 
@@ -50,6 +51,27 @@ bool CoversNoMore(const std::vector<ScreenRect>& now, const std::vector<ScreenRe
             return part.left >= was.left && part.top >= was.top && part.right <= was.right && part.bottom <= was.bottom;
         });
     });
+}
+
+bool CoversAll(const std::vector<ScreenRect>& covered, int32_t width, int32_t height) {
+    // Row by row: a caption is a few dozen rows high, and only the windows overlapping it count.
+    std::vector<std::pair<int32_t, int32_t>> spans;
+    for (int32_t y = 0; y < height; ++y) {
+        spans.clear();
+        for (const ScreenRect& part : covered)
+            if (part.top <= y && y < part.bottom)
+                spans.emplace_back(part.left, part.right);
+        std::sort(spans.begin(), spans.end());
+        int32_t reached = 0;
+        for (const auto& [left, right] : spans) {
+            if (left > reached)
+                break;
+            reached = std::max(reached, right);
+        }
+        if (reached < width)
+            return false;
+    }
+    return true;
 }
 
 CaptionRect CaptionFromFrame(const ScreenRect& window, const ScreenRect& visibleFrame, const ScreenRect& buttons) {

@@ -62,6 +62,12 @@ std::vector<ScreenRect> CoveredParts(const ScreenRect& place, const std::vector<
 // part now covered lies inside a part covered before. Showing more can wait; covering cannot.
 bool CoversNoMore(const std::vector<ScreenRect>& now, const std::vector<ScreenRect>& before);
 
+// Whether the covered parts leave nothing of an overlay width x height in view. An overlay wholly
+// under other windows is not made until some of it comes into view: every top-level window of
+// another program costs each window the desktop destroys a question under Wine, so hundreds of
+// windows cascaded under one another would otherwise slow closing them down.
+bool CoversAll(const std::vector<ScreenRect>& covered, int32_t width, int32_t height);
+
 // Where the caption lies over today's frames, in whole-window coordinates (origin at the outer
 // top-left of the window rectangle, which there includes invisible resize borders).
 // From the desktop window manager: the caption runs from the visible frame's left edge, inside

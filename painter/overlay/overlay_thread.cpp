@@ -4,6 +4,7 @@
 #include "painter/overlay/dwm_frame.h"
 #include "painter/overlay/target_events.h"
 #include "platform/dib/kept_surface.h"
+#include "platform/framework/scoped_gdi.h"
 
 #include <algorithm>
 #include <atomic>
@@ -20,6 +21,9 @@ namespace {
 
 constexpr UINT kReconcileMessage = WM_APP + 1; // the wanted pictures changed
 constexpr UINT kStopMessage = WM_APP + 2;      // destroy every overlay and end the thread
+constexpr UINT kLookMessage = WM_APP + 3;      // a refresh period saw a change
+constexpr UINT kDrivenMessage = WM_APP + 4;    // wParam: whether refresh periods run
+constexpr UINT kShowAgainMessage = WM_APP + 5; // lParam: the target whose overlay is to go on top
 constexpr UINT_PTR kCheckTimer = 1;
 constexpr int32_t kWidthAtArrival = -1;
 constexpr int32_t kNoPicture = -2; // fits no window
@@ -49,9 +53,11 @@ HWND RootOf(HWND target) {
 
 // Moves overlay directly below the window `below` in the stacking order (to the top without one).
 // Only our own window changes place, so nothing here waits for the target's thread.
-void PlaceBelow(HWND overlay, HWND below) {
+// Under Wine each call costs a question for every window on the desktop, so an overlay that
+// appears is shown by the same call.
+void PlaceBelow(HWND overlay, HWND below, bool show) {
     SetWindowPos(overlay, below ? below : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | (show ? SWP_SHOWWINDOW : 0));
 }
 
 // Brings overlay above everything on the screen. Wine stacks a window on the screen only when it
@@ -59,9 +65,9 @@ void PlaceBelow(HWND overlay, HWND below) {
 // before whatever their order in the list: a target brought to the front shows above its overlay
 // until the overlay is raised again. An overlay listed first already is not stacked again by a
 // move to the top, so it goes through the topmost band, which always is a move.
-void RaiseOnScreen(HWND overlay) {
+void RaiseOnScreen(HWND overlay, bool show) {
     constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-    SetWindowPos(overlay, HWND_TOPMOST, 0, 0, 0, 0, kFlags);
+    SetWindowPos(overlay, HWND_TOPMOST, 0, 0, 0, 0, kFlags | (show ? SWP_SHOWWINDOW : 0));
     SetWindowPos(overlay, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
 }
 
@@ -113,6 +119,10 @@ struct OverlayThread::Shared {
     struct Wanted {
         std::shared_ptr<const OverlayPicture> picture;
         uint64_t version = 0;
+        // What the overlay thread last put on the screen (null while the overlay is hidden or
+        // not made), and the parts of it left clear.
+        std::shared_ptr<const OverlayPicture> onScreen;
+        std::vector<ScreenRect> covered;
     };
 
     // The lock over the wanted pictures for a scope, released however the scope ends.
@@ -161,6 +171,7 @@ private:
         bool pictureShown = false; // the picture it holds is the one on screen
         bool shown = false;
         bool movingOrSizing = false;
+        bool raiseAgain = false; // found not showing on the screen
         TargetView seen;
         std::vector<ScreenRect> covered; // the parts left clear on screen
     };
@@ -186,6 +197,7 @@ private:
     void Stop();
     void Reconcile();
     void CheckAll();
+    void RaiseAgain(HWND target);
     // False when the target is gone; its overlay is destroyed then.
     bool Check(HWND target, Overlay& overlay);
     // Drops the entry of a destroyed target, and the picture the main thread wanted for it unless
@@ -196,6 +208,8 @@ private:
     std::vector<ScreenRect> Covered(HWND root, const ScreenRect& place) const;
     TargetView Observe(HWND target, const Overlay& overlay) const;
     void Destroy(Overlay& overlay);
+    // Tells the main thread how the target's overlay shows now.
+    void Publish(HWND target, const Overlay& overlay);
     void Counted();
     void KeepAnswering(int cost);
     void OnTargetEvent(HWND window, DWORD event) override;
@@ -205,6 +219,7 @@ private:
     UINT checkPeriodMs_;
     HWND control_ = nullptr;
     bool timerRunning_ = false;
+    bool driven_ = false; // refresh periods say when to look
     // The front window and the foreground window at the last look, and for how many more looks
     // the overlays of the front and the foreground windows are raised: once the change is seen,
     // and once more in case the window was raised on the screen only after that.
@@ -212,10 +227,7 @@ private:
     HWND foreground_ = nullptr;
     HWND foregroundRoot_ = nullptr;
     int raisingLooks_ = 0;
-    // Whether the system reports changes of the foreground (Windows does; Wine does not for other
-    // programs' windows, and a target activated and left again between two looks is raised on the
-    // screen unseen), and whether the look under way is a timed one.
-    bool foregroundReported_ = false;
+    // Whether the look under way is one of every target, after the stacking was read.
     bool timedLook_ = false;
     bool busy_ = false; // going through the entries, which an event must not change meanwhile
     // How many overlays may still show more of their picture at this look: when hundreds of
@@ -294,7 +306,15 @@ LRESULT CALLBACK OverlayThread::Worker::ControlProc(HWND window, UINT message, W
             worker->Reconcile();
             return 0;
         case WM_TIMER:
+        case kLookMessage:
             worker->CheckAll();
+            return 0;
+        case kDrivenMessage:
+            worker->driven_ = wParam != 0;
+            worker->Counted();
+            return 0;
+        case kShowAgainMessage:
+            worker->RaiseAgain(reinterpret_cast<HWND>(lParam));
             return 0;
         case kStopMessage:
             worker->Stop();
@@ -371,6 +391,19 @@ void OverlayThread::Worker::CheckAll() {
             it = Check(it->first, it->second) ? std::next(it) : Forget(it);
     }
     raisingLooks_ = raisingLooks_ > 0 ? raisingLooks_ - 1 : 0;
+    Counted();
+}
+
+void OverlayThread::Worker::RaiseAgain(HWND target) {
+    const auto entry = overlays_.find(target);
+    if (entry == overlays_.end())
+        return;
+    entry->second.raiseAgain = true;
+    {
+        const Raised busy(busy_);
+        if (!Check(target, entry->second))
+            Forget(entry);
+    }
     Counted();
 }
 
@@ -505,12 +538,20 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     if (step.askPicture)
         PostMessageA(painter_, WM_PAINT_CAPTION, 0, reinterpret_cast<LPARAM>(target));
     if (!step.show) {
-        if (overlay.shown)
+        if (overlay.shown) {
             ShowWindow(overlay.window, SW_HIDE);
-        overlay.shown = false;
+            overlay.shown = false;
+            Publish(target, overlay);
+        }
         return true;
     }
     const HWND root = overlay.root;
+    const OverlayPicture& picture = *overlay.picture;
+    const POINT at{now.window.left + picture.caption.left, now.window.top + picture.caption.top};
+    std::vector<ScreenRect> covered =
+        Covered(root, ScreenRect{at.x, at.y, at.x + picture.Width(), at.y + picture.Height()});
+    if (!overlay.window && CoversAll(covered, picture.Width(), picture.Height()))
+        return true; // made once some of it comes into view
     if (!overlay.window) {
         overlay.window = CreateWindowExA(kOverlayExStyle, kOverlayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                          nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -519,14 +560,11 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         // Owned by the target, the system keeps it above its target and hides it with it.
         SetWindowLongPtrA(overlay.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(root));
     }
-    const OverlayPicture& picture = *overlay.picture;
-    const POINT at{now.window.left + picture.caption.left, now.window.top + picture.caption.top};
-    std::vector<ScreenRect> covered =
-        Covered(root, ScreenRect{at.x, at.y, at.x + picture.Width(), at.y + picture.Height()});
     const bool watched = root == stacking_.front || root == foregroundRoot_;
     const bool recut =
         covered != overlay.covered && (watched || !CoversNoMore(covered, overlay.covered) || uncoveringLeft_-- > 0);
-    if (!overlay.pictureShown || recut) {
+    const bool cut = !overlay.pictureShown || recut;
+    if (cut) {
         overlay.covered = std::move(covered);
         UpdatePicture(overlay.window, picture, at, overlay.covered, surface_);
         overlay.pictureShown = true;
@@ -535,25 +573,35 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
     const bool appears = !overlay.shown;
-    if (appears)
-        ShowWindow(overlay.window, SW_SHOWNA);
     overlay.shown = true;
     // The overlays of the front window and of the foreground window go above everything on the
     // screen whenever either changes (the window was raised on the screen then, perhaps above
-    // them), and those of a foreground window in front at every timed look where no report says
-    // the foreground changed; the others stay where they were raised. Each leaves clear what
-    // covers its target.
-    const bool unreported = timedLook_ && !foregroundReported_ && root == foregroundRoot_ && root == stacking_.front;
-    const bool raise = watched && (appears || raisingLooks_ > 0 || unreported);
-    if (raise)
-        RaiseOnScreen(overlay.window);
-    // Each move in the list costs a question for every window above (Wine keeps owned windows
-    // above their owners that way): the others' overlays keep the place they were given.
-    if (appears || (watched && (raise || step.place || stacking_.misplaced.count(overlay.window)))) {
-        const auto listed = stacking_.roots.find(root);
-        PlaceBelow(overlay.window, listed != stacking_.roots.end() ? listed->second.below : nullptr);
+    // them), and any overlay found not showing; the others stay where they were raised. Each
+    // leaves clear what covers its target.
+    const bool again = std::exchange(overlay.raiseAgain, false);
+    const bool raise = again || (watched && (appears || raisingLooks_ > 0));
+    const auto listed = stacking_.roots.find(root);
+    const HWND below = listed != stacking_.roots.end() ? listed->second.below : nullptr;
+    if (raise) {
+        RaiseOnScreen(overlay.window, appears);
+        PlaceBelow(overlay.window, below, false);
+    } else if (appears || (watched && (step.place || stacking_.misplaced.count(overlay.window)))) {
+        // Each move in the list costs a question for every window above (Wine keeps owned
+        // windows above their owners that way): the others' overlays keep the place they were given.
+        PlaceBelow(overlay.window, below, appears);
     }
+    if (appears || cut)
+        Publish(target, overlay);
     return true;
+}
+
+void OverlayThread::Worker::Publish(HWND target, const Overlay& overlay) {
+    const Shared::Held held(*shared_);
+    const auto wanted = shared_->wanted.find(target);
+    if (wanted == shared_->wanted.end())
+        return;
+    wanted->second.onScreen = overlay.shown ? overlay.picture : nullptr;
+    wanted->second.covered = overlay.covered;
 }
 
 void OverlayThread::Worker::Destroy(Overlay& overlay) {
@@ -578,10 +626,11 @@ void OverlayThread::Worker::KeepAnswering(int cost) {
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
-// Counts the entries, and looks at the targets on a timer while there are any.
+// Counts the entries, and looks at the targets on a timer while there are any and no refresh
+// periods say when, or while a change of the front window is being followed.
 void OverlayThread::Worker::Counted() {
     shared_->entries = overlays_.size();
-    const bool wanted = !overlays_.empty();
+    const bool wanted = !overlays_.empty() && (!driven_ || raisingLooks_ > 0);
     if (wanted == timerRunning_)
         return;
     if (wanted)
@@ -596,7 +645,6 @@ void OverlayThread::Worker::OnTargetEvent(HWND window, DWORD event) {
         return; // delivered while the entries are gone through: the next look sees the change
     try {
         if (event == EVENT_SYSTEM_FOREGROUND) {
-            foregroundReported_ = true;
             CheckAll(); // the front and what covers each target may all have changed
             return;
         }
@@ -683,6 +731,65 @@ void OverlayThread::WithdrawAll() {
         shared_->wanted.clear();
     }
     Wake();
+}
+
+void OverlayThread::LookedAtByPeriods(bool driven) {
+    if (const HWND control = shared_->control)
+        PostMessageA(control, kDrivenMessage, driven ? 1 : 0, 0);
+}
+
+void OverlayThread::Look() {
+    if (const HWND control = shared_->control)
+        PostMessageA(control, kLookMessage, 0, 0);
+}
+
+void OverlayThread::ShowAgain(HWND target) {
+    if (const HWND control = shared_->control)
+        PostMessageA(control, kShowAgainMessage, 0, reinterpret_cast<LPARAM>(target));
+}
+
+// One row across the middle of the caption, read from the screen: no question to the target's
+// program, and a few to the window system.
+bool OverlayThread::ShowsOnScreen(HWND target) {
+    std::shared_ptr<const OverlayPicture> picture;
+    std::vector<ScreenRect> covered;
+    {
+        const Shared::Held held(*shared_);
+        const auto found = shared_->wanted.find(target);
+        if (found == shared_->wanted.end())
+            return false;
+        picture = found->second.onScreen;
+        if (!picture)
+            return true; // hidden on purpose, or not there yet: nothing of it can be covered
+        covered = found->second.covered;
+    }
+    const int32_t width = picture->Width();
+    const int32_t row = picture->Height() / 2;
+    RECT window;
+    if (width < 1 || !GetWindowRect(target, &window))
+        return false;
+    const HDC memory = screenRow_.Get(width, 1);
+    const ClientDc screen(nullptr);
+    const int32_t x = window.left + picture->caption.left;
+    const int32_t y = window.top + picture->caption.top + row;
+    if (!memory || !screen.Get() || !BitBlt(memory, 0, 0, width, 1, screen.Get(), x, y, SRCCOPY))
+        return false;
+    GdiFlush();
+    // Only what lies on the screen can show there.
+    const int32_t screenWidth = GetDeviceCaps(screen.Get(), HORZRES);
+    if (y < 0 || y >= GetDeviceCaps(screen.Get(), VERTRES))
+        return true;
+    const uint32_t* shown = screenRow_.Row(0);
+    const uint32_t* wanted = picture->pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(width);
+    constexpr uint32_t kOpaque = 0xFF000000;
+    constexpr uint32_t kColour = 0x00FFFFFF;
+    for (int32_t i = std::max(0, -x); i < width && x + i < screenWidth; ++i)
+        if ((wanted[i] & kOpaque) == kOpaque && ((wanted[i] ^ shown[i]) & kColour) != 0 &&
+            std::none_of(covered.begin(), covered.end(), [&](const ScreenRect& part) {
+                return part.left <= i && i < part.right && part.top <= row && row < part.bottom;
+            }))
+            return false;
+    return true;
 }
 
 size_t OverlayThread::TargetsKept() const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "painter/overlay/overlay_rules.h"
+#include "platform/dib/kept_surface.h"
 #include "platform/framework/win32_handles.h"
 
 #include <windows.h>
@@ -31,6 +32,19 @@ public:
     void Withdraw(HWND target);
     void WithdrawAll();
 
+    // While refresh periods run they look at the desktop, and the overlays are looked at only
+    // when a period saw a change (Look); otherwise the overlay thread looks on a timer of its own.
+    void LookedAtByPeriods(bool driven);
+    // A period saw a change that overlays follow: a window moved, restacked, shown, hidden, made
+    // or destroyed, or another one in front.
+    void Look();
+    // Whether the screen shows the target's picture where its overlay lies, as far as one row of
+    // it tells; false where it cannot tell. Where the system reports no window events (Wine) a
+    // target's own redraw of its frame can land over its overlay without any change to see.
+    bool ShowsOnScreen(HWND target);
+    // The target's overlay, found not showing, goes above everything on the screen again.
+    void ShowAgain(HWND target);
+
     // What the two threads keep of targets: the pictures wanted and the overlay thread's entries.
     size_t TargetsKept() const;
 
@@ -44,6 +58,7 @@ private:
 
     std::shared_ptr<Shared> shared_;
     UniqueKernelObject thread_;
+    KeptSurface screenRow_; // the main thread's, for ShowsOnScreen
 };
 
 } // namespace bndx

@@ -57,6 +57,12 @@ public:
     // The passes no longer paint the window (it is gone, hidden, or out of the coverage): what
     // was kept for it may go. What it shows stays.
     virtual void Forget(HWND window) = 0;
+    // Whether refresh periods run; while they do, each one says what it saw (DesktopSeen).
+    virtual void PeriodsRun(bool) {}
+    // A refresh period looked at the desktop. sight changes whenever the top-level windows'
+    // order, the place, size or state of any of them or of a painted window, or the foreground
+    // window changed.
+    virtual void DesktopSeen(uint64_t) {}
 };
 
 } // namespace bndx

@@ -19,14 +19,29 @@ public:
     void Present(HWND window, const ComposedCaption& composed) override;
     void Withdraw(HWND window) override;
     void WithdrawAll() override;
-    // Nothing draws over an overlay, and its thread keeps it where its target is.
-    bool StillShows(HWND) override { return true; }
+    // Asked of the front window where the system reports no window events (under Wine, where a
+    // target's own redraw of its frame may land over its overlay): a look at the screen.
+    bool StillShows(HWND window) override;
     // Its thread hides or destroys the overlay of a target hidden, minimised or gone; one out of
     // the coverage keeps its last picture.
     void Forget(HWND) override {}
+    void PeriodsRun(bool run) override {
+        overlays_.LookedAtByPeriods(run);
+        sight_ = 0; // the first period after a pause is looked at whole
+    }
+    // The overlays follow what the periods saw, and only when it changed.
+    void DesktopSeen(uint64_t sight) override;
 
 private:
     OverlayThread overlays_;
+    uint64_t sight_ = 0;
+    HWND notShowing_ = nullptr; // the last window whose overlay a look found not showing
+    // An overlay raised again that still does not show (something of the system's own over it)
+    // is raised again after a pause that doubles each time: under Wine a raise costs a question
+    // for every window on the desktop.
+    HWND looked_ = nullptr;
+    uint32_t lookAgainIn_ = 1;
+    uint32_t looksSinceRaise_ = 0;
     // Kept from one caption to the next, so that presenting what already shows costs no memory.
     OverlayPicture scratch_;
     std::vector<ButtonBox> clear_;

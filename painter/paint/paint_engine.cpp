@@ -24,8 +24,9 @@ constexpr UINT kNonClientMetricsSize = 340; // the record before its padded-bord
 constexpr char kHookModule[] = "BndxHook.dll";
 constexpr char kHookProc[] = "HookProc";
 constexpr char kProgramName[] = "Banderix";
-// How often the overlays look at their targets where no window events arrive (under Wine):
-// within this time an overlay follows a moved, minimised or closed target.
+// How often the overlays look at their targets on their own, where no window events arrive
+// (under Wine) and no refresh periods say when (the hook method), and while they follow a change
+// of the front window: within this time an overlay follows a moved, minimised or closed target.
 constexpr UINT kOverlayCheckMs = 100;
 // WM_DWMCOMPOSITIONCHANGED, which the headers of the oldest Windows the programs run on lack.
 constexpr UINT kCompositionChanged = 0x031E;
@@ -116,6 +117,7 @@ void PaintEngine::OwnerDestroyed() {
 void PaintEngine::UsePresenter(std::unique_ptr<CaptionPresenter> presenter) {
     presenter_->WithdrawAll();
     presenter_ = std::move(presenter);
+    presenter_->PeriodsRun(scheduler_.IsRunning(TIMER_REFRESH));
     records_.PaintInto(presentation_ == Presentation::IntoCaption);
 }
 
@@ -337,6 +339,13 @@ void PaintEngine::RefreshCaptions() {
     watched_.BeginPeriod();
     selection_.SelectPass(selected_);
     PaintPass();
+    if (presentation_ == Presentation::OverCaption) {
+        painted_.clear();
+        for (const SelectedCaption& selected : selected_)
+            if (selected.paint)
+                painted_.push_back(selected.window);
+        presenter_->DesktopSeen(watched_.Sight(painted_));
+    }
     ResumeScrollOn(ToHandle(watched_.ForegroundWindow()));
 }
 
@@ -420,11 +429,15 @@ int32_t PaintEngine::SetTimer(TimerKind kind, uint32_t periodMs) {
     const UINT_PTR set = setCoalescable && kind != TIMER_SCROLL_STEP
                              ? setCoalescable(owner_, id, periodMs, nullptr, periodMs / kCoalescingShare)
                              : ::SetTimer(owner_, id, periodMs, nullptr);
+    if (set && kind == TIMER_REFRESH)
+        presenter_->PeriodsRun(true);
     return set ? static_cast<int32_t>(set) : -1;
 }
 
 void PaintEngine::KillTimer(TimerKind kind) {
     ::KillTimer(owner_, static_cast<UINT_PTR>(kind));
+    if (kind == TIMER_REFRESH)
+        presenter_->PeriodsRun(false);
 }
 
 void PaintEngine::InvalidateAllWindows() {

@@ -20,6 +20,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 namespace bndx {
 
@@ -128,7 +129,8 @@ private:
     std::unique_ptr<CaptionPresenter> presenter_;
     CaptionRenderer renderer_;
     CaptionSelection selection_;
-    SelectedCaptions selected_; // kept from one pass to the next for its memory
+    SelectedCaptions selected_;     // kept from one pass to the next for its memory
+    std::vector<WindowId> painted_; // over the caption, the windows a period painted
     uint32_t stepPeriodBeforeOptions_ = 0;
     uint32_t frequencyPeriodBeforeOptions_ = 0;
     bool uncoveredPassDue_ = false;

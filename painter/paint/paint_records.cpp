@@ -23,8 +23,9 @@ constexpr uint64_t kCoverSettlePasses = 5;
 
 PaintContext ContextOf(const SelectedCaption& selected, const WatchedDesktop& desktop, uint64_t generation,
                        bool intoCaption) {
-    return PaintContext{generation, selected.window == desktop.ForegroundWindow(),
-                        intoCaption ? desktop.CoverOver(selected.window, OnScreen(selected)) : 0,
+    // Over the caption the front window is looked at again only where no window events arrive.
+    const bool front = selected.window == desktop.ForegroundWindow() && (intoCaption || !desktop.TrustsReports());
+    return PaintContext{generation, front, intoCaption ? desktop.CoverOver(selected.window, OnScreen(selected)) : 0,
                         desktop.InTurn(selected.window, WatchedDesktop::kSlowRotation)};
 }
 
@@ -46,8 +47,8 @@ CaptionWork PaintRecords::Decide(const SelectedCaption& now, const PaintContext&
                             record.context.generation == context.generation;
     if (!sameWindow)
         return CaptionWork::kPaint;
-    if (!intoCaption_)
-        return CaptionWork::kNothing; // a move is the overlay's to follow: the picture stays
+    if (!intoCaption_) // a move is the overlay's to follow: the picture stays
+        return context.front ? CaptionWork::kLookAgain : CaptionWork::kNothing;
     if (!(was.rect == now.rect) || record.context.front != context.front)
         return CaptionWork::kPaint;
     const bool mayBeDrawnOver =

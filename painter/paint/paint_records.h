@@ -17,7 +17,9 @@ struct PaintContext {
     // Banderix's own side: background, options, metrics, colour depth, presentation. The engine
     // counts it up whenever any of them changes.
     uint64_t generation = 0;
-    bool front = false; // the window is the foreground window
+    // The window is the foreground window (over the caption: and no window events arrive, so that
+    // a redraw of its frame by its own program, which can land over its overlay, goes unreported).
+    bool front = false;
     uint64_t cover = 0; // what lies above its caption (WatchedDesktop::CoverOver)
     // The window's turn of the slow rotation: into the caption even an unchanged caption is
     // looked at then, since its own program may have drawn over it.
@@ -39,8 +41,9 @@ class PaintRecords {
 public:
     // Into the caption the system draws each caption itself, over ours: when the window comes to
     // the front or leaves it, when a window above it moves (uncovering a part of it), when it
-    // moves, and when its program redraws its frame (found in the window's turn). Over the caption only what the
-    // picture shows matters: its size, styles, title, DPI.
+    // moves, and when its program redraws its frame (found in the window's turn). Over the
+    // caption only what the picture shows matters (its size, styles, title, DPI), and whether the
+    // front window's overlay still shows where no window events tell.
     explicit PaintRecords(bool intoCaption = true) : intoCaption_(intoCaption) {}
     void PaintInto(bool intoCaption);
 

@@ -129,6 +129,22 @@ uint64_t WatchedDesktop::CoverOver(WindowId window, const ScreenRect& area) cons
     return cover;
 }
 
+uint64_t WatchedDesktop::Sight(const std::vector<WindowId>& also) const {
+    uint64_t sight = Mix(0, ForegroundWindow());
+    const auto add = [this, &sight](WindowId window) {
+        const Known& known = Look(window);
+        sight = Mix(Mix(Mix(Mix(Mix(Mix(sight, window), known.style), static_cast<uint32_t>(known.rect.left)),
+                            static_cast<uint32_t>(known.rect.top)),
+                        static_cast<uint32_t>(known.rect.right)),
+                    static_cast<uint32_t>(known.rect.bottom));
+    };
+    for (const WindowId window : TopLevel())
+        add(window);
+    for (const WindowId window : also)
+        add(window);
+    return sight;
+}
+
 WindowId WatchedDesktop::ForegroundWindow() const {
     if (foregroundAt_ != period_) {
         foreground_ = system_.ForegroundWindow();

@@ -31,6 +31,7 @@ public:
     // reach this program): then only the windows reported, new windows and the turn of the
     // rotation are looked at, and the listing is taken again only after a report.
     void TrustReports(bool trust) { trustReports_ = trust; }
+    bool TrustsReports() const { return trustReports_; }
     // Everything is asked again (after the desktop's settings changed).
     void ForgetAll();
 
@@ -41,6 +42,9 @@ public:
     // A number that changes when the windows above window's top-level window that overlap area
     // (on the screen) change: shown, hidden, moved, made, destroyed or restacked.
     uint64_t CoverOver(WindowId window, const ScreenRect& area) const;
+    // A number that changes when the top-level windows' order, the style or rectangle of any of
+    // them or of the windows in also, or the foreground window changes, as this period sees them.
+    uint64_t Sight(const std::vector<WindowId>& also) const;
 
     WindowId ForegroundWindow() const override;
     void ForEachTopLevel(const std::function<void(WindowId)>& visit) const override;

@@ -76,6 +76,11 @@ TEST(OverlayRules, CoveredPartsAreWhereWindowsAboveTheTargetOverlapTheOverlayInI
     EXPECT_TRUE(CoversNoMore({{10, 0, 50, 20}, {150, 10, 200, 20}}, before)) << "windows above moved partly away";
     EXPECT_FALSE(CoversNoMore({{0, 0, 60, 20}}, before)) << "one reaches further";
     EXPECT_FALSE(CoversNoMore({{40, 0, 110, 20}}, before)) << "across both: a window moved over the gap";
+
+    EXPECT_TRUE(CoversAll({{0, 0, 120, 20}, {100, 0, 200, 12}, {110, 10, 200, 20}}, 200, 20)) << "overlapping parts";
+    EXPECT_FALSE(CoversAll({{0, 0, 120, 20}, {121, 0, 200, 20}}, 200, 20)) << "a column between";
+    EXPECT_FALSE(CoversAll({{0, 0, 200, 10}, {0, 11, 200, 20}}, 200, 20)) << "a row between";
+    EXPECT_FALSE(CoversAll({}, 200, 20));
 }
 
 TEST(OverlayRules, PictureIsOpaqueExceptWhereItIsToStayClear) {
