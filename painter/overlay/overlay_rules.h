@@ -63,9 +63,10 @@ std::vector<ScreenRect> CoveredParts(const ScreenRect& place, const std::vector<
 bool CoversNoMore(const std::vector<ScreenRect>& now, const std::vector<ScreenRect>& before);
 
 // Whether the covered parts leave nothing of an overlay width x height in view. An overlay wholly
-// under other windows is not made until some of it comes into view: every top-level window of
-// another program costs each window the desktop destroys a question under Wine, so hundreds of
-// windows cascaded under one another would otherwise slow closing them down.
+// under other windows is not made until some of it comes into view, and goes when it has stayed
+// under them a moment: every top-level window of another program costs each window the desktop
+// destroys a question under Wine, so hundreds of windows cascaded under one another would
+// otherwise slow closing them down.
 bool CoversAll(const std::vector<ScreenRect>& covered, int32_t width, int32_t height);
 
 // Where the caption lies over today's frames, in whole-window coordinates (origin at the outer

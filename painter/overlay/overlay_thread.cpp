@@ -29,6 +29,8 @@ constexpr int32_t kWidthAtArrival = -1;
 constexpr int32_t kNoPicture = -2; // fits no window
 constexpr DWORD kStartTimeoutMs = 5000;
 constexpr int kUncoveringPerLook = 8;
+// How long an overlay stays wholly under other windows before it goes (see CoversAll).
+constexpr DWORD kBuriedMs = 1000;
 // A thread stalled by a hung target is left to end with the process; its windows go with it.
 constexpr DWORD kStopTimeoutMs = 2000;
 
@@ -172,6 +174,7 @@ private:
         bool shown = false;
         bool movingOrSizing = false;
         bool raiseAgain = false; // found not showing on the screen
+        DWORD buriedSince = 0;   // when other windows came to cover all of it; 0 while they do not
         TargetView seen;
         std::vector<ScreenRect> covered; // the parts left clear on screen
     };
@@ -550,8 +553,20 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     const POINT at{now.window.left + picture.caption.left, now.window.top + picture.caption.top};
     std::vector<ScreenRect> covered =
         Covered(root, ScreenRect{at.x, at.y, at.x + picture.Width(), at.y + picture.Height()});
-    if (!overlay.window && CoversAll(covered, picture.Width(), picture.Height()))
-        return true; // made once some of it comes into view
+    if (CoversAll(covered, picture.Width(), picture.Height())) {
+        if (!overlay.window)
+            return true; // made once some of it comes into view
+        const DWORD now = GetTickCount();
+        if (!overlay.buriedSince) {
+            overlay.buriedSince = now | 1;
+        } else if (now - overlay.buriedSince >= kBuriedMs) {
+            Destroy(overlay);
+            Publish(target, overlay);
+            return true;
+        }
+    } else {
+        overlay.buriedSince = 0;
+    }
     if (!overlay.window) {
         overlay.window = CreateWindowExA(kOverlayExStyle, kOverlayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                          nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -612,6 +627,7 @@ void OverlayThread::Worker::Destroy(Overlay& overlay) {
     overlay.window = nullptr;
     overlay.shown = false;
     overlay.pictureShown = false;
+    overlay.buriedSince = 0;
 }
 
 // A program that raises or destroys one of its windows sends to the overlays that window owns and
@@ -627,10 +643,13 @@ void OverlayThread::Worker::KeepAnswering(int cost) {
 }
 
 // Counts the entries, and looks at the targets on a timer while there are any and no refresh
-// periods say when, or while a change of the front window is being followed.
+// periods say when, while a change of the front window is being followed, or while an overlay
+// under other windows waits to go.
 void OverlayThread::Worker::Counted() {
     shared_->entries = overlays_.size();
-    const bool wanted = !overlays_.empty() && (!driven_ || raisingLooks_ > 0);
+    const bool buried = std::any_of(overlays_.begin(), overlays_.end(),
+                                    [](const auto& entry) { return entry.second.window && entry.second.buriedSince; });
+    const bool wanted = !overlays_.empty() && (!driven_ || raisingLooks_ > 0 || buried);
     if (wanted == timerRunning_)
         return;
     if (wanted)

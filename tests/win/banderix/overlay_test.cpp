@@ -182,6 +182,13 @@ TEST_F(BanderixOverCaption, EachTargetBroughtToTheFrontShowsItsPictureAndNoneSho
                 << "the lower caption's covered part";
         }
 
+    // A caption wholly under another window loses its overlay after a moment, and has it again once
+    // it comes back into view.
+    SetWindowPos(upper.Handle(), HWND_TOP, 240, 300, 0, 0, SWP_NOSIZE);
+    EXPECT_TRUE(WaitFor([&] { return OverlayOf(lower.Handle()) == nullptr; }, 3000)) << "buried";
+    SetWindowPos(upper.Handle(), nullptr, 40, 520, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitFor([&] { return PaintedColour(lower.Handle()) == kRed; }, 1500)) << "in view again";
+
     // Each stops being a window whose caption is painted: its overlay goes.
     SetWindowTextA(lower.Handle(), "");
     EXPECT_TRUE(WaitFor([&] { return OverlayOf(lower.Handle()) == nullptr; }, 1500)) << "retitled to nothing";
