@@ -74,6 +74,31 @@ bool CoversAll(const std::vector<ScreenRect>& covered, int32_t width, int32_t he
     return true;
 }
 
+ColumnSpan ChangedColumns(const OverlayPicture& before, const OverlayPicture& after) {
+    const CaptionRect& a = before.caption;
+    const CaptionRect& b = after.caption;
+    const int32_t width = std::max(after.Width(), 0);
+    if (a.left != b.left || a.top != b.top || a.right != b.right || a.bottom != b.bottom ||
+        before.pixels.size() != after.pixels.size())
+        return ColumnSpan{0, width};
+    ColumnSpan span{width, 0};
+    for (size_t row = 0; row < after.pixels.size(); row += static_cast<size_t>(width)) {
+        const uint32_t* was = before.pixels.data() + row;
+        const uint32_t* now = after.pixels.data() + row;
+        int32_t first = 0;
+        while (first < span.first && was[first] == now[first])
+            ++first;
+        span.first = first;
+        int32_t last = width;
+        while (last > span.last && was[last - 1] == now[last - 1])
+            --last;
+        span.last = last;
+    }
+    if (span.first >= span.last)
+        return ColumnSpan{};
+    return span;
+}
+
 CaptionRect CaptionFromFrame(const ScreenRect& window, const ScreenRect& visibleFrame, const ScreenRect& buttons) {
     return CaptionRect{visibleFrame.left - window.left + 1, buttons.top, buttons.right, buttons.bottom};
 }

@@ -91,6 +91,15 @@ struct OverlayPicture {
     }
 };
 
+// The columns in which two pictures of the same caption differ, [first, last): at a scroll step
+// only the text's part of a caption changes, and only that goes to the screen. Empty (first ==
+// last) when they are the same, and the whole width when they lie or measure differently.
+struct ColumnSpan {
+    int32_t first = 0;
+    int32_t last = 0;
+};
+ColumnSpan ChangedColumns(const OverlayPicture& before, const OverlayPicture& after);
+
 // The caption cut from a composition in whole-window coordinates: pixels 0x00RRGGBB (top byte
 // ignored), row y starting at composition + y * stride. The boxes in clear (the caption buttons,
 // the window icon) stay fully transparent, so the system's own show through.

@@ -4,6 +4,7 @@
 #include "painter/overlay/dwm_frame.h"
 #include "painter/overlay/target_events.h"
 #include "platform/dib/kept_surface.h"
+#include "painter/paint/user32_function.h"
 #include "platform/framework/scoped_gdi.h"
 
 #include <algorithm>
@@ -73,6 +74,50 @@ void RaiseOnScreen(HWND overlay, bool show) {
     SetWindowPos(overlay, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
 }
 
+// The columns span of a picture into the surface, which holds at least the picture's size, the
+// covered parts left clear.
+void CopyPicture(const OverlayPicture& picture, const std::vector<ScreenRect>& covered, ColumnSpan span,
+                 KeptSurface& surface) {
+    const size_t width = static_cast<size_t>(picture.Width());
+    const size_t count = static_cast<size_t>(span.last - span.first);
+    for (int32_t y = 0; y < picture.Height(); ++y)
+        CopyMemory(surface.Row(y) + span.first, picture.pixels.data() + static_cast<size_t>(y) * width + span.first,
+                   count * sizeof(uint32_t));
+    for (const ScreenRect& part : covered) {
+        const int32_t left = std::max(part.left, span.first);
+        const int32_t right = std::min(part.right, span.last);
+        for (int32_t y = part.top; left < right && y < part.bottom; ++y)
+            std::fill(surface.Row(y) + left, surface.Row(y) + right, 0u);
+    }
+}
+
+// Where the system can (Vista and later), only the dirty part of a layered window's picture is
+// put on the screen; the oldest systems take the whole picture again.
+struct LayeredUpdate { // UPDATELAYEREDWINDOWINFO, which the oldest systems' headers lack
+    DWORD cbSize;
+    HDC hdcDst;
+    const POINT* pptDst;
+    const SIZE* psize;
+    HDC hdcSrc;
+    const POINT* pptSrc;
+    COLORREF crKey;
+    const BLENDFUNCTION* pblend;
+    DWORD dwFlags;
+    const RECT* prcDirty;
+};
+
+bool UpdateLayeredPart(HWND overlay, SIZE size, HDC memory, RECT dirty) {
+    using UpdateIndirect = BOOL(WINAPI*)(HWND, const LayeredUpdate*);
+    static const auto update = User32Function<UpdateIndirect>("UpdateLayeredWindowIndirect");
+    POINT origin{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    if (update) {
+        const LayeredUpdate info{sizeof(info), nullptr, nullptr, &size, memory, &origin, 0, &blend, ULW_ALPHA, &dirty};
+        return update(overlay, &info) != FALSE;
+    }
+    return UpdateLayeredWindow(overlay, nullptr, nullptr, &size, memory, &origin, 0, &blend, ULW_ALPHA) != FALSE;
+}
+
 // Puts a picture into a layered window at a place on the screen, through a surface kept for it,
 // the covered parts left clear.
 void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, const std::vector<ScreenRect>& covered,
@@ -85,12 +130,7 @@ void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, const 
     if (!memory)
         return;
     GdiFlush();
-    for (int32_t y = 0; y < height; ++y)
-        CopyMemory(surface.Row(y), picture.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width),
-                   static_cast<size_t>(width) * sizeof(uint32_t));
-    for (const ScreenRect& part : covered)
-        for (int32_t y = part.top; y < part.bottom; ++y)
-            std::fill(surface.Row(y) + part.left, surface.Row(y) + part.right, 0u);
+    CopyPicture(picture, covered, ColumnSpan{0, width}, surface);
     SIZE size{width, height};
     POINT origin{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -143,6 +183,7 @@ struct OverlayThread::Shared {
     // forgets the targets it found destroyed.
     CRITICAL_SECTION lock;
     std::map<HWND, Wanted> wanted;
+    std::set<HWND> changed; // whose wanted picture changed or went since the overlay thread looked
     uint64_t nextVersion = 0;
 
     UniqueKernelObject started; // set once the overlay thread has started, or failed to
@@ -199,6 +240,9 @@ private:
     bool Start();
     void Stop();
     void Reconcile();
+    // Puts only the part that differs from the picture before on the screen; false where the
+    // overlay's whole picture must go again.
+    bool UpdateChangedPart(Overlay& overlay, const OverlayPicture& before);
     void CheckAll();
     void RaiseAgain(HWND target);
     // False when the target is gone; its overlay is destroyed then.
@@ -332,40 +376,54 @@ LRESULT CALLBACK OverlayThread::Worker::ControlProc(HWND window, UINT message, W
 }
 
 void OverlayThread::Worker::Reconcile() {
+    // Only the targets whose wanted picture changed or went: a scroll step changes one of sixty.
     std::vector<std::pair<HWND, Shared::Wanted>> wanted;
+    std::vector<HWND> withdrawn;
     {
         const Shared::Held held(*shared_);
-        wanted.assign(shared_->wanted.begin(), shared_->wanted.end());
+        for (HWND target : shared_->changed) {
+            const auto found = shared_->wanted.find(target);
+            if (found != shared_->wanted.end())
+                wanted.emplace_back(target, found->second);
+            else
+                withdrawn.push_back(target);
+        }
+        shared_->changed.clear();
     }
-
+    const Raised busy(busy_);
+    for (HWND target : withdrawn) {
+        const auto found = overlays_.find(target);
+        if (found != overlays_.end()) {
+            Destroy(found->second);
+            overlays_.erase(found);
+        }
+    }
     std::vector<HWND> changed;
-    std::map<HWND, Overlay> kept;
     bool newcomers = false;
     for (auto& [target, want] : wanted) {
-        auto found = overlays_.find(target);
-        Overlay overlay;
-        if (found != overlays_.end()) {
-            overlay = std::move(found->second);
-            overlays_.erase(found);
-        } else {
+        const auto [entry, added] = overlays_.try_emplace(target);
+        Overlay& overlay = entry->second;
+        if (added) {
             overlay.root = RootOf(target); // a window keeps its top-level window for life
             newcomers = true;
         }
-        if (overlay.version != want.version) {
-            overlay.version = want.version;
-            overlay.picture = want.picture;
-            overlay.pictureWidth = kWidthAtArrival;
-            overlay.pictureShown = false;
-            changed.push_back(target);
+        if (overlay.version == want.version)
+            continue;
+        const bool inPlace = overlay.shown && overlay.pictureShown && overlay.picture;
+        const std::shared_ptr<const OverlayPicture> before = std::move(overlay.picture);
+        overlay.version = want.version;
+        overlay.picture = std::move(want.picture);
+        // A picture of the caption the overlay shows where it lies, as a scroll step makes one:
+        // only what changed goes to the screen, without a look at the target.
+        if (inPlace && UpdateChangedPart(overlay, *before)) {
+            Publish(target, overlay);
+            continue;
         }
-        kept.emplace(target, std::move(overlay));
+        overlay.pictureWidth = kWidthAtArrival;
+        overlay.pictureShown = false;
+        changed.push_back(target);
     }
-    const Raised busy(busy_);
-    for (auto& entry : overlays_)
-        Destroy(entry.second); // withdrawn
-    overlays_ = std::move(kept);
-    // A new overlay is stacked as the others are; a scroll step, which changes one picture, not
-    // sixty, goes by the last look.
+    // A new overlay is stacked as the others are; a changed picture goes by the last look.
     if (newcomers)
         ReadStacking();
     for (HWND target : changed) {
@@ -375,6 +433,24 @@ void OverlayThread::Worker::Reconcile() {
         KeepAnswering(1);
     }
     Counted();
+}
+
+bool OverlayThread::Worker::UpdateChangedPart(Overlay& overlay, const OverlayPicture& before) {
+    const OverlayPicture& picture = *overlay.picture;
+    const CaptionRect& was = before.caption;
+    const CaptionRect& now = picture.caption;
+    if (was.left != now.left || was.top != now.top || was.right != now.right || was.bottom != now.bottom)
+        return false; // another size or place: a check fits it
+    const ColumnSpan span = ChangedColumns(before, picture);
+    if (span.first == span.last)
+        return true;
+    const HDC memory = surface_.Get(picture.Width(), picture.Height());
+    if (!memory)
+        return false;
+    GdiFlush();
+    CopyPicture(picture, overlay.covered, span, surface_);
+    return UpdateLayeredPart(overlay.window, SIZE{picture.Width(), picture.Height()}, memory,
+                             RECT{span.first, 0, span.last, picture.Height()});
 }
 
 void OverlayThread::Worker::CheckAll() {
@@ -729,6 +805,7 @@ void OverlayThread::Show(HWND target, const OverlayPicture& picture) {
         Shared::Wanted& wanted = shared_->wanted[target];
         wanted.picture = std::move(shared);
         wanted.version = ++shared_->nextVersion;
+        shared_->changed.insert(target);
     }
     Wake();
 }
@@ -738,6 +815,7 @@ void OverlayThread::Withdraw(HWND target) {
         const Shared::Held held(*shared_);
         if (shared_->wanted.erase(target) == 0)
             return;
+        shared_->changed.insert(target);
     }
     Wake();
 }
@@ -747,6 +825,8 @@ void OverlayThread::WithdrawAll() {
         const Shared::Held held(*shared_);
         if (shared_->wanted.empty())
             return;
+        for (const auto& entry : shared_->wanted)
+            shared_->changed.insert(entry.first);
         shared_->wanted.clear();
     }
     Wake();

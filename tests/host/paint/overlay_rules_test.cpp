@@ -83,6 +83,21 @@ TEST(OverlayRules, CoveredPartsAreWhereWindowsAboveTheTargetOverlapTheOverlayInI
     EXPECT_FALSE(CoversAll({}, 200, 20));
 }
 
+TEST(OverlayRules, OnlyTheColumnsThatChangedGoToTheScreen) {
+    OverlayPicture before;
+    before.caption = CaptionRect{4, 4, 14, 7}; // 10 x 3
+    before.pixels.assign(30, 0xFF000000);
+    OverlayPicture after = before;
+    EXPECT_EQ(ChangedColumns(before, after).first, ChangedColumns(before, after).last) << "the same";
+    after.pixels[3] = after.pixels[2 * 10 + 7] = 0xFFFFFFFF;
+    EXPECT_EQ(ChangedColumns(before, after).first, 3) << "over the rows";
+    EXPECT_EQ(ChangedColumns(before, after).last, 8);
+    after.caption.right = 15;
+    after.pixels.assign(33, 0xFF000000);
+    EXPECT_EQ(ChangedColumns(before, after).first, 0) << "another size: all of it";
+    EXPECT_EQ(ChangedColumns(before, after).last, 11);
+}
+
 TEST(OverlayRules, PictureIsOpaqueExceptWhereItIsToStayClear) {
     // A 12 x 4 composition; the caption is its 10 x 2 middle.
     std::vector<uint32_t> composition(12 * 4, 0xAB123456);

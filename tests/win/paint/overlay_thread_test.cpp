@@ -1,11 +1,12 @@
 // The overlay thread over windows of the test's own: what both threads keep of a target goes
-// with the target, without anyone withdrawing it.
+// with the target, without anyone withdrawing it, and a new picture reaches the screen.
 #include "common/painter_messages.h"
 #include "painter/overlay/overlay_thread.h"
 #include "tests/win/desktop.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -20,7 +21,7 @@ int OverlaysShown() {
     return shown;
 }
 
-TEST(OverlayThread, DestroyedTargetsLeaveNeitherPicturesNorEntriesBehind) {
+TEST(OverlayThread, DestroyedTargetsLeaveNothingBehindAndANewPictureShowsWhereItChanged) {
     const TestWindow painter("Painter", WS_POPUP, 0, 10, 10);
     OverlayThread overlays(painter.Handle(), 20);
     OverlayPicture picture;
@@ -39,6 +40,16 @@ TEST(OverlayThread, DestroyedTargetsLeaveNeitherPicturesNorEntriesBehind) {
     overlays.Show(last.Handle(), picture); // the wanted pictures change after the others have gone
     EXPECT_TRUE(WaitFor([&] { return OverlaysShown() == 1 && overlays.TargetsKept() == 2; }, 3000))
         << OverlaysShown() << " shown, " << overlays.TargetsKept() << " kept";
+
+    // A scroll step's picture: only its changed columns go to the screen, and the rest stays.
+    const auto shows = [&](int x, uint32_t colour) {
+        return ScreenCapture::OfWindow(last.Handle()).At(picture.caption.left + x, 14) == colour;
+    };
+    ASSERT_TRUE(WaitFor([&] { return shows(50, 0xFF0000); }, 3000));
+    for (int y = 0; y < 20; ++y)
+        std::fill_n(picture.pixels.begin() + y * 100 + 40, 20, 0xFF00FF00);
+    overlays.Show(last.Handle(), picture);
+    EXPECT_TRUE(WaitFor([&] { return shows(50, 0x00FF00) && shows(10, 0xFF0000) && shows(90, 0xFF0000); }, 3000));
 }
 
 } // namespace
