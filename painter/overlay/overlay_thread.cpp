@@ -466,8 +466,18 @@ void OverlayThread::Worker::CheckAll() {
     uncoveringLeft_ = kUncoveringPerLook;
     {
         const Raised timed(timedLook_), busy(busy_);
-        for (auto it = overlays_.begin(); it != overlays_.end(); KeepAnswering(1))
-            it = Check(it->first, it->second) ? std::next(it) : Forget(it);
+        // The front and foreground windows' overlays first: those are what the user is looking
+        // at, and a move of the window in front is what an overlay must follow soonest.
+        for (const bool watched : {true, false})
+            for (auto it = overlays_.begin(); it != overlays_.end();) {
+                const HWND root = it->second.root;
+                if ((root == stacking_.front || root == foregroundRoot_) != watched) {
+                    ++it;
+                    continue;
+                }
+                it = Check(it->first, it->second) ? std::next(it) : Forget(it);
+                KeepAnswering(1);
+            }
     }
     raisingLooks_ = raisingLooks_ > 0 ? raisingLooks_ - 1 : 0;
     Counted();
