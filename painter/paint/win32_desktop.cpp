@@ -25,8 +25,11 @@ WindowId Win32Desktop::ForegroundWindow() const {
     return ToWindowId(GetForegroundWindow());
 }
 
+// The desktop's own listing rather than EnumWindows: the same windows in the same order, but Wine's
+// EnumWindows asks the server whether each listed window still exists before it visits it, a round
+// trip per window. A window destroyed meanwhile answers as gone to every later question.
 void Win32Desktop::ForEachTopLevel(const std::function<void(WindowId)>& visit) const {
-    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&visit));
+    EnumDesktopWindows(nullptr, VisitWindow, reinterpret_cast<LPARAM>(&visit));
 }
 
 void Win32Desktop::ForEachDescendant(WindowId window, const std::function<void(WindowId)>& visit) const {
