@@ -99,7 +99,7 @@ WatchedDesktop::Known& WatchedDesktop::LookWhole(WindowId window) const {
     const bool changed = known.changedAt == period_;
     if (known.wholeAt != period_ && (known.wholeAt == 0 || changed || InTurn(window, kSlowRotation))) {
         known.exStyle = system_.ExStyle(window);
-        known.clientTop = system_.ClientTop(window);
+        known.clientTop = system_.ClientTopOnScreen(window);
         known.dpi = system_.Dpi(window);
         known.wholeAt = period_;
     }
@@ -198,7 +198,7 @@ WindowTitle WatchedDesktop::Title(WindowId window) const {
     return known.title;
 }
 
-int32_t WatchedDesktop::ClientTop(WindowId window) const {
+int32_t WatchedDesktop::ClientTopOnScreen(WindowId window) const {
     return LookWhole(window).clientTop;
 }
 

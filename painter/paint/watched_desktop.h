@@ -53,7 +53,7 @@ public:
     uint32_t ExStyle(WindowId window) const override;
     ScreenRect Rect(WindowId window) const override;
     WindowTitle Title(WindowId window) const override;
-    int32_t ClientTop(WindowId window) const override;
+    int32_t ClientTopOnScreen(WindowId window) const override;
     uint32_t Dpi(WindowId window) const override;
     // Asked of the system each time: the selection keeps what it learns of each window's program.
     std::string ProgramPath(WindowId window) const override { return system_.ProgramPath(window); }
@@ -72,7 +72,7 @@ private:
         uint32_t style = 0;
         ScreenRect rect;
         uint32_t exStyle = 0;
-        int32_t clientTop = 0;
+        int32_t clientTop = 0; // on the screen
         uint32_t dpi = 0;
         WindowTitle title;
         std::vector<WindowId> descendants;

@@ -50,13 +50,12 @@ ScreenRect Win32Desktop::Rect(WindowId window) const {
     return ScreenRect{bounds.left, bounds.top, bounds.right, bounds.bottom};
 }
 
-// Both rectangles in one question (one server round trip under Wine). The client area's top stays
-// below the caption even when a window is no taller than its caption.
-int32_t Win32Desktop::ClientTop(WindowId window) const {
-    WINDOWINFO info{};
-    info.cbSize = sizeof info;
-    GetWindowInfo(ToHandle(window), &info);
-    return info.rcClient.top - info.rcWindow.top;
+// The client area's origin alone, one trip to the server under Wine, where GetWindowInfo makes
+// five (the styles, the class, the foreground window besides the rectangles).
+int32_t Win32Desktop::ClientTopOnScreen(WindowId window) const {
+    POINT origin{0, 0};
+    ClientToScreen(ToHandle(window), &origin);
+    return origin.y;
 }
 
 uint32_t Win32Desktop::Dpi(WindowId window) const {
