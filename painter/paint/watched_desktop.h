@@ -61,14 +61,15 @@ public:
 private:
     // What is known of one window, each part with the period it was read in.
     struct Known {
-        uint64_t seenAt = 0;    // the last period anything was asked about it
-        uint64_t lookedAt = 0;  // its style and rectangle were read
-        uint64_t changedAt = 0; // they differed from those read before, or it was new or reported
-        uint64_t wholeAt = 0;   // its extended style, client area and DPI were read
-        uint64_t titleAt = 0;   // its title (and its descendants are to be listed again)
+        uint64_t seenAt = 0;               // the last period anything was asked about it
+        uint64_t lookedAt = 0;             // its style and rectangle were read
+        uint64_t changedAt = 0;            // they differed from those read before, or it was new or reported
+        uint64_t wholeAt = 0;              // its extended style, client area and DPI were read
+        uint64_t titleAt = 0;              // its title (and its descendants are to be listed again)
+        uint64_t listedAt = 0;             // descendants holds what the system listed below it then
+        uint64_t descendantsChangedAt = 0; // that list differed from the one before
         bool reported = false;
-        bool listed = false; // descendants holds what the system lists below it
-        WindowId root = 0;   // the top-level window it was reached from
+        WindowId root = 0; // the top-level window it was reached from
         uint32_t style = 0;
         ScreenRect rect;
         uint32_t exStyle = 0;
