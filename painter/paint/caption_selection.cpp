@@ -66,7 +66,7 @@ void CaptionSelection::Add(WindowId window, uint32_t style, bool scrollStep, Sel
     const ScreenRect rect = desktop_.Rect(window);
     const CaptionRect caption =
         ComputeCaptionRect(rect.Width(), styles.style, styles.exStyle, state_.metricsByDpi.At(dpi));
-    if (DrawsOwnTitleBar(window, caption))
+    if (DrawsOwnTitleBar(window, rect, caption))
         into.push_back(Left(window));
     else
         into.push_back({window, caption, styles, dpi, rect, std::move(title)});
@@ -79,8 +79,8 @@ void CaptionSelection::Add(WindowId window, uint32_t style, bool scrollStep, Sel
 // windows with captions of their own. An ordinary client area begins a whole caption below the
 // frame, one over the caption at most a frame's width from the top; the line lies halfway, as the
 // metrics need not be exactly the window's own (a frame of its own size, a scaled caption height).
-bool CaptionSelection::DrawsOwnTitleBar(WindowId window, const CaptionRect& caption) const {
-    return desktop_.ClientTop(window) < (caption.top + caption.bottom) / 2;
+bool CaptionSelection::DrawsOwnTitleBar(WindowId window, const ScreenRect& rect, const CaptionRect& caption) const {
+    return desktop_.ClientTopOnScreen(window) - rect.top < (caption.top + caption.bottom) / 2;
 }
 
 } // namespace bndx

@@ -53,7 +53,7 @@ private:
     void AddIfCaptioned(WindowId window, SelectedCaptions& into) const;
     // As SelectWindow, with the style a caller has read already.
     void Add(WindowId window, uint32_t style, bool scrollStep, SelectedCaptions& into) const;
-    bool DrawsOwnTitleBar(WindowId window, const CaptionRect& caption) const;
+    bool DrawsOwnTitleBar(WindowId window, const ScreenRect& rect, const CaptionRect& caption) const;
 
     const DesktopView& desktop_;
     const int32_t& windowCoverage_;

@@ -36,8 +36,9 @@ public:
     virtual ScreenRect Rect(WindowId window) const = 0;
     // The title, cut to kTitleCapacity units.
     virtual WindowTitle Title(WindowId window) const = 0;
-    // How far below the top of the window's outer rectangle its client area begins.
-    virtual int32_t ClientTop(WindowId window) const = 0;
+    // Where on the screen the window's client area begins, from the top (below the caption even
+    // where the window is no taller than its caption).
+    virtual int32_t ClientTopOnScreen(WindowId window) const = 0;
     // The DPI of the monitor the window is on, as the system tells it; 0 where it cannot say.
     virtual uint32_t Dpi(WindowId window) const = 0;
     // The executable of the process that made the window: its full path, or only its file name

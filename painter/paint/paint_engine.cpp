@@ -310,6 +310,7 @@ bool PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) 
         composition = renderer_.Compose(window, caption, styles, dpi, selected.title, false);
     if (frame.hasButtonBounds)
         composition.composed.buttons = CaptionButtonAreas{true, frame.buttons, false, {}};
+    composition.composed.windowOrigin = POINT{selected.rect.left, selected.rect.top};
     switch (composition.outcome) {
     case Composition::Outcome::kComposed:
         presenter_->Present(window, composition.composed);

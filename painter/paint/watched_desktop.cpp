@@ -99,14 +99,17 @@ WatchedDesktop::Known& WatchedDesktop::LookWhole(WindowId window) const {
     const bool changed = known.changedAt == period_;
     if (known.wholeAt != period_ && (known.wholeAt == 0 || changed || InTurn(window, kSlowRotation))) {
         known.exStyle = system_.ExStyle(window);
-        known.clientTop = system_.ClientTop(window);
+        known.clientTop = system_.ClientTopOnScreen(window);
         known.dpi = system_.Dpi(window);
         known.wholeAt = period_;
     }
     if (known.titleAt != period_ && (known.titleAt == 0 || changed || InTurn(window))) {
         known.title = system_.Title(window);
         known.titleAt = period_;
-        known.listed = false;
+        // A descendant's own descendants are in its top-level window's list too: they are listed
+        // again when that list changed (ForEachDescendant) or the descendant itself did.
+        if (known.root == window || known.root == 0 || changed)
+            known.listedAt = 0;
     }
     return known;
 }
@@ -161,12 +164,17 @@ void WatchedDesktop::ForEachTopLevel(const std::function<void(WindowId)>& visit)
 
 void WatchedDesktop::ForEachDescendant(WindowId window, const std::function<void(WindowId)>& visit) const {
     Known& known = LookWhole(window);
-    if (!known.listed) {
-        known.descendants.clear();
-        system_.ForEachDescendant(window, [&known](WindowId below) { known.descendants.push_back(below); });
-        known.listed = true;
-    }
     const WindowId root = known.root ? known.root : window;
+    const auto top = known_.find(root);
+    const bool listChanged = top != known_.end() && top->second.descendantsChangedAt == period_;
+    if (known.listedAt == 0 || (root != window && listChanged && known.listedAt != period_)) {
+        std::vector<WindowId> descendants;
+        system_.ForEachDescendant(window, [&descendants](WindowId below) { descendants.push_back(below); });
+        if (descendants != known.descendants)
+            known.descendantsChangedAt = period_;
+        known.descendants = std::move(descendants);
+        known.listedAt = period_;
+    }
     // By index: the visits reach further entries, never this one's list.
     for (size_t i = 0; i < known.descendants.size(); ++i) {
         const WindowId below = known.descendants[i];
@@ -198,7 +206,7 @@ WindowTitle WatchedDesktop::Title(WindowId window) const {
     return known.title;
 }
 
-int32_t WatchedDesktop::ClientTop(WindowId window) const {
+int32_t WatchedDesktop::ClientTopOnScreen(WindowId window) const {
     return LookWhole(window).clientTop;
 }
 

@@ -53,7 +53,7 @@ public:
     uint32_t ExStyle(WindowId window) const override;
     ScreenRect Rect(WindowId window) const override;
     WindowTitle Title(WindowId window) const override;
-    int32_t ClientTop(WindowId window) const override;
+    int32_t ClientTopOnScreen(WindowId window) const override;
     uint32_t Dpi(WindowId window) const override;
     // Asked of the system each time: the selection keeps what it learns of each window's program.
     std::string ProgramPath(WindowId window) const override { return system_.ProgramPath(window); }
@@ -61,18 +61,19 @@ public:
 private:
     // What is known of one window, each part with the period it was read in.
     struct Known {
-        uint64_t seenAt = 0;    // the last period anything was asked about it
-        uint64_t lookedAt = 0;  // its style and rectangle were read
-        uint64_t changedAt = 0; // they differed from those read before, or it was new or reported
-        uint64_t wholeAt = 0;   // its extended style, client area and DPI were read
-        uint64_t titleAt = 0;   // its title (and its descendants are to be listed again)
+        uint64_t seenAt = 0;               // the last period anything was asked about it
+        uint64_t lookedAt = 0;             // its style and rectangle were read
+        uint64_t changedAt = 0;            // they differed from those read before, or it was new or reported
+        uint64_t wholeAt = 0;              // its extended style, client area and DPI were read
+        uint64_t titleAt = 0;              // its title (and its descendants are to be listed again)
+        uint64_t listedAt = 0;             // descendants holds what the system listed below it then
+        uint64_t descendantsChangedAt = 0; // that list differed from the one before
         bool reported = false;
-        bool listed = false; // descendants holds what the system lists below it
-        WindowId root = 0;   // the top-level window it was reached from
+        WindowId root = 0; // the top-level window it was reached from
         uint32_t style = 0;
         ScreenRect rect;
         uint32_t exStyle = 0;
-        int32_t clientTop = 0;
+        int32_t clientTop = 0; // on the screen
         uint32_t dpi = 0;
         WindowTitle title;
         std::vector<WindowId> descendants;

@@ -16,7 +16,7 @@ struct SimWindow {
     WindowId parent = 0;
     uint32_t style = kCaptioned;
     std::string title = "Window";
-    int32_t clientTop = 60; // below any caption the tests' metrics give
+    int32_t clientTop = 60; // below the window's top; below any caption the tests' metrics give
     uint32_t dpi = 0;       // the system cannot say
     std::string program = "C:\\Apps\\app.exe";
     ScreenRect rect{0, 0, 200, 100};
@@ -61,7 +61,9 @@ public:
         const std::string& title = Of(window).title;
         return ++asked, WindowTitle(title.begin(), title.end());
     }
-    int32_t ClientTop(WindowId window) const override { return ++asked, Of(window).clientTop; }
+    int32_t ClientTopOnScreen(WindowId window) const override {
+        return ++asked, Of(window).rect.top + Of(window).clientTop;
+    }
     uint32_t Dpi(WindowId window) const override { return ++asked, Of(window).dpi; }
     std::string ProgramPath(WindowId window) const override { return ++programQuestions, Of(window).program; }
 

@@ -78,7 +78,15 @@ TEST_P(BanderixPaintMethod, BackgroundIsPaintedIntoOtherCaptionsUntilNoneIsSelec
 
     // Paint behind the program's back: only a refresh timer can notice.
     if (byTimer) {
-        subject.Scribble(kGreen);
+        // The scribble reaches the screen with the subject's next messages; a look that came first
+        // would repaint it before it showed.
+        bool scribbled = false;
+        for (int tries = 0; tries < 3 && !scribbled; ++tries) {
+            subject.Scribble(kGreen);
+            PumpMessages(50);
+            scribbled = subject.Fill() == kGreen;
+        }
+        ASSERT_TRUE(scribbled) << "the scribble shows";
         // Its own program may draw over a caption that nothing else changed: looked at in its turn.
         EXPECT_TRUE(subject.WaitForFill(kRed, 12000)) << "the refresh timer repaints within its turn";
     } else {
