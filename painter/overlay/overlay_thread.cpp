@@ -877,16 +877,17 @@ bool OverlayThread::ShowsOnScreen(HWND target) {
     RECT window;
     if (width < 1 || !GetWindowRect(target, &window))
         return false;
+    if (!screen_)
+        screen_.Reset(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
     const HDC memory = screenRow_.Get(width, 1);
-    const ClientDc screen(nullptr);
     const int32_t x = window.left + picture->caption.left;
     const int32_t y = window.top + picture->caption.top + row;
-    if (!memory || !screen.Get() || !BitBlt(memory, 0, 0, width, 1, screen.Get(), x, y, SRCCOPY))
+    if (!memory || !screen_ || !BitBlt(memory, 0, 0, width, 1, screen_.Get(), x, y, SRCCOPY))
         return false;
     GdiFlush();
     // Only what lies on the screen can show there.
-    const int32_t screenWidth = GetDeviceCaps(screen.Get(), HORZRES);
-    if (y < 0 || y >= GetDeviceCaps(screen.Get(), VERTRES))
+    const int32_t screenWidth = GetDeviceCaps(screen_.Get(), HORZRES);
+    if (y < 0 || y >= GetDeviceCaps(screen_.Get(), VERTRES))
         return true;
     const uint32_t* shown = screenRow_.Row(0);
     const uint32_t* wanted = picture->pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(width);

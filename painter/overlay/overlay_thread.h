@@ -6,6 +6,7 @@
 
 #include "painter/overlay/overlay_rules.h"
 #include "platform/dib/kept_surface.h"
+#include "platform/framework/scoped_gdi.h"
 #include "platform/framework/win32_handles.h"
 
 #include <windows.h>
@@ -58,7 +59,10 @@ private:
 
     std::shared_ptr<Shared> shared_;
     UniqueKernelObject thread_;
-    KeptSurface screenRow_; // the main thread's, for ShowsOnScreen
+    // The main thread's, for ShowsOnScreen: a display context of the screen kept from look to
+    // look (getting one each time costs several Wine server round trips), and the row read.
+    UniqueDc screen_;
+    KeptSurface screenRow_;
 };
 
 } // namespace bndx
