@@ -35,6 +35,9 @@ struct ComposedCaption {
     // On a display of 256 colours, the background's palette, to be realised in the window's
     // surface for the copy; null otherwise.
     HPALETTE palette;
+    // A step of the scrolling text: the next refresh period paints the caption whole, so nothing
+    // of this paint need be kept to compare the screen with.
+    bool scrollStep = false;
 };
 
 // Contract: every call comes from the painter's main thread, one at a time, and none may throw.

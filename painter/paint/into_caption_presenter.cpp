@@ -48,7 +48,10 @@ void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed)
     if (composed.palette)
         SelectPalette(surface.Get(), previousPalette, FALSE);
     GdiFlush();
-    Keep(window, composed);
+    if (composed.scrollStep)
+        Forget(window);
+    else
+        Keep(window, composed);
 }
 
 // What the screen shows right after the copy is kept, not what was copied: the parts of the

@@ -2,7 +2,6 @@
 
 #include "common/desktop_composition_win32.h"
 #include "common/painter_messages.h"
-#include "painter/overlay/caption_frame.h"
 #include "painter/paint/into_caption_presenter.h"
 #include "painter/paint/overlay_presenter.h"
 #include "painter/paint/user32_function.h"
@@ -302,7 +301,7 @@ bool PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) 
     const uint32_t dpi = selected.dpi;
     // Over the caption, the frame as the desktop draws it today decides where the caption lies.
     const bool over = presentation_ == Presentation::OverCaption;
-    const CaptionFrame frame = over ? CaptionFrameOf(window, byMetrics) : CaptionFrame{byMetrics, false, {}};
+    const CaptionFrame frame = over ? FrameOf(selected) : CaptionFrame{byMetrics, false, {}};
     const CaptionRect& caption = frame.caption;
     Composition composition = renderer_.Compose(window, caption, styles, dpi, selected.title, scrollStep);
     if (composition.scroll &&
@@ -311,6 +310,7 @@ bool PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) 
     if (frame.hasButtonBounds)
         composition.composed.buttons = CaptionButtonAreas{true, frame.buttons, false, {}};
     composition.composed.windowOrigin = POINT{selected.rect.left, selected.rect.top};
+    composition.composed.scrollStep = scrollStep;
     switch (composition.outcome) {
     case Composition::Outcome::kComposed:
         presenter_->Present(window, composition.composed);
@@ -322,6 +322,27 @@ bool PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) 
         break;
     }
     return false;
+}
+
+// The desktop window manager's frame of the window the text scrolls on is asked once, not at
+// every step: it follows from the window's rectangle and styles and the system's metrics.
+CaptionFrame PaintEngine::FrameOf(const SelectedCaption& selected) {
+    const CaptionRect& byMetrics = selected.caption;
+    KeptFrame& kept = keptFrame_;
+    const bool same = kept.window == selected.window && kept.rect == selected.rect &&
+                      kept.style == selected.styles.style && kept.exStyle == selected.styles.exStyle &&
+                      kept.generation == generation_ && kept.byMetrics.left == byMetrics.left &&
+                      kept.byMetrics.top == byMetrics.top && kept.byMetrics.right == byMetrics.right &&
+                      kept.byMetrics.bottom == byMetrics.bottom;
+    if (!same)
+        kept = KeptFrame{selected.window,
+                         selected.rect,
+                         selected.styles.style,
+                         selected.styles.exStyle,
+                         generation_,
+                         byMetrics,
+                         CaptionFrameOf(ToHandle(selected.window), byMetrics)};
+    return kept.frame;
 }
 
 // A window moved away or vanished. The captions it uncovered can show again as the system drew

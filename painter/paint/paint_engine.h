@@ -4,6 +4,7 @@
 // and the user's choices here.
 #pragma once
 
+#include "painter/overlay/caption_frame.h"
 #include "painter/overlay/target_events.h"
 #include "painter/paint/caption_presenter.h"
 #include "painter/paint/caption_renderer.h"
@@ -104,6 +105,7 @@ private:
     void PaintSelected(HWND foreground, bool scrollStep);
     // Whether the caption now shows our composition or the system's own caption.
     bool DrawCaption(const SelectedCaption& selected, bool scrollStep);
+    CaptionFrame FrameOf(const SelectedCaption& selected);
     void ResumeScrollOn(HWND foreground);
     void OnTargetEvent(HWND window, DWORD event) override;
     void OnPaintCaption(HWND window);
@@ -131,6 +133,17 @@ private:
     CaptionSelection selection_;
     SelectedCaptions selected_;     // kept from one pass to the next for its memory
     std::vector<WindowId> painted_; // over the caption, the windows a period painted
+    // The last frame asked of the desktop window manager, and what it followed from.
+    struct KeptFrame {
+        WindowId window = 0;
+        ScreenRect rect;
+        uint32_t style = 0;
+        uint32_t exStyle = 0;
+        uint64_t generation = 0;
+        CaptionRect byMetrics{};
+        CaptionFrame frame{};
+    };
+    KeptFrame keptFrame_;
     uint32_t stepPeriodBeforeOptions_ = 0;
     uint32_t frequencyPeriodBeforeOptions_ = 0;
     bool uncoveredPassDue_ = false;
