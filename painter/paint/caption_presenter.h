@@ -23,8 +23,6 @@ struct ComposedCaption {
     HDC surface;
     // Where the caption lies, in whole-window coordinates (origin at the outer top-left corner).
     CaptionRect caption;
-    // Where that corner lies on the screen, as the engine last saw the window.
-    POINT windowOrigin;
     // The caption buttons as the system draws them: their boxes must keep the system's look (and
     // its hover and press feedback), so what the composition holds there is never shown.
     CaptionButtonAreas buttons;

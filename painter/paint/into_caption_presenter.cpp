@@ -28,9 +28,6 @@ bool InButton(const CaptionButtonAreas& buttons, int32_t x, int32_t y) {
 
 } // namespace
 
-IntoCaptionPresenter::IntoCaptionPresenter(const bool& in256ColourMode)
-    : in256ColourMode_(in256ColourMode), screen_(CreateDCA("DISPLAY", nullptr, nullptr, nullptr)) {}
-
 void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed) {
     const CaptionRect& caption = composed.caption;
     const CaptionSurface surface(window, caption);
@@ -47,21 +44,21 @@ void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed)
     BitBlt(surface.Get(), 0, 0, caption.right, caption.bottom, composed.surface, 0, 0, SRCCOPY);
     if (composed.palette)
         SelectPalette(surface.Get(), previousPalette, FALSE);
-    GdiFlush();
     if (composed.scrollStep)
         Forget(window);
     else
         Keep(window, composed);
 }
 
-// What the screen shows right after the copy is kept, not what was copied: the parts of the
-// caption that other windows cover (a child's behind its siblings, a window's behind those above
-// it) show theirs, and stay as they are while nothing moves. On a palette display the read-back
-// is in the palette's colours and never matches: nothing is kept.
+// On a palette display the read-back is in the palette's colours and never matches: nothing kept.
 void IntoCaptionPresenter::Keep(HWND window, const ComposedCaption& composed) {
+    if (in256ColourMode_) {
+        Forget(window);
+        return;
+    }
     const CaptionRect& caption = composed.caption;
     const int32_t width = caption.right - caption.left;
-    if (in256ColourMode_ || width < 1 || caption.bottom <= caption.top) {
+    if (width < 1 || caption.bottom <= caption.top) {
         Forget(window);
         return;
     }
@@ -69,57 +66,43 @@ void IntoCaptionPresenter::Keep(HWND window, const ComposedCaption& composed) {
         Kept& kept = kept_[window];
         kept.caption = caption;
         kept.buttons = composed.buttons;
-        kept.windowOrigin = composed.windowOrigin;
-        if (!ReadShown(kept)) {
-            Forget(window); // the next look paints it again
-            return;
-        }
         kept.rows.resize(static_cast<size_t>(width) * kStripRows);
         for (int32_t n = 0; n < kStripRows; ++n) {
-            const uint32_t* row = shown_.Row(StripRow(caption, n));
+            const uint32_t* row =
+                composed.pixels + static_cast<size_t>(StripRow(caption, n)) * static_cast<size_t>(composed.stride);
             std::copy(row + caption.left, row + caption.right, kept.rows.begin() + static_cast<ptrdiff_t>(n) * width);
         }
     } catch (const std::bad_alloc&) {
-        Forget(window);
+        Forget(window); // the next look paints it again
     }
 }
 
-bool IntoCaptionPresenter::ReadShown(const Kept& kept) {
-    const CaptionRect& caption = kept.caption;
-    const int32_t width = caption.right - caption.left;
-    const int32_t first = StripRow(caption, 0);
-    const int32_t height = StripRow(caption, kStripRows - 1) + 1 - first;
-    HDC shown = shown_.Get(caption.right, first + height);
-    if (!screen_ || !shown)
-        return false;
-    // What lies off the screen reads the same each time.
-    PatBlt(shown, caption.left, first, width, height, BLACKNESS);
-    if (!BitBlt(shown, caption.left, first, width, height, screen_.Get(), kept.windowOrigin.x + caption.left,
-                kept.windowOrigin.y + first, SRCCOPY))
-        return false;
-    GdiFlush();
-    return true;
-}
-
-// Whether the rows of the strip on the screen are, pixel for pixel, those kept: then nothing has
-// drawn over the caption since. The caption buttons are the system's, so they are not compared.
-// The window has not moved since (a move paints it again), so it lies where it lay.
+// Whether the rows of the strip on the screen are, pixel for pixel, those copied: then the system
+// has not drawn over the caption since. The caption buttons are never copied, so they are not
+// compared. Only the window's visible part can be read back; what the read-back holds elsewhere
+// differs at worst, and costs a paint.
 bool IntoCaptionPresenter::StillShows(HWND window) {
     const auto found = kept_.find(window);
     if (found == kept_.end())
         return false;
     const Kept& kept = found->second;
-    if (!ReadShown(kept))
-        return false;
     const CaptionRect& caption = kept.caption;
     const int32_t width = caption.right - caption.left;
+    const int32_t first = StripRow(caption, 0);
+    const int32_t last = StripRow(caption, kStripRows - 1);
+    const CaptionSurface surface(window, caption);
+    HDC readBack = shown_.Get(caption.right, last + 1);
+    if (!surface.Get() || !readBack ||
+        !BitBlt(readBack, caption.left, first, width, last + 1 - first, surface.Get(), caption.left, first, SRCCOPY))
+        return false;
+    GdiFlush();
     constexpr uint32_t kColourBits = 0x00FFFFFF;
     for (int32_t n = 0; n < kStripRows; ++n) {
         const int32_t y = StripRow(caption, n);
-        const uint32_t* was = kept.rows.data() + static_cast<size_t>(n) * static_cast<size_t>(width);
+        const uint32_t* ours = kept.rows.data() + static_cast<size_t>(n) * static_cast<size_t>(width);
         const uint32_t* shown = shown_.Row(y);
         for (int32_t x = caption.left; x < caption.right; ++x)
-            if (((was[x - caption.left] ^ shown[x]) & kColourBits) && !InButton(kept.buttons, x, y))
+            if (((ours[x - caption.left] ^ shown[x]) & kColourBits) && !InButton(kept.buttons, x, y))
                 return false;
     }
     return true;

@@ -5,7 +5,6 @@
 
 #include "painter/paint/caption_presenter.h"
 #include "platform/dib/kept_surface.h"
-#include "platform/framework/scoped_gdi.h"
 
 #include <map>
 #include <vector>
@@ -15,37 +14,30 @@ namespace bndx {
 class IntoCaptionPresenter : public CaptionPresenter {
 public:
     // in256ColourMode: the display has 8 bits a pixel, read at each paint.
-    explicit IntoCaptionPresenter(const bool& in256ColourMode);
+    explicit IntoCaptionPresenter(const bool& in256ColourMode) : in256ColourMode_(in256ColourMode) {}
 
     void Present(HWND window, const ComposedCaption& composed) override;
     // The system draws its own caption again whenever it next redraws the frame; nothing of ours
     // stays to be removed.
     void Withdraw(HWND window) override { Forget(window); }
     void WithdrawAll() override { kept_.clear(); }
-    // Reads a few rows of the caption back from the screen and compares them with what the screen
-    // showed there right after the last copy.
+    // Reads a few rows of the caption back from the window and compares them with what was copied.
     bool StillShows(HWND window) override;
     void Forget(HWND window) override { kept_.erase(window); }
 
 private:
-    // A few rows across a window's caption (its strip) as the screen showed them after a copy.
+    // A few rows of what was last copied into a window's caption (its strip).
     struct Kept {
         CaptionRect caption;
         CaptionButtonAreas buttons;
-        POINT windowOrigin;
         std::vector<uint32_t> rows; // each the caption's width
     };
 
     void Keep(HWND window, const ComposedCaption& composed);
-    // The band of the screen the strip's rows cross, into shown_ in the caption's own coordinates.
-    bool ReadShown(const Kept& kept);
 
     const bool& in256ColourMode_;
-    // The whole screen, read without asking the window system about any window: under Wine a
-    // window's own surface costs a round trip to the server for each of its questions (the
-    // window, its visible region, its monitor), and the screen shows what the user sees.
-    UniqueDc screen_;
     std::map<HWND, Kept> kept_;
+    // What the window showed, read back to compare with the strip.
     KeptSurface shown_;
 };
 

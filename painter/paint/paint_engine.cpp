@@ -309,7 +309,6 @@ bool PaintEngine::DrawCaption(const SelectedCaption& selected, bool scrollStep) 
         composition = renderer_.Compose(window, caption, styles, dpi, selected.title, false);
     if (frame.hasButtonBounds)
         composition.composed.buttons = CaptionButtonAreas{true, frame.buttons, false, {}};
-    composition.composed.windowOrigin = POINT{selected.rect.left, selected.rect.top};
     composition.composed.scrollStep = scrollStep;
     switch (composition.outcome) {
     case Composition::Outcome::kComposed:
