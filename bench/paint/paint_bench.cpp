@@ -156,13 +156,6 @@ void RedrawFrames(const std::vector<HWND>& windows) {
         RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-// The same, until the drawing has reached the screen, where a look at a caption reads it: Wine
-// puts a window's drawing there when the window's thread next handles its messages.
-void RedrawFramesOnScreen(const std::vector<HWND>& windows) {
-    RedrawFrames(windows);
-    PumpMessages(60);
-}
-
 // Timings of one operation, wall clock and this process's processor time, gathered over rounds.
 struct Timing {
     double totalUs = 0;
@@ -243,7 +236,7 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
         system0.Round(kPassesPerRound, [&] { RedrawFrames(desktop.all); });
         // Every caption shows the system's drawing again, so the pass must copy every one.
         afterRedraw.Round(
-            kPassesPerRound, [&] { engine.RefreshCaptions(); }, [&] { RedrawFramesOnScreen(desktop.all); });
+            kPassesPerRound, [&] { engine.RefreshCaptions(); }, [&] { RedrawFrames(desktop.all); });
         selecting.Round(kPassesPerRound, [&] { selection.SelectPass(list); });
         // What a pass paints: the windows it leaves cost nothing further.
         list.erase(std::remove_if(list.begin(), list.end(), [](const SelectedCaption& s) { return !s.paint; }),
@@ -284,7 +277,7 @@ bool MeasurePasses(const BenchDesktop& desktop, CBackgroundEntry& background) {
     composing.Print("part mode=0 stage=composition", list.size());
     windowDcs.Print("part mode=0 stage=window_dc", list.size());
 
-    RedrawFramesOnScreen(desktop.all);
+    RedrawFrames(desktop.all);
     const COLORREF system = CaptionPixel(desktop);
     engine.RefreshCaptions();
     PumpMessages(50);
