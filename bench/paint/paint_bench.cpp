@@ -404,24 +404,16 @@ void StartResident(EngineHost& host, uint16_t refreshFrequency, uint16_t speed, 
     }
 }
 
-size_t OverlaysShown() {
-    size_t shown = 0;
-    for (HWND overlay = FindWindowExA(nullptr, nullptr, kOverlayWindowClass, nullptr); overlay;
-         overlay = FindWindowExA(nullptr, overlay, kOverlayWindowClass, nullptr))
-        shown += IsWindowVisible(overlay) ? 1 : 0;
-    return shown;
-}
-
 // What a resident program costs is what it costs once it has settled: over the caption the
 // overlays appear one by one at the start, each a moment of the overlay thread's, which is a
 // cost of the start, not of every second. The message loop runs until no more come.
 void SettleResident() {
     constexpr DWORD kStepMs = 500;
     constexpr int kMostSteps = 60;
-    size_t before = OverlaysShown();
+    int before = test::ShownWindowsOfClass(kOverlayWindowClass);
     for (int step = 0; step < kMostSteps; ++step) {
         RunMessageLoop([] {}, kStepMs);
-        const size_t now = OverlaysShown();
+        const int now = test::ShownWindowsOfClass(kOverlayWindowClass);
         if (now == before)
             break;
         before = now;

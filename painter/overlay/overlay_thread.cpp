@@ -642,10 +642,10 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     if (CoversAll(covered, picture.Width(), picture.Height())) {
         if (!overlay.window)
             return true; // made once some of it comes into view
-        const DWORD now = GetTickCount();
+        const DWORD tick = GetTickCount();
         if (!overlay.buriedSince) {
-            overlay.buriedSince = now | 1;
-        } else if (now - overlay.buriedSince >= kBuriedMs) {
+            overlay.buriedSince = tick | 1;
+        } else if (tick - overlay.buriedSince >= kBuriedMs) {
             Destroy(overlay);
             Publish(target, overlay);
             return true;

@@ -33,6 +33,14 @@ std::string TestProgramPath(const char* fileName) {
     return dir.substr(0, dir.find_last_of('\\') + 1) + fileName;
 }
 
+int ShownWindowsOfClass(const char* className) {
+    int shown = 0;
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window;
+         window = FindWindowExA(nullptr, window, className, nullptr))
+        shown += IsWindowVisible(window) ? 1 : 0;
+    return shown;
+}
+
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {

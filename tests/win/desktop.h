@@ -78,6 +78,9 @@ private:
     std::vector<uint32_t> pixels_;
 };
 
+// How many shown top-level windows of the class there are (Banderix's overlays, for one).
+int ShownWindowsOfClass(const char* className);
+
 // Pixels that differ between two captures of the same window, among those the predicate selects.
 int CountChanged(const ScreenCapture& a, const ScreenCapture& b, const std::function<bool(int, int)>& where);
 

@@ -14,11 +14,7 @@ namespace bndx::test {
 namespace {
 
 int OverlaysShown() {
-    int shown = 0;
-    for (HWND overlay = FindWindowExA(nullptr, nullptr, kOverlayWindowClass, nullptr); overlay;
-         overlay = FindWindowExA(nullptr, overlay, kOverlayWindowClass, nullptr))
-        shown += IsWindowVisible(overlay) ? 1 : 0;
-    return shown;
+    return ShownWindowsOfClass(kOverlayWindowClass);
 }
 
 TEST(OverlayThread, DestroyedTargetsLeaveNothingBehindAndANewPictureShowsWhereItChanged) {
@@ -30,6 +26,8 @@ TEST(OverlayThread, DestroyedTargetsLeaveNothingBehindAndANewPictureShowsWhereIt
     std::vector<std::unique_ptr<TestWindow>> targets;
     for (int i = 0; i < 4; ++i) {
         targets.push_back(std::make_unique<TestWindow>("Target", WS_OVERLAPPEDWINDOW, 0, 300, 100));
+        // Apart, as a caption wholly under other windows gets no overlay.
+        SetWindowPos(targets.back()->Handle(), nullptr, 20, 20 + 110 * i, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         overlays.Show(targets.back()->Handle(), picture);
     }
     ASSERT_TRUE(WaitFor([&] { return OverlaysShown() == 4 && overlays.TargetsKept() == 8; }, 3000))
