@@ -32,6 +32,10 @@ struct CaptionRect {
     int32_t top;
     int32_t right;
     int32_t bottom;
+    bool operator==(const CaptionRect& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+    bool operator!=(const CaptionRect& other) const { return !(*this == other); }
 };
 
 struct ButtonBox {

@@ -75,11 +75,8 @@ bool CoversAll(const std::vector<ScreenRect>& covered, int32_t width, int32_t he
 }
 
 ColumnSpan ChangedColumns(const OverlayPicture& before, const OverlayPicture& after) {
-    const CaptionRect& a = before.caption;
-    const CaptionRect& b = after.caption;
     const int32_t width = std::max(after.Width(), 0);
-    if (a.left != b.left || a.top != b.top || a.right != b.right || a.bottom != b.bottom ||
-        before.pixels.size() != after.pixels.size())
+    if (before.caption != after.caption || before.pixels.size() != after.pixels.size())
         return ColumnSpan{0, width};
     ColumnSpan span{width, 0};
     for (size_t row = 0; row < after.pixels.size(); row += static_cast<size_t>(width)) {

@@ -85,10 +85,7 @@ struct OverlayPicture {
     std::vector<uint32_t> pixels; // caption-sized, rows top-down, 0xAARRGGBB
     int32_t Width() const { return caption.right - caption.left; }
     int32_t Height() const { return caption.bottom - caption.top; }
-    bool operator==(const OverlayPicture& other) const {
-        return caption.left == other.caption.left && caption.top == other.caption.top &&
-               caption.right == other.caption.right && caption.bottom == other.caption.bottom && pixels == other.pixels;
-    }
+    bool operator==(const OverlayPicture& other) const { return caption == other.caption && pixels == other.pixels; }
 };
 
 // The columns in which two pictures of the same caption differ, [first, last): at a scroll step

@@ -437,9 +437,7 @@ void OverlayThread::Worker::Reconcile() {
 
 bool OverlayThread::Worker::UpdateChangedPart(Overlay& overlay, const OverlayPicture& before) {
     const OverlayPicture& picture = *overlay.picture;
-    const CaptionRect& was = before.caption;
-    const CaptionRect& now = picture.caption;
-    if (was.left != now.left || was.top != now.top || was.right != now.right || was.bottom != now.bottom)
+    if (before.caption != picture.caption)
         return false; // another size or place: a check fits it
     const ColumnSpan span = ChangedColumns(before, picture);
     if (span.first == span.last)

@@ -330,9 +330,7 @@ CaptionFrame PaintEngine::FrameOf(const SelectedCaption& selected) {
     KeptFrame& kept = keptFrame_;
     const bool same = kept.window == selected.window && kept.rect == selected.rect &&
                       kept.style == selected.styles.style && kept.exStyle == selected.styles.exStyle &&
-                      kept.generation == generation_ && kept.byMetrics.left == byMetrics.left &&
-                      kept.byMetrics.top == byMetrics.top && kept.byMetrics.right == byMetrics.right &&
-                      kept.byMetrics.bottom == byMetrics.bottom;
+                      kept.generation == generation_ && kept.byMetrics == byMetrics;
     if (!same)
         kept = KeptFrame{selected.window,
                          selected.rect,

@@ -4,10 +4,6 @@ namespace bndx {
 
 namespace {
 
-bool operator==(const CaptionRect& a, const CaptionRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 ScreenRect OnScreen(const SelectedCaption& selected) {
     const CaptionRect& caption = selected.caption;
     const ScreenRect& window = selected.rect;
