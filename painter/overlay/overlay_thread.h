@@ -41,7 +41,8 @@ public:
     void Look();
     // Whether the screen shows the target's picture where its overlay lies, as far as one row of
     // it tells; false where it cannot tell. Where the system reports no window events (Wine) a
-    // target's own redraw of its frame can land over its overlay without any change to see.
+    // target activated and left again between two looks shows over its overlay, and nothing in
+    // the listing of windows tells.
     bool ShowsOnScreen(HWND target);
     // The target's overlay, found not showing, goes above everything on the screen again.
     void ShowAgain(HWND target);

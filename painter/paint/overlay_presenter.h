@@ -20,7 +20,8 @@ public:
     void Withdraw(HWND window) override;
     void WithdrawAll() override;
     // Asked of the front window where the system reports no window events (under Wine, where a
-    // target's own redraw of its frame may land over its overlay): a look at the screen.
+    // target activated and left again within one period shows over its overlay, with nothing
+    // else to tell): a look at the screen.
     bool StillShows(HWND window) override;
     // Its thread hides or destroys the overlay of a target hidden, minimised or gone; one out of
     // the coverage keeps its last picture.

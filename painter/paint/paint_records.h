@@ -18,7 +18,7 @@ struct PaintContext {
     // counts it up whenever any of them changes.
     uint64_t generation = 0;
     // The window is the foreground window (over the caption: and no window events arrive, so that
-    // a redraw of its frame by its own program, which can land over its overlay, goes unreported).
+    // its activation, which can raise it over its overlay, may go unseen between two periods).
     bool front = false;
     uint64_t cover = 0; // what lies above its caption (WatchedDesktop::CoverOver)
     // The window's turn of the slow rotation: into the caption even an unchanged caption is
