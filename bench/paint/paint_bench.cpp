@@ -5,8 +5,9 @@
 // settings, at five passes a second and at the heaviest settings, and that of the same message
 // loop and timers painting nothing; then the same desktop made by another program, as users have
 // it (passes, an overlay following, and resident at the defaults with text scrolling and idle).
-// Prints one line of figures per measurement. With "count", only the periods whose Wine server
-// requests the run script counts.
+// Prints one line of figures per measurement. The other program's desktop over the caption runs in
+// a process of its own ("over"); with "count", only the periods whose Wine server requests the run
+// script counts, in one mode a process.
 #include "bench/paint/bench_windows.h"
 #include "common/painter_messages.h"
 #include "platform/framework/scoped_gdi.h"
@@ -479,45 +480,75 @@ void MeasureIdleLoop() {
 }
 
 // The Wine server's requests over an unchanged desktop of the other program, at the defaults
-// with nothing scrolling, into and over the caption, and with no background chosen (no passes:
-// what the rest of the desktop asks meanwhile): once the engine has settled, two markers
-// (requests the trace shows by name) enclose a time of passes, whose number is printed. The run
-// script counts the requests the trace holds between the markers, whoever made them.
-int CountRequests(CBackgroundEntry& background) {
+// with nothing scrolling, in one mode: into or over the caption, or with no background chosen
+// (no passes: what the rest of the desktop asks meanwhile). Once the engine has settled, two
+// markers (requests the trace shows by name) enclose a time of passes, whose number is printed.
+// The run script counts the requests the trace holds between the markers, whoever made them.
+int CountRequests(CBackgroundEntry& background, const char* mode) {
+    const int32_t paintMode = std::strcmp(mode, "into") == 0   ? int32_t{kPaintIntoCaption}
+                              : std::strcmp(mode, "over") == 0 ? int32_t{kPaintOverCaption}
+                                                               : -1;
     g_desktop = "other_";
     BenchDesktop desktop(true);
     if (GetForegroundWindow() != desktop.front)
         return 1;
-    for (const int32_t paintMode : {int32_t{kPaintIntoCaption}, int32_t{kPaintOverCaption}, int32_t{-1}}) {
-        const char* mode = paintMode == kPaintIntoCaption ? "into" : paintMode == kPaintOverCaption ? "over" : "none";
-        EngineHost host;
-        if (paintMode >= 0)
-            StartResident(host, 5, 9, background, paintMode, nullptr);
-        SettleResident();
-        RunMessageLoop([] {}, kCountSettleMs);
-        const int passesBefore = host.timerTicks[TIMER_REFRESH];
-        char marker[64];
-        std::snprintf(marker, sizeof(marker), "bndx-count-begin-%s", mode);
-        GlobalFindAtomA(marker);
-        RunMessageLoop([] {}, kCountedMs);
-        std::snprintf(marker, sizeof(marker), "bndx-count-end-%s", mode);
-        GlobalFindAtomA(marker);
-        std::printf("count mode=%s windows=%zu passes=%d\n", mode, desktop.all.size(),
-                    host.timerTicks[TIMER_REFRESH] - passesBefore);
-        std::fflush(stdout);
-    }
+    EngineHost host;
+    if (paintMode >= 0)
+        StartResident(host, 5, 9, background, paintMode, nullptr);
+    SettleResident();
+    RunMessageLoop([] {}, kCountSettleMs);
+    const int passesBefore = host.timerTicks[TIMER_REFRESH];
+    char marker[64];
+    std::snprintf(marker, sizeof(marker), "bndx-count-begin-%s", mode);
+    GlobalFindAtomA(marker);
+    RunMessageLoop([] {}, kCountedMs);
+    std::snprintf(marker, sizeof(marker), "bndx-count-end-%s", mode);
+    GlobalFindAtomA(marker);
+    std::printf("count mode=%s windows=%zu passes=%d\n", mode, desktop.all.size(),
+                host.timerTicks[TIMER_REFRESH] - passesBefore);
+    std::fflush(stdout);
     return 0;
+}
+
+// The other program's desktop as a user of one paint mode has it: Banderix starts in the mode
+// and stays in it. Each mode has a process of its own because under Wine a process that has
+// painted into other programs' captions keeps their window DCs in its cache, and every later
+// move of a window of its own (an overlay) looks at each of those windows again.
+bool MeasureOtherProgram(CBackgroundEntry& background, int32_t paintMode) {
+    g_desktop = "other_";
+    BenchDesktop desktop(true);
+    if (GetForegroundWindow() != desktop.front) {
+        std::fprintf(stderr, "paint_bench: the other program's front window did not become the foreground\n");
+        return false;
+    }
+    if (paintMode == kPaintIntoCaption) {
+        MeasurePasses(desktop, background); // what it checks holds only where this process can read its captions
+        MeasureResident("defaults", 5, 9, background);
+        MeasureResident("idle", 5, 9, background, kPaintIntoCaption, false);
+    } else {
+        MeasureOverCaption(desktop, background);
+        MeasureResident("over_defaults", 5, 9, background, kPaintOverCaption);
+        MeasureResident("over_idle", 5, 9, background, kPaintOverCaption, false);
+    }
+    return true;
 }
 
 } // namespace
 
-// With "count": only the requests counted (see CountRequests).
+// With no argument: the benchmark's own desktop, then the other program's into the caption. With
+// "over": the other program's desktop over the caption. With "count" and a mode ("into", "over"
+// or "none"): only the requests counted (see CountRequests).
 int main(int argc, char** argv) {
     const std::string backgroundPath = WriteBackground();
     CBackgroundEntry background(backgroundPath.c_str());
     DeleteFileA(backgroundPath.c_str());
-    if (argc > 1 && std::strcmp(argv[1], "count") == 0)
-        return CountRequests(background);
+    if (argc > 2 && std::strcmp(argv[1], "count") == 0)
+        return CountRequests(background, argv[2]);
+    if (argc > 1 && std::strcmp(argv[1], "over") == 0) {
+        const bool measured = MeasureOtherProgram(background, kPaintOverCaption);
+        std::printf("total cpu_ms=%.0f\n", ProcessCpuMicroseconds() / 1000);
+        return measured ? 0 : 1;
+    }
     bool drew = false;
     {
         BenchDesktop desktop(false);
@@ -535,20 +566,8 @@ int main(int argc, char** argv) {
         MeasureResident("heaviest", 5, 10, background);
         MeasureIdleLoop();
     }
-    {
-        g_desktop = "other_";
-        BenchDesktop desktop(true);
-        if (GetForegroundWindow() != desktop.front) {
-            std::fprintf(stderr, "paint_bench: the other program's front window did not become the foreground\n");
-            return 1;
-        }
-        MeasurePasses(desktop, background); // what it checks holds only where this process can read its captions
-        MeasureOverCaption(desktop, background);
-        MeasureResident("defaults", 5, 9, background);
-        MeasureResident("over_defaults", 5, 9, background, kPaintOverCaption);
-        MeasureResident("idle", 5, 9, background, kPaintIntoCaption, false);
-        MeasureResident("over_idle", 5, 9, background, kPaintOverCaption, false);
-    }
+    if (!MeasureOtherProgram(background, kPaintIntoCaption))
+        return 1;
     std::printf("total cpu_ms=%.0f\n", ProcessCpuMicroseconds() / 1000);
     if (!drew)
         std::fprintf(stderr, "paint_bench: a pass and the system's redraw left the same caption colour\n");
