@@ -4,10 +4,12 @@
 #pragma once
 
 #include "common/caption_geometry.h"
+#include "painter/overlay/overlay_rules.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace bndx {
 
@@ -55,8 +57,10 @@ public:
     // ours may stay on any caption. Present may follow again afterwards.
     virtual void WithdrawAll() = 0;
     // Whether the caption still shows what was last presented for it, as far as a quick look can
-    // tell (false where it cannot tell): something else may have drawn over it since.
-    virtual bool StillShows(HWND window) = 0;
+    // tell (false where it cannot tell): something else may have drawn over it since. covers: the
+    // rectangles on the screen of the windows above it that overlap its caption, where the screen
+    // shows them.
+    virtual bool StillShows(HWND window, const std::vector<ScreenRect>& covers) = 0;
     // The passes no longer paint the window (it is gone, hidden, or out of the coverage): what
     // was kept for it may go. What it shows stays.
     virtual void Forget(HWND window) = 0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <new>
+#include <optional>
 
 namespace bndx {
 
@@ -25,6 +26,55 @@ bool InButton(const CaptionButtonAreas& buttons, int32_t x, int32_t y) {
     });
     return inside;
 }
+
+constexpr int kRegionFound = 1; // what GetRandomRgn and GetClipRgn return when they gave a region
+
+HRGN Region(const GdiObject& region) {
+    return static_cast<HRGN>(region.Get());
+}
+
+// Where the surface shows on the screen, in its logical coordinates (the window's): its visible
+// region within its clipping, and the windows above that cover it. Under Wine a window's visible
+// region leaves other programs' windows above it to the X server, so those come as covers.
+class ShowingParts {
+public:
+    ShowingParts(HDC surface, const std::vector<ScreenRect>& covers) {
+        POINT origin{}, viewport{};
+        if (!GetDCOrgEx(surface, &origin) || !GetViewportOrgEx(surface, &viewport))
+            return;
+        const POINT toLogical{-origin.x - viewport.x, -origin.y - viewport.y}; // from the screen's coordinates
+        for (const ScreenRect& cover : covers)
+            covers_.push_back(RECT{cover.left + toLogical.x, cover.top + toLogical.y, cover.right + toLogical.x,
+                                   cover.bottom + toLogical.y});
+        const GdiObject showing(CreateRectRgn(0, 0, 0, 0));
+        const GdiObject clip(CreateRectRgn(0, 0, 0, 0));
+        if (!showing.Get() || !clip.Get() || GetRandomRgn(surface, Region(showing), SYSRGN) != kRegionFound)
+            return;
+        OffsetRgn(Region(showing), -origin.x, -origin.y); // the device's coordinates
+        if (GetClipRgn(surface, Region(clip)) == kRegionFound)
+            CombineRgn(Region(showing), Region(showing), Region(clip), RGN_AND);
+        OffsetRgn(Region(showing), -viewport.x, -viewport.y);
+        const DWORD size = GetRegionData(Region(showing), 0, nullptr);
+        if (size < sizeof(RGNDATAHEADER))
+            return;
+        std::vector<unsigned char> data(size);
+        auto* region = reinterpret_cast<RGNDATA*>(data.data());
+        if (GetRegionData(Region(showing), size, region) != size)
+            return;
+        const auto* rects = reinterpret_cast<const RECT*>(region->Buffer);
+        visible_.emplace(rects, rects + region->rdh.nCount);
+    }
+
+    bool Shows(int32_t x, int32_t y) const {
+        const auto inside = [x, y](const RECT& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
+        return (!visible_ || std::any_of(visible_->begin(), visible_->end(), inside)) &&
+               std::none_of(covers_.begin(), covers_.end(), inside);
+    }
+
+private:
+    std::optional<std::vector<RECT>> visible_; // none where the system tells no region
+    std::vector<RECT> covers_;
+};
 
 } // namespace
 
@@ -79,9 +129,9 @@ void IntoCaptionPresenter::Keep(HWND window, const ComposedCaption& composed) {
 
 // Whether the rows of the strip on the screen are, pixel for pixel, those copied: then the system
 // has not drawn over the caption since. The caption buttons are never copied, so they are not
-// compared. Only the window's visible part can be read back; what the read-back holds elsewhere
-// differs at worst, and costs a paint.
-bool IntoCaptionPresenter::StillShows(HWND window) {
+// compared, nor is what other windows cover: the screen shows them there, and a caption the
+// system uncovers is looked at again as what lies above it changed.
+bool IntoCaptionPresenter::StillShows(HWND window, const std::vector<ScreenRect>& covers) {
     const auto found = kept_.find(window);
     if (found == kept_.end())
         return false;
@@ -96,13 +146,15 @@ bool IntoCaptionPresenter::StillShows(HWND window) {
         !BitBlt(readBack, caption.left, first, width, last + 1 - first, surface.Get(), caption.left, first, SRCCOPY))
         return false;
     GdiFlush();
+    const ShowingParts showing(surface.Get(), covers);
     constexpr uint32_t kColourBits = 0x00FFFFFF;
     for (int32_t n = 0; n < kStripRows; ++n) {
         const int32_t y = StripRow(caption, n);
         const uint32_t* ours = kept.rows.data() + static_cast<size_t>(n) * static_cast<size_t>(width);
         const uint32_t* shown = shown_.Row(y);
         for (int32_t x = caption.left; x < caption.right; ++x)
-            if (((ours[x - caption.left] ^ shown[x]) & kColourBits) && !InButton(kept.buttons, x, y))
+            if (((ours[x - caption.left] ^ shown[x]) & kColourBits) && !InButton(kept.buttons, x, y) &&
+                showing.Shows(x, y))
                 return false;
     }
     return true;

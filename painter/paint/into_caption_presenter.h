@@ -22,7 +22,7 @@ public:
     void Withdraw(HWND window) override { Forget(window); }
     void WithdrawAll() override { kept_.clear(); }
     // Reads a few rows of the caption back from the window and compares them with what was copied.
-    bool StillShows(HWND window) override;
+    bool StillShows(HWND window, const std::vector<ScreenRect>& covers) override;
     void Forget(HWND window) override { kept_.erase(window); }
 
 private:

@@ -273,7 +273,11 @@ void PaintEngine::PaintPass() {
         return;
     const PassScope pass(renderer_, ToHandle(watched_.ForegroundWindow()), painting_);
     records_.Pass(
-        selected_, watched_, generation_, [this](WindowId window) { return presenter_->StillShows(ToHandle(window)); },
+        selected_, watched_, generation_,
+        [this](const SelectedCaption& selected) {
+            return presenter_->StillShows(ToHandle(selected.window),
+                                          watched_.CoversOver(selected.window, CaptionOnScreen(selected)));
+        },
         [this](const SelectedCaption& selected) { return DrawCaption(selected, false); },
         [this](WindowId window) { presenter_->Forget(ToHandle(window)); });
 }

@@ -4,24 +4,25 @@ namespace bndx {
 
 namespace {
 
-ScreenRect OnScreen(const SelectedCaption& selected) {
-    const CaptionRect& caption = selected.caption;
-    const ScreenRect& window = selected.rect;
-    return ScreenRect{window.left + caption.left, window.top + caption.top, window.left + caption.right,
-                      window.top + caption.bottom};
-}
-
 // How many passes a caption is looked at after what lies above it changed. Under load a program
 // may take a few periods to redraw the part of its frame that was uncovered.
 constexpr uint64_t kCoverSettlePasses = 5;
 
 } // namespace
 
+ScreenRect CaptionOnScreen(const SelectedCaption& selected) {
+    const CaptionRect& caption = selected.caption;
+    const ScreenRect& window = selected.rect;
+    return ScreenRect{window.left + caption.left, window.top + caption.top, window.left + caption.right,
+                      window.top + caption.bottom};
+}
+
 PaintContext ContextOf(const SelectedCaption& selected, const WatchedDesktop& desktop, uint64_t generation,
                        bool intoCaption) {
     // Over the caption the front window is looked at again only where no window events arrive.
     const bool front = selected.window == desktop.ForegroundWindow() && (intoCaption || !desktop.TrustsReports());
-    return PaintContext{generation, front, intoCaption ? desktop.CoverOver(selected.window, OnScreen(selected)) : 0,
+    return PaintContext{generation, front,
+                        intoCaption ? desktop.CoverOver(selected.window, CaptionOnScreen(selected)) : 0,
                         desktop.InTurn(selected.window, WatchedDesktop::kSlowRotation)};
 }
 

@@ -26,6 +26,9 @@ struct PaintContext {
     bool inTurn = false;
 };
 
+// Where a selected caption lies on the screen.
+ScreenRect CaptionOnScreen(const SelectedCaption& selected);
+
 // The context of a selected caption in the current period of the desktop; a cover is only
 // looked for into the caption.
 PaintContext ContextOf(const SelectedCaption& selected, const WatchedDesktop& desktop, uint64_t generation,
@@ -50,7 +53,7 @@ public:
     CaptionWork Decide(const SelectedCaption& now, const PaintContext& context) const;
     // One pass over the captions a period selected: each is looked at again or painted as its
     // record says, and the records of windows not selected go.
-    //   stillShows(window) -> bool: the caption still shows its last paint;
+    //   stillShows(selected) -> bool: the caption still shows its last paint;
     //   paint(selected) -> bool: paints it, or hands back one not to be painted; whether it now
     //   shows our paint or the system's own;
     //   forget(window): the window is no longer painted by the passes.
@@ -104,7 +107,7 @@ void PaintRecords::Pass(const SelectedCaptions& selected, const WatchedDesktop& 
         case CaptionWork::kNothing:
             continue;
         case CaptionWork::kLookAgain:
-            if (stillShows(caption.window)) {
+            if (stillShows(caption)) {
                 StillShown(caption.window, context);
                 continue;
             }

@@ -114,22 +114,33 @@ WatchedDesktop::Known& WatchedDesktop::LookWhole(WindowId window) const {
     return known;
 }
 
-uint64_t WatchedDesktop::CoverOver(WindowId window, const ScreenRect& area) const {
+template <typename Visit>
+void WatchedDesktop::ForEachCoverOver(WindowId window, const ScreenRect& area, Visit visit) const {
     const auto found = known_.find(window);
     const WindowId root = found != known_.end() && found->second.root ? found->second.root : window;
-    uint64_t cover = 0;
     for (const WindowId above : TopLevel()) {
         if (above == root)
             break;
         const Known& known = Look(above);
-        if (!(known.style & style::kVisible) || (known.style & style::kMinimize) || !Overlaps(known.rect, area))
-            continue;
-        cover = Mix(Mix(Mix(Mix(Mix(cover, above), static_cast<uint32_t>(known.rect.left)),
-                            static_cast<uint32_t>(known.rect.top)),
-                        static_cast<uint32_t>(known.rect.right)),
-                    static_cast<uint32_t>(known.rect.bottom));
+        if ((known.style & style::kVisible) && !(known.style & style::kMinimize) && Overlaps(known.rect, area))
+            visit(above, known.rect);
     }
+}
+
+uint64_t WatchedDesktop::CoverOver(WindowId window, const ScreenRect& area) const {
+    uint64_t cover = 0;
+    ForEachCoverOver(window, area, [&cover](WindowId above, const ScreenRect& rect) {
+        cover = Mix(Mix(Mix(Mix(Mix(cover, above), static_cast<uint32_t>(rect.left)), static_cast<uint32_t>(rect.top)),
+                        static_cast<uint32_t>(rect.right)),
+                    static_cast<uint32_t>(rect.bottom));
+    });
     return cover;
+}
+
+std::vector<ScreenRect> WatchedDesktop::CoversOver(WindowId window, const ScreenRect& area) const {
+    std::vector<ScreenRect> covers;
+    ForEachCoverOver(window, area, [&covers](WindowId, const ScreenRect& rect) { covers.push_back(rect); });
+    return covers;
 }
 
 uint64_t WatchedDesktop::Sight(const std::vector<WindowId>& also) const {

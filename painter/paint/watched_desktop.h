@@ -42,6 +42,8 @@ public:
     // A number that changes when the windows above window's top-level window that overlap area
     // (on the screen) change: shown, hidden, moved, made, destroyed or restacked.
     uint64_t CoverOver(WindowId window, const ScreenRect& area) const;
+    // The rectangles of those windows, as this period sees them.
+    std::vector<ScreenRect> CoversOver(WindowId window, const ScreenRect& area) const;
     // A number that changes when the top-level windows' order, the style or rectangle of any of
     // them or of the windows in also, or the foreground window changes, as this period sees them.
     uint64_t Sight(const std::vector<WindowId>& also) const;
@@ -79,6 +81,8 @@ private:
         std::vector<WindowId> descendants;
     };
 
+    // visit(above, rect) for each shown window above window's top-level window that overlaps area.
+    template <typename Visit> void ForEachCoverOver(WindowId window, const ScreenRect& area, Visit visit) const;
     // The window's entry with its style and rectangle as this period sees them.
     Known& Look(WindowId window) const;
     // The window's entry with everything read this period that the rules say may have changed.

@@ -38,7 +38,9 @@ public:
             selection_.SelectPass(selected_);
             records_.Pass(
                 selected_, watched, generation,
-                [this](WindowId window) { return looked.insert(window), drawnOver.count(window) == 0; },
+                [this](const SelectedCaption& caption) {
+                    return looked.insert(caption.window), drawnOver.count(caption.window) == 0;
+                },
                 [this](const SelectedCaption& caption) {
                     (caption.paint ? painted : handedBack).insert(caption.window);
                     return caption.paint;

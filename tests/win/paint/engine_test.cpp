@@ -1,6 +1,8 @@
 // The caption painting engine on real windows: where it paints, the exact ink of titles in any
 // script, and the drawing objects its paints leave.
+#include "painter/overlay/dwm_frame.h"
 #include "painter/paint/caption_layout.h"
+#include "painter/paint/into_caption_presenter.h"
 #include "platform/dib/kept_surface.h"
 #include "platform/framework/scoped_gdi.h"
 #include "tests/win/caption_on_screen.h"
@@ -144,6 +146,55 @@ TEST_F(PaintEngineTest, PaintsOnlyInsideTheCaptionAndLeavesNoDrawingObjectBehind
     const int highWater = ObjectTableHighWater();
     paint(1500);
     EXPECT_LE(ObjectTableHighWater(), highWater + 8) << "drawing objects survive their paint";
+}
+
+// Another program's captioned window, at a place on the screen and in front.
+HWND StartSubject(Process& program, const char* title, int x, int y) {
+    if (!program.Start(TestProgramPath("caption_subject.exe"), ".", std::string("\"") + title + "\""))
+        return nullptr;
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindWindowA(nullptr, title)) != nullptr; }, 3000);
+    if (window)
+        SetWindowPos(window, HWND_TOP, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    PumpMessages(300);
+    return window;
+}
+
+// A look at a caption painted into compares only what shows of it: where another program's
+// window covers it the screen shows that window, which is no reason to paint it again, while the
+// part that shows still tells when the system drew its own caption over ours.
+TEST(IntoCaptionLook, ComparesOnlyThePartOfTheCaptionThatShows) {
+    Process belowProgram, aboveProgram;
+    const HWND below = StartSubject(belowProgram, "Look below", 100, 100);
+    ASSERT_NE(below, nullptr);
+    const CaptionLayout layout = CaptionLayoutOf(below);
+    const CaptionRect& caption = layout.area;
+    RECT belowRect{};
+    GetWindowRect(below, &belowRect);
+    const HWND above = StartSubject(aboveProgram, "Look above", belowRect.left + 120, belowRect.top - 10);
+    ASSERT_NE(above, nullptr);
+    RECT aboveRect{};
+    GetWindowRect(above, &aboveRect);
+    const std::vector<ScreenRect> covers{ToScreenRect(aboveRect)};
+
+    KeptSurface composition;
+    const HDC dc = composition.Get(caption.right, caption.bottom);
+    ASSERT_NE(dc, nullptr);
+    const GdiObject red(CreateSolidBrush(RGB(255, 0, 0)));
+    const RECT whole{0, 0, caption.right, caption.bottom};
+    FillRect(dc, &whole, static_cast<HBRUSH>(red.Get()));
+    GdiFlush();
+    const bool notPalette = false;
+    IntoCaptionPresenter presenter(notPalette);
+    presenter.Present(below, ComposedCaption{composition.Pixels(), composition.Stride(), dc, caption, layout.buttons,
+                                             false, ButtonBox{}, nullptr});
+    ASSERT_TRUE(CaptionShows(below, caption, kRed));
+    EXPECT_TRUE(presenter.StillShows(below, covers)) << "the covered part was compared";
+
+    RedrawWindow(below, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_TRUE(
+        WaitFor([&] { return ScreenCapture::OfWindow(below).At(caption.left + 1, caption.top + 1) != kRed; }, 2000));
+    EXPECT_FALSE(presenter.StillShows(below, covers)) << "the system's caption over the part that shows";
 }
 
 } // namespace
