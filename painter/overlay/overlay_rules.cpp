@@ -105,6 +105,47 @@ CaptionRect CaptionFromTitleBar(const ScreenRect& window, const ScreenRect& titl
                        titleBar.right - window.left, titleBar.bottom - window.top};
 }
 
+std::vector<ScreenRect> ShownParts(const OverlayPicture& picture, const std::vector<ScreenRect>& covered) {
+    constexpr uint32_t kOpaque = 0xFF000000;
+    const int32_t width = std::max(picture.Width(), 0);
+    const int32_t height = std::max(picture.Height(), 0);
+    std::vector<ScreenRect> parts;
+    std::vector<ScreenRect> rowBefore; // the runs of the row above, as rectangles still growing
+    for (int32_t y = 0; y < height; ++y) {
+        const uint32_t* row = picture.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+        const auto shows = [&](int32_t x) {
+            return (row[x] & kOpaque) == kOpaque &&
+                   std::none_of(covered.begin(), covered.end(), [&](const ScreenRect& c) {
+                       return c.left <= x && x < c.right && c.top <= y && y < c.bottom;
+                   });
+        };
+        std::vector<ScreenRect> runs;
+        for (int32_t x = 0; x < width;) {
+            if (!shows(x)) {
+                ++x;
+                continue;
+            }
+            const int32_t left = x;
+            while (x < width && shows(x))
+                ++x;
+            runs.push_back(ScreenRect{left, y, x, y + 1});
+        }
+        const bool sameRuns =
+            runs.size() == rowBefore.size() &&
+            std::equal(runs.begin(), runs.end(), rowBefore.begin(),
+                       [](const ScreenRect& a, const ScreenRect& b) { return a.left == b.left && a.right == b.right; });
+        if (sameRuns) {
+            for (ScreenRect& grown : rowBefore)
+                grown.bottom = y + 1;
+            continue;
+        }
+        parts.insert(parts.end(), rowBefore.begin(), rowBefore.end());
+        rowBefore = std::move(runs);
+    }
+    parts.insert(parts.end(), rowBefore.begin(), rowBefore.end());
+    return parts;
+}
+
 void CutOverlayPicture(const CaptionRect& caption, const std::vector<ButtonBox>& clear, const uint32_t* composition,
                        int32_t stride, OverlayPicture& picture) {
     picture.caption = caption;

@@ -97,6 +97,12 @@ struct ColumnSpan {
 };
 ColumnSpan ChangedColumns(const OverlayPicture& before, const OverlayPicture& after);
 
+// The parts of a picture an overlay shows, in its own coordinates: the opaque pixels that no
+// covered part takes, as rectangles (each row's runs, rows alike merged into one rectangle). The
+// overlay's window is shaped to them, so that the system's own caption buttons, the window icon
+// and whatever covers the target show where the picture is clear.
+std::vector<ScreenRect> ShownParts(const OverlayPicture& picture, const std::vector<ScreenRect>& covered);
+
 // The caption cut from a composition in whole-window coordinates: pixels 0x00RRGGBB (top byte
 // ignored), row y starting at composition + y * stride. The boxes in clear (the caption buttons,
 // the window icon) stay fully transparent, so the system's own show through.

@@ -3,8 +3,6 @@
 #include "common/painter_messages.h"
 #include "painter/overlay/dwm_frame.h"
 #include "painter/overlay/target_events.h"
-#include "platform/dib/kept_surface.h"
-#include "painter/paint/user32_function.h"
 #include "platform/framework/scoped_gdi.h"
 
 #include <algorithm>
@@ -37,12 +35,40 @@ constexpr DWORD kStopTimeoutMs = 2000;
 
 constexpr DWORD kOverlayExStyle = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW;
 
+// The columns span of a picture, drawn at the same place in the overlay's window.
+void DrawPicture(HDC dc, const OverlayPicture& picture, ColumnSpan span) {
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof(header.bmiHeader);
+    header.bmiHeader.biWidth = picture.Width();
+    header.bmiHeader.biHeight = -picture.Height(); // rows top-down
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    header.bmiHeader.biCompression = BI_RGB; // alpha is not read: the clear parts lie outside the window's shape
+    StretchDIBits(dc, span.first, 0, span.last - span.first, picture.Height(), span.first, 0, span.last - span.first,
+                  picture.Height(), picture.pixels.data(), &header, DIB_RGB_COLORS, SRCCOPY);
+}
+
+// An overlay window's user data points at the picture it shows, which the overlay thread keeps.
+using ShownPicture = std::shared_ptr<const OverlayPicture>;
+
 LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
         return HTTRANSPARENT;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+        return 1; // the picture covers all of the window's shape
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        if (const HDC dc = BeginPaint(window, &paint)) {
+            const auto* shown = reinterpret_cast<const ShownPicture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+            if (shown && *shown)
+                DrawPicture(dc, **shown, ColumnSpan{0, (*shown)->Width()});
+            EndPaint(window, &paint);
+        }
+        return 0;
+    }
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -58,9 +84,12 @@ HWND RootOf(HWND target) {
 // Only our own window changes place, so nothing here waits for the target's thread.
 // Under Wine each call costs a question for every window on the desktop, so an overlay that
 // appears is shown by the same call.
-void PlaceBelow(HWND overlay, HWND below, bool show) {
-    SetWindowPos(overlay, below ? below : HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | (show ? SWP_SHOWWINDOW : 0));
+// With a place, the same call moves it there.
+void PlaceBelow(HWND overlay, HWND below, bool show, const ScreenRect* place = nullptr) {
+    const ScreenRect at = place ? *place : ScreenRect{};
+    SetWindowPos(overlay, below ? below : HWND_TOP, at.left, at.top, at.Width(), at.Height(),
+                 (place ? 0 : SWP_NOMOVE | SWP_NOSIZE) | SWP_NOACTIVATE | SWP_NOOWNERZORDER |
+                     (show ? SWP_SHOWWINDOW : 0));
 }
 
 // Brings overlay above everything on the screen. Wine stacks a window on the screen only when it
@@ -68,73 +97,27 @@ void PlaceBelow(HWND overlay, HWND below, bool show) {
 // before whatever their order in the list: a target brought to the front shows above its overlay
 // until the overlay is raised again. An overlay listed first already is not stacked again by a
 // move to the top, so it goes through the topmost band, which always is a move.
-void RaiseOnScreen(HWND overlay, bool show) {
+void RaiseOnScreen(HWND overlay, bool show, const ScreenRect* place = nullptr) {
     constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-    SetWindowPos(overlay, HWND_TOPMOST, 0, 0, 0, 0, kFlags | (show ? SWP_SHOWWINDOW : 0));
+    const ScreenRect at = place ? *place : ScreenRect{};
+    SetWindowPos(overlay, HWND_TOPMOST, at.left, at.top, at.Width(), at.Height(),
+                 (place ? kFlags & ~(SWP_NOMOVE | SWP_NOSIZE) : kFlags) | (show ? SWP_SHOWWINDOW : 0));
     SetWindowPos(overlay, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
 }
 
-// The columns span of a picture into the surface, which holds at least the picture's size, the
-// covered parts left clear.
-void CopyPicture(const OverlayPicture& picture, const std::vector<ScreenRect>& covered, ColumnSpan span,
-                 KeptSurface& surface) {
-    const size_t width = static_cast<size_t>(picture.Width());
-    const size_t count = static_cast<size_t>(span.last - span.first);
-    for (int32_t y = 0; y < picture.Height(); ++y)
-        CopyMemory(surface.Row(y) + span.first, picture.pixels.data() + static_cast<size_t>(y) * width + span.first,
-                   count * sizeof(uint32_t));
-    for (const ScreenRect& part : covered) {
-        const int32_t left = std::max(part.left, span.first);
-        const int32_t right = std::min(part.right, span.last);
-        for (int32_t y = part.top; left < right && y < part.bottom; ++y)
-            std::fill(surface.Row(y) + left, surface.Row(y) + right, 0u);
-    }
-}
-
-// Where the system can (Vista and later), only the dirty part of a layered window's picture is
-// put on the screen; the oldest systems take the whole picture again.
-struct LayeredUpdate { // UPDATELAYEREDWINDOWINFO, which the oldest systems' headers lack
-    DWORD cbSize;
-    HDC hdcDst;
-    const POINT* pptDst;
-    const SIZE* psize;
-    HDC hdcSrc;
-    const POINT* pptSrc;
-    COLORREF crKey;
-    const BLENDFUNCTION* pblend;
-    DWORD dwFlags;
-    const RECT* prcDirty;
-};
-
-bool UpdateLayeredPart(HWND overlay, SIZE size, HDC memory, RECT dirty) {
-    using UpdateIndirect = BOOL(WINAPI*)(HWND, const LayeredUpdate*);
-    static const auto update = User32Function<UpdateIndirect>("UpdateLayeredWindowIndirect");
-    POINT origin{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    if (update) {
-        const LayeredUpdate info{sizeof(info), nullptr, nullptr, &size, memory, &origin, 0, &blend, ULW_ALPHA, &dirty};
-        return update(overlay, &info) != FALSE;
-    }
-    return UpdateLayeredWindow(overlay, nullptr, nullptr, &size, memory, &origin, 0, &blend, ULW_ALPHA) != FALSE;
-}
-
-// Puts a picture into a layered window at a place on the screen, through a surface kept for it,
-// the covered parts left clear.
-void UpdatePicture(HWND overlay, const OverlayPicture& picture, POINT at, const std::vector<ScreenRect>& covered,
-                   KeptSurface& surface) {
-    const int32_t width = picture.Width();
-    const int32_t height = picture.Height();
-    if (width < 1 || height < 1)
+// Shapes an overlay's window to the parts of its picture that show.
+void Shape(HWND overlay, const std::vector<ScreenRect>& parts) {
+    GdiObject shape(CreateRectRgn(0, 0, 0, 0));
+    if (!shape.Get())
         return;
-    const HDC memory = surface.Get(width, height);
-    if (!memory)
-        return;
-    GdiFlush();
-    CopyPicture(picture, covered, ColumnSpan{0, width}, surface);
-    SIZE size{width, height};
-    POINT origin{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    UpdateLayeredWindow(overlay, nullptr, &at, &size, memory, &origin, 0, &blend, ULW_ALPHA);
+    const auto region = [](const GdiObject& object) { return static_cast<HRGN>(object.Get()); };
+    for (const ScreenRect& part : parts) {
+        const GdiObject rect(CreateRectRgn(part.left, part.top, part.right, part.bottom));
+        if (rect.Get())
+            CombineRgn(region(shape), region(shape), region(rect), RGN_OR);
+    }
+    if (SetWindowRgn(overlay, region(shape), TRUE))
+        (void)shape.Release(); // the system's now
 }
 
 // A flag set for a scope, cleared however the scope ends.
@@ -211,7 +194,10 @@ private:
         uint64_t version = 0; // of the picture it holds
         std::shared_ptr<const OverlayPicture> picture;
         int32_t pictureWidth = 0;
-        bool pictureShown = false; // the picture it holds is the one on screen
+        bool pictureShown = false;     // the picture it holds is the one on screen
+        ShownPicture drawn;            // what its window paints (its user data points here)
+        ScreenRect placed;             // where its window lies on the screen
+        std::vector<ScreenRect> shape; // the parts its window is shaped to
         bool shown = false;
         bool movingOrSizing = false;
         bool raiseAgain = false; // found not showing on the screen
@@ -283,7 +269,6 @@ private:
     int sinceAnswered_ = 0;
     Stacking stacking_;
     std::map<HWND, Overlay> overlays_;
-    KeptSurface surface_; // each new picture passes through it on its way to its overlay
 };
 
 DWORD WINAPI OverlayThread::Worker::Run(void* parameter) {
@@ -437,18 +422,18 @@ void OverlayThread::Worker::Reconcile() {
 
 bool OverlayThread::Worker::UpdateChangedPart(Overlay& overlay, const OverlayPicture& before) {
     const OverlayPicture& picture = *overlay.picture;
-    if (before.caption != picture.caption)
-        return false; // another size or place: a check fits it
+    if (before.caption != picture.caption || ShownParts(picture, overlay.covered) != overlay.shape)
+        return false; // another size, place or shape: a check fits it
+    overlay.drawn = overlay.picture;
     const ColumnSpan span = ChangedColumns(before, picture);
     if (span.first == span.last)
         return true;
-    const HDC memory = surface_.Get(picture.Width(), picture.Height());
-    if (!memory)
+    const HDC dc = GetDC(overlay.window);
+    if (!dc)
         return false;
-    GdiFlush();
-    CopyPicture(picture, overlay.covered, span, surface_);
-    return UpdateLayeredPart(overlay.window, SIZE{picture.Width(), picture.Height()}, memory,
-                             RECT{span.first, 0, span.last, picture.Height()});
+    DrawPicture(dc, picture, span);
+    ReleaseDC(overlay.window, dc);
+    return true;
 }
 
 void OverlayThread::Worker::CheckAll() {
@@ -658,6 +643,12 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
             return true;
         // Owned by the target, the system keeps it above its target and hides it with it.
         SetWindowLongPtrA(overlay.window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(root));
+        // Layered only to let clicks through: drawn like any window, which costs a scroll step
+        // far less than putting a layered window's whole picture again, and shaped to its picture.
+        SetLayeredWindowAttributes(overlay.window, 0, 255, LWA_ALPHA);
+        SetWindowLongPtrA(overlay.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&overlay.drawn));
+        overlay.placed = ScreenRect{};
+        overlay.shape.clear();
     }
     const bool watched = root == stacking_.front || root == foregroundRoot_;
     const bool recut =
@@ -665,12 +656,18 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     const bool cut = !overlay.pictureShown || recut;
     if (cut) {
         overlay.covered = std::move(covered);
-        UpdatePicture(overlay.window, picture, at, overlay.covered, surface_);
+        std::vector<ScreenRect> shape = ShownParts(picture, overlay.covered);
+        if (shape != overlay.shape) {
+            Shape(overlay.window, shape);
+            overlay.shape = std::move(shape);
+        }
+        overlay.drawn = overlay.picture;
         overlay.pictureShown = true;
-    } else if (step.place) {
-        SetWindowPos(overlay.window, nullptr, at.x, at.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
+    // A new place goes with the call that stacks the overlay, if there is one.
+    const ScreenRect place{at.x, at.y, at.x + picture.Width(), at.y + picture.Height()};
+    const ScreenRect* moveTo = place == overlay.placed ? nullptr : &place;
+    overlay.placed = place;
     const bool appears = !overlay.shown;
     overlay.shown = true;
     // The overlays of the front window and of the foreground window go above everything on the
@@ -682,13 +679,18 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     const auto listed = stacking_.roots.find(root);
     const HWND below = listed != stacking_.roots.end() ? listed->second.below : nullptr;
     if (raise) {
-        RaiseOnScreen(overlay.window, appears);
+        RaiseOnScreen(overlay.window, appears, moveTo);
         PlaceBelow(overlay.window, below, false);
     } else if (appears || (watched && (step.place || stacking_.misplaced.count(overlay.window)))) {
         // Each move in the list costs a question for every window above (Wine keeps owned
         // windows above their owners that way): the others' overlays keep the place they were given.
-        PlaceBelow(overlay.window, below, appears);
+        PlaceBelow(overlay.window, below, appears, moveTo);
+    } else if (moveTo) {
+        SetWindowPos(overlay.window, nullptr, place.left, place.top, place.Width(), place.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
+    if (cut)
+        RedrawWindow(overlay.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     if (appears || cut)
         Publish(target, overlay);
     return true;

@@ -1,4 +1,4 @@
-// Presents captions over the caption: each painted window gets a layered, click-through window
+// Presents captions over the caption: each painted window gets an opaque, click-through window
 // of its own laid over its caption, where the desktop composes window frames and a drawing into
 // another window's caption never reaches the screen.
 #pragma once

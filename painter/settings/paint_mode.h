@@ -12,7 +12,7 @@ namespace bndx {
 enum PaintModeSetting : int32_t {
     kPaintAutomatic = 0,   // over the caption exactly when the desktop composes
     kPaintIntoCaption = 1, // through the target's window surface
-    kPaintOverCaption = 2, // in a layered window of our own above the caption
+    kPaintOverCaption = 2, // in a window of our own above the caption
 };
 
 enum class Presentation : int32_t { IntoCaption, OverCaption };

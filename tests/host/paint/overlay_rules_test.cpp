@@ -115,6 +115,21 @@ TEST(OverlayRules, PictureIsOpaqueExceptWhereItIsToStayClear) {
         }
 }
 
+// A window shaped to these parts shows the picture where it is opaque and nothing elsewhere.
+TEST(OverlayRules, ShownPartsAreTheOpaqueRunsLeftByWhatCoversTheOverlay) {
+    OverlayPicture picture;
+    picture.caption = CaptionRect{0, 0, 10, 4};
+    const char* rows[] = {"..oooooo..", "..oooooo..", "..oooooo..", "oooooooooo"};
+    for (const char* row : rows)
+        for (int x = 0; x < 10; ++x)
+            picture.pixels.push_back(row[x] == 'o' ? 0xFF123456u : 0u);
+    const std::vector<ScreenRect> covered{{4, 1, 6, 2}};
+    const std::vector<ScreenRect> expected{{2, 0, 8, 1}, {2, 1, 4, 2}, {6, 1, 8, 2}, {2, 2, 8, 3}, {0, 3, 10, 4}};
+    EXPECT_EQ(ShownParts(picture, covered), expected);
+    EXPECT_EQ(ShownParts(picture, {}), (std::vector<ScreenRect>{{2, 0, 8, 3}, {0, 3, 10, 4}})) << "alike rows merge";
+    EXPECT_TRUE(ShownParts(picture, {{0, 0, 10, 4}}).empty()) << "all of it covered";
+}
+
 TEST(OverlayRules, CaptionOnTodaysFramesInWholeWindowCoordinates) {
     // A window with 7-pixel invisible borders at (100, 100); its buttons 138 wide, 30 high.
     const ScreenRect window{100, 100, 600, 400};
