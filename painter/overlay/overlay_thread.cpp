@@ -48,6 +48,20 @@ void DrawPicture(HDC dc, const OverlayPicture& picture, ColumnSpan span) {
                   picture.Height(), picture.pixels.data(), &header, DIB_RGB_COLORS, SRCCOPY);
 }
 
+// Whether two pictures of the same caption have their clear parts in the same places: outside
+// the columns that changed they are the same pixels, so only those are compared.
+bool SameShape(const OverlayPicture& before, const OverlayPicture& after, ColumnSpan span) {
+    constexpr uint32_t kOpaque = 0xFF000000;
+    const size_t width = static_cast<size_t>(after.Width());
+    if (before.pixels.size() != after.pixels.size() || width == 0)
+        return false;
+    for (size_t row = 0; row < after.pixels.size(); row += width)
+        for (int32_t x = span.first; x < span.last; ++x)
+            if ((before.pixels[row + static_cast<size_t>(x)] ^ after.pixels[row + static_cast<size_t>(x)]) & kOpaque)
+                return false;
+    return true;
+}
+
 // An overlay window's user data points at the picture it shows, which the overlay thread keeps.
 using ShownPicture = std::shared_ptr<const OverlayPicture>;
 
@@ -422,10 +436,12 @@ void OverlayThread::Worker::Reconcile() {
 
 bool OverlayThread::Worker::UpdateChangedPart(Overlay& overlay, const OverlayPicture& before) {
     const OverlayPicture& picture = *overlay.picture;
-    if (before.caption != picture.caption || ShownParts(picture, overlay.covered) != overlay.shape)
-        return false; // another size, place or shape: a check fits it
-    overlay.drawn = overlay.picture;
+    if (before.caption != picture.caption)
+        return false; // another size or place: a check fits it
     const ColumnSpan span = ChangedColumns(before, picture);
+    if (!SameShape(before, picture, span))
+        return false; // the window is to be shaped again
+    overlay.drawn = overlay.picture;
     if (span.first == span.last)
         return true;
     const HDC dc = GetDC(overlay.window);

@@ -48,6 +48,24 @@ TEST(OverlayThread, DestroyedTargetsLeaveNothingBehindAndANewPictureShowsWhereIt
         std::fill_n(picture.pixels.begin() + y * 100 + 40, 20, 0xFF00FF00);
     overlays.Show(last.Handle(), picture);
     EXPECT_TRUE(WaitFor([&] { return shows(50, 0x00FF00) && shows(10, 0xFF0000) && shows(90, 0xFF0000); }, 3000));
+
+    // Columns that turn clear show the target's own caption again (its colour and its title's ink),
+    // not the colour they carry.
+    for (int y = 0; y < 20; ++y)
+        std::fill_n(picture.pixels.begin() + y * 100 + 40, 20, 0u);
+    overlays.Show(last.Handle(), picture);
+    const auto clearShowsTarget = [&] {
+        const ScreenCapture shot = ScreenCapture::OfWindow(last.Handle());
+        bool anyColour = false;
+        for (int x = 40; x < 60; ++x) {
+            const uint32_t colour = shot.At(picture.caption.left + x, 14);
+            if (colour == 0x00FF00)
+                return false;
+            anyColour = anyColour || colour != 0;
+        }
+        return anyColour && shot.At(picture.caption.left + 10, 14) == 0xFF0000;
+    };
+    EXPECT_TRUE(WaitFor(clearShowsTarget, 3000));
 }
 
 } // namespace
