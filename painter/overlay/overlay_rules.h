@@ -23,6 +23,13 @@ struct ScreenRect {
     }
 };
 
+// A top-level window as a refresh period saw it: its handle's value, style and rectangle.
+struct SeenWindow {
+    uint64_t window = 0;
+    uint32_t style = 0;
+    ScreenRect rect;
+};
+
 // What the overlay thread last saw of a target window.
 struct TargetView {
     bool exists = false;

@@ -181,6 +181,10 @@ struct OverlayThread::Shared {
     CRITICAL_SECTION lock;
     std::map<HWND, Wanted> wanted;
     std::set<HWND> changed; // whose wanted picture changed or went since the overlay thread looked
+    // The top-level windows as the last refresh period that saw a change found them, until a look
+    // takes them.
+    std::vector<SeenWindow> seen;
+    bool seenWaiting = false;
     uint64_t nextVersion = 0;
 
     UniqueKernelObject started; // set once the overlay thread has started, or failed to
@@ -243,14 +247,15 @@ private:
     // Puts only the part that differs from the picture before on the screen; false where the
     // overlay's whole picture must go again.
     bool UpdateChangedPart(Overlay& overlay, const OverlayPicture& before);
-    void CheckAll();
+    // seen: the top-level windows as a refresh period saw them; without, the look asks the system.
+    void CheckAll(const std::vector<SeenWindow>* seen = nullptr);
     void RaiseAgain(HWND target);
     // False when the target is gone; its overlay is destroyed then.
     bool Check(HWND target, Overlay& overlay);
     // Drops the entry of a destroyed target, and the picture the main thread wanted for it unless
     // a newer one has come since (for a new window that was given the same handle).
     std::map<HWND, Overlay>::iterator Forget(std::map<HWND, Overlay>::iterator entry);
-    void ReadStacking();
+    void ReadStacking(const std::vector<SeenWindow>* seen = nullptr);
     HWND RootOfForeground(HWND foreground) const;
     std::vector<ScreenRect> Covered(HWND root, const ScreenRect& place) const;
     TargetView Observe(HWND target, const Overlay& overlay) const;
@@ -352,9 +357,19 @@ LRESULT CALLBACK OverlayThread::Worker::ControlProc(HWND window, UINT message, W
             worker->Reconcile();
             return 0;
         case WM_TIMER:
-        case kLookMessage:
             worker->CheckAll();
             return 0;
+        case kLookMessage: {
+            std::vector<SeenWindow> seen;
+            bool waiting = false;
+            {
+                const Shared::Held held(*worker->shared_);
+                seen.swap(worker->shared_->seen);
+                waiting = std::exchange(worker->shared_->seenWaiting, false);
+            }
+            worker->CheckAll(waiting ? &seen : nullptr);
+            return 0;
+        }
         case kDrivenMessage:
             worker->driven_ = wParam != 0;
             worker->Counted();
@@ -452,8 +467,8 @@ bool OverlayThread::Worker::UpdateChangedPart(Overlay& overlay, const OverlayPic
     return true;
 }
 
-void OverlayThread::Worker::CheckAll() {
-    ReadStacking();
+void OverlayThread::Worker::CheckAll(const std::vector<SeenWindow>* seen) {
+    ReadStacking(seen);
     // An overlay that has been handed the activation counts too: a change from it to its target
     // is the target's activation, and it raised the target on the screen.
     const HWND foreground = GetForegroundWindow();
@@ -525,8 +540,9 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM list) {
 } // namespace
 
 // One listing of the top-level windows (a single question to the window system), then each
-// shown window's rectangle down to the last target's top-level window, and no further.
-void OverlayThread::Worker::ReadStacking() {
+// shown window's rectangle down to the last target's top-level window, and no further; or, from
+// a refresh period, the windows as it saw them, without a question.
+void OverlayThread::Worker::ReadStacking(const std::vector<SeenWindow>* seen) {
     std::set<HWND> roots;      // not reached yet
     std::map<HWND, HWND> ours; // overlay window, its root
     for (const auto& [target, overlay] : overlays_) {
@@ -535,7 +551,16 @@ void OverlayThread::Worker::ReadStacking() {
             ours.emplace(overlay.window, overlay.root);
     }
     std::vector<HWND> listed;
-    EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&listed));
+    std::map<HWND, const SeenWindow*> seenBy;
+    if (seen) {
+        for (const SeenWindow& window : *seen) {
+            const auto handle = reinterpret_cast<HWND>(static_cast<uintptr_t>(window.window));
+            listed.push_back(handle);
+            seenBy.emplace(handle, &window);
+        }
+    } else {
+        EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&listed));
+    }
     Stacking now;
     HWND below = nullptr;
     for (HWND window : listed) {
@@ -547,16 +572,27 @@ void OverlayThread::Worker::ReadStacking() {
         if (roots.empty())
             continue; // below every target nothing covers an overlay
         // A top-level window is shown when its own style says so: one question, not a walk.
-        const auto style = static_cast<uint32_t>(GetWindowLongPtrA(window, GWL_STYLE));
-        RECT rect;
-        const bool shown = (style & WS_VISIBLE) != 0 && GetWindowRect(window, &rect);
+        uint32_t style = 0;
+        ScreenRect rect;
+        bool shown = false;
+        if (seen) {
+            const SeenWindow& saw = *seenBy[window];
+            style = saw.style;
+            rect = saw.rect;
+            shown = (style & WS_VISIBLE) != 0;
+        } else {
+            style = static_cast<uint32_t>(GetWindowLongPtrA(window, GWL_STYLE));
+            RECT asked;
+            shown = (style & WS_VISIBLE) != 0 && GetWindowRect(window, &asked);
+            rect = shown ? ToScreenRect(asked) : ScreenRect{};
+        }
         if (roots.erase(window))
-            now.roots[window] = Listed{style, shown ? ToScreenRect(rect) : ScreenRect{}, now.shown.size(), below};
+            now.roots[window] = Listed{style, shown ? rect : ScreenRect{}, now.shown.size(), below};
         if (!shown)
             continue;
         if (!now.front)
             now.front = window;
-        now.shown.push_back(ToScreenRect(rect));
+        now.shown.push_back(rect);
         below = window;
     }
     stacking_ = std::move(now);
@@ -863,9 +899,16 @@ void OverlayThread::LookedAtByPeriods(bool driven) {
         PostMessageA(control, kDrivenMessage, driven ? 1 : 0, 0);
 }
 
-void OverlayThread::Look() {
-    if (const HWND control = shared_->control)
-        PostMessageA(control, kLookMessage, 0, 0);
+void OverlayThread::Look(std::vector<SeenWindow> topLevel) {
+    const HWND control = shared_->control;
+    if (!control)
+        return;
+    {
+        const Shared::Held held(*shared_);
+        shared_->seen = std::move(topLevel);
+        shared_->seenWaiting = true;
+    }
+    PostMessageA(control, kLookMessage, 0, 0);
 }
 
 void OverlayThread::ShowAgain(HWND target) {

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace bndx {
 
@@ -37,8 +38,9 @@ public:
     // when a period saw a change (Look); otherwise the overlay thread looks on a timer of its own.
     void LookedAtByPeriods(bool driven);
     // A period saw a change that overlays follow: a window moved, restacked, shown, hidden, made
-    // or destroyed, or another one in front.
-    void Look();
+    // or destroyed, or another one in front. topLevel: the top-level windows as it saw them,
+    // front first, which the look takes instead of asking each of them again.
+    void Look(std::vector<SeenWindow> topLevel);
     // Whether the screen shows the target's picture where its overlay lies, as far as one row of
     // it tells; false where it cannot tell. Where the system reports no window events (Wine) a
     // target activated and left again between two looks shows over its overlay, and nothing in

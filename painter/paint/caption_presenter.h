@@ -5,6 +5,7 @@
 
 #include "common/caption_geometry.h"
 #include "painter/overlay/overlay_rules.h"
+#include "painter/paint/watched_desktop.h"
 
 #include <windows.h>
 
@@ -68,8 +69,8 @@ public:
     virtual void PeriodsRun(bool) {}
     // A refresh period looked at the desktop. sight changes whenever the top-level windows'
     // order, the place, size or state of any of them or of a painted window, or the foreground
-    // window changed.
-    virtual void DesktopSeen(uint64_t) {}
+    // window changed; desktop holds what the period saw.
+    virtual void DesktopSeen(const WatchedDesktop&, uint64_t) {}
 };
 
 } // namespace bndx

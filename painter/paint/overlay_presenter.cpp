@@ -41,11 +41,15 @@ bool OverlayPresenter::StillShows(HWND window, const std::vector<ScreenRect>&) {
     return false;
 }
 
-void OverlayPresenter::DesktopSeen(uint64_t sight) {
+void OverlayPresenter::DesktopSeen(const WatchedDesktop& desktop, uint64_t sight) {
     if (sight == sight_)
         return;
     sight_ = sight;
-    overlays_.Look();
+    // The overlay thread stacks the overlays by what the period saw, without a question more.
+    std::vector<SeenWindow> topLevel;
+    for (const WindowId window : desktop.TopLevel())
+        topLevel.push_back(SeenWindow{window, desktop.Style(window), desktop.Rect(window)});
+    overlays_.Look(std::move(topLevel));
 }
 
 void OverlayPresenter::Withdraw(HWND window) {

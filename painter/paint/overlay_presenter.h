@@ -31,7 +31,7 @@ public:
         sight_ = 0; // the first period after a pause is looked at whole
     }
     // The overlays follow what the periods saw, and only when it changed.
-    void DesktopSeen(uint64_t sight) override;
+    void DesktopSeen(const WatchedDesktop& desktop, uint64_t sight) override;
 
 private:
     OverlayThread overlays_;

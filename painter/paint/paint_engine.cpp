@@ -367,7 +367,7 @@ void PaintEngine::RefreshCaptions() {
         for (const SelectedCaption& selected : selected_)
             if (selected.paint)
                 painted_.push_back(selected.window);
-        presenter_->DesktopSeen(watched_.Sight(painted_));
+        presenter_->DesktopSeen(watched_, watched_.Sight(painted_));
     }
     ResumeScrollOn(ToHandle(watched_.ForegroundWindow()));
 }
