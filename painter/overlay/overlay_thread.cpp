@@ -689,8 +689,12 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         overlay.buriedSince = 0;
     }
     if (!overlay.window) {
-        overlay.window = CreateWindowExA(kOverlayExStyle, kOverlayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                         nullptr, GetModuleHandleA(nullptr), nullptr);
+        // Disabled, so that no window manager hands it the activation: Wine activates the next
+        // enabled window in the stacking order when one of this program's windows hides, whatever
+        // WS_EX_NOACTIVATE says, and the window in front would then be an overlay, where no text
+        // can scroll.
+        overlay.window = CreateWindowExA(kOverlayExStyle, kOverlayWindowClass, "", WS_POPUP | WS_DISABLED, 0, 0, 0, 0,
+                                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         if (!overlay.window)
             return true;
         // Owned by the target, the system keeps it above its target and hides it with it.

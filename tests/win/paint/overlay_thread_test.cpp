@@ -68,5 +68,26 @@ TEST(OverlayThread, DestroyedTargetsLeaveNothingBehindAndANewPictureShowsWhereIt
     EXPECT_TRUE(WaitFor(clearShowsTarget, 3000));
 }
 
+// When the window in front goes, the system activates the next window down: never an overlay,
+// over which no text scrolls (Wine ignores WS_EX_NOACTIVATE there).
+TEST(OverlayThread, TheWindowBelowTheOneThatGoesIsActivatedNotAnOverlay) {
+    const TestWindow painter("Painter", WS_POPUP, 0, 10, 10);
+    OverlayThread overlays(painter.Handle(), 20);
+    const TestWindow target("Target", WS_OVERLAPPEDWINDOW, 0, 300, 100);
+    OverlayPicture picture;
+    picture.caption = CaptionRect{8, 4, 108, 24};
+    picture.pixels.assign(100 * 20, 0xFFFF0000);
+    overlays.Show(target.Handle(), picture);
+    ASSERT_TRUE(WaitFor([&] { return OverlaysShown() == 1; }, 3000));
+    {
+        const TestWindow front("In front", WS_POPUP, 0, 200, 100);
+        ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == front.Handle(); }, 2000));
+    }
+    PumpMessages(200);
+    char name[64] = "";
+    GetClassNameA(GetForegroundWindow(), name, sizeof name);
+    EXPECT_STRNE(name, kOverlayWindowClass);
+}
+
 } // namespace
 } // namespace bndx::test
