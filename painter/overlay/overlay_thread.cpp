@@ -510,8 +510,8 @@ void OverlayThread::Worker::RaiseAgain(HWND target) {
     Counted();
 }
 
-// Wine may hand the activation to an overlay when a window of this program hides: that counts
-// as its target's.
+// Overlays are disabled, so the system does not activate them, but another program may still make
+// one the foreground window (SetForegroundWindow does not ask): that counts as its target's.
 HWND OverlayThread::Worker::RootOfForeground(HWND foreground) const {
     for (const auto& entry : overlays_)
         if (entry.second.window == foreground)
