@@ -121,16 +121,15 @@ void RaiseOnScreen(HWND overlay, bool show, const ScreenRect* place = nullptr) {
 
 // Shapes an overlay's window to the parts of its picture that show.
 void Shape(HWND overlay, const std::vector<ScreenRect>& parts) {
-    GdiObject shape(CreateRectRgn(0, 0, 0, 0));
+    UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
     if (!shape.Get())
         return;
-    const auto region = [](const GdiObject& object) { return static_cast<HRGN>(object.Get()); };
     for (const ScreenRect& part : parts) {
-        const GdiObject rect(CreateRectRgn(part.left, part.top, part.right, part.bottom));
+        const UniqueRegion rect(CreateRectRgn(part.left, part.top, part.right, part.bottom));
         if (rect.Get())
-            CombineRgn(region(shape), region(shape), region(rect), RGN_OR);
+            CombineRgn(shape.Get(), shape.Get(), rect.Get(), RGN_OR);
     }
-    if (SetWindowRgn(overlay, region(shape), TRUE))
+    if (SetWindowRgn(overlay, shape.Get(), TRUE))
         (void)shape.Release(); // the system's now
 }
 

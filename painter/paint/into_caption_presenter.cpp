@@ -27,12 +27,6 @@ bool InButton(const CaptionButtonAreas& buttons, int32_t x, int32_t y) {
     return inside;
 }
 
-constexpr int kRegionFound = 1; // what GetRandomRgn and GetClipRgn return when they gave a region
-
-HRGN Region(const GdiObject& region) {
-    return static_cast<HRGN>(region.Get());
-}
-
 // Where the surface shows on the screen, in its logical coordinates (the window's): its visible
 // region within its clipping, and the windows above that cover it. Under Wine a window's visible
 // region leaves other programs' windows above it to the X server, so those come as covers.
@@ -46,20 +40,20 @@ public:
         for (const ScreenRect& cover : covers)
             covers_.push_back(RECT{cover.left + toLogical.x, cover.top + toLogical.y, cover.right + toLogical.x,
                                    cover.bottom + toLogical.y});
-        const GdiObject showing(CreateRectRgn(0, 0, 0, 0));
-        const GdiObject clip(CreateRectRgn(0, 0, 0, 0));
-        if (!showing.Get() || !clip.Get() || GetRandomRgn(surface, Region(showing), SYSRGN) != kRegionFound)
+        const UniqueRegion showing(CreateRectRgn(0, 0, 0, 0));
+        const UniqueRegion clip(CreateRectRgn(0, 0, 0, 0));
+        if (!showing.Get() || !clip.Get() || GetRandomRgn(surface, showing.Get(), SYSRGN) != kRegionGiven)
             return;
-        OffsetRgn(Region(showing), -origin.x, -origin.y); // the device's coordinates
-        if (GetClipRgn(surface, Region(clip)) == kRegionFound)
-            CombineRgn(Region(showing), Region(showing), Region(clip), RGN_AND);
-        OffsetRgn(Region(showing), -viewport.x, -viewport.y);
-        const DWORD size = GetRegionData(Region(showing), 0, nullptr);
+        OffsetRgn(showing.Get(), -origin.x, -origin.y); // the device's coordinates
+        if (GetClipRgn(surface, clip.Get()) == kRegionGiven)
+            CombineRgn(showing.Get(), showing.Get(), clip.Get(), RGN_AND);
+        OffsetRgn(showing.Get(), -viewport.x, -viewport.y);
+        const DWORD size = GetRegionData(showing.Get(), 0, nullptr);
         if (size < sizeof(RGNDATAHEADER))
             return;
         std::vector<unsigned char> data(size);
         auto* region = reinterpret_cast<RGNDATA*>(data.data());
-        if (GetRegionData(Region(showing), size, region) != size)
+        if (GetRegionData(showing.Get(), size, region) != size)
             return;
         const auto* rects = reinterpret_cast<const RECT*>(region->Buffer);
         visible_.emplace(rects, rects + region->rdh.nCount);

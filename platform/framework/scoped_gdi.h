@@ -54,6 +54,9 @@ using GdiObject = UniqueHandle<handle_traits::DrawingObject<HGDIOBJ>>;
 using UniqueFont = UniqueHandle<handle_traits::DrawingObject<HFONT>>;
 using UniquePalette = UniqueHandle<handle_traits::DrawingObject<HPALETTE>>;
 using UniqueBitmap = UniqueHandle<handle_traits::DrawingObject<HBITMAP>>;
+using UniqueRegion = UniqueHandle<handle_traits::DrawingObject<HRGN>>;
+// What GetRandomRgn and GetClipRgn return when they gave a region.
+constexpr int kRegionGiven = 1;
 
 // An object selected into a DC, the DC's previous one selected back when the owner goes.
 using UniqueSelection = UniqueHandle<handle_traits::Selection>;
