@@ -319,6 +319,10 @@ DWORD WINAPI OverlayThread::Worker::Run(void* parameter) {
 bool OverlayThread::Worker::Start() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA overlayClass{};
+    // Each overlay keeps a drawing surface of its own: a scroll step draws into the front one
+    // forty times a second, and under Wine a surface taken from the common ones is made afresh
+    // each time, at many times the cost of the drawing.
+    overlayClass.style = CS_OWNDC;
     overlayClass.lpfnWndProc = OverlayProc;
     overlayClass.hInstance = instance;
     overlayClass.lpszClassName = kOverlayWindowClass;

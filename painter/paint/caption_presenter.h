@@ -41,6 +41,15 @@ struct ComposedCaption {
     bool scrollStep = false;
 };
 
+// What a refresh period saw of a window whose caption it looks at again.
+struct CaptionSight {
+    ScreenRect window; // where the window lies on the screen
+    // The rectangles on the screen of the windows above it that overlap its caption, where the
+    // screen shows them.
+    std::vector<ScreenRect> covers;
+    bool front = false; // the foreground window, looked at every period
+};
+
 // Contract: every call comes from the painter's main thread, one at a time, and none may throw.
 // Present may be called for the same window many times a second (scroll steps up to a hundred a
 // second); the engine calls it only for a caption whose composition changed or that no longer
@@ -58,10 +67,8 @@ public:
     // ours may stay on any caption. Present may follow again afterwards.
     virtual void WithdrawAll() = 0;
     // Whether the caption still shows what was last presented for it, as far as a quick look can
-    // tell (false where it cannot tell): something else may have drawn over it since. covers: the
-    // rectangles on the screen of the windows above it that overlap its caption, where the screen
-    // shows them.
-    virtual bool StillShows(HWND window, const std::vector<ScreenRect>& covers) = 0;
+    // tell (false where it cannot tell): something else may have drawn over it since.
+    virtual bool StillShows(HWND window, const CaptionSight& sight) = 0;
     // The passes no longer paint the window (it is gone, hidden, or out of the coverage): what
     // was kept for it may go. What it shows stays.
     virtual void Forget(HWND window) = 0;

@@ -19,6 +19,14 @@ int32_t StripRow(const CaptionRect& caption, int32_t n) {
     return caption.top + (caption.bottom - caption.top) * (2 * n + 1) / (2 * kStripRows);
 }
 
+uint64_t CoversKey(const std::vector<ScreenRect>& covers) {
+    uint64_t key = covers.size();
+    for (const ScreenRect& cover : covers)
+        for (const int32_t edge : {cover.left, cover.top, cover.right, cover.bottom})
+            key = (key ^ static_cast<uint32_t>(edge)) * 0x100000001B3ull;
+    return key;
+}
+
 bool InButton(const CaptionButtonAreas& buttons, int32_t x, int32_t y) {
     bool inside = false;
     ForEachButton(buttons, [&](const ButtonBox& box) {
@@ -27,36 +35,17 @@ bool InButton(const CaptionButtonAreas& buttons, int32_t x, int32_t y) {
     return inside;
 }
 
-// Where the surface shows on the screen, in its logical coordinates (the window's): its visible
-// region within its clipping, and the windows above that cover it. Under Wine a window's visible
-// region leaves other programs' windows above it to the X server, so those come as covers.
+// Where the caption shows on the screen, in the window's coordinates: its surface's visible part,
+// less the windows above that cover it. Under Wine a window's visible region leaves other
+// programs' windows above it to the X server, so those come as covers.
 class ShowingParts {
 public:
-    ShowingParts(HDC surface, const std::vector<ScreenRect>& covers) {
-        POINT origin{}, viewport{};
-        if (!GetDCOrgEx(surface, &origin) || !GetViewportOrgEx(surface, &viewport))
-            return;
-        const POINT toLogical{-origin.x - viewport.x, -origin.y - viewport.y}; // from the screen's coordinates
+    ShowingParts(const CaptionSurface& surface, const std::vector<ScreenRect>& covers)
+        : visible_(surface.ShowingParts()) {
+        const POINT window = surface.WindowOnScreen();
         for (const ScreenRect& cover : covers)
-            covers_.push_back(RECT{cover.left + toLogical.x, cover.top + toLogical.y, cover.right + toLogical.x,
-                                   cover.bottom + toLogical.y});
-        const UniqueRegion showing(CreateRectRgn(0, 0, 0, 0));
-        const UniqueRegion clip(CreateRectRgn(0, 0, 0, 0));
-        if (!showing.Get() || !clip.Get() || GetRandomRgn(surface, showing.Get(), SYSRGN) != kRegionGiven)
-            return;
-        OffsetRgn(showing.Get(), -origin.x, -origin.y); // the device's coordinates
-        if (GetClipRgn(surface, clip.Get()) == kRegionGiven)
-            CombineRgn(showing.Get(), showing.Get(), clip.Get(), RGN_AND);
-        OffsetRgn(showing.Get(), -viewport.x, -viewport.y);
-        const DWORD size = GetRegionData(showing.Get(), 0, nullptr);
-        if (size < sizeof(RGNDATAHEADER))
-            return;
-        std::vector<unsigned char> data(size);
-        auto* region = reinterpret_cast<RGNDATA*>(data.data());
-        if (GetRegionData(showing.Get(), size, region) != size)
-            return;
-        const auto* rects = reinterpret_cast<const RECT*>(region->Buffer);
-        visible_.emplace(rects, rects + region->rdh.nCount);
+            covers_.push_back(
+                RECT{cover.left - window.x, cover.top - window.y, cover.right - window.x, cover.bottom - window.y});
     }
 
     bool Shows(int32_t x, int32_t y) const {
@@ -74,22 +63,20 @@ private:
 
 void IntoCaptionPresenter::Present(HWND window, const ComposedCaption& composed) {
     const CaptionRect& caption = composed.caption;
-    const CaptionSurface surface(window, caption);
+    std::optional<CaptionSurface> once;
+    const CaptionSurface& surface = SurfaceToPaint(window, caption, composed.scrollStep, once);
     if (!surface.Get())
         return;
-    ForEachButton(composed.buttons, [&](const ButtonBox& box) {
-        ExcludeClipRect(surface.Get(), box.x, box.y, box.x + box.width, box.y + box.height);
-    });
     HPALETTE previousPalette = nullptr;
     if (composed.palette) {
         previousPalette = SelectPalette(surface.Get(), composed.palette, TRUE);
         RealizePalette(surface.Get());
     }
-    BitBlt(surface.Get(), 0, 0, caption.right, caption.bottom, composed.surface, 0, 0, SRCCOPY);
+    surface.CopyFrom(composed.surface, composed.buttons);
     if (composed.palette)
         SelectPalette(surface.Get(), previousPalette, FALSE);
     if (composed.scrollStep)
-        Forget(window);
+        kept_.erase(window);
     else
         Keep(window, composed);
 }
@@ -121,11 +108,65 @@ void IntoCaptionPresenter::Keep(HWND window, const ComposedCaption& composed) {
     }
 }
 
+void IntoCaptionPresenter::Forget(HWND window) {
+    kept_.erase(window);
+    if (held_.window == window)
+        held_ = HeldSurface{};
+}
+
+void IntoCaptionPresenter::WithdrawAll() {
+    kept_.clear();
+    held_ = HeldSurface{};
+}
+
+const CaptionSurface& IntoCaptionPresenter::SurfaceToLook(HWND window, const CaptionRect& caption,
+                                                          const CaptionSight& sight,
+                                                          std::optional<CaptionSurface>& once) {
+    const uint64_t covers = CoversKey(sight.covers);
+    if (held_.window == window && held_.surface && held_.caption == caption && held_.windowRect == sight.window &&
+        (!held_.covers || *held_.covers == covers)) {
+        held_.covers = covers;
+        return *held_.surface;
+    }
+    if (held_.window == window || sight.front) {
+        held_ = HeldSurface{};
+        if (sight.front) {
+            held_.window = window;
+            held_.caption = caption;
+            held_.windowRect = sight.window;
+            held_.covers = covers;
+            return held_.surface.emplace(window, caption);
+        }
+    }
+    return once.emplace(window, caption);
+}
+
+// A scroll step paints the front window many times a period: its surface is held from one step
+// to the next, and serves looks too, while the window has not moved (one question, where a new
+// surface costs several).
+const CaptionSurface& IntoCaptionPresenter::SurfaceToPaint(HWND window, const CaptionRect& caption, bool scrollStep,
+                                                           std::optional<CaptionSurface>& once) {
+    if (held_.window != window && !scrollStep)
+        return once.emplace(window, caption);
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const ScreenRect windowRect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+    if (held_.window == window && held_.surface && held_.caption == caption && held_.windowRect == windowRect)
+        return *held_.surface;
+    held_ = HeldSurface{};
+    if (!scrollStep)
+        return once.emplace(window, caption);
+    held_.window = window;
+    held_.caption = caption;
+    held_.windowRect = windowRect;
+    return held_.surface.emplace(window, caption);
+}
+
 // Whether the rows of the strip on the screen are, pixel for pixel, those copied: then the system
 // has not drawn over the caption since. The caption buttons are never copied, so they are not
 // compared, nor is what other windows cover: the screen shows them there, and a caption the
 // system uncovers is looked at again as what lies above it changed.
-bool IntoCaptionPresenter::StillShows(HWND window, const std::vector<ScreenRect>& covers) {
+bool IntoCaptionPresenter::StillShows(HWND window, const CaptionSight& sight) {
     const auto found = kept_.find(window);
     if (found == kept_.end())
         return false;
@@ -134,13 +175,13 @@ bool IntoCaptionPresenter::StillShows(HWND window, const std::vector<ScreenRect>
     const int32_t width = caption.right - caption.left;
     const int32_t first = StripRow(caption, 0);
     const int32_t last = StripRow(caption, kStripRows - 1);
-    const CaptionSurface surface(window, caption);
+    std::optional<CaptionSurface> once;
+    const CaptionSurface& surface = SurfaceToLook(window, caption, sight, once);
     HDC readBack = shown_.Get(caption.right, last + 1);
-    if (!surface.Get() || !readBack ||
-        !BitBlt(readBack, caption.left, first, width, last + 1 - first, surface.Get(), caption.left, first, SRCCOPY))
+    if (!surface.Get() || !readBack || !surface.ReadRows(readBack, first, last + 1))
         return false;
     GdiFlush();
-    const ShowingParts showing(surface.Get(), covers);
+    const ShowingParts showing(surface, sight.covers);
     constexpr uint32_t kColourBits = 0x00FFFFFF;
     for (int32_t n = 0; n < kStripRows; ++n) {
         const int32_t y = StripRow(caption, n);

@@ -1,12 +1,15 @@
-// Puts a composed caption into the window's own caption: one copy through the window's
-// whole-window surface, clipped to the caption, the caption buttons left as the system drew them.
+// Puts a composed caption into the window's own caption: copied onto the window's
+// whole-window surface within the caption, the caption buttons left as the system drew them.
 // Where the desktop composes window frames, what is drawn this way never reaches the screen.
 #pragma once
 
 #include "painter/paint/caption_presenter.h"
+#include "painter/paint/caption_surface.h"
 #include "platform/dib/kept_surface.h"
 
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace bndx {
@@ -20,10 +23,10 @@ public:
     // The system draws its own caption again whenever it next redraws the frame; nothing of ours
     // stays to be removed.
     void Withdraw(HWND window) override { Forget(window); }
-    void WithdrawAll() override { kept_.clear(); }
+    void WithdrawAll() override;
     // Reads a few rows of the caption back from the window and compares them with what was copied.
-    bool StillShows(HWND window, const std::vector<ScreenRect>& covers) override;
-    void Forget(HWND window) override { kept_.erase(window); }
+    bool StillShows(HWND window, const CaptionSight& sight) override;
+    void Forget(HWND window) override;
 
 private:
     // A few rows of what was last copied into a window's caption (its strip).
@@ -33,12 +36,33 @@ private:
         std::vector<uint32_t> rows; // each the caption's width
     };
 
+    // The front window is looked at every period, and getting a window's surface is most of what
+    // a look costs (under Wine the surface's state is made afresh each time): its surface is kept
+    // from one look to the next while the window stays where it was and the same windows cover
+    // its caption, as then the same part of the caption shows.
+    struct HeldSurface {
+        HWND window = nullptr;
+        CaptionRect caption{};
+        ScreenRect windowRect;
+        std::optional<uint64_t> covers; // CoversKey; none when held by a scroll step
+        std::optional<CaptionSurface> surface;
+    };
+
     void Keep(HWND window, const ComposedCaption& composed);
+    // The surface to paint the caption on: the one held, if the window has not moved, else a new
+    // one (held for a scroll step, else made in once).
+    const CaptionSurface& SurfaceToPaint(HWND window, const CaptionRect& caption, bool scrollStep,
+                                         std::optional<CaptionSurface>& once);
+    // The surface for a look at the caption: the one held, or a new one (held if the window is
+    // in front, else made in once).
+    const CaptionSurface& SurfaceToLook(HWND window, const CaptionRect& caption, const CaptionSight& sight,
+                                        std::optional<CaptionSurface>& once);
 
     const bool& in256ColourMode_;
     std::map<HWND, Kept> kept_;
     // What the window showed, read back to compare with the strip.
     KeptSurface shown_;
+    HeldSurface held_;
 };
 
 } // namespace bndx

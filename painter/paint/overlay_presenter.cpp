@@ -20,7 +20,7 @@ void OverlayPresenter::Present(HWND window, const ComposedCaption& composed) {
     }
 }
 
-bool OverlayPresenter::StillShows(HWND window, const std::vector<ScreenRect>&) {
+bool OverlayPresenter::StillShows(HWND window, const CaptionSight&) {
     constexpr uint32_t kLongestPause = 64; // periods
     notShowing_ = nullptr;
     if (window != looked_) {

@@ -22,7 +22,7 @@ public:
     // Asked of the front window where the system reports no window events (under Wine, where a
     // target activated and left again within one period shows over its overlay, with nothing
     // else to tell): a look at the screen.
-    bool StillShows(HWND window, const std::vector<ScreenRect>& covers) override;
+    bool StillShows(HWND window, const CaptionSight& sight) override;
     // Its thread hides or destroys the overlay of a target hidden, minimised or gone; one out of
     // the coverage keeps its last picture.
     void Forget(HWND) override {}

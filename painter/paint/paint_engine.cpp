@@ -195,6 +195,12 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         else
             OnPaintCaption(reinterpret_cast<HWND>(lParam));
         return true;
+    case WM_DISPLAYCHANGE:
+        // A monitor's depth, size or scale changed: the windows' DPIs are read again, which
+        // otherwise follow only the windows' moves.
+        watched_.ForgetAll();
+        ReadColourDepth();
+        return false;
     case kCompositionChanged:
         desktopComposes_ = DesktopComposes();
         PresentAsChosen();
@@ -276,7 +282,9 @@ void PaintEngine::PaintPass() {
         selected_, watched_, generation_,
         [this](const SelectedCaption& selected) {
             return presenter_->StillShows(ToHandle(selected.window),
-                                          watched_.CoversOver(selected.window, CaptionOnScreen(selected)));
+                                          CaptionSight{selected.rect,
+                                                       watched_.CoversOver(selected.window, CaptionOnScreen(selected)),
+                                                       selected.window == watched_.ForegroundWindow()});
         },
         [this](const SelectedCaption& selected) { return DrawCaption(selected, false); },
         [this](WindowId window) { presenter_->Forget(ToHandle(window)); });

@@ -98,9 +98,12 @@ WatchedDesktop::Known& WatchedDesktop::LookWhole(WindowId window) const {
     Known& known = Look(window);
     const bool changed = known.changedAt == period_;
     if (known.wholeAt != period_ && (known.wholeAt == 0 || changed || InTurn(window, kSlowRotation))) {
+        // A window's DPI is its monitor's: it changes as the window moves, or with the display's
+        // settings (which forget everything), never on its own.
+        if (known.wholeAt == 0 || changed)
+            known.dpi = system_.Dpi(window);
         known.exStyle = system_.ExStyle(window);
         known.clientTop = system_.ClientTopOnScreen(window);
-        known.dpi = system_.Dpi(window);
         known.wholeAt = period_;
     }
     if (known.titleAt != period_ && (known.titleAt == 0 || changed || InTurn(window))) {

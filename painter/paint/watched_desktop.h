@@ -16,9 +16,10 @@ class WatchedDesktop : public DesktopView {
 public:
     // What no question of a period notices is looked at in turn, the windows spread over the
     // periods: a window's title, descendants and (hidden or below another) style and rectangle
-    // once in kRotation periods, everything else of it once in kSlowRotation.
+    // once in kRotation periods, its extended style and client area once in kSlowRotation, its
+    // DPI only as it moves.
     static constexpr uint64_t kRotation = 10;
-    static constexpr uint64_t kSlowRotation = 5 * kRotation;
+    static constexpr uint64_t kSlowRotation = 10 * kRotation;
 
     explicit WatchedDesktop(const DesktopView& system) : system_(system) {}
 

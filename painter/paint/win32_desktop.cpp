@@ -66,11 +66,12 @@ std::string Win32Desktop::ProgramPath(WindowId window) const {
     return ProgramPathOf(ToHandle(window));
 }
 
-// Read as the system holds it: for another program's window that is one question to the window
-// system, where asking for its length first would be a message to the program and back.
+// Read as the system holds it, never by a message to the window's program (which may hang):
+// one question to the window system. GetWindowText would read the same for another program's
+// window, but under Wine it first asks which process owns the window, a second round trip.
 WindowTitle Win32Desktop::Title(WindowId window) const {
     wchar_t buffer[kTitleCapacity + 1];
-    const int length = GetWindowTextW(ToHandle(window), buffer, static_cast<int>(kTitleCapacity + 1));
+    const int length = InternalGetWindowText(ToHandle(window), buffer, static_cast<int>(kTitleCapacity + 1));
     return WindowTitle(buffer, buffer + (length > 0 ? length : 0));
 }
 

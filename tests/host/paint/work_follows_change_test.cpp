@@ -97,11 +97,11 @@ TEST(WorkFollowsChange, AnUnchangedDesktopIsPaintedOnceThenLookedAtOnlyInFrontAn
         // Each period: the listing, the foreground, style and rectangle of the three shown top-level
         // windows, the front's title. In each window's turns: a top-level window's title and
         // descendants (the front's descendants), C1's style, rectangle and title (its descendants
-        // are in C's list), hidden D's style and rectangle; in one of them the rest of each
-        // painted window (3 questions).
+        // are in C's list), hidden D's style and rectangle; in one of them the extended style and
+        // client area of each painted window (its DPI is read again only as it moves).
         constexpr int kTurns = WatchedDesktop::kSlowRotation / WatchedDesktop::kRotation;
         EXPECT_EQ(periods.desktop.asked, static_cast<int>(WatchedDesktop::kSlowRotation) * (2 + 2 * 3 + 1) +
-                                             kTurns * (1 + 2 * 2 + 3 + 2) + 4 * 3);
+                                             kTurns * (1 + 2 * 2 + 3 + 2) + 4 * 2);
     }
 }
 

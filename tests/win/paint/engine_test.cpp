@@ -189,13 +189,16 @@ TEST(IntoCaptionLook, ComparesOnlyThePartOfTheCaptionThatShows) {
     presenter.Present(below, ComposedCaption{composition.Pixels(), composition.Stride(), dc, caption, layout.buttons,
                                              false, ButtonBox{}, nullptr});
     ASSERT_TRUE(CaptionShows(below, caption, kRed));
-    EXPECT_TRUE(presenter.StillShows(below, covers)) << "the covered part was compared";
+    EXPECT_TRUE(presenter.StillShows(below, CaptionSight{ToScreenRect(belowRect), covers, false}))
+        << "the covered part was compared";
 
     RedrawWindow(below, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     ASSERT_TRUE(
         WaitFor([&] { return ScreenCapture::OfWindow(below).At(caption.left + 1, caption.top + 1) != kRed; }, 2000));
-    EXPECT_FALSE(presenter.StillShows(below, covers)) << "the system's caption over the part that shows";
+    EXPECT_FALSE(presenter.StillShows(below, CaptionSight{ToScreenRect(belowRect), covers, false}))
+        << "the system's caption over the part that shows";
 }
 
 } // namespace
+
 } // namespace bndx::test
