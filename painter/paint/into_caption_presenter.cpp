@@ -119,26 +119,25 @@ void IntoCaptionPresenter::WithdrawAll() {
     held_ = HeldSurface{};
 }
 
-const CaptionSurface& IntoCaptionPresenter::SurfaceToLook(HWND window, const CaptionRect& caption,
-                                                          const CaptionSight& sight,
-                                                          std::optional<CaptionSurface>& once) {
-    const uint64_t covers = CoversKey(sight.covers);
-    if (held_.window == window && held_.surface && held_.caption == caption && held_.windowRect == sight.window &&
-        (!held_.covers || *held_.covers == covers)) {
-        held_.covers = covers;
+// covers: none where unknown (a scroll step does not know them), then any held surface fits.
+const CaptionSurface& IntoCaptionPresenter::SurfaceFor(HWND window, const CaptionRect& caption,
+                                                       const ScreenRect& windowRect, std::optional<uint64_t> covers,
+                                                       bool hold, std::optional<CaptionSurface>& once) {
+    if (held_.window == window && held_.surface && held_.caption == caption && held_.windowRect == windowRect &&
+        (!held_.covers || !covers || *held_.covers == *covers)) {
+        if (covers)
+            held_.covers = covers;
         return *held_.surface;
     }
-    if (held_.window == window || sight.front) {
+    if (held_.window == window || hold)
         held_ = HeldSurface{};
-        if (sight.front) {
-            held_.window = window;
-            held_.caption = caption;
-            held_.windowRect = sight.window;
-            held_.covers = covers;
-            return held_.surface.emplace(window, caption);
-        }
-    }
-    return once.emplace(window, caption);
+    if (!hold)
+        return once.emplace(window, caption);
+    held_.window = window;
+    held_.caption = caption;
+    held_.windowRect = windowRect;
+    held_.covers = covers;
+    return held_.surface.emplace(window, caption);
 }
 
 // A scroll step paints the front window many times a period: its surface is held from one step
@@ -150,16 +149,8 @@ const CaptionSurface& IntoCaptionPresenter::SurfaceToPaint(HWND window, const Ca
         return once.emplace(window, caption);
     RECT bounds{};
     GetWindowRect(window, &bounds);
-    const ScreenRect windowRect{bounds.left, bounds.top, bounds.right, bounds.bottom};
-    if (held_.window == window && held_.surface && held_.caption == caption && held_.windowRect == windowRect)
-        return *held_.surface;
-    held_ = HeldSurface{};
-    if (!scrollStep)
-        return once.emplace(window, caption);
-    held_.window = window;
-    held_.caption = caption;
-    held_.windowRect = windowRect;
-    return held_.surface.emplace(window, caption);
+    return SurfaceFor(window, caption, ScreenRect{bounds.left, bounds.top, bounds.right, bounds.bottom}, std::nullopt,
+                      scrollStep, once);
 }
 
 // Whether the rows of the strip on the screen are, pixel for pixel, those copied: then the system
@@ -176,7 +167,8 @@ bool IntoCaptionPresenter::StillShows(HWND window, const CaptionSight& sight) {
     const int32_t first = StripRow(caption, 0);
     const int32_t last = StripRow(caption, kStripRows - 1);
     std::optional<CaptionSurface> once;
-    const CaptionSurface& surface = SurfaceToLook(window, caption, sight, once);
+    const CaptionSurface& surface =
+        SurfaceFor(window, caption, sight.window, CoversKey(sight.covers), sight.front, once);
     HDC readBack = shown_.Get(caption.right, last + 1);
     if (!surface.Get() || !readBack || !surface.ReadRows(readBack, first, last + 1))
         return false;

@@ -49,14 +49,13 @@ private:
     };
 
     void Keep(HWND window, const ComposedCaption& composed);
-    // The surface to paint the caption on: the one held, if the window has not moved, else a new
-    // one (held for a scroll step, else made in once).
+    // The surface for a paint or a look at the caption: the one held if it fits, else a new one,
+    // held if hold, else made in once.
+    const CaptionSurface& SurfaceFor(HWND window, const CaptionRect& caption, const ScreenRect& windowRect,
+                                     std::optional<uint64_t> covers, bool hold, std::optional<CaptionSurface>& once);
+    // The surface to paint the caption on: a scroll step's is held.
     const CaptionSurface& SurfaceToPaint(HWND window, const CaptionRect& caption, bool scrollStep,
                                          std::optional<CaptionSurface>& once);
-    // The surface for a look at the caption: the one held, or a new one (held if the window is
-    // in front, else made in once).
-    const CaptionSurface& SurfaceToLook(HWND window, const CaptionRect& caption, const CaptionSight& sight,
-                                        std::optional<CaptionSurface>& once);
 
     const bool& in256ColourMode_;
     std::map<HWND, Kept> kept_;
