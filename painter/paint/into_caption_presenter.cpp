@@ -1,5 +1,6 @@
 #include "painter/paint/into_caption_presenter.h"
 
+#include "painter/overlay/dwm_frame.h"
 #include "painter/paint/caption_surface.h"
 
 #include <algorithm>
@@ -149,8 +150,7 @@ const CaptionSurface& IntoCaptionPresenter::SurfaceToPaint(HWND window, const Ca
         return once.emplace(window, caption);
     RECT bounds{};
     GetWindowRect(window, &bounds);
-    return SurfaceFor(window, caption, ScreenRect{bounds.left, bounds.top, bounds.right, bounds.bottom}, std::nullopt,
-                      scrollStep, once);
+    return SurfaceFor(window, caption, ToScreenRect(bounds), std::nullopt, scrollStep, once);
 }
 
 // Whether the rows of the strip on the screen are, pixel for pixel, those copied: then the system
