@@ -62,8 +62,26 @@ bool SameShape(const OverlayPicture& before, const OverlayPicture& after, Column
     return true;
 }
 
-// An overlay window's user data points at the picture it shows, which the overlay thread keeps.
-using ShownPicture = std::shared_ptr<const OverlayPicture>;
+// The lock over what the two threads share, for a scope, released however the scope ends.
+class Locked {
+public:
+    explicit Locked(CRITICAL_SECTION& lock) : lock_(lock) { EnterCriticalSection(&lock_); }
+    ~Locked() { LeaveCriticalSection(&lock_); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+
+private:
+    CRITICAL_SECTION& lock_;
+};
+
+// What an overlay's window paints, which its user data points at. All drawing into the window
+// goes under the lock: the overlay thread paints it, and the main thread draws scroll steps into
+// it in place.
+struct OverlaySurface {
+    HWND window = nullptr;
+    CRITICAL_SECTION* lock = nullptr;
+    std::shared_ptr<const OverlayPicture> drawn;
+};
 
 LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -74,11 +92,14 @@ LRESULT CALLBACK OverlayProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND:
         return 1; // the picture covers all of the window's shape
     case WM_PAINT: {
+        const auto* surface = reinterpret_cast<const OverlaySurface*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (!surface)
+            return DefWindowProcA(window, message, wParam, lParam);
+        const Locked held(*surface->lock);
         PAINTSTRUCT paint;
         if (const HDC dc = BeginPaint(window, &paint)) {
-            const auto* shown = reinterpret_cast<const ShownPicture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-            if (shown && *shown)
-                DrawPicture(dc, **shown, ColumnSpan{0, (*shown)->Width()});
+            if (surface->drawn)
+                DrawPicture(dc, *surface->drawn, ColumnSpan{0, surface->drawn->Width()});
             EndPaint(window, &paint);
         }
         return 0;
@@ -157,22 +178,41 @@ struct OverlayThread::Shared {
     struct Wanted {
         std::shared_ptr<const OverlayPicture> picture;
         uint64_t version = 0;
-        // What the overlay thread last put on the screen (null while the overlay is hidden or
-        // not made), and the parts of it left clear.
+        // What is on the screen (null while the overlay is hidden or not made), and the parts of
+        // it left clear.
         std::shared_ptr<const OverlayPicture> onScreen;
         std::vector<ScreenRect> covered;
+        // The overlay's window while the overlay thread leaves it as it is, showing onScreen:
+        // then the main thread draws a scroll step into it itself. Null while the overlay thread
+        // looks at it, and so may reshape, hide, destroy or paint it.
+        OverlaySurface* surface = nullptr;
+        bool drawnInPlace = false; // picture is on the screen, drawn there by the main thread
+
+        // Draws in place the columns where next differs from what is on the screen; false where
+        // the window is not to be drawn into, or shows no picture of the same caption and shape.
+        bool DrawInPlace(const std::shared_ptr<const OverlayPicture>& next) {
+            if (!surface || !onScreen || onScreen->caption != next->caption)
+                return false;
+            const ColumnSpan span = ChangedColumns(*onScreen, *next);
+            if (!SameShape(*onScreen, *next, span))
+                return false;
+            if (span.first != span.last) {
+                const HDC dc = GetDC(surface->window);
+                if (!dc)
+                    return false;
+                DrawPicture(dc, *next, span);
+                ReleaseDC(surface->window, dc);
+            }
+            surface->drawn = next;
+            onScreen = next;
+            return true;
+        }
     };
 
-    // The lock over the wanted pictures for a scope, released however the scope ends.
-    class Held {
+    // The lock over what the two threads share, for a scope.
+    class Held : private Locked {
     public:
-        explicit Held(Shared& shared) : lock_(shared.lock) { EnterCriticalSection(&lock_); }
-        ~Held() { LeaveCriticalSection(&lock_); }
-        Held(const Held&) = delete;
-        Held& operator=(const Held&) = delete;
-
-    private:
-        CRITICAL_SECTION& lock_;
+        explicit Held(Shared& shared) : Locked(shared.lock) {}
     };
 
     // Under the lock: the main thread sets and withdraws, the overlay thread takes copies and
@@ -212,7 +252,7 @@ private:
         std::shared_ptr<const OverlayPicture> picture;
         int32_t pictureWidth = 0;
         bool pictureShown = false;     // the picture it holds is the one on screen
-        ShownPicture drawn;            // what its window paints (its user data points here)
+        OverlaySurface surface;        // what its window paints
         ScreenRect placed;             // where its window lies on the screen
         std::vector<ScreenRect> shape; // the parts its window is shaped to
         bool shown = false;
@@ -243,14 +283,18 @@ private:
     bool Start();
     void Stop();
     void Reconcile();
-    // Puts only the part that differs from the picture before on the screen; false where the
-    // overlay's whole picture must go again.
-    bool UpdateChangedPart(Overlay& overlay, const OverlayPicture& before);
+    // Puts only the part of the wanted picture that differs from the one on the screen there;
+    // false where the overlay's whole picture must go again.
+    bool UpdateChangedPart(HWND target, Overlay& overlay);
     // seen: the top-level windows as a refresh period saw them; without, the look asks the system.
     void CheckAll(const std::vector<SeenWindow>* seen = nullptr);
     void RaiseAgain(HWND target);
     // False when the target is gone; its overlay is destroyed then.
     bool Check(HWND target, Overlay& overlay);
+    bool CheckTakenBack(HWND target, Overlay& overlay);
+    // The main thread no longer draws into the overlay, and the pictures it drew there are the
+    // overlay's own.
+    void TakeBack(HWND target, Overlay& overlay);
     // Drops the entry of a destroyed target, and the picture the main thread wanted for it unless
     // a newer one has come since (for a new window that was given the same handle).
     std::map<HWND, Overlay>::iterator Forget(std::map<HWND, Overlay>::iterator entry);
@@ -258,9 +302,9 @@ private:
     HWND RootOfForeground(HWND foreground) const;
     std::vector<ScreenRect> Covered(HWND root, const ScreenRect& place) const;
     TargetView Observe(HWND target, const Overlay& overlay) const;
-    void Destroy(Overlay& overlay);
-    // Tells the main thread how the target's overlay shows now.
-    void Publish(HWND target, const Overlay& overlay);
+    void Destroy(HWND target, Overlay& overlay);
+    // Tells the main thread how the target's overlay shows now, and hands its window back.
+    void Publish(HWND target, Overlay& overlay);
     void Counted();
     void KeepAnswering(int cost);
     void OnTargetEvent(HWND window, DWORD event) override;
@@ -339,7 +383,7 @@ bool OverlayThread::Worker::Start() {
 
 void OverlayThread::Worker::Stop() {
     for (auto& entry : overlays_)
-        Destroy(entry.second);
+        Destroy(entry.first, entry.second);
     overlays_.clear();
     Counted();
     DestroyWindow(control_);
@@ -411,7 +455,7 @@ void OverlayThread::Worker::Reconcile() {
     for (HWND target : withdrawn) {
         const auto found = overlays_.find(target);
         if (found != overlays_.end()) {
-            Destroy(found->second);
+            Destroy(target, found->second);
             overlays_.erase(found);
         }
     }
@@ -426,16 +470,12 @@ void OverlayThread::Worker::Reconcile() {
         }
         if (overlay.version == want.version)
             continue;
-        const bool inPlace = overlay.shown && overlay.pictureShown && overlay.picture;
-        const std::shared_ptr<const OverlayPicture> before = std::move(overlay.picture);
-        overlay.version = want.version;
-        overlay.picture = std::move(want.picture);
         // A picture of the caption the overlay shows where it lies, as a scroll step makes one:
         // only what changed goes to the screen, without a look at the target.
-        if (inPlace && UpdateChangedPart(overlay, *before)) {
-            Publish(target, overlay);
+        if (UpdateChangedPart(target, overlay))
             continue;
-        }
+        overlay.version = want.version;
+        overlay.picture = std::move(want.picture);
         overlay.pictureWidth = kWidthAtArrival;
         overlay.pictureShown = false;
         changed.push_back(target);
@@ -452,21 +492,14 @@ void OverlayThread::Worker::Reconcile() {
     Counted();
 }
 
-bool OverlayThread::Worker::UpdateChangedPart(Overlay& overlay, const OverlayPicture& before) {
-    const OverlayPicture& picture = *overlay.picture;
-    if (before.caption != picture.caption)
-        return false; // another size or place: a check fits it
-    const ColumnSpan span = ChangedColumns(before, picture);
-    if (!SameShape(before, picture, span))
-        return false; // the window is to be shaped again
-    overlay.drawn = overlay.picture;
-    if (span.first == span.last)
-        return true;
-    const HDC dc = GetDC(overlay.window);
-    if (!dc)
+bool OverlayThread::Worker::UpdateChangedPart(HWND target, Overlay& overlay) {
+    const Shared::Held held(*shared_);
+    const auto found = shared_->wanted.find(target);
+    if (found == shared_->wanted.end() || !found->second.DrawInPlace(found->second.picture))
         return false;
-    DrawPicture(dc, picture, span);
-    ReleaseDC(overlay.window, dc);
+    found->second.drawnInPlace = false;
+    overlay.picture = found->second.picture;
+    overlay.version = found->second.version;
     return true;
 }
 
@@ -649,7 +682,16 @@ TargetView OverlayThread::Worker::Observe(HWND target, const Overlay& overlay) c
     return view;
 }
 
+// While it looks at an overlay, the overlay thread alone draws into its window.
 bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
+    TakeBack(target, overlay);
+    if (!CheckTakenBack(target, overlay))
+        return false;
+    Publish(target, overlay);
+    return true;
+}
+
+bool OverlayThread::Worker::CheckTakenBack(HWND target, Overlay& overlay) {
     const TargetView now = Observe(target, overlay);
     // A picture is taken to fit the target as it is when the picture arrives: it was composed
     // a moment ago, and a change of size since then asks for a new one at the next look anyway.
@@ -659,7 +701,7 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         NextStep(overlay.seen, now, overlay.picture ? overlay.pictureWidth : kNoPicture, overlay.shown);
     overlay.seen = now;
     if (step.destroy) {
-        Destroy(overlay);
+        Destroy(target, overlay);
         return false;
     }
     if (step.askPicture)
@@ -668,7 +710,6 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         if (overlay.shown) {
             ShowWindow(overlay.window, SW_HIDE);
             overlay.shown = false;
-            Publish(target, overlay);
         }
         return true;
     }
@@ -684,8 +725,7 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         if (!overlay.buriedSince) {
             overlay.buriedSince = tick | 1;
         } else if (tick - overlay.buriedSince >= kBuriedMs) {
-            Destroy(overlay);
-            Publish(target, overlay);
+            Destroy(target, overlay);
             return true;
         }
     } else {
@@ -705,7 +745,8 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
         // Layered only to let clicks through: drawn like any window, which costs a scroll step
         // far less than putting a layered window's whole picture again, and shaped to its picture.
         SetLayeredWindowAttributes(overlay.window, 0, 255, LWA_ALPHA);
-        SetWindowLongPtrA(overlay.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&overlay.drawn));
+        overlay.surface = OverlaySurface{overlay.window, &shared_->lock, nullptr};
+        SetWindowLongPtrA(overlay.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&overlay.surface));
         overlay.placed = ScreenRect{};
         overlay.shape.clear();
     }
@@ -720,7 +761,7 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
             Shape(overlay.window, shape);
             overlay.shape = std::move(shape);
         }
-        overlay.drawn = overlay.picture;
+        overlay.surface.drawn = overlay.picture;
         overlay.pictureShown = true;
     }
     // A new place goes with the call that stacks the overlay, if there is one.
@@ -750,21 +791,35 @@ bool OverlayThread::Worker::Check(HWND target, Overlay& overlay) {
     }
     if (cut)
         RedrawWindow(overlay.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    if (appears || cut)
-        Publish(target, overlay);
     return true;
 }
 
-void OverlayThread::Worker::Publish(HWND target, const Overlay& overlay) {
+void OverlayThread::Worker::Publish(HWND target, Overlay& overlay) {
     const Shared::Held held(*shared_);
     const auto wanted = shared_->wanted.find(target);
     if (wanted == shared_->wanted.end())
         return;
-    wanted->second.onScreen = overlay.shown ? overlay.picture : nullptr;
+    const bool showing = overlay.shown && overlay.window && overlay.pictureShown;
+    wanted->second.onScreen = showing ? overlay.picture : nullptr;
+    wanted->second.surface = showing ? &overlay.surface : nullptr;
     wanted->second.covered = overlay.covered;
 }
 
-void OverlayThread::Worker::Destroy(Overlay& overlay) {
+void OverlayThread::Worker::TakeBack(HWND target, Overlay& overlay) {
+    const Shared::Held held(*shared_);
+    const auto found = shared_->wanted.find(target);
+    if (found == shared_->wanted.end())
+        return;
+    Shared::Wanted& wanted = found->second;
+    wanted.surface = nullptr;
+    if (std::exchange(wanted.drawnInPlace, false)) {
+        overlay.picture = wanted.picture;
+        overlay.version = wanted.version;
+    }
+}
+
+void OverlayThread::Worker::Destroy(HWND target, Overlay& overlay) {
+    TakeBack(target, overlay);
     if (overlay.window) {
         DestroyWindow(overlay.window);
         KeepAnswering(16); // Wine asks every top-level window of other programs for its owner
@@ -872,9 +927,15 @@ void OverlayThread::Show(HWND target, const OverlayPicture& picture) {
     {
         const Shared::Held held(*shared_);
         Shared::Wanted& wanted = shared_->wanted[target];
+        // A scroll step changes a few columns of a picture on the screen: drawn here, it needs no
+        // wake-up of the overlay thread forty times a second, which takes the picture as its own
+        // when it next looks at the overlay.
+        wanted.drawnInPlace = wanted.DrawInPlace(shared);
         wanted.picture = std::move(shared);
         wanted.version = ++shared_->nextVersion;
         shared_->changed.insert(target);
+        if (wanted.drawnInPlace)
+            return;
     }
     Wake();
 }

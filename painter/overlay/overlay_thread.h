@@ -1,7 +1,9 @@
 // Every overlay window of the program, made, fed and moved by a thread of its own. Owning a
 // window of another thread joins the two threads' input, so a target that stops answering may
-// stall this thread, never the main window or its dialogs. The main thread only says what each
-// target's overlay should show; it posts, and never waits for this thread while it runs.
+// stall this thread, never the main window or its dialogs. The main thread says what each
+// target's overlay should show, and posts; only a scroll step it draws into an overlay itself,
+// under the lock the two share, which this thread holds only to paint an overlay, never while it
+// calls the system about a target.
 #pragma once
 
 #include "painter/overlay/overlay_rules.h"
@@ -28,8 +30,9 @@ public:
     OverlayThread& operator=(const OverlayThread&) = delete;
 
     // From the main thread. The target's overlay is to show picture, composed for the target's
-    // size at the time; a picture it already shows changes nothing. A target that is destroyed
-    // is forgotten by both threads without being withdrawn.
+    // size at the time; a picture it already shows changes nothing, and one that differs from it
+    // in a few columns only (a scroll step) is drawn at once. A target that is destroyed is
+    // forgotten by both threads without being withdrawn.
     void Show(HWND target, const OverlayPicture& picture);
     void Withdraw(HWND target);
     void WithdrawAll();

@@ -49,6 +49,18 @@ TEST(OverlayThread, DestroyedTargetsLeaveNothingBehindAndANewPictureShowsWhereIt
     overlays.Show(last.Handle(), picture);
     EXPECT_TRUE(WaitFor([&] { return shows(50, 0x00FF00) && shows(10, 0xFF0000) && shows(90, 0xFF0000); }, 3000));
 
+    // A step drawn in place is the overlay's own picture: when a window comes over part of the
+    // caption, the overlay is shaped and painted again with it, not with the picture before.
+    {
+        RECT target{};
+        GetWindowRect(last.Handle(), &target);
+        const TestWindow cover("Cover", WS_POPUP, 0, 20, 40);
+        SetWindowPos(cover.Handle(), HWND_TOP, target.left + picture.caption.left + 80, target.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOACTIVATE);
+        PumpMessages(300); // many looks of the overlay thread
+        EXPECT_TRUE(shows(50, 0x00FF00)) << "the picture before the step came back";
+    }
+
     // Columns that turn clear show the target's own caption again (its colour and its title's ink),
     // not the colour they carry.
     for (int y = 0; y < 20; ++y)
