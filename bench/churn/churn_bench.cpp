@@ -4,6 +4,9 @@
 //                            overlays Banderix laid over them stay after that
 //   churn_bench rounds N R   R rounds of N windows made and destroyed: Banderix's memory after
 //                            each round, once its overlays have gone
+//   churn_bench hold N S     N small shown windows that do nothing, for S seconds: as many
+//                            top-level windows of another program as Banderix's overlays, to
+//                            tell what their mere existence costs a program closing windows
 #include "common/painter_messages.h"
 
 #include <windows.h>
@@ -90,12 +93,23 @@ double BanderixMegabytes() {
     return read ? static_cast<double>(counters.PagefileUsage) / (1024.0 * 1024.0) : -1;
 }
 
+void Hold(int count, int seconds) {
+    for (int i = 0; i < count; ++i)
+        CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 10 + i, 10 + i, 60, 20, nullptr, nullptr,
+                        GetModuleHandleA(nullptr), nullptr);
+    Pump(static_cast<DWORD>(seconds) * 1000);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const bool rounds = argc == 4 && std::strcmp(argv[1], "rounds") == 0;
+    if (argc == 4 && std::strcmp(argv[1], "hold") == 0) {
+        Hold(std::atoi(argv[2]), std::atoi(argv[3]));
+        return 0;
+    }
     if (!(argc == 3 && std::strcmp(argv[1], "destroy") == 0) && !rounds) {
-        std::fprintf(stderr, "usage: churn_bench destroy N | rounds N R\n");
+        std::fprintf(stderr, "usage: churn_bench destroy N | rounds N R | hold N S\n");
         return 2;
     }
     const int count = std::atoi(argv[2]);
