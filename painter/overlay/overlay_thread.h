@@ -2,8 +2,8 @@
 // window of another thread joins the two threads' input, so a target that stops answering may
 // stall this thread, never the main window or its dialogs. The main thread says what each
 // target's overlay should show, and posts; only a scroll step it draws into an overlay itself,
-// under the lock the two share, which this thread holds only to paint an overlay, never while it
-// calls the system about a target.
+// under the lock the two share, which this thread holds briefly (to take and hand over pictures,
+// to paint an overlay), never while it calls the system about a target.
 #pragma once
 
 #include "painter/overlay/overlay_rules.h"
