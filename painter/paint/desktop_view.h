@@ -34,6 +34,8 @@ public:
     virtual uint32_t ExStyle(WindowId window) const = 0;
     // The window's outer rectangle on the screen; empty for a window that is gone.
     virtual ScreenRect Rect(WindowId window) const = 0;
+    // The sibling just above a child window in its parent's stacking order; 0 for the top one.
+    virtual WindowId SiblingAbove(WindowId window) const = 0;
     // The title, cut to kTitleCapacity units.
     virtual WindowTitle Title(WindowId window) const = 0;
     // Where on the screen the window's client area begins, from the top (below the caption even

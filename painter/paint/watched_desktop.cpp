@@ -130,8 +130,26 @@ void WatchedDesktop::ForEachCoverOver(WindowId window, const ScreenRect& area, V
     }
 }
 
+uint64_t WatchedDesktop::Stacking(WindowId root) const {
+    Known& top = known_[root];
+    if (top.stackedAt != period_) {
+        top.stacking = 0;
+        for (const WindowId below : top.descendants) {
+            const auto found = known_.find(below);
+            if (found != known_.end() && PassesCaptionTest(found->second.style))
+                top.stacking = Mix(Mix(top.stacking, below), system_.SiblingAbove(below));
+        }
+        top.stackedAt = period_;
+    }
+    return top.stacking;
+}
+
 uint64_t WatchedDesktop::CoverOver(WindowId window, const ScreenRect& area) const {
-    uint64_t cover = 0;
+    const auto found = known_.find(window);
+    const WindowId root = found != known_.end() ? found->second.root : 0;
+    // Only the foreground window's: the one the user works in, and one question a period for
+    // each of its captioned descendants.
+    uint64_t cover = root && root != window && root == ForegroundWindow() ? Stacking(root) : 0;
     ForEachCoverOver(window, area, [&cover](WindowId above, const ScreenRect& rect) {
         cover = Mix(Mix(Mix(Mix(Mix(cover, above), static_cast<uint32_t>(rect.left)), static_cast<uint32_t>(rect.top)),
                         static_cast<uint32_t>(rect.right)),

@@ -42,6 +42,8 @@ public:
     bool InTurn(WindowId window, uint64_t rotation = kRotation) const;
     // A number that changes when the windows above window's top-level window that overlap area
     // (on the screen) change: shown, hidden, moved, made, destroyed or restacked.
+    // Of a descendant of the foreground window, it also changes as the window's captioned
+    // siblings restack (see Stacking).
     uint64_t CoverOver(WindowId window, const ScreenRect& area) const;
     // The rectangles of those windows, as this period sees them.
     std::vector<ScreenRect> CoversOver(WindowId window, const ScreenRect& area) const;
@@ -55,6 +57,7 @@ public:
     uint32_t Style(WindowId window) const override;
     uint32_t ExStyle(WindowId window) const override;
     ScreenRect Rect(WindowId window) const override;
+    WindowId SiblingAbove(WindowId window) const override { return system_.SiblingAbove(window); }
     WindowTitle Title(WindowId window) const override;
     int32_t ClientTopOnScreen(WindowId window) const override;
     uint32_t Dpi(WindowId window) const override;
@@ -80,7 +83,14 @@ private:
         uint32_t dpi = 0;
         WindowTitle title;
         std::vector<WindowId> descendants;
+        uint64_t stackedAt = 0; // of a top-level window: stacking was read
+        uint64_t stacking = 0;
     };
+
+    // A number that changes as the captioned descendants of a top-level window restack among
+    // their siblings: a program with documents in windows of their own (MDI) activating one
+    // raises it, and the system redraws their captions then, which no other question tells.
+    uint64_t Stacking(WindowId root) const;
 
     // visit(above, rect) for each shown window above window's top-level window that overlaps area.
     template <typename Visit> void ForEachCoverOver(WindowId window, const ScreenRect& area, Visit visit) const;

@@ -50,6 +50,10 @@ ScreenRect Win32Desktop::Rect(WindowId window) const {
     return ScreenRect{bounds.left, bounds.top, bounds.right, bounds.bottom};
 }
 
+WindowId Win32Desktop::SiblingAbove(WindowId window) const {
+    return ToWindowId(GetWindow(ToHandle(window), GW_HWNDPREV));
+}
+
 // The client area's origin alone, one trip to the server under Wine, where GetWindowInfo makes
 // five (the styles, the class, the foreground window besides the rectangles).
 int32_t Win32Desktop::ClientTopOnScreen(WindowId window) const {

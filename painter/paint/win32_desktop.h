@@ -23,6 +23,7 @@ public:
     uint32_t Style(WindowId window) const override;
     uint32_t ExStyle(WindowId window) const override;
     ScreenRect Rect(WindowId window) const override;
+    WindowId SiblingAbove(WindowId window) const override;
     WindowTitle Title(WindowId window) const override;
     int32_t ClientTopOnScreen(WindowId window) const override;
     uint32_t Dpi(WindowId window) const override;

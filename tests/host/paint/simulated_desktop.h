@@ -24,18 +24,18 @@ struct SimWindow {
 
 class SimulatedDesktop : public DesktopView {
 public:
-    // A top-level window goes to the back of the stacking order.
+    // A window goes to the back of its siblings' stacking order.
     WindowId Add(const SimWindow& window) {
         const WindowId id = next_++;
         windows_[id] = window;
-        if (!window.parent)
-            order_.push_back(id);
+        order_.push_back(id);
         return id;
     }
     void Remove(WindowId window) {
         windows_.erase(window);
         order_.erase(std::remove(order_.begin(), order_.end(), window), order_.end());
     }
+    // To the front of its siblings.
     void Raise(WindowId window) {
         order_.erase(std::remove(order_.begin(), order_.end(), window), order_.end());
         order_.insert(order_.begin(), window);
@@ -47,7 +47,8 @@ public:
     void ForEachTopLevel(const std::function<void(WindowId)>& visit) const override {
         ++asked;
         for (const WindowId id : order_)
-            visit(id);
+            if (!Of(id).parent)
+                visit(id);
     }
     // Depth first, as the system's child enumeration walks.
     void ForEachDescendant(WindowId parent, const std::function<void(WindowId)>& visit) const override {
@@ -57,6 +58,17 @@ public:
     uint32_t Style(WindowId window) const override { return ++asked, Of(window).style; }
     uint32_t ExStyle(WindowId) const override { return ++asked, 0; }
     ScreenRect Rect(WindowId window) const override { return ++asked, Of(window).rect; }
+    WindowId SiblingAbove(WindowId window) const override {
+        ++asked;
+        WindowId above = 0;
+        for (const WindowId id : order_) {
+            if (id == window)
+                return above;
+            if (Of(id).parent == Of(window).parent)
+                above = id;
+        }
+        return 0;
+    }
     WindowTitle Title(WindowId window) const override {
         const std::string& title = Of(window).title;
         return ++asked, WindowTitle(title.begin(), title.end());
@@ -78,15 +90,15 @@ private:
         return found == windows_.end() ? gone : found->second;
     }
     void Walk(WindowId parent, const std::function<void(WindowId)>& visit) const {
-        for (const auto& [id, window] : windows_)
-            if (window.parent == parent) {
+        for (const WindowId id : order_)
+            if (Of(id).parent == parent) {
                 visit(id);
                 Walk(id, visit);
             }
     }
 
     std::map<WindowId, SimWindow> windows_;
-    std::vector<WindowId> order_; // top-level windows, front first
+    std::vector<WindowId> order_; // every window, each before the siblings below it
     WindowId next_ = 1;
     WindowId foreground_ = 0;
 };

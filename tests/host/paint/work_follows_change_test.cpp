@@ -179,6 +179,23 @@ TEST(WorkFollowsChange, EachChangeCausesWorkForExactlyTheWindowsItConcerns) {
         }
 }
 
+// A program with its documents in windows of their own (MDI) raises the one it activates, and the
+// system redraws both documents' captions, a little later, with no other change to see.
+TEST(WorkFollowsChange, DocumentsOfTheFrontWindowRestackedArePaintedAgainOnceTheSystemRedrewThem) {
+    for (const bool into : {true, false}) {
+        SCOPED_TRACE(into ? "into the caption" : "over the caption");
+        Periods periods(into);
+        const WindowId c2 = periods.desktop.Add({periods.c, kCaptioned, "C2", 60, 0, {}, {500, 360, 700, 460}});
+        periods.desktop.Raise(periods.c);
+        periods.desktop.SetForeground(periods.c);
+        periods.Run();
+        periods.desktop.Raise(c2);
+        periods.drawnOverNext = {periods.c1, c2};
+        EXPECT_EQ(periods.Run(3), into ? (Windows{periods.c1, c2}) : Windows{})
+            << "over the caption, the overlays lie above what the system redraws";
+    }
+}
+
 TEST(WorkFollowsChange, OnceReportsArriveOnlyReportedWindowsAreLookedAtOutsideTheirTurn) {
     Periods periods(false);
     periods.watched.TrustReports(true);
