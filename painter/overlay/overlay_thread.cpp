@@ -291,6 +291,7 @@ private:
     void RaiseAgain(HWND target);
     // False when the target is gone; its overlay is destroyed then.
     bool Check(HWND target, Overlay& overlay);
+    // The look itself, once the overlay is the overlay thread's alone.
     bool CheckTakenBack(HWND target, Overlay& overlay);
     // The main thread no longer draws into the overlay, and the pictures it drew there are the
     // overlay's own.
@@ -303,7 +304,8 @@ private:
     std::vector<ScreenRect> Covered(HWND root, const ScreenRect& place) const;
     TargetView Observe(HWND target, const Overlay& overlay) const;
     void Destroy(HWND target, Overlay& overlay);
-    // Tells the main thread how the target's overlay shows now, and hands its window back.
+    // Tells the main thread how the target's overlay shows now, and, while it shows its picture,
+    // hands the main thread its window to draw scroll steps into.
     void Publish(HWND target, Overlay& overlay);
     void Counted();
     void KeepAnswering(int cost);
