@@ -460,7 +460,7 @@ int32_t PaintEngine::SetTimer(TimerKind kind, uint32_t periodMs) {
     const UINT_PTR set = setCoalescable && kind != TIMER_SCROLL_STEP
                              ? setCoalescable(owner_, id, periodMs, nullptr, periodMs / kCoalescingShare)
                              : ::SetTimer(owner_, id, periodMs, nullptr);
-    if (set && kind == TIMER_REFRESH)
+    if (set && kind == TIMER_REFRESH && !scheduler_.IsRunning(TIMER_REFRESH)) // not when only set again
         presenter_->PeriodsRun(true);
     return set ? static_cast<int32_t>(set) : -1;
 }

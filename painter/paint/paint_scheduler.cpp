@@ -99,6 +99,8 @@ void PaintScheduler::StartTimer(TimerKind kind, bool chooseNewLine) {
         if (chooseNewLine)
             host_.PaintScrollStep(); // the first step at once, while the step timer is not yet running
         handle = host_.SetTimer(kind, GetTimerPeriod(kind));
+        if (chooseNewLine && handle != -1)
+            SetRefreshBesideSteps();
         return;
     case TIMER_SCROLL_FREQUENCY:
         if (handle == -1)
@@ -113,6 +115,19 @@ void PaintScheduler::StartFrequencyTimer(bool tickNow) {
         OnTimer(TIMER_SCROLL_FREQUENCY);
     timerHandles_[TIMER_SCROLL_FREQUENCY - 1] =
         host_.SetTimer(TIMER_SCROLL_FREQUENCY, GetTimerPeriod(TIMER_SCROLL_FREQUENCY));
+}
+
+// Every wake-up of the program for a timer costs more than the step it brings. Set within the same
+// moment, a refresh period that is a multiple of the step period falls on a step, and the two
+// ticks come in one wake-up; a cycle's steps run for seconds, so each new cycle sets them so.
+// Where the system rounds timers to its own tick anyway, this changes nothing.
+void PaintScheduler::SetRefreshBesideSteps() {
+    const int32_t setting = host_.Settings().RefreshFrequency;
+    if (!IsRunning(TIMER_REFRESH) || !InTable(kRefreshPeriods, setting))
+        return; // an unknown rate keeps its timer, without its message again
+    const int32_t handle = host_.SetTimer(TIMER_REFRESH, kRefreshPeriods[setting - 1]);
+    if (handle != -1)
+        timerHandles_[TIMER_REFRESH - 1] = handle;
 }
 
 void PaintScheduler::StopTimer(TimerKind kind) {

@@ -131,6 +131,8 @@ private:
     bool IsSelectedForeground(const LineSource* entry) const;
     // Starts the frequency timer; its first tick is at once or a period later.
     void StartFrequencyTimer(bool tickNow);
+    // Sets the running refresh timer again, at once after the step timer of a new cycle.
+    void SetRefreshBesideSteps();
 
     SchedulerHost& host_;
     ScrollState scroll_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -51,6 +52,7 @@ public:
         uint64_t due;
     };
     std::map<TimerKind, Timer> timers;
+    std::map<TimerKind, std::vector<uint64_t>> ticks; // when each timer fired
     uint64_t now = 0;
 
     SchedulingSettings Settings() const override { return settings; }
@@ -99,6 +101,7 @@ public:
             const TimerKind kind = next->first;
             now = next->second.due;
             next->second.due += next->second.period;
+            ticks[kind].push_back(now);
             scheduler->OnTimer(kind);
         }
         now = end;
@@ -215,6 +218,26 @@ TEST_F(PaintSchedulerTest, WithNoCaptionInFrontTheStepTimerRestsAndTheCycleGoesO
     ASSERT_FALSE(scheduler.Scrolling());
     scheduler.ResumeScroll();
     EXPECT_FALSE(scheduler.Scrolling()) << "a cycle that ran out waits for the next frequency tick";
+}
+
+// Each timer's tick wakes the program; a period that falls on a step shares its wake-up.
+TEST_F(PaintSchedulerTest, ACycleStartedBetweenTwoPeriodsHasTheNextPeriodsFallOnItsSteps) {
+    scheduler.OnBackgroundSelChange(false, true);
+    host.Advance(37);
+    host.textWidth = 400; // a cycle of seconds
+    Select({&news});
+    ASSERT_TRUE(scheduler.Scrolling());
+    const int refreshes = host.refreshes;
+    host.ticks.clear();
+    host.Advance(1000);
+    EXPECT_EQ(host.refreshes - refreshes, 10) << "one pass a period, none more";
+    const std::vector<uint64_t>& steps = host.ticks[TIMER_SCROLL_STEP];
+    for (const uint64_t period : host.ticks[TIMER_REFRESH])
+        EXPECT_NE(std::find(steps.begin(), steps.end(), period), steps.end()) << "a period at " << period;
+
+    host.settings.RefreshFrequency = 7;
+    host.Advance(60000 - 1000);
+    EXPECT_TRUE(host.messages.empty()) << "an unknown rate's message comes only where it starts the timer";
 }
 
 TEST_F(PaintSchedulerTest, ANewSpeedRestartsTheStepTimerButABlankLineIsNeverReplayed) {
