@@ -2,6 +2,7 @@
 
 #include "painter/overlay/dwm_frame.h"
 #include "painter/overlay/overlay_rules.h"
+#include "painter/overlay/system_rect.h"
 
 namespace bndx {
 

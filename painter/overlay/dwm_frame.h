@@ -3,16 +3,9 @@
 // where it is missing or does not answer, every question here says so.
 #pragma once
 
-#include "painter/overlay/overlay_rules.h"
-
 #include <windows.h>
 
 namespace bndx {
-
-// A rectangle the system gives, in the form the portable rules take.
-inline ScreenRect ToScreenRect(const RECT& r) {
-    return ScreenRect{r.left, r.top, r.right, r.bottom};
-}
 
 // Whether the desktop hides the window though it is shown (on another virtual desktop, or a
 // suspended store app); false where the desktop cannot say.

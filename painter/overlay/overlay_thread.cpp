@@ -2,6 +2,7 @@
 
 #include "common/painter_messages.h"
 #include "painter/overlay/dwm_frame.h"
+#include "painter/overlay/system_rect.h"
 #include "painter/overlay/target_events.h"
 #include "platform/framework/scoped_gdi.h"
 

@@ -1,6 +1,6 @@
 #include "painter/paint/into_caption_presenter.h"
 
-#include "painter/overlay/dwm_frame.h"
+#include "painter/overlay/system_rect.h"
 #include "painter/paint/caption_surface.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "painter/paint/win32_desktop.h"
 
 #include "common/caption_geometry.h"
+#include "painter/overlay/system_rect.h"
 #include "painter/paint/program_path.h"
 #include "painter/paint/window_dpi.h"
 
@@ -47,7 +48,7 @@ uint32_t Win32Desktop::ExStyle(WindowId window) const {
 ScreenRect Win32Desktop::Rect(WindowId window) const {
     RECT bounds{};
     GetWindowRect(ToHandle(window), &bounds);
-    return ScreenRect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+    return ToScreenRect(bounds);
 }
 
 WindowId Win32Desktop::SiblingAbove(WindowId window) const {

@@ -1,6 +1,6 @@
 // The caption painting engine on real windows: where it paints, the exact ink of titles in any
 // script, and the drawing objects its paints leave.
-#include "painter/overlay/dwm_frame.h"
+#include "painter/overlay/system_rect.h"
 #include "painter/paint/caption_layout.h"
 #include "painter/paint/into_caption_presenter.h"
 #include "platform/dib/kept_surface.h"
