@@ -989,7 +989,7 @@ void OverlayThread::ShowAgain(HWND target) {
 
 // One row across the middle of the caption, read from the screen: no question to the target's
 // program, and a few to the window system.
-bool OverlayThread::ShowsOnScreen(HWND target) {
+bool OverlayThread::ShowsOnScreen(HWND target, const ScreenRect& window) {
     std::shared_ptr<const OverlayPicture> picture;
     std::vector<ScreenRect> covered;
     {
@@ -1004,32 +1004,41 @@ bool OverlayThread::ShowsOnScreen(HWND target) {
     }
     const int32_t width = picture->Width();
     const int32_t row = picture->Height() / 2;
-    RECT window;
-    if (width < 1 || !GetWindowRect(target, &window))
+    if (width < 1)
         return false;
-    if (!screen_)
+    if (!screen_) {
+        // Under Wine each question about the screen's size asks the Wine server three times
+        // whether the displays changed: it is asked once, and again after a display change.
         screen_.Reset(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+        if (!screen_)
+            return false;
+        screenWidth_ = GetDeviceCaps(screen_.Get(), HORZRES);
+        screenHeight_ = GetDeviceCaps(screen_.Get(), VERTRES);
+    }
     const HDC memory = screenRow_.Get(width, 1);
     const int32_t x = window.left + picture->caption.left;
     const int32_t y = window.top + picture->caption.top + row;
-    if (!memory || !screen_ || !BitBlt(memory, 0, 0, width, 1, screen_.Get(), x, y, SRCCOPY))
+    if (!memory || !BitBlt(memory, 0, 0, width, 1, screen_.Get(), x, y, SRCCOPY))
         return false;
     GdiFlush();
     // Only what lies on the screen can show there.
-    const int32_t screenWidth = GetDeviceCaps(screen_.Get(), HORZRES);
-    if (y < 0 || y >= GetDeviceCaps(screen_.Get(), VERTRES))
+    if (y < 0 || y >= screenHeight_)
         return true;
     const uint32_t* shown = screenRow_.Row(0);
     const uint32_t* wanted = picture->pixels.data() + static_cast<size_t>(row) * static_cast<size_t>(width);
     constexpr uint32_t kOpaque = 0xFF000000;
     constexpr uint32_t kColour = 0x00FFFFFF;
-    for (int32_t i = std::max(0, -x); i < width && x + i < screenWidth; ++i)
+    for (int32_t i = std::max(0, -x); i < width && x + i < screenWidth_; ++i)
         if ((wanted[i] & kOpaque) == kOpaque && ((wanted[i] ^ shown[i]) & kColour) != 0 &&
             std::none_of(covered.begin(), covered.end(), [&](const ScreenRect& part) {
                 return part.left <= i && i < part.right && part.top <= row && row < part.bottom;
             }))
             return false;
     return true;
+}
+
+void OverlayThread::DisplayChanged() {
+    screen_.Reset();
 }
 
 size_t OverlayThread::TargetsKept() const {

@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -44,11 +45,14 @@ public:
     // or destroyed, or another one in front. topLevel: the top-level windows as it saw them,
     // front first, which the look takes instead of asking each of them again.
     void Look(std::vector<SeenWindow> topLevel);
-    // Whether the screen shows the target's picture where its overlay lies, as far as one row of
-    // it tells; false where it cannot tell. Where the system reports no window events (Wine) a
+    // Whether the screen shows the target's picture where its overlay lies over window (the
+    // target's rectangle as a period saw it), as far as one row of it tells; false where it
+    // cannot tell. Where the system reports no window events (Wine) a
     // target activated and left again between two looks shows over its overlay, and nothing in
     // the listing of windows tells.
-    bool ShowsOnScreen(HWND target);
+    bool ShowsOnScreen(HWND target, const ScreenRect& window);
+    // The screen's size or depth changed (WM_DISPLAYCHANGE): ShowsOnScreen looks at it anew.
+    void DisplayChanged();
     // The target's overlay, found not showing, goes above everything on the screen again.
     void ShowAgain(HWND target);
 
@@ -66,8 +70,11 @@ private:
     std::shared_ptr<Shared> shared_;
     UniqueKernelObject thread_;
     // The main thread's, for ShowsOnScreen: a display context of the screen kept from look to
-    // look (getting one each time costs several Wine server round trips), and the row read.
+    // look (getting one each time costs several Wine server round trips), its size, and the row
+    // read.
     UniqueDc screen_;
+    int32_t screenWidth_ = 0;
+    int32_t screenHeight_ = 0;
     KeptSurface screenRow_;
 };
 

@@ -72,6 +72,8 @@ public:
     // The passes no longer paint the window (it is gone, hidden, or out of the coverage): what
     // was kept for it may go. What it shows stays.
     virtual void Forget(HWND window) = 0;
+    // The screen's size or depth changed.
+    virtual void DisplayChanged() {}
     // Whether refresh periods run; while they do, each one says what it saw (DesktopSeen).
     virtual void PeriodsRun(bool) {}
     // A refresh period looked at the desktop. sight changes whenever the top-level windows'

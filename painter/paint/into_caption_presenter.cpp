@@ -162,8 +162,38 @@ bool IntoCaptionPresenter::StillShows(HWND window, const CaptionSight& sight) {
     if (found == kept_.end())
         return false;
     const Kept& kept = found->second;
+    return ScreenShows(kept, sight) || SurfaceShows(window, kept, sight);
+}
+
+// Most captions show whole but for the windows above them: the screen, read through a display
+// context kept from look to look, tells for those without the window's own surface, which costs
+// several round trips to make under Wine. Where it differs (a part hidden by a window of the
+// window's own program, or off the screen) the window's surface tells.
+bool IntoCaptionPresenter::ScreenShows(const Kept& kept, const CaptionSight& sight) {
     const CaptionRect& caption = kept.caption;
-    const int32_t width = caption.right - caption.left;
+    const int32_t first = StripRow(caption, 0);
+    const int32_t rows = StripRow(caption, kStripRows - 1) + 1 - first;
+    if (!screen_)
+        screen_.Reset(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+    const HDC readBack = screenStrip_.Get(caption.right - caption.left, rows);
+    if (!screen_ || !readBack ||
+        !BitBlt(readBack, 0, 0, caption.right - caption.left, rows, screen_.Get(), sight.window.left + caption.left,
+                sight.window.top + first, SRCCOPY))
+        return false;
+    GdiFlush();
+    return StripShows(
+        kept, [this, first](int32_t y) { return screenStrip_.Row(y - first); },
+        [&sight](int32_t x, int32_t y) {
+            const int32_t screenX = sight.window.left + x;
+            const int32_t screenY = sight.window.top + y;
+            return std::none_of(sight.covers.begin(), sight.covers.end(), [=](const ScreenRect& cover) {
+                return screenX >= cover.left && screenX < cover.right && screenY >= cover.top && screenY < cover.bottom;
+            });
+        });
+}
+
+bool IntoCaptionPresenter::SurfaceShows(HWND window, const Kept& kept, const CaptionSight& sight) {
+    const CaptionRect& caption = kept.caption;
     const int32_t first = StripRow(caption, 0);
     const int32_t last = StripRow(caption, kStripRows - 1);
     std::optional<CaptionSurface> once;
@@ -174,14 +204,25 @@ bool IntoCaptionPresenter::StillShows(HWND window, const CaptionSight& sight) {
         return false;
     GdiFlush();
     const ShowingParts showing(surface, sight.covers);
+    return StripShows(
+        kept, [this, &caption](int32_t y) { return shown_.Row(y) + caption.left; },
+        [&showing](int32_t x, int32_t y) { return showing.Shows(x, y); });
+}
+
+// shownRow(y): the pixels read back for the caption's row y, from its left edge; shows(x, y):
+// whether the screen can show the caption's pixel there.
+template <typename ShownRow, typename Shows>
+bool IntoCaptionPresenter::StripShows(const Kept& kept, ShownRow shownRow, Shows shows) {
+    const CaptionRect& caption = kept.caption;
+    const int32_t width = caption.right - caption.left;
     constexpr uint32_t kColourBits = 0x00FFFFFF;
     for (int32_t n = 0; n < kStripRows; ++n) {
         const int32_t y = StripRow(caption, n);
         const uint32_t* ours = kept.rows.data() + static_cast<size_t>(n) * static_cast<size_t>(width);
-        const uint32_t* shown = shown_.Row(y);
+        const uint32_t* shown = shownRow(y);
         for (int32_t x = caption.left; x < caption.right; ++x)
-            if (((ours[x - caption.left] ^ shown[x]) & kColourBits) && !InButton(kept.buttons, x, y) &&
-                showing.Shows(x, y))
+            if (((ours[x - caption.left] ^ shown[x - caption.left]) & kColourBits) && !InButton(kept.buttons, x, y) &&
+                shows(x, y))
                 return false;
     }
     return true;

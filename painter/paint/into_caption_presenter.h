@@ -6,6 +6,7 @@
 #include "painter/paint/caption_presenter.h"
 #include "painter/paint/caption_surface.h"
 #include "platform/dib/kept_surface.h"
+#include "platform/framework/scoped_gdi.h"
 
 #include <cstdint>
 #include <map>
@@ -27,6 +28,7 @@ public:
     // Reads a few rows of the caption back from the window and compares them with what was copied.
     bool StillShows(HWND window, const CaptionSight& sight) override;
     void Forget(HWND window) override;
+    void DisplayChanged() override { screen_.Reset(); }
 
 private:
     // A few rows of what was last copied into a window's caption (its strip).
@@ -49,6 +51,12 @@ private:
     };
 
     void Keep(HWND window, const ComposedCaption& composed);
+    // The look at the screen, and the look at the window's own surface.
+    bool ScreenShows(const Kept& kept, const CaptionSight& sight);
+    bool SurfaceShows(HWND window, const Kept& kept, const CaptionSight& sight);
+    // Whether the rows read back match the strip kept, where the caption can show.
+    template <typename ShownRow, typename Shows>
+    static bool StripShows(const Kept& kept, ShownRow shownRow, Shows shows);
     // The surface for a paint or a look at the caption: the one held if it fits, else a new one,
     // held if hold, else made in once.
     const CaptionSurface& SurfaceFor(HWND window, const CaptionRect& caption, const ScreenRect& windowRect,
@@ -59,8 +67,11 @@ private:
 
     const bool& in256ColourMode_;
     std::map<HWND, Kept> kept_;
-    // What the window showed, read back to compare with the strip.
+    // What the window showed, read back to compare with the strip; the screen's display context
+    // and what it showed.
     KeptSurface shown_;
+    UniqueDc screen_;
+    KeptSurface screenStrip_;
     HeldSurface held_;
 };
 

@@ -20,7 +20,7 @@ void OverlayPresenter::Present(HWND window, const ComposedCaption& composed) {
     }
 }
 
-bool OverlayPresenter::StillShows(HWND window, const CaptionSight&) {
+bool OverlayPresenter::StillShows(HWND window, const CaptionSight& sight) {
     constexpr uint32_t kLongestPause = 64; // periods
     notShowing_ = nullptr;
     if (window != looked_) {
@@ -28,7 +28,7 @@ bool OverlayPresenter::StillShows(HWND window, const CaptionSight&) {
         lookAgainIn_ = 1;
         looksSinceRaise_ = 0;
     }
-    if (overlays_.ShowsOnScreen(window)) {
+    if (overlays_.ShowsOnScreen(window, sight.window)) {
         lookAgainIn_ = 1;
         looksSinceRaise_ = 0;
         return true;

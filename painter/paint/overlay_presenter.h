@@ -26,6 +26,7 @@ public:
     // Its thread hides or destroys the overlay of a target hidden, minimised or gone; one out of
     // the coverage keeps its last picture.
     void Forget(HWND) override {}
+    void DisplayChanged() override { overlays_.DisplayChanged(); }
     void PeriodsRun(bool run) override {
         overlays_.LookedAtByPeriods(run);
         sight_ = 0; // the first period after a pause is looked at whole

@@ -200,6 +200,7 @@ bool PaintEngine::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // otherwise follow only the windows' moves.
         watched_.ForgetAll();
         ReadColourDepth();
+        presenter_->DisplayChanged();
         return false;
     case kCompositionChanged:
         desktopComposes_ = DesktopComposes();

@@ -199,6 +199,50 @@ TEST(IntoCaptionLook, ComparesOnlyThePartOfTheCaptionThatShows) {
         << "the system's caption over the part that shows";
 }
 
+// A window of the caption's own program may hide part of it (one document's window over
+// another's): the screen shows that window there, and only the caption's own surface tells that
+// the rest still shows ours, until the system draws its caption again.
+TEST(IntoCaptionLook, ACaptionPartlyHiddenByAWindowOfItsOwnProgramStillShows) {
+    const HWND parent = CreateWindowExA(0, "STATIC", "Look parent", kOverlapped | WS_CLIPCHILDREN, 100, 100, 520, 300,
+                                        nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(parent, nullptr);
+    constexpr DWORD kDocument = WS_CHILD | WS_CAPTION | WS_VISIBLE | WS_CLIPSIBLINGS;
+    const HWND hidden =
+        CreateWindowExA(0, "STATIC", "Hidden in part", kDocument, 10, 10, 300, 150, parent, nullptr, nullptr, nullptr);
+    const HWND over =
+        CreateWindowExA(0, "STATIC", "Over it", kDocument, 160, 0, 200, 150, parent, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hidden && over);
+    SetWindowPos(over, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(parent);
+    PumpMessages(300);
+    const CaptionLayout layout = CaptionLayoutOf(hidden);
+    const CaptionRect& caption = layout.area;
+    RECT hiddenRect{};
+    GetWindowRect(hidden, &hiddenRect);
+
+    KeptSurface composition;
+    const HDC dc = composition.Get(caption.right, caption.bottom);
+    ASSERT_NE(dc, nullptr);
+    const GdiObject red(CreateSolidBrush(RGB(255, 0, 0)));
+    const RECT whole{0, 0, caption.right, caption.bottom};
+    FillRect(dc, &whole, static_cast<HBRUSH>(red.Get()));
+    GdiFlush();
+    const bool notPalette = false;
+    IntoCaptionPresenter presenter(notPalette);
+    presenter.Present(hidden, ComposedCaption{composition.Pixels(), composition.Stride(), dc, caption, layout.buttons,
+                                              false, ButtonBox{}, nullptr});
+    ASSERT_TRUE(CaptionShows(hidden, caption, kRed));
+    EXPECT_TRUE(presenter.StillShows(hidden, CaptionSight{ToScreenRect(hiddenRect), {}, false}))
+        << "the part its own program's window hides was compared";
+
+    RedrawWindow(hidden, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_TRUE(
+        WaitFor([&] { return ScreenCapture::OfWindow(hidden).At(caption.left + 1, caption.top + 1) != kRed; }, 2000));
+    EXPECT_FALSE(presenter.StillShows(hidden, CaptionSight{ToScreenRect(hiddenRect), {}, false}))
+        << "the system's caption over the part that shows";
+    DestroyWindow(parent);
+}
+
 } // namespace
 
 } // namespace bndx::test
