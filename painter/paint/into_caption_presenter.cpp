@@ -96,6 +96,9 @@ void IntoCaptionPresenter::Keep(HWND window, const ComposedCaption& composed) {
     }
     try {
         Kept& kept = kept_[window];
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        kept.ofThisProcess = process == GetCurrentProcessId();
         kept.caption = caption;
         kept.buttons = composed.buttons;
         kept.rows.resize(static_cast<size_t>(width) * kStripRows);
@@ -162,13 +165,16 @@ bool IntoCaptionPresenter::StillShows(HWND window, const CaptionSight& sight) {
     if (found == kept_.end())
         return false;
     const Kept& kept = found->second;
-    return ScreenShows(kept, sight) || SurfaceShows(window, kept, sight);
+    return (!kept.ofThisProcess && ScreenShows(kept, sight)) || SurfaceShows(window, kept, sight);
 }
 
 // Most captions show whole but for the windows above them: the screen, read through a display
 // context kept from look to look, tells for those without the window's own surface, which costs
 // several round trips to make under Wine. Where it differs (a part hidden by a window of the
-// window's own program, or off the screen) the window's surface tells.
+// window's own program, or off the screen) the window's surface tells. Not for a window of this
+// process: under Wine what the system draws on it reaches the screen only when this thread next
+// waits for messages, so the screen right after the system redrew its frame still shows ours
+// (another program's drawing reaches the screen as late for both reads).
 bool IntoCaptionPresenter::ScreenShows(const Kept& kept, const CaptionSight& sight) {
     const CaptionRect& caption = kept.caption;
     const int32_t first = StripRow(caption, 0);

@@ -36,6 +36,7 @@ private:
         CaptionRect caption;
         CaptionButtonAreas buttons;
         std::vector<uint32_t> rows; // each the caption's width
+        bool ofThisProcess = false; // its drawing reaches the screen only later (ScreenShows)
     };
 
     // The front window is looked at every period, and getting a window's surface is most of what

@@ -160,6 +160,36 @@ HWND StartSubject(Process& program, const char* title, int x, int y) {
     return window;
 }
 
+// Presents the caption all red on window, and waits until the screen shows it.
+bool PresentRed(IntoCaptionPresenter& presenter, HWND window, const CaptionLayout& layout) {
+    const CaptionRect& caption = layout.area;
+    KeptSurface composition;
+    const HDC dc = composition.Get(caption.right, caption.bottom);
+    if (!dc)
+        return false;
+    const GdiObject red(CreateSolidBrush(RGB(255, 0, 0)));
+    const RECT whole{0, 0, caption.right, caption.bottom};
+    FillRect(dc, &whole, static_cast<HBRUSH>(red.Get()));
+    GdiFlush();
+    presenter.Present(window, ComposedCaption{composition.Pixels(), composition.Stride(), dc, caption, layout.buttons,
+                                              false, ButtonBox{}, nullptr});
+    return CaptionShows(window, caption, kRed);
+}
+
+// The system draws its own caption over ours, and the screen shows it.
+bool RedrawnBySystem(HWND window, const CaptionRect& caption) {
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    return WaitFor([&] { return ScreenCapture::OfWindow(window).At(caption.left + 1, caption.top + 1) != kRed; }, 2000);
+}
+
+CaptionSight SightOf(HWND window, std::vector<ScreenRect> covers = {}) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return CaptionSight{ToScreenRect(bounds), std::move(covers), false};
+}
+
+const bool kNotPalette = false;
+
 // A look at a caption painted into compares only what shows of it: where another program's
 // window covers it the screen shows that window, which is no reason to paint it again, while the
 // part that shows still tells when the system drew its own caption over ours.
@@ -168,7 +198,6 @@ TEST(IntoCaptionLook, ComparesOnlyThePartOfTheCaptionThatShows) {
     const HWND below = StartSubject(belowProgram, "Look below", 100, 100);
     ASSERT_NE(below, nullptr);
     const CaptionLayout layout = CaptionLayoutOf(below);
-    const CaptionRect& caption = layout.area;
     RECT belowRect{};
     GetWindowRect(below, &belowRect);
     const HWND above = StartSubject(aboveProgram, "Look above", belowRect.left + 120, belowRect.top - 10);
@@ -177,25 +206,11 @@ TEST(IntoCaptionLook, ComparesOnlyThePartOfTheCaptionThatShows) {
     GetWindowRect(above, &aboveRect);
     const std::vector<ScreenRect> covers{ToScreenRect(aboveRect)};
 
-    KeptSurface composition;
-    const HDC dc = composition.Get(caption.right, caption.bottom);
-    ASSERT_NE(dc, nullptr);
-    const GdiObject red(CreateSolidBrush(RGB(255, 0, 0)));
-    const RECT whole{0, 0, caption.right, caption.bottom};
-    FillRect(dc, &whole, static_cast<HBRUSH>(red.Get()));
-    GdiFlush();
-    const bool notPalette = false;
-    IntoCaptionPresenter presenter(notPalette);
-    presenter.Present(below, ComposedCaption{composition.Pixels(), composition.Stride(), dc, caption, layout.buttons,
-                                             false, ButtonBox{}, nullptr});
-    ASSERT_TRUE(CaptionShows(below, caption, kRed));
-    EXPECT_TRUE(presenter.StillShows(below, CaptionSight{ToScreenRect(belowRect), covers, false}))
-        << "the covered part was compared";
-
-    RedrawWindow(below, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    ASSERT_TRUE(
-        WaitFor([&] { return ScreenCapture::OfWindow(below).At(caption.left + 1, caption.top + 1) != kRed; }, 2000));
-    EXPECT_FALSE(presenter.StillShows(below, CaptionSight{ToScreenRect(belowRect), covers, false}))
+    IntoCaptionPresenter presenter(kNotPalette);
+    ASSERT_TRUE(PresentRed(presenter, below, layout));
+    EXPECT_TRUE(presenter.StillShows(below, SightOf(below, covers))) << "the covered part was compared";
+    ASSERT_TRUE(RedrawnBySystem(below, layout.area));
+    EXPECT_FALSE(presenter.StillShows(below, SightOf(below, covers)))
         << "the system's caption over the part that shows";
 }
 
@@ -203,44 +218,22 @@ TEST(IntoCaptionLook, ComparesOnlyThePartOfTheCaptionThatShows) {
 // another's): the screen shows that window there, and only the caption's own surface tells that
 // the rest still shows ours, until the system draws its caption again.
 TEST(IntoCaptionLook, ACaptionPartlyHiddenByAWindowOfItsOwnProgramStillShows) {
-    const HWND parent = CreateWindowExA(0, "STATIC", "Look parent", kOverlapped | WS_CLIPCHILDREN, 100, 100, 520, 300,
-                                        nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(parent, nullptr);
-    constexpr DWORD kDocument = WS_CHILD | WS_CAPTION | WS_VISIBLE | WS_CLIPSIBLINGS;
-    const HWND hidden =
-        CreateWindowExA(0, "STATIC", "Hidden in part", kDocument, 10, 10, 300, 150, parent, nullptr, nullptr, nullptr);
-    const HWND over =
-        CreateWindowExA(0, "STATIC", "Over it", kDocument, 160, 0, 200, 150, parent, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(hidden && over);
-    SetWindowPos(over, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    SetForegroundWindow(parent);
+    Process program;
+    ASSERT_TRUE(program.Start(TestProgramPath("caption_subject.exe"), ".", "\"Look documents\" documents"));
+    HWND parent = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (parent = FindWindowA(nullptr, "Look documents")) != nullptr; }, 3000));
+    SetWindowPos(parent, HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE);
     PumpMessages(300);
+    const HWND hidden = FindWindowExA(parent, nullptr, nullptr, "Hidden in part");
+    ASSERT_NE(hidden, nullptr);
     const CaptionLayout layout = CaptionLayoutOf(hidden);
-    const CaptionRect& caption = layout.area;
-    RECT hiddenRect{};
-    GetWindowRect(hidden, &hiddenRect);
 
-    KeptSurface composition;
-    const HDC dc = composition.Get(caption.right, caption.bottom);
-    ASSERT_NE(dc, nullptr);
-    const GdiObject red(CreateSolidBrush(RGB(255, 0, 0)));
-    const RECT whole{0, 0, caption.right, caption.bottom};
-    FillRect(dc, &whole, static_cast<HBRUSH>(red.Get()));
-    GdiFlush();
-    const bool notPalette = false;
-    IntoCaptionPresenter presenter(notPalette);
-    presenter.Present(hidden, ComposedCaption{composition.Pixels(), composition.Stride(), dc, caption, layout.buttons,
-                                              false, ButtonBox{}, nullptr});
-    ASSERT_TRUE(CaptionShows(hidden, caption, kRed));
-    EXPECT_TRUE(presenter.StillShows(hidden, CaptionSight{ToScreenRect(hiddenRect), {}, false}))
+    IntoCaptionPresenter presenter(kNotPalette);
+    ASSERT_TRUE(PresentRed(presenter, hidden, layout));
+    EXPECT_TRUE(presenter.StillShows(hidden, SightOf(hidden)))
         << "the part its own program's window hides was compared";
-
-    RedrawWindow(hidden, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    ASSERT_TRUE(
-        WaitFor([&] { return ScreenCapture::OfWindow(hidden).At(caption.left + 1, caption.top + 1) != kRed; }, 2000));
-    EXPECT_FALSE(presenter.StillShows(hidden, CaptionSight{ToScreenRect(hiddenRect), {}, false}))
-        << "the system's caption over the part that shows";
-    DestroyWindow(parent);
+    ASSERT_TRUE(RedrawnBySystem(hidden, layout.area));
+    EXPECT_FALSE(presenter.StillShows(hidden, SightOf(hidden))) << "the system's caption over the part that shows";
 }
 
 } // namespace
