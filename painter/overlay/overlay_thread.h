@@ -47,9 +47,8 @@ public:
     void Look(std::vector<SeenWindow> topLevel);
     // Whether the screen shows the target's picture where its overlay lies over window (the
     // target's rectangle as a period saw it), as far as one row of it tells; false where it
-    // cannot tell. Where the system reports no window events (Wine) a
-    // target activated and left again between two looks shows over its overlay, and nothing in
-    // the listing of windows tells.
+    // cannot tell. Where the system reports no window events (Wine) a target activated and left
+    // again between two looks shows over its overlay, and nothing in the listing of windows tells.
     bool ShowsOnScreen(HWND target, const ScreenRect& window);
     // The screen's size or depth changed (WM_DISPLAYCHANGE): ShowsOnScreen looks at it anew.
     void DisplayChanged();
