@@ -77,9 +77,12 @@ WatchedDesktop::Known& WatchedDesktop::Look(WindowId window) const {
     if (!ask && known.root == window) {
         ask = !trustReports_ && (known.style & style::kVisible); // a shown top-level window: every period
     } else if (!ask) {
-        // A descendant moves with its top-level window, which no report about it tells.
+        // A descendant moves with its top-level window, which no report about it tells. Those of
+        // the front window are what the user works in (a document dragged, restored, hidden): they
+        // are looked at every period where no reports arrive.
         const auto root = known_.find(known.root);
-        ask = root == known_.end() || root->second.changedAt == period_;
+        ask = root == known_.end() || root->second.changedAt == period_ ||
+              (!trustReports_ && known.root == ForegroundWindow());
     }
     if (ask) {
         const uint32_t style = system_.Style(window);

@@ -15,11 +15,11 @@ namespace bndx {
 class WatchedDesktop : public DesktopView {
 public:
     // What no question of a period notices is looked at in turn, the windows spread over the
-    // periods: a window's title, descendants and (hidden or below another) style and rectangle
-    // once in kRotation periods, its extended style and client area once in kSlowRotation, its
-    // DPI only as it moves.
-    static constexpr uint64_t kRotation = 10;
-    static constexpr uint64_t kSlowRotation = 10 * kRotation;
+    // periods: a window's title, descendants and (hidden, or a descendant of a window not in
+    // front) style and rectangle once in kRotation periods, its extended style and client area
+    // once in kSlowRotation, its DPI only as it moves.
+    static constexpr uint64_t kRotation = 20;
+    static constexpr uint64_t kSlowRotation = 5 * kRotation;
 
     explicit WatchedDesktop(const DesktopView& system) : system_(system) {}
 

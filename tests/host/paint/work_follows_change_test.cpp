@@ -179,6 +179,20 @@ TEST(WorkFollowsChange, EachChangeCausesWorkForExactlyTheWindowsItConcerns) {
         }
 }
 
+// The front window's documents are what the user works in: one resized there is painted again in
+// the next period, not only in its turn.
+TEST(WorkFollowsChange, ADocumentOfTheFrontWindowResizedIsPaintedInTheNextPeriod) {
+    for (const bool into : {true, false}) {
+        SCOPED_TRACE(into ? "into the caption" : "over the caption");
+        Periods periods(into);
+        periods.desktop.Raise(periods.c);
+        periods.desktop.SetForeground(periods.c);
+        periods.Run();
+        periods.desktop[periods.c1].rect.right -= 40;
+        EXPECT_EQ(periods.Run(1), Windows{periods.c1});
+    }
+}
+
 // A program with its documents in windows of their own (MDI) raises the one it activates, and the
 // system redraws both documents' captions, a little later, with no other change to see.
 TEST(WorkFollowsChange, DocumentsOfTheFrontWindowRestackedArePaintedAgainOnceTheSystemRedrewThem) {
