@@ -25,7 +25,8 @@ public:
     // stays to be removed.
     void Withdraw(HWND window) override { Forget(window); }
     void WithdrawAll() override;
-    // Reads a few rows of the caption back from the window and compares them with what was copied.
+    // Reads a few rows of the caption back from the screen, or from the window where the screen
+    // cannot tell, and compares them with what was copied.
     bool StillShows(HWND window, const CaptionSight& sight) override;
     void Forget(HWND window) override;
     void DisplayChanged() override { screen_.Reset(); }
@@ -39,10 +40,11 @@ private:
         bool ofThisProcess = false; // its drawing reaches the screen only later (ScreenShows)
     };
 
-    // The front window is looked at every period, and getting a window's surface is most of what
-    // a look costs (under Wine the surface's state is made afresh each time): its surface is kept
-    // from one look to the next while the window stays where it was and the same windows cover
-    // its caption, as then the same part of the caption shows.
+    // The front window is painted by every scroll step and looked at every period, and getting a
+    // window's surface is most of what a paint or a look through it costs (under Wine the
+    // surface's state is made afresh each time): its surface is kept from one to the next while
+    // the window stays where it was and the same windows cover its caption, as then the same part
+    // of the caption shows.
     struct HeldSurface {
         HWND window = nullptr;
         CaptionRect caption{};
